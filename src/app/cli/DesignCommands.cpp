@@ -1,0 +1,102 @@
+// info, save and layouts: the design files and layout files as the core reads them.
+
+#include "CliCommand.h"
+
+#include <QFileInfo>
+
+#include "files/DesignFile.h"
+#include "files/DesignInfo.h"
+#include "layouts/LayoutFile.h"
+#include "model/GridPanel.h"
+#include "model/ObjectManager.h"
+#include "platform/JsonWriter.h"
+
+namespace {
+
+int refuse(int32_t code)
+{
+    CliError(QStringLiteral("error %1: %2").arg(code).arg(DesignFileResultText(code)));
+    return CliExit::Refused;
+}
+
+int runInfo(const QStringList& args);
+int runSave(const QStringList& args);
+int runLayouts(const QStringList& args);
+
+const CliCommandRegistration infoCommand({"info", "info DESIGN", "Print the parsed design file as JSON.", runInfo});
+const CliCommandRegistration saveCommand(
+    {"save", "save DESIGN -o OUT", "Read a design or template and write it again as Save does.", runSave});
+const CliCommandRegistration layoutsCommand(
+    {"layouts", "layouts FILE.LYT", "Print the layouts of a layout file as JSON.", runLayouts});
+
+const CliCommand& commandNamed(const QString& name)
+{
+    for (const CliCommand& c : CliCommands())
+        if (c.name == name)
+            return c;
+    return CliCommands().front();
+}
+
+int runInfo(const QStringList& args)
+{
+    if (CliWantsHelp(args) || args.size() != 1) {
+        CliPrintUsage(commandNamed("info"));
+        return CliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
+    }
+    QByteArray json;
+    const int32_t result = DescribeDesignFile(args[0], json);
+    if (result != DesignFileResult::Success)
+        return refuse(result);
+    CliWriteStdout(json + '\n');
+    return CliExit::Ok;
+}
+
+int runSave(const QStringList& args)
+{
+    const qsizetype at = args.indexOf("-o");
+    if (CliWantsHelp(args) || args.size() != 3 || at < 0 || at + 1 >= args.size()) {
+        CliPrintUsage(commandNamed("save"));
+        return CliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
+    }
+    const QString output = args[at + 1];
+    QStringList rest = args;
+    rest.remove(at, 2);
+    TGridPanel surface;
+    TObjectManager manager(surface);
+    LayoutRecord layout;
+    QString linked;
+    int32_t zoom = 100;
+    const int32_t result = ReadDesignFile(manager, rest[0], layout, linked, zoom);
+    if (result != DesignFileResult::Success)
+        return refuse(result);
+    if (!WriteDesignFile(manager, output, layout, linked, zoom, manager.CurrentSide, manager.CurrentPanel)) {
+        CliError(DesignFileResultText(DesignFileResult::SaveError));
+        return CliExit::CannotWrite;
+    }
+    return CliExit::Ok;
+}
+
+int runLayouts(const QStringList& args)
+{
+    if (CliWantsHelp(args) || args.size() != 1) {
+        CliPrintUsage(commandNamed("layouts"));
+        return CliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
+    }
+    if (!QFileInfo(args[0]).isReadable()) {
+        CliError(QStringLiteral("Cannot open layout file: ") + args[0]);
+        return CliExit::Refused;
+    }
+    JsonArray list;
+    for (const LayoutRecord& record : ReadLayoutFile(args[0]))
+        list.raw(JsonObject()
+                     .add("name", record.displayName())
+                     .add("shown_name", LayoutShownName(record))
+                     .add("note", LayoutNote(record))
+                     .add("selectable", LayoutSelectable(record))
+                     .raw("record", LayoutRecordJson(record))
+                     .toJson());
+    CliWriteStdout(list.toJson() + '\n');
+    return CliExit::Ok;
+}
+
+} // namespace

@@ -1,0 +1,53 @@
+#pragma once
+// Design files (".lpd") and templates (".cct"): a 528-byte header, the
+// LayoutRecord, then one block per non-empty region slot.
+
+#include <QString>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "layouts/LayoutRecord.h"
+#include "model/ObjectControl.h"
+
+class TObjectManager;
+
+namespace DesignFileResult {
+constexpr int32_t Success = 1;
+constexpr int32_t LoadError = 1000;
+constexpr int32_t BadVersion = 1002;
+constexpr int32_t SaveError = 1003;
+constexpr int32_t OutOfMemory = 1100;
+}
+QString DesignFileResultText(int32_t code);
+
+constexpr int32_t kDesignFileVersion = 700;
+constexpr uint32_t kDesignFileSignature = 0x7B34DEA1;
+constexpr int kDesignHeaderSize = 528;
+constexpr int kLinkedPathOffset = 272;
+constexpr int kLinkedPathSize = 256;
+constexpr int kRegionRecordSize = 140;
+
+struct DesignFileInfo {
+    int32_t version = 0;
+    uint32_t signature = 0;
+    int32_t zoom = 100;
+    int32_t regionCount = 0;
+    // (side, panel) of each region block, in file order.
+    std::vector<std::pair<int, int>> blockSlots;
+};
+
+// Writes atomically (the previous file survives a failed save) and clears the
+// undo history on success.
+bool WriteDesignFile(TObjectManager& manager, const QString& fileName, const LayoutRecord& layout,
+                     const QString& linkedDatabasePath, int32_t zoom, int32_t currentSide, int32_t currentPanel);
+QByteArray BuildDesignFile(TObjectManager& manager, const LayoutRecord& layout, const QString& linkedDatabasePath,
+                           int32_t zoom, int32_t currentSide, int32_t currentPanel);
+
+// The manager must be new and empty. On success the first region is live.
+int32_t ReadDesignFile(TObjectManager& manager, const QString& fileName, LayoutRecord& layout,
+                       QString& linkedDatabasePath, int32_t& zoom, const ControlHandlers& handlers = {},
+                       DesignFileInfo* info = nullptr);
+int32_t ParseDesignFile(TObjectManager& manager, QByteArrayView bytes, LayoutRecord& layout,
+                        QString& linkedDatabasePath, int32_t& zoom, const ControlHandlers& handlers = {},
+                        DesignFileInfo* info = nullptr);

@@ -1,0 +1,55 @@
+#pragma once
+// The undo history: a ring of 128 object-level changes. A new change discards
+// what could be redone; the oldest entry is overwritten when the ring is full.
+
+#include <QByteArray>
+#include <array>
+#include <cstdint>
+
+class ObjectControl;
+
+enum ChangeType : uint8_t { ObjectAdded = 1, ObjectDeleted = 2, ObjectMoved = 3, ObjectChanged = 4 };
+
+struct ChangeRect {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const ChangeRect&) const = default;
+};
+
+struct ChangeRecord {
+    uint8_t type = 0;
+    ObjectControl* control = nullptr;
+    int32_t spare1 = 0;
+    int32_t spare2 = 0;
+    ChangeRect rectBefore;
+    ChangeRect rectAfter;
+    QByteArray recordBefore;  // empty: none
+    QByteArray recordAfter;
+};
+
+class TDOChangeStack {
+public:
+    static constexpr int kCapacity = 128;
+
+    void Push(uint8_t changeType, ObjectControl* control, int32_t spare1, int32_t spare2,
+              const ChangeRect* rectBefore, const ChangeRect* rectAfter, QByteArray recordBefore,
+              QByteArray recordAfter);
+    ChangeRecord* PopUndo();
+    ChangeRecord* PopRedo();
+    bool CanUndo() const { return m_undoCount > 0; }
+    bool CanRedo() const { return m_redoCount > 0; }
+    void ReplaceControl(const ObjectControl* oldControl, ObjectControl* newControl);
+    void Clear();
+
+    int32_t position() const { return m_position; }
+    int32_t undoCount() const { return m_undoCount; }
+    int32_t redoCount() const { return m_redoCount; }
+
+private:
+    std::array<ChangeRecord, kCapacity> m_entries{};
+    int32_t m_position = 0;
+    int32_t m_undoCount = 0;
+    int32_t m_redoCount = 0;
+};
+
+// A control's rectangle in design units at the given zoom.
+ChangeRect ControlRectInUnits(const ObjectControl& control, int32_t zoom);

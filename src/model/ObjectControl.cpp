@@ -1,0 +1,24 @@
+#include "ObjectControl.h"
+
+#include "ObjectData.h"
+
+ObjectControl::ObjectControl(Type type) : m_type(type) {}
+
+ObjectControl::~ObjectControl() = default;
+
+void ObjectControl::setBounds(int l, int t, int w, int h)
+{
+    left = l;
+    top = t;
+    width = w;
+    height = h;
+}
+
+void ObjectControl::setData(std::unique_ptr<TObjectData> data)
+{
+    m_data = std::move(data);
+    if (m_data)
+        m_data->Control = this;
+}
+
+std::unique_ptr<TObjectData> ObjectControl::takeData() { return std::move(m_data); }
