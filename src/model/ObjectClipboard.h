@@ -1,0 +1,18 @@
+#pragma once
+// Cut, copy, paste and delete of the selected objects. Objects travel as a
+// private block: version 700, record count, total size, then the records.
+
+#include <QByteArray>
+#include <cstdint>
+
+struct DesignEditor;
+class ClipboardPort;
+
+constexpr uint32_t kClipboardVersion = 700;
+constexpr int kClipboardHeaderSize = 12;
+constexpr int kMaxPastedTextLength = 4095;
+
+QByteArray BuildClipboardBlock(const DesignEditor& editor);
+void CopyObjects(const DesignEditor& editor, ClipboardPort& clipboard);
+void DeleteSelection(DesignEditor& editor);
+int32_t PasteObjects(DesignEditor& editor, const ClipboardPort& clipboard);
