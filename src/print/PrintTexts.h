@@ -38,4 +38,17 @@ inline const QString NoBackSide = QStringLiteral("This layout cannot be printed 
 inline const QString EmptyLayout = QStringLiteral("The layout has no elements to print.");
 inline const QString CannotStoreRegion = QStringLiteral("The design could not be prepared for printing.");
 inline const QString CannotPrint = QStringLiteral("The pages could not be printed.");
+inline const QString SecondSideStartsAtCellOne =
+    QStringLiteral("The second side always starts at cell 1: leave out the starting position.");
+inline QString StartRecordRange(int recordCount)
+{
+    return QStringLiteral("Please enter a starting record between 0 and ") + QString::number(recordCount) +
+           QStringLiteral(".");
+}
+inline QString NoSuchPrinter(const QString& name) { return QStringLiteral("There is no printer named ") + name + "."; }
+inline QString CannotOpenData(const QString& path)
+{
+    return QStringLiteral("The data source could not be opened: ") + path;
+}
+inline QString CannotWriteFile(const QString& path) { return QStringLiteral("Cannot write ") + path + "."; }
 }
