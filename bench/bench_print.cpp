@@ -40,6 +40,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot open the data\n");
         return 1;
     }
+    const double openSeconds = timer.nsecsElapsed() / 1e9;
     PrintSettings settings;
     settings.quantity = labels;
     PrintJobResult result;
@@ -53,7 +54,10 @@ int main(int argc, char** argv)
     const double seconds = timer.nsecsElapsed() / 1e9;
     rusage usage{};
     getrusage(RUSAGE_SELF, &usage);
-    std::printf("stickwell: %d labels, %d pages, %.3f s, peak %ld KiB%s\n", labels, result.pages, seconds,
-                usage.ru_maxrss, result.printed ? "" : " (FAILED)");
+    // CPU time too: wall time on a shared machine varies from run to run.
+    const double cpu = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+                       (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    std::printf("stickwell: %d labels, %d pages, %.3f s, cpu %.3f s (design and data %.3f s), peak %ld KiB%s\n", labels,
+                result.pages, seconds, cpu, openSeconds, usage.ru_maxrss, result.printed ? "" : " (FAILED)");
     return result.printed ? 0 : 1;
 }
