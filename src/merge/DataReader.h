@@ -68,7 +68,7 @@ public:
 private:
     int32_t openDataLink();
     int32_t convertPersonalDatabase();
-    int32_t openTextSource(const QString& textPath, bool programWritten);
+    int32_t openTextSource(const QString& textPath);
     int32_t finishOpen(QStringList* fields);
     bool openTable(const QString& connection, const QString& table, bool reportFailure);
     bool reopen();
