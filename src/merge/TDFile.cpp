@@ -1,7 +1,5 @@
 #include "TDFile.h"
 
-#include <QStringDecoder>
-
 #include "platform/Cp1252.h"
 
 namespace {
@@ -10,18 +8,53 @@ constexpr char kCR = '\r';
 constexpr char kLF = '\n';
 const QByteArray kUtf8Bom("\xEF\xBB\xBF", 3);
 
-// True when the bytes end with the first part of a multi-byte UTF-8 sequence.
-bool endsInsideSequence(const QByteArray& tail)
-{
-    for (qsizetype i = tail.size() - 1, seen = 1; i >= 0; --i, ++seen) {
-        const auto b = static_cast<uint8_t>(tail[i]);
-        if ((b & 0xC0) == 0x80)
-            continue;  // a continuation byte
-        const int length = b >= 0xF0 ? 4 : b >= 0xE0 ? 3 : b >= 0xC0 ? 2 : 1;
-        return seen < length;
+// Checks UTF-8 chunk by chunk: well-formed sequences only (no overlong
+// forms, surrogates or code points above U+10FFFF), none cut off at the end.
+class Utf8Validator {
+public:
+    bool feed(QByteArrayView bytes)
+    {
+        for (char ch : bytes) {
+            const auto b = static_cast<uint8_t>(ch);
+            if (m_needed == 0) {
+                if (b < 0x80)
+                    continue;
+                if (b >= 0xC2 && b <= 0xDF) {
+                    m_needed = 1;
+                } else if (b >= 0xE0 && b <= 0xEF) {
+                    m_needed = 2;
+                    m_low = b == 0xE0 ? 0xA0 : 0x80;
+                    m_high = b == 0xED ? 0x9F : 0xBF;
+                    continue;
+                } else if (b >= 0xF0 && b <= 0xF4) {
+                    m_needed = 3;
+                    m_low = b == 0xF0 ? 0x90 : 0x80;
+                    m_high = b == 0xF4 ? 0x8F : 0xBF;
+                    continue;
+                } else {
+                    return m_ok = false;
+                }
+                m_low = 0x80;
+                m_high = 0xBF;
+                continue;
+            }
+            if (b < m_low || b > m_high)
+                return m_ok = false;
+            m_low = 0x80;
+            m_high = 0xBF;
+            --m_needed;
+        }
+        return true;
     }
-    return false;
-}
+    bool valid() const { return m_ok && m_needed == 0; }
+
+private:
+    int m_needed = 0;
+    uint8_t m_low = 0x80;
+    uint8_t m_high = 0xBF;
+    bool m_ok = true;
+};
+
 } // namespace
 
 TTDFile::TTDFile() = default;
@@ -85,9 +118,8 @@ void TTDFile::detectEncoding()
     m_readEncoding = m_encoding == Encoding::Detect ? Encoding::Cp1252 : m_encoding;
     if (m_encoding == Encoding::Cp1252)
         return;
-    QStringDecoder decoder(QStringDecoder::Utf8);
+    Utf8Validator validator;
     bool first = true;
-    QByteArray tail;
     while (!m_file.atEnd()) {
         const QByteArray chunk = m_file.read(kBufferSize);
         if (chunk.isEmpty())
@@ -95,18 +127,11 @@ void TTDFile::detectEncoding()
         if (first && chunk.startsWith(kUtf8Bom))
             m_dataStart = kUtf8Bom.size();
         first = false;
-        if (m_encoding == Encoding::Utf8)
+        if (m_encoding == Encoding::Utf8 || !validator.feed(chunk))
             break;
-        (void)decoder.decode(chunk);
-        if (decoder.hasError())
-            break;
-        tail = (tail + chunk).right(4);
     }
-    // A truncated sequence at the very end counts as invalid too.
-    if (m_encoding == Encoding::Detect && (decoder.hasError() || endsInsideSequence(tail)))
-        m_readEncoding = Encoding::Cp1252;
-    else
-        m_readEncoding = Encoding::Utf8;
+    if (m_encoding == Encoding::Detect)
+        m_readEncoding = validator.valid() ? Encoding::Utf8 : Encoding::Cp1252;
     if (m_readEncoding == Encoding::Cp1252)
         m_dataStart = 0;
     m_file.seek(0);

@@ -311,6 +311,7 @@ bool TableDataset::loadTextTable()
         return false;
     }
     const QStringList columns = uniqueColumnNames(text.Values());
+    m_fieldNames = columns;
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     QStringList defs;
     QStringList marks;
@@ -332,7 +333,8 @@ bool TableDataset::loadTextTable()
         while (text.ReadNext()) {
             const QStringList& values = text.Values();
             for (int i = 0; i < count; ++i)
-                insert.bindValue(i, i < values.size() ? values[i] : QStringLiteral(""));
+                // Empty values are empty strings, never NULL, so "FIELD = ''" finds them.
+                insert.bindValue(i, i < values.size() && !values[i].isEmpty() ? values[i] : QStringLiteral(""));
             if (!insert.exec()) {
                 m_error = insert.lastError().text();
                 db.rollback();
@@ -375,15 +377,17 @@ bool TableDataset::runQuery()
     const qlonglong records = count.value(0).toLongLong();
     auto query = std::make_unique<QSqlQuery>(db);
     query->setForwardOnly(true);
-    if (!query->exec(QStringLiteral("SELECT *") + selectFrom() + orderClause())) {
+    m_selectText = QStringLiteral("SELECT *") + selectFrom() + orderClause();
+    if (!query->exec(m_selectText)) {
         m_error = query->lastError().text();
         return false;
     }
-    const QSqlRecord record = query->record();
-    QStringList names;
-    for (int i = 0; i < record.count(); ++i)
-        names << record.fieldName(i);
-    m_fieldNames = names;
+    if (!m_textDriver) {
+        const QSqlRecord record = query->record();
+        m_fieldNames.clear();
+        for (int i = 0; i < record.count(); ++i)
+            m_fieldNames << record.fieldName(i);
+    }
     m_recordCount = int(std::clamp<qlonglong>(records, 0, std::numeric_limits<int>::max()));
     m_query = std::move(query);
     m_position = m_query->next() ? 0 : -1;
@@ -424,7 +428,7 @@ bool TableDataset::first()
     if (m_position == 0)
         return true;
     // Forward-only results start again by running the query again.
-    if (!m_query->exec()) {
+    if (!m_query->exec(m_selectText)) {
         m_error = m_query->lastError().text();
         m_position = -1;
         return false;
@@ -497,5 +501,6 @@ QStringList TableDataset::tableNames(const QString& connection, QString* error)
     }
     QStringList names = QSqlDatabase::database(probe.m_connectionName, false).tables();
     probe.close();
+    names.sort(Qt::CaseInsensitive);
     return names;
 }

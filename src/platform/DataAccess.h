@@ -73,6 +73,7 @@ private:
     QString m_connectionName;
     bool m_textDriver = false;
     QString m_sqlTable;
+    QString m_selectText;
     std::unique_ptr<QSqlQuery> m_query;
     QStringList m_fieldNames;
     int m_recordCount = 0;
