@@ -90,8 +90,9 @@ int32_t TDataReader::Open(const QString& path, QStringList* fields)
         result = openTextSource(path);
     if (result >= 0)
         result = finishOpen(fields);
+    // A half-open reader helps nobody: every failure leaves it closed.
     if (result < 0)
-        deleteTempCsv();
+        Close();
     return result;
 }
 
@@ -283,7 +284,11 @@ bool TDataReader::MatchesFilter()
 {
     if (m_providerApplied || m_filterText.isEmpty())
         return true;
-    const QStringList lines = FilterSort::SplitLines(m_filterText);
+    if (m_filterLinesSource != m_filterText) {
+        m_filterLines = FilterSort::SplitLines(m_filterText);
+        m_filterLinesSource = m_filterText;
+    }
+    const QStringList& lines = m_filterLines;
     if (lines.isEmpty() || lines.first() != MergeTexts::FilterHeader1)
         return false;
     bool result = false;

@@ -90,4 +90,7 @@ private:
     bool m_providerApplied = false;
     int32_t m_recordCount = 0;
     int32_t m_tablePosition = -1;
+    // The filter's lines, split once for the own text reader's per-line checks.
+    QString m_filterLinesSource;
+    QStringList m_filterLines;
 };

@@ -39,6 +39,13 @@ bool isTextDriverName(const QString& driver)
            d.contains(QStringLiteral("Text Driver"), Qt::CaseInsensitive);
 }
 
+// "Provider=MSDASQL.1;Data Source=NAME" names an ODBC data source the OLE DB way.
+bool isOdbcProviderWithSource(const QString& connection)
+{
+    return ConnectionValue(connection, QStringLiteral("Provider")).startsWith(QLatin1String("MSDASQL"), Qt::CaseInsensitive) &&
+           !ConnectionValue(connection, QStringLiteral("Data Source")).isEmpty();
+}
+
 Target targetOf(const QString& connection)
 {
     Target target;
@@ -51,7 +58,8 @@ Target targetOf(const QString& connection)
         target.backend = Backend::Odbc;
     else if (isTextDriverName(driver))
         target.backend = Backend::Text;
-    else if (!driver.isEmpty() || !ConnectionValue(connection, QStringLiteral("DSN")).isEmpty())
+    else if (!driver.isEmpty() || !ConnectionValue(connection, QStringLiteral("DSN")).isEmpty() ||
+             isOdbcProviderWithSource(connection))
         target.backend = Backend::Odbc;  // any other ODBC driver or data source name
     if (target.backend == Backend::Text) {
         target.folder = ConnectionValue(connection, QStringLiteral("DBQ"));
@@ -66,8 +74,13 @@ QString odbcString(const QString& connection)
 {
     QStringList parts;
     for (const auto& [key, value] : ParseConnectionString(connection)) {
-        if (key.compare(QStringLiteral("Provider"), Qt::CaseInsensitive) == 0)
+        if (key.compare(QStringLiteral("Provider"), Qt::CaseInsensitive) == 0 ||
+            key.compare(QStringLiteral("Persist Security Info"), Qt::CaseInsensitive) == 0)
             continue;
+        if (key.compare(QStringLiteral("Data Source"), Qt::CaseInsensitive) == 0) {
+            parts << QStringLiteral("DSN=") + value;
+            continue;
+        }
         if (key.compare(QStringLiteral("Driver"), Qt::CaseInsensitive) == 0 &&
             value.compare(QStringLiteral("QODBC"), Qt::CaseInsensitive) == 0)
             continue;
