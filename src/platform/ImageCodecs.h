@@ -16,7 +16,7 @@ struct ImageFileInfo {
 
 // Reads the header of the file's bytes. False when the signature is unknown
 // or the header is damaged.
-bool QueryImageFile(QByteArrayView bytes, ImageFileInfo& info);
+bool QueryImageBytes(QByteArrayView bytes, ImageFileInfo& info);
 bool QueryImageFile(const QString& path, ImageFileInfo& info);
 
 // Loads a file of the named type ("BMP", "PCX", "PNG", "TIFF", any case) as a

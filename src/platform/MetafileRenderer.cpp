@@ -1,0 +1,79 @@
+#include "MetafileRenderer.h"
+
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cstdlib>
+
+#include <emf2svg.h>
+#include <uemf_safe.h>
+
+#include "ByteStream.h"
+
+namespace {
+constexpr uint32_t kEmrHeader = 1;
+constexpr uint32_t kEmrEof = 14;
+constexpr uint32_t kEmfSignature = 0x464D4520;
+constexpr qsizetype kMaxEmfBytes = 64 * 1024 * 1024;
+constexpr qsizetype kMinHeaderSize = 88;
+} // namespace
+
+bool IsWellFormedEmf(QByteArrayView emf)
+{
+    if (emf.size() < kMinHeaderSize || emf.size() > kMaxEmfBytes)
+        return false;
+    if (readU32At(emf, 0) != kEmrHeader || readU32At(emf, 40) != kEmfSignature)
+        return false;
+    qsizetype pos = 0;
+    bool first = true;
+    while (pos + 8 <= emf.size()) {
+        const uint32_t type = readU32At(emf, pos);
+        const uint32_t size = readU32At(emf, pos + 4);
+        if (size < 8 || size % 4 != 0 || qsizetype(size) > emf.size() - pos)
+            return false;
+        if (first && size < kMinHeaderSize)
+            return false;
+        if (!first && type == kEmrHeader)
+            return false;
+        // The library's own check that every field of the record lies inside it.
+        if (!U_emf_record_safe(emf.data() + pos))
+            return false;
+        if (type == kEmrEof)
+            return true;
+        pos += size;
+        first = false;
+    }
+    return false;
+}
+
+QByteArray MetafileToSvg(const QByteArray& emf)
+{
+    if (!IsWellFormedEmf(emf))
+        return {};
+    generatorOptions options{};
+    char nameSpace[] = "svg";
+    options.nameSpace = nameSpace;
+    options.verbose = false;
+    options.emfplus = true;
+    options.svgDelimiter = true;
+    QByteArray input = emf;  // the player wants a writable buffer
+    char* svg = nullptr;
+    size_t length = 0;
+    const int status = emf2svg(input.data(), size_t(input.size()), &svg, &length, &options);
+    QByteArray result;
+    if (status == 1 && svg)
+        result = QByteArray(svg, qsizetype(length));
+    std::free(svg);
+    return result;
+}
+
+bool DrawMetafile(QPainter& painter, const QRectF& target, const QByteArray& emf)
+{
+    const QByteArray svg = MetafileToSvg(emf);
+    if (svg.isEmpty())
+        return false;
+    QSvgRenderer renderer(svg);
+    if (!renderer.isValid())
+        return false;
+    renderer.render(&painter, target);
+    return true;
+}
