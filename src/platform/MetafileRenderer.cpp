@@ -74,6 +74,14 @@ bool DrawMetafile(QPainter& painter, const QRectF& target, const QByteArray& emf
     QSvgRenderer renderer(svg);
     if (!renderer.isValid())
         return false;
+    // The player sizes its picture as right - left of the inclusive bounds;
+    // the picture really is one unit larger each way.
+    const int width = int(readU32At(emf, 16)) - int(readU32At(emf, 8));
+    const int height = int(readU32At(emf, 20)) - int(readU32At(emf, 12));
+    const QRectF box = renderer.viewBoxF();
+    if (qFuzzyCompare(box.width(), double(width)) && qFuzzyCompare(box.height(), double(height)) && width > 0 &&
+        height > 0)
+        renderer.setViewBox(QRectF(box.topLeft(), QSizeF(width + 1, height + 1)));
     renderer.render(&painter, target);
     return true;
 }

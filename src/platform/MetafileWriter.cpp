@@ -89,7 +89,6 @@ public:
         m_transform = QTransform();
         append(U_EMRSETMAPMODE_set(U_MM_TEXT));
         append(U_EMRSETBKMODE_set(U_TRANSPARENT));
-        append(U_EMRSETTEXTALIGN_set(U_TA_BASELINE));
         append(U_EMRSETPOLYFILLMODE_set(U_WINDING));
         return true;
     }
@@ -101,7 +100,7 @@ public:
         m_result.append(m_records);
         ByteWriter patch(m_result);
         patch.patchU32(48, uint32_t(m_result.size()));
-        patch.patchU32(52, m_recordCount + 1);
+        patch.patchU32(52, m_recordCount + 2);  // with the header and the end record
         return true;
     }
 
@@ -228,10 +227,12 @@ public:
             append(U_EMRSETTEXTCOLOR_set(colorref(color)));
             m_textColor = color;
         }
-        const QPointF origin = m_transform.map(p);
+        // The reference point is the top-left of the character cell (the
+        // default alignment), turned with the text.
+        const QFontMetricsF metrics(font);
+        const QPointF origin = m_transform.map(p - QPointF(0, metrics.ascent()));
         std::vector<uint16_t> utf16(text.utf16(), text.utf16() + text.size());
         std::vector<uint32_t> advances;
-        const QFontMetricsF metrics(font);
         double position = 0, placed = 0;
         for (QChar c : text) {
             position += metrics.horizontalAdvance(c) * scale;
@@ -239,8 +240,8 @@ public:
             advances.push_back(uint32_t(std::max(0.0, step)));
             placed += step;
         }
-        const QRectF extent(origin.x(), origin.y() - metrics.ascent() * scale, position,
-                            metrics.height() * scale);
+        const QRectF extent = m_transform.mapRect(QRectF(p.x(), p.y() - metrics.ascent(), position / std::max(scale, 1e-9),
+                                                         metrics.height()));
         char* emrText = emrtext_set(pointl(origin), U_NUM_STR(utf16.size()), 2, utf16.data(), U_ETO_NONE,
                                     rectl_set(point32_set(0, 0), point32_set(-1, -1)), advances.data());
         if (!emrText)
@@ -326,6 +327,23 @@ private:
         return key;
     }
 
+    // Wide pens are geometric pens (the simple pen record is one pixel wide
+    // for many players); thin ones keep the simple record and its styles.
+    void appendPen(const PenKey& key)
+    {
+        const U_COLORREF color = colorref(QColor::fromRgb(key.color));
+        if (key.width <= 1) {
+            append(U_EMRCREATEPEN_set(kPenSlot, logpen_set(key.style, point_set(key.width, 0), color)));
+            return;
+        }
+        PU_EXTLOGPEN pen = extlogpen_set(U_PS_GEOMETRIC | U_PS_ENDCAP_FLAT | U_PS_JOIN_MITER | key.style,
+                                         uint32_t(key.width), U_BS_SOLID, color, 0, 0, nullptr);
+        if (!pen)
+            return;
+        append(U_EMREXTCREATEPEN_set(kPenSlot, nullptr, 0, nullptr, pen));
+        std::free(pen);
+    }
+
     void selectPen(const QPen& pen)
     {
         const PenKey key = penKey(pen);
@@ -338,8 +356,7 @@ private:
                 append(U_EMRSELECTOBJECT_set(kStockBlackPen));
                 append(U_EMRDELETEOBJECT_set(kPenSlot));
             }
-            append(U_EMRCREATEPEN_set(kPenSlot, logpen_set(key.style, point_set(key.width, 0),
-                                                           colorref(QColor::fromRgb(key.color)))));
+            appendPen(key);
             append(U_EMRSELECTOBJECT_set(kPenSlot));
         }
         m_pen = key;
@@ -470,7 +487,14 @@ private:
         box = path.controlPointRect();
         double rx = box.width(), ry = box.height();
         for (int i = 0; i < n; ++i) {
-            const QPointF p = path.elementAt(i);
+            // Only points on the outline count, not the curves' control points.
+            const QPainterPath::Element& e = path.elementAt(i);
+            const bool onCurve = e.type != QPainterPath::CurveToElement &&
+                                 (e.type != QPainterPath::CurveToDataElement || i + 1 == n ||
+                                  path.elementAt(i + 1).type != QPainterPath::CurveToDataElement);
+            if (!onCurve)
+                continue;
+            const QPointF p = e;
             if (qFuzzyCompare(p.y() + 1, box.top() + 1) && p.x() > box.left())
                 rx = std::min(rx, p.x() - box.left());
             if (qFuzzyCompare(p.x() + 1, box.left() + 1) && p.y() > box.top())
