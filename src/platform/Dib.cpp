@@ -460,7 +460,10 @@ DibDescription DescribeDib(QByteArrayView dib)
         in.skip(16);
         clrUsed = in.u32();
     }
-    if (!in.ok() || headerSize < 12)
+    // A header whose picture could not exist describes nothing usable.
+    const int bpp = d.bitsPerPixel;
+    const bool knownDepth = bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
+    if (!in.ok() || headerSize < 12 || !knownDepth || !IsPlausibleImageSize(d.width, std::abs(qint64(d.height))))
         return {};
     d.ok = true;
     const int fullTable = d.bitsPerPixel == 1 ? 2 : d.bitsPerPixel == 4 ? 16 : d.bitsPerPixel == 8 ? 256 : 0;

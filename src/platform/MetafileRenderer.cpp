@@ -15,6 +15,28 @@ constexpr uint32_t kEmrEof = 14;
 constexpr uint32_t kEmfSignature = 0x464D4520;
 constexpr qsizetype kMaxEmfBytes = 64 * 1024 * 1024;
 constexpr qsizetype kMinHeaderSize = 88;
+constexpr uint32_t kEmrRoundRect = 44;
+
+// The player takes a round rectangle's corner size as the corner radius
+// where the record holds the corner ellipse's width and height; hand it
+// halved so the picture looks as the file says. The stored bytes stay as
+// they are.
+QByteArray forPlayer(const QByteArray& emf)
+{
+    QByteArray copy = emf;
+    ByteWriter patch(copy);
+    for (qsizetype pos = 0; pos + 8 <= copy.size();) {
+        const uint32_t type = readU32At(copy, pos), size = readU32At(copy, pos + 4);
+        if (type == kEmrRoundRect && size >= 32) {
+            patch.patchI32(pos + 24, int32_t(readU32At(copy, pos + 24)) / 2);
+            patch.patchI32(pos + 28, int32_t(readU32At(copy, pos + 28)) / 2);
+        }
+        if (type == kEmrEof || size < 8)
+            break;
+        pos += size;
+    }
+    return copy;
+}
 } // namespace
 
 bool IsWellFormedEmf(QByteArrayView emf)
@@ -55,7 +77,7 @@ QByteArray MetafileToSvg(const QByteArray& emf)
     options.verbose = false;
     options.emfplus = true;
     options.svgDelimiter = true;
-    QByteArray input = emf;  // the player wants a writable buffer
+    QByteArray input = forPlayer(emf);
     char* svg = nullptr;
     size_t length = 0;
     const int status = emf2svg(input.data(), size_t(input.size()), &svg, &length, &options);

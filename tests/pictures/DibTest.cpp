@@ -46,6 +46,14 @@ TEST(Dib, InfoFollowsTheHeader)
         EXPECT_EQ(dib.size(), c.size);  // the block is exactly what the header states
     }
     EXPECT_FALSE(DibInfo(QByteArray("\x28\x00", 2)).ok);
+    // Headers no picture could have are refused instead of giving a nonsense size.
+    QByteArray absurd = ImageToDib(indexedImage(4, 4, 2), 24);
+    ByteWriter(absurd).patchI32(4, 0x7FFFFFFF);
+    ByteWriter(absurd).patchI32(8, 0x7FFFFFFF);
+    EXPECT_FALSE(DibInfo(absurd).ok);
+    QByteArray oddDepth = ImageToDib(indexedImage(4, 4, 2), 24);
+    ByteWriter(oddDepth).patchU32(14, 0xFFFF);
+    EXPECT_FALSE(DibInfo(oddDepth).ok);
 }
 
 TEST(Dib, SmallerColoursUsedCountIsTheStoredTable)

@@ -128,6 +128,7 @@ TEST_F(ExportTest, MetafilePlaysBackWhereItWasDrawn)
     EXPECT_EQ(image.pixel(140, 50), qRgb(0, 160, 0));
     EXPECT_EQ(image.pixel(240, 50), qRgb(0, 0, 255));
     EXPECT_EQ(image.pixel(101, 21), qRgb(255, 255, 255));  // outside the rounded corner
+    EXPECT_EQ(image.pixel(104, 31), qRgb(0, 160, 0));      // inside a corner of radius 19, not 38
     EXPECT_EQ(image.pixel(200, 190), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(310, 35), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(330, 35), qRgb(0, 0, 255));
