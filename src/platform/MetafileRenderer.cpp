@@ -1,5 +1,7 @@
 #include "MetafileRenderer.h"
 
+#include <QCache>
+#include <QMutex>
 #include <QPainter>
 #include <QSvgRenderer>
 #include <cstdlib>
@@ -15,6 +17,7 @@ constexpr uint32_t kEmrEof = 14;
 constexpr uint32_t kEmfSignature = 0x464D4520;
 constexpr qsizetype kMaxEmfBytes = 64 * 1024 * 1024;
 constexpr qsizetype kMinHeaderSize = 88;
+constexpr qsizetype kSvgCacheBytes = 32 * 1024 * 1024;
 constexpr uint32_t kEmrRoundRect = 44;
 
 // The player takes a round rectangle's corner size as the corner radius
@@ -88,9 +91,27 @@ QByteArray MetafileToSvg(const QByteArray& emf)
     return result;
 }
 
+// Pictures are drawn again and again (every repaint, every printed element);
+// converting once per distinct metafile keeps that cheap and also spares the
+// player's small per-call leak. Keyed by the bytes themselves, which share
+// their data with the picture that holds them.
+QByteArray cachedSvg(const QByteArray& emf)
+{
+    static QMutex mutex;
+    static QCache<QByteArray, QByteArray> cache(kSvgCacheBytes);
+    QMutexLocker lock(&mutex);
+    if (const QByteArray* hit = cache.object(emf))
+        return *hit;
+    QByteArray svg = MetafileToSvg(emf);
+    const qsizetype cost = std::max<qsizetype>(1, svg.size() + emf.size());
+    if (!svg.isEmpty() && cost < kSvgCacheBytes)
+        cache.insert(emf, new QByteArray(svg), cost);
+    return svg;
+}
+
 bool DrawMetafile(QPainter& painter, const QRectF& target, const QByteArray& emf)
 {
-    const QByteArray svg = MetafileToSvg(emf);
+    const QByteArray svg = cachedSvg(emf);
     if (svg.isEmpty())
         return false;
     QSvgRenderer renderer(svg);
