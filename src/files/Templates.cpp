@@ -1,0 +1,49 @@
+#include "Templates.h"
+
+#include <QDir>
+
+#include "DesignFile.h"
+#include "layouts/LayoutRecord.h"
+
+const QStringList kWizardTypeEntries = {"None", "Address", "Return Address", "Address & Return Address",
+                                        "Media Label Data"};
+
+uint8_t WizardTypeForEntry(int entryIndex)
+{
+    // The fifth entry stands for media data, stored as 6 (4 and 5 are not offered).
+    if (entryIndex == 4)
+        return 6;
+    return uint8_t(std::clamp(entryIndex, 0, 3));
+}
+
+QStringList ListTemplateCategories(const QString& family, const QString& templateFolder)
+{
+    QStringList categories;
+    const QDir folder(templateFolder + "/" + family);
+    for (const QString& name : folder.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Unsorted)) {
+        if (name.startsWith('.'))
+            continue;
+        // Names with a three-letter extension (such as a backup copy) are not categories.
+        if (name.size() >= 4 && name[name.size() - 4] == '.')
+            continue;
+        categories << name;
+    }
+    return categories;
+}
+
+QStringList ListTemplates(const QString& family, const QString& category, const QString& templateFolder)
+{
+    QStringList names;
+    const QDir folder(templateFolder + "/" + family + "/" + category);
+    for (const QFileInfo& info : folder.entryInfoList(QDir::Files, QDir::Unsorted))
+        if (info.fileName().size() > 4 && info.fileName().right(4).compare(".cct", Qt::CaseInsensitive) == 0)
+            names << info.fileName().chopped(4);
+    return names;
+}
+
+bool SaveAsTemplate(TObjectManager& manager, LayoutRecord& layout, const QString& linkedDatabasePath,
+                    int32_t zoom, int32_t currentSide, int32_t currentPanel, int wizardEntry, const QString& path)
+{
+    layout.wizardType = WizardTypeForEntry(wizardEntry);
+    return WriteDesignFile(manager, path, layout, linkedDatabasePath, zoom, currentSide, currentPanel);
+}

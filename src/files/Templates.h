@@ -1,0 +1,23 @@
+#pragma once
+// Templates: design files (".cct") kept under Template/<family>/<category>/.
+// The design wizard lists them; Save As Template writes them.
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+
+class TObjectManager;
+struct LayoutRecord;
+
+// Families are "Standard" and "A4".
+QStringList ListTemplateCategories(const QString& family, const QString& templateFolder);
+QStringList ListTemplates(const QString& family, const QString& category, const QString& templateFolder);
+
+// Wizard types as the "Wizard Type" list offers them: entry index → stored byte.
+extern const QStringList kWizardTypeEntries;  // "None", "Address", …, "Media Label Data"
+uint8_t WizardTypeForEntry(int entryIndex);
+
+// The writing half of Save As Template: stores the wizard type in the layout
+// and writes the design to path. On failure the caller shows text 1003.
+bool SaveAsTemplate(TObjectManager& manager, LayoutRecord& layout, const QString& linkedDatabasePath,
+                    int32_t zoom, int32_t currentSide, int32_t currentPanel, int wizardEntry, const QString& path);

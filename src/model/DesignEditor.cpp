@@ -1,0 +1,19 @@
+#include "DesignEditor.h"
+
+#include <algorithm>
+
+void DesignEditor::select(ObjectControl* control)
+{
+    if (control && !isSelected(control))
+        selection.push_back(control);
+}
+
+void DesignEditor::deselect(ObjectControl* control)
+{
+    selection.erase(std::remove(selection.begin(), selection.end(), control), selection.end());
+}
+
+bool DesignEditor::isSelected(const ObjectControl* control) const
+{
+    return std::find(selection.begin(), selection.end(), control) != selection.end();
+}

@@ -1,0 +1,26 @@
+#pragma once
+// The headless state of one design window that editing commands work on:
+// the card, its manager, the zoom, the ordered selection and the modified flag.
+
+#include <vector>
+
+#include "GridPanel.h"
+#include "ObjectManager.h"
+
+struct DesignEditor {
+    TGridPanel panel;
+    TObjectManager manager{panel};
+    int32_t zoom = 100;
+    std::vector<ObjectControl*> selection;
+    bool modified = false;
+    ControlHandlers handlers;
+
+    DesignEditor() = default;
+    DesignEditor(const DesignEditor&) = delete;
+    DesignEditor& operator=(const DesignEditor&) = delete;
+
+    void select(ObjectControl* control);
+    void deselect(ObjectControl* control);
+    void clearSelection() { selection.clear(); }
+    bool isSelected(const ObjectControl* control) const;
+};

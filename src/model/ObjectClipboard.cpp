@@ -1,0 +1,171 @@
+#include "ObjectClipboard.h"
+
+#include <cmath>
+
+#include "DesignEditor.h"
+#include "ModelTexts.h"
+#include "ObjectData.h"
+#include "platform/ByteStream.h"
+#include "platform/Clipboard.h"
+#include "platform/Messages.h"
+
+QByteArray BuildClipboardBlock(const DesignEditor& editor)
+{
+    QByteArray block;
+    ByteWriter out(block);
+    out.u32(kClipboardVersion);
+    out.i32(0);
+    out.i32(0);
+    int32_t count = 0;
+    for (const ObjectControl* control : editor.selection) {
+        if (!control->data())
+            continue;
+        control->data()->SaveToRecord(block, editor.zoom);
+        ++count;
+    }
+    out.patchI32(4, count);
+    out.patchI32(8, int32_t(block.size()));
+    return block;
+}
+
+void CopyObjects(const DesignEditor& editor, ClipboardPort& clipboard)
+{
+    clipboard.setPrivateBlock(BuildClipboardBlock(editor));
+}
+
+void DeleteSelection(DesignEditor& editor)
+{
+    while (!editor.selection.empty()) {
+        ObjectControl* control = editor.selection.back();
+        editor.selection.pop_back();
+        if (control->data())
+            editor.manager.ChangeStack().Push(ObjectDeleted, control, 0, 0, nullptr, nullptr,
+                                              control->data()->toRecord(editor.zoom), {});
+        editor.manager.DestroyObject(control);
+    }
+    editor.modified = true;
+}
+
+namespace {
+
+void attachPasteHandlers(ObjectControl& control, const ControlHandlers& handlers)
+{
+    control.handlers.popupMenu = handlers.popupMenu;
+    control.handlers.mouseDown = handlers.mouseDown;
+    if (!control.isPicture())
+        control.handlers.paint = handlers.paint;
+}
+
+int32_t pasteBitmap(DesignEditor& editor, const QImage& bitmap)
+{
+    ObjectControl* control = editor.manager.CreateGraphic(nullptr, 10, 10, true);
+    attachPasteHandlers(*control, editor.handlers);
+    control->picture.setBitmap(bitmap);
+    const int larger = std::max(bitmap.width(), bitmap.height());
+    if (larger > 0) {
+        const long double factor = 100.0L / larger;
+        control->width = int(std::trunc(bitmap.width() * factor));
+        control->height = int(std::trunc(bitmap.height() * factor));
+    }
+    editor.select(control);
+    return 1;
+}
+
+int32_t pasteMetafile(DesignEditor& editor, const Picture& metafile)
+{
+    ObjectControl* control = editor.manager.CreateGraphic(nullptr, 10, 10, true);
+    attachPasteHandlers(*control, editor.handlers);
+    control->picture = metafile;
+    editor.select(control);
+    return 1;
+}
+
+int32_t pastePrivateBlock(DesignEditor& editor, const QByteArray& block)
+{
+    ByteReader header(block);
+    const uint32_t version = header.u32();
+    const int32_t count = header.i32();
+    const int32_t total = header.i32();
+    if (!header.ok()) {
+        Messages::error(ModelTexts::CannotLockClipboard);
+        return 0;
+    }
+    if (version > kClipboardVersion) {
+        Messages::error(ModelTexts::VersionMismatch);
+        return 0;
+    }
+    // Trust the stated size only as far as the block really goes.
+    const qsizetype end = std::clamp<qsizetype>(total, kClipboardHeaderSize, block.size());
+    QByteArrayView rest = QByteArrayView(block).sliced(kClipboardHeaderSize, end - kClipboardHeaderSize);
+    int32_t pasted = 0;
+    for (int32_t i = 0; i < count; ++i) {
+        const qsizetype size = ObjectRecordSize(rest);
+        if (size < 0)
+            break;
+        ObjectControl* control = nullptr;
+        editor.manager.CreateFromRecord(rest.first(size), editor.zoom, editor.handlers, true, &control);
+        if (control) {
+            editor.select(control);
+            ++pasted;
+        }
+        rest = rest.sliced(size);
+    }
+    return pasted;
+}
+
+int32_t pasteText(DesignEditor& editor, const QString& text)
+{
+    ObjectControl* control = editor.manager.CreateText(10, 10);
+    attachPasteHandlers(*control, editor.handlers);
+    const QString kept = text.left(kMaxPastedTextLength);
+    if (!kept.isEmpty())
+        control->data()->Lines = QStringList{kept};
+    editor.select(control);
+    return 1;
+}
+
+} // namespace
+
+int32_t PasteObjects(DesignEditor& editor, const ClipboardPort& clipboard)
+{
+    editor.clearSelection();
+    int32_t result = 0;
+    if (const QImage bitmap = clipboard.bitmap(); !bitmap.isNull())
+        result = pasteBitmap(editor, bitmap);
+    else if (const Picture metafile = clipboard.metafile(); !metafile.isEmpty())
+        result = pasteMetafile(editor, metafile);
+    else if (const auto block = clipboard.privateBlock())
+        result = pastePrivateBlock(editor, *block);
+    else if (const auto text = clipboard.text())
+        result = pasteText(editor, *text);
+    if (result >= 1) {
+        for (ObjectControl* control : editor.selection)
+            if (control->data())
+                editor.manager.ChangeStack().Push(ObjectAdded, control, 0, 0, nullptr, nullptr, {},
+                                                  control->data()->toRecord(editor.zoom));
+        editor.modified = true;
+    }
+    return result;
+}
+
+bool CanCutCopyOrDelete(const DesignEditor& editor) { return !editor.selection.empty(); }
+
+bool CanPaste(const ClipboardPort& clipboard) { return clipboard.hasAnythingToPaste(); }
+
+void CutObjects(DesignEditor& editor, ClipboardPort& clipboard)
+{
+    if (!CanCutCopyOrDelete(editor))
+        return;
+    CopyObjects(editor, clipboard);
+    DeleteSelection(editor);
+}
+
+bool DeleteObjects(DesignEditor& editor, bool promptOnDelete)
+{
+    if (!CanCutCopyOrDelete(editor))
+        return false;
+    if (promptOnDelete && Messages::askYesNo(ModelTexts::DeletePrompt) != Messages::Answer::Yes)
+        return false;
+    DeleteSelection(editor);
+    return true;
+}
