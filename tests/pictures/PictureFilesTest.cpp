@@ -190,6 +190,23 @@ TEST_F(PictureFilesTest, MetafilesLoadAsEmfBytes)
     EXPECT_GT(line.blue(), 200);
     EXPECT_LT(line.red(), 80);
 
+    // The text keeps its font, size and escapement as vector records.
+    const QByteArray& emfBytes = wmf.metafileBytes();
+    qsizetype font = -1, text = -1;
+    for (const auto& [type, offset] : EmfRecords(emfBytes)) {
+        if (type == 82)
+            font = offset;
+        if (type == 84)
+            text = offset;
+    }
+    ASSERT_GE(font, 0);
+    ASSERT_GE(text, 0);
+    EXPECT_EQ(int32_t(readU32At(emfBytes, font + 12)), -10);  // 100 units at 1000 per inch, 96 dpi
+    EXPECT_EQ(int32_t(readU32At(emfBytes, font + 20)), 900);
+    EXPECT_EQ(int32_t(readU32At(emfBytes, font + 28)), 700);
+    EXPECT_EQ(QString::fromUtf16(reinterpret_cast<const char16_t*>(emfBytes.constData() + font + 40), 5), "Arial");
+    EXPECT_EQ(readU32At(emfBytes, text + 44), 2u);
+
     // An EMF file is kept byte for byte, whatever its extension says.
     const Picture emf = LoadPictureFile(write("copy.wmf", wmf.metafileBytes()), true);
     ASSERT_EQ(emf.kind(), Picture::Kind::Metafile);

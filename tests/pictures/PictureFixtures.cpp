@@ -114,6 +114,10 @@ QByteArray MakeWmf()
     record(0x012D, {1});                             // select pen
     record(0x0214, {490, 0});                        // move to (y, x)
     record(0x0213, {490, 1000});                     // line to
+    // Font: height -100, escapement 90 degrees, weight 700, face "Arial" -> object 2.
+    record(0x02FB, {-100, 0, 900, 900, 700, 0, 0, 0, 0, 0x7241, 0x6169, 0x006C});
+    record(0x012D, {2});                             // select font
+    record(0x0521, {2, 0x6948, 300, 700});           // text "Hi" at (700, 300)
     record(0x0000, {});                              // end
     QByteArray file;
     ByteWriter out(file);
@@ -130,8 +134,8 @@ QByteArray MakeWmf()
     out.u16(9);
     out.u16(0x300);
     out.u32(uint32_t((18 + records.size()) / 2));
-    out.u16(2);
-    out.u32(8);
+    out.u16(3);
+    out.u32(16);
     out.u16(0);
     out.bytes(records);
     return file;

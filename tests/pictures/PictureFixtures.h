@@ -13,7 +13,8 @@ QByteArray MakePcx(const QImage& image);
 QByteArray EncodeWithQt(const QImage& image, const char* format);
 // A 16-bit Windows metafile with a placeable header: a 1000 x 500 unit
 // window at 1000 units per inch, a red filled rectangle over its left half
-// and a blue line along the bottom.
+// a blue line along the bottom and "Hi" in 100-unit Arial bold turned a
+// quarter turn counter-clockwise at (700, 300).
 QByteArray MakeWmf();
 // A two-colour test image: left half red, right half blue, top row green.
 QImage MakeTestImage(int width, int height);
