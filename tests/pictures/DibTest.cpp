@@ -5,6 +5,7 @@
 #include "PictureFixtures.h"
 #include "platform/ByteStream.h"
 #include "platform/Dib.h"
+#include "platform/JpegCodec.h"
 #include "render/DrawPicture.h"
 
 namespace {
@@ -181,6 +182,34 @@ TEST(Dib, PaletteOnlyForIndexedDibs)
     EXPECT_EQ(MakeDibPalette(ImageToDib(indexedImage(4, 4, 16), 4)).size(), 16);
     EXPECT_EQ(MakeDibPalette(ImageToDib(indexedImage(4, 4, 16), 8)).size(), 256);
     EXPECT_TRUE(MakeDibPalette(ImageToDib(MakeTestImage(4, 4), 24)).isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(DrawPictureKinds, EachKindDrawsIntoItsRectangle)
+{
+    Picture jpeg;
+    ASSERT_TRUE(jpeg.loadJpeg(encodeJpeg(MakeTestImage(20, 20), 100, false)));
+    EXPECT_EQ(DibInfo(PictureToDib(jpeg)).bitsPerPixel, 24);
+    Picture bitmap;
+    bitmap.setBitmap(MakeTestImage(20, 20));
+    Picture metafile;
+    EXPECT_TRUE(PictureToDib(metafile).isEmpty());
+    for (const Picture* picture : {&jpeg, &bitmap}) {
+        QImage target(100, 60, QImage::Format_RGB32);
+        target.fill(Qt::white);
+        {
+            QPainter painter(&target);
+            DrawPicture(painter, *picture, QRect(10, 10, 80, 40));
+            DrawPicture(painter, metafile, QRect(0, 0, 100, 60));  // empty: nothing
+        }
+        EXPECT_EQ(target.pixel(5, 30), qRgb(255, 255, 255));
+        EXPECT_GT(target.pixelColor(20, 40).red(), 230);
+        EXPECT_GT(target.pixelColor(80, 40).blue(), 230);
+        EXPECT_EQ(target.pixel(95, 30), qRgb(255, 255, 255));
+    }
 }
 
 } // namespace
