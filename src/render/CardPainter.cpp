@@ -59,7 +59,7 @@ void drawControl(Canvas& canvas, const ObjectControl& control, int32_t zoom, con
 void DrawPictureInto(Canvas& canvas, const Picture& picture, const QRect& target)
 {
 #ifdef STICKWELL_HAS_DRAW_PICTURE
-    DrawPicture(canvas, picture, target);
+    DrawPicture(canvas.painter(), picture, target);
 #else
     if (!picture.image().isNull())
         canvas.painter().drawImage(target, picture.image());
