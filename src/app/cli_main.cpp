@@ -1,14 +1,28 @@
 // stickwell-cli: the headless front end. It needs no display: without one it
 // uses Qt's offscreen platform.
 
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <unistd.h>
 
 #include "app/cli/CliCommand.h"
 #include "platform/Messages.h"
 
 namespace {
+// Servers and CI often have no runtime folder; give Qt a private one instead of a warning on stderr.
+void ensureRuntimeFolder()
+{
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString folder = QDir::tempPath() + "/stickwell-runtime-" + QString::number(getuid());
+    QDir().mkpath(folder);
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+}
+
 void printOverview()
 {
     std::fprintf(stdout, "Usage: stickwell-cli COMMAND [options]\n\nCommands:\n");
@@ -23,6 +37,7 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
         qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    ensureRuntimeFolder();
     QGuiApplication app(argc, argv);
     QGuiApplication::setApplicationName(QStringLiteral("Quillon Stickwell"));
     Messages::StderrSink sink;

@@ -147,3 +147,25 @@ int32_t PasteObjects(DesignEditor& editor, const ClipboardPort& clipboard)
     }
     return result;
 }
+
+bool CanCutCopyOrDelete(const DesignEditor& editor) { return !editor.selection.empty(); }
+
+bool CanPaste(const ClipboardPort& clipboard) { return clipboard.hasAnythingToPaste(); }
+
+void CutObjects(DesignEditor& editor, ClipboardPort& clipboard)
+{
+    if (!CanCutCopyOrDelete(editor))
+        return;
+    CopyObjects(editor, clipboard);
+    DeleteSelection(editor);
+}
+
+bool DeleteObjects(DesignEditor& editor, bool promptOnDelete)
+{
+    if (!CanCutCopyOrDelete(editor))
+        return false;
+    if (promptOnDelete && Messages::askYesNo(ModelTexts::DeletePrompt) != Messages::Answer::Yes)
+        return false;
+    DeleteSelection(editor);
+    return true;
+}

@@ -119,3 +119,26 @@ TEST(ObjectClipboard, DeleteSelectionRecordsEachObject)
     EXPECT_EQ(e.panel.controlCount(), 3);
     EXPECT_FALSE(e.manager.Undo(e.zoom));
 }
+
+TEST(ObjectClipboard, EditCommands)
+{
+    MessageRecorder messages;
+    DesignEditor e;
+    MemoryClipboard clipboard;
+    EXPECT_FALSE(CanCutCopyOrDelete(e));
+    EXPECT_FALSE(CanPaste(clipboard));
+    ObjectControl* box = e.manager.CreateBox(0, 0);
+    e.select(box);
+    RecordedMessages().queueAnswer(Messages::Answer::No);
+    EXPECT_FALSE(DeleteObjects(e, true));
+    EXPECT_EQ(messages.texts(), QStringList{"Delete the selected object(s).\n\nAre your sure?"});
+    EXPECT_EQ(e.selection.size(), 1u);
+    EXPECT_EQ(e.panel.controlCount(), 1);
+
+    CutObjects(e, clipboard);
+    EXPECT_EQ(e.panel.controlCount(), 0);
+    EXPECT_TRUE(CanPaste(clipboard));
+    EXPECT_EQ(PasteObjects(e, clipboard), 1);
+    EXPECT_TRUE(DeleteObjects(e, false));
+    EXPECT_EQ(e.panel.controlCount(), 0);
+}

@@ -1,0 +1,17 @@
+// Any bytes may arrive as a layout file.
+#include "layouts/LayoutFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const auto records = ParseLayoutFile(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
+    for (LayoutRecord record : records) {
+        LayoutShownName(record);
+        LayoutNote(record);
+        int32_t w = 0, h = 0;
+        record.regionSize(&w, &h);
+        record.paperSize(false, &w, &h);
+        record.swapOrientation();
+        record.toBytes();
+    }
+    return 0;
+}

@@ -1,0 +1,256 @@
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "DesignFixtures.h"
+#include "files/DesignFile.h"
+#include "files/DesignInfo.h"
+#include "model/ObjectData.h"
+#include "platform/ByteStream.h"
+#include "platform/JpegCodec.h"
+
+namespace {
+
+struct Loaded {
+    TGridPanel panel;
+    TObjectManager manager{panel};
+    LayoutRecord layout;
+    QString linked;
+    int32_t zoom = 0;
+    DesignFileInfo info;
+    int32_t result = 0;
+};
+
+void load(Loaded& l, const QByteArray& bytes)
+{
+    l.result = ParseDesignFile(l.manager, bytes, l.layout, l.linked, l.zoom, {}, &l.info);
+}
+
+QByteArray saved(DesignEditor& e, const LayoutRecord& layout, const QString& linked = {})
+{
+    return BuildDesignFile(e.manager, layout, linked, e.zoom, 0, 0);
+}
+
+} // namespace
+
+TEST(DesignFile, SingleTextDesignMatchesTheJsonDescription)
+{
+    QTemporaryDir dir;
+    DesignEditor e;
+    ObjectControl* text = e.manager.CreateText(10, 10);
+    (void)text;
+    const QString path = dir.filePath("one.lpd");
+    ASSERT_TRUE(WriteDesignFile(e.manager, path, ThirtyUpLayout(), "", 100, 0, 0));
+    QByteArray json;
+    ASSERT_EQ(DescribeDesignFile(path, json), 1);
+    EXPECT_EQ(json,
+              "{\"version\":700,\"signature\":\"0x7B34DEA1\",\"zoom\":100,\"password_set\":false,\"linked_database\":"
+              "\"\",\"layout\":{\"name\":\"Address 1 x 2 5/8\",\"rows\":10,\"columns\":3,\"element_width\":262,"
+              "\"element_height\":100,\"top_margin\":50,\"left_margin\":19,\"column_space\":12,\"row_space\":0,"
+              "\"fold_type\":0,\"back_printable\":0,\"paper_type\":0,\"wizard_type\":0,\"unit\":0,\"stock_type\":0,"
+              "\"paper_length\":0,\"paper_width\":0},\"region_size\":{\"width\":262,\"height\":100},\"regions\":[{"
+              "\"side\":0,\"panel\":0,\"caption\":\"Front\",\"margins\":[8,8,8,8],\"background\":\"none\","
+              "\"objects\":[{\"name\":\"Text0\",\"kind\":\"T\",\"left\":10,\"top\":10,\"width\":120,\"height\":30,"
+              "\"flags\":0,\"style\":0,\"fore_color\":0,\"back_color\":16777215,\"line_size\":1,\"spare\":0,"
+              "\"line_type\":0,\"text_style\":1,\"shadow_x\":0,\"shadow_y\":0,\"rotation\":0,\"font\":{\"face\":"
+              "\"Arial\",\"height\":-16,\"weight\":400,\"italic\":false,\"underline\":false,\"strikeout\":false},"
+              "\"lines\":[\"Text\"]}]}]}");
+}
+
+TEST(DesignFile, RoundTripIsByteIdentical)
+{
+    DesignEditor e;
+    e.zoom = 150;
+    e.panel.setScale(150);
+    e.manager.CreateText(15, 30)->data()->Lines = {"Name", "{-_001_1_-}"};
+    e.manager.CreateGraphic(nullptr, 0, 0, true)->picture = BitmapPicture(30, 10);
+    e.manager.CreateRoundBox(45, 60);
+    e.manager.SetPassword("pw");
+    e.panel.MarginTop = 20;
+    e.panel.BackImage = BitmapPicture(12, 12);
+    e.manager.ChangeRegion(0, 0, 1, 0, e.zoom);
+    e.manager.CreateLine(3, 3);
+    LayoutRecord layout = ThirtyUpLayout();
+    layout.reserved106[3] = 0x5A;  // unknown bytes survive
+    const QByteArray first = BuildDesignFile(e.manager, layout, "/data/addresses.csv", e.zoom, 1, 0);
+
+    Loaded l;
+    load(l, first);
+    ASSERT_EQ(l.result, 1);
+    EXPECT_EQ(l.zoom, 150);
+    EXPECT_EQ(l.linked, "/data/addresses.csv");
+    EXPECT_TRUE(l.manager.CheckPassword("pw"));
+    EXPECT_EQ(l.panel.controlCount(), 3);
+    EXPECT_EQ(l.panel.MarginTop, 20);
+    EXPECT_EQ(l.info.blockSlots, (std::vector<std::pair<int, int>>{{0, 0}, {1, 0}}));
+    const QByteArray second = BuildDesignFile(l.manager, l.layout, l.linked, l.zoom, l.manager.CurrentSide,
+                                              l.manager.CurrentPanel);
+    EXPECT_EQ(second, first);
+}
+
+TEST(DesignFile, HeaderChecks)
+{
+    DesignEditor e;
+    e.manager.CreateBox(1, 1);
+    const QByteArray good = saved(e, ThirtyUpLayout());
+    struct Case {
+        const char* what;
+        qsizetype offset;
+        uint32_t value;
+        int32_t result;
+    };
+    const Case cases[] = {
+        {"older version", 0, 699, 1},
+        {"newer version", 0, 701, 1002},
+        {"negative version", 0, 0xFFFFFFFF, 1002},
+        {"low signature bits", 4, 0x7B340000, 1},
+        {"foreign signature", 4, 0x7B35DEA1, 1002},
+    };
+    for (const Case& c : cases) {
+        QByteArray bytes = good;
+        ByteWriter(bytes).patchU32(c.offset, c.value);
+        Loaded l;
+        load(l, bytes);
+        EXPECT_EQ(l.result, c.result) << c.what;
+    }
+    Loaded shortFile;
+    load(shortFile, good.left(527));
+    EXPECT_EQ(shortFile.result, 1002);
+    Loaded cutRegion;
+    load(cutRegion, good.left(528 + 122 + 100));
+    EXPECT_EQ(cutRegion.result, 1000);
+    QByteArray badSlot = good;
+    badSlot[528 + 122 + 1] = 2;  // side 2
+    Loaded l;
+    load(l, badSlot);
+    EXPECT_EQ(l.result, 1000);
+}
+
+TEST(DesignFile, OnlyNonEmptySlotsAreWritten)
+{
+    DesignEditor e;
+    e.manager.CreateText(1, 1);
+    e.manager.ChangeRegion(0, 0, 1, 0, 100);
+    e.panel.MarginLeft = 30;  // the back stays empty: its margins are not kept
+    const QByteArray bytes = BuildDesignFile(e.manager, ThirtyUpLayout(), "", 100, 1, 0);
+    EXPECT_EQ(readU32At(bytes, 12), 1u);
+    Loaded l;
+    load(l, bytes);
+    ASSERT_EQ(l.result, 1);
+    EXPECT_EQ(l.manager.slot(1, 0).margins[0], 8);
+}
+
+TEST(DesignFile, BackgroundsAndTheirLengths)
+{
+    QImage image(16, 8, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    Picture jpeg;
+    ASSERT_TRUE(jpeg.loadJpeg(encodeJpeg(image, 80, false)));
+
+    DesignEditor e;
+    e.panel.BackImage = BitmapPicture(5, 5);  // bitmap background, no objects
+    e.manager.ChangeRegion(0, 0, 1, 0, 100);
+    e.panel.BackImage = jpeg;
+    e.manager.CreateBox(1, 2);
+    const QByteArray bytes = BuildDesignFile(e.manager, ThirtyUpLayout(), "", 100, 1, 0);
+    const qsizetype firstBlock = 528 + 122;
+    EXPECT_EQ(bytes[firstBlock + 2], 'B');
+    EXPECT_EQ(readU32At(bytes, firstBlock + 4), 0u);
+    const qsizetype bmpLength = Picture::bmpStreamLength(QByteArrayView(bytes).sliced(firstBlock + 156));
+    const qsizetype secondBlock = firstBlock + 156 + bmpLength;  // the next block follows the BMP directly
+    EXPECT_EQ(bytes[secondBlock + 1], 1);
+    EXPECT_EQ(bytes[secondBlock + 2], 'J');
+    EXPECT_EQ(qsizetype(readU32At(bytes, secondBlock + 156)), jpeg.streamBytes().size());
+
+    Loaded l;
+    load(l, bytes);
+    ASSERT_EQ(l.result, 1);
+    EXPECT_EQ(l.manager.slot(1, 0).background.kind(), Picture::Kind::Jpeg);
+    EXPECT_EQ(l.panel.BackImage.size(), QSize(5, 5));
+}
+
+TEST(DesignFile, DamagedPayloadsAndShortJpegs)
+{
+    DesignEditor e;
+    e.manager.CreateGraphic(nullptr, 0, 0, true)->picture = BitmapPicture(4, 4);
+    QByteArray bytes = saved(e, ThirtyUpLayout());
+    const qsizetype payload = 528 + 122 + 156 + 171;
+    QByteArray damaged = bytes;
+    damaged[payload + 1] = 'X';
+    Loaded l;
+    load(l, damaged);
+    EXPECT_EQ(l.result, 1000);
+
+    // A JPEG background whose count runs past the file leaves the picture empty.
+    DesignEditor j;
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::blue);
+    j.panel.BackImage.loadJpeg(encodeJpeg(image, 50, false));
+    QByteArray withJpeg = saved(j, ThirtyUpLayout());
+    ByteWriter(withJpeg).patchU32(528 + 122 + 156, 0x7FFFFFFF);
+    Loaded lj;
+    load(lj, withJpeg);
+    EXPECT_EQ(lj.result, 1);
+    EXPECT_TRUE(lj.panel.BackImage.isEmpty());
+}
+
+TEST(DesignFile, SaveClearsUndoAndFailedSaveKeepsThePreviousFile)
+{
+    QTemporaryDir dir;
+    DesignEditor e;
+    ObjectControl* box = e.manager.CreateBox(0, 0);
+    e.manager.ChangeStack().Push(ObjectAdded, box, 0, 0, nullptr, nullptr, {}, box->data()->toRecord(100));
+    const QString path = dir.filePath("keep.lpd");
+    ASSERT_TRUE(WriteDesignFile(e.manager, path, ThirtyUpLayout(), "", 100, 0, 0));
+    EXPECT_FALSE(e.manager.Undo(100));
+
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
+    e.manager.CreateEllipse(5, 5);
+    const bool writable = QFileInfo(dir.path()).isWritable();  // root may still write
+    const bool ok = WriteDesignFile(e.manager, path, ThirtyUpLayout(), "", 100, 0, 0);
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    if (!writable) {
+        EXPECT_FALSE(ok);
+        QFile again(path);
+        ASSERT_TRUE(again.open(QIODevice::ReadOnly));
+        EXPECT_EQ(again.readAll(), before);
+    }
+    EXPECT_FALSE(WriteDesignFile(e.manager, dir.filePath("missing/dir/x.lpd"), ThirtyUpLayout(), "", 100, 0, 0));
+}
+
+TEST(DesignFile, UnreadableFilesAreRefused)
+{
+    QTemporaryDir dir;
+    TGridPanel panel;
+    TObjectManager manager(panel);
+    LayoutRecord layout;
+    QString linked;
+    int32_t zoom = 0;
+    EXPECT_EQ(ReadDesignFile(manager, dir.filePath("nothing.lpd"), layout, linked, zoom), 1002);
+    QByteArray json;
+    EXPECT_EQ(DescribeDesignFile(dir.filePath("nothing.lpd"), json), 1002);
+    EXPECT_EQ(DesignFileResultText(1100), "An error occurred trying to allocate memory.");
+}
+
+TEST(DesignFile, FoldedDesignStartsOnTheFirstCaption)
+{
+    DesignEditor e;
+    LayoutRecord layout = ThirtyUpLayout();
+    layout.foldType = 5;  // occasion card: region 0 is "Cover" on side 1
+    e.manager.CreateText(1, 1)->data()->Lines = {"inside cover"};
+    e.manager.ChangeRegion(0, 0, 1, 0, 100);
+    e.manager.CreateText(1, 1)->data()->Lines = {"cover"};
+    const QByteArray bytes = BuildDesignFile(e.manager, layout, "", 100, 1, 0);
+    Loaded l;
+    load(l, bytes);
+    ASSERT_EQ(l.result, 1);
+    EXPECT_EQ(l.manager.CurrentSide, 1);
+    EXPECT_EQ(l.panel.control(0)->data()->Lines, QStringList{"cover"});
+    EXPECT_EQ(l.panel.regionWidth(), 131);
+}
