@@ -5,6 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
+namespace {
+constexpr int32_t kMaxFontHeight = 16384;
+constexpr int kMaxPenWidth = 16384;
+}
+
 QColor ColorFromRef(int32_t colorRef)
 {
     const uint32_t v = uint32_t(colorRef);
@@ -65,7 +70,15 @@ QTransform Canvas::logicalToDevice() const
 
 void Canvas::applyMapping() { m_painter.setTransform(logicalToDevice() * m_deviceTransform); }
 
-QFont Canvas::qfont() const { return m_font.toQFont(); }
+QFont Canvas::qfont() const
+{
+    // A damaged record may carry any height; beyond this no label needs more
+    // and the glyph cache would not cope.
+    LogFontA font = m_font;
+    font.height = std::clamp(font.height, -kMaxFontHeight, kMaxFontHeight);
+    font.width = std::clamp(font.width, -kMaxFontHeight, kMaxFontHeight);
+    return font.toQFont();
+}
 
 QFontMetricsF Canvas::metrics() const { return QFontMetricsF(qfont(), m_painter.device()); }
 
@@ -129,16 +142,24 @@ QStringList Canvas::formatLines(const QString& text, int width, bool wordBreak) 
     for (const QString& paragraph : paragraphs) {
         // Greedy fill: words go on the line while it still fits; a word that
         // alone is too wide stands on its own line and overflows.
+        // Widths add up word by word, so a long paragraph costs linear time.
         const QStringList words = paragraph.split(' ');
         QString line;
+        qreal lineWidth = 0;
         bool lineHasWord = false;
         for (const QString& word : words) {
-            const QString candidate = lineHasWord ? line + ' ' + word : word;
-            if (lineHasWord && fm.horizontalAdvance(candidate) > width) {
+            const qreal wordWidth = fm.horizontalAdvance(word);
+            const qreal joined = lineWidth + fm.horizontalAdvance(QLatin1Char(' ')) + wordWidth;
+            if (lineHasWord && joined > width) {
                 lines << line;
                 line = word;
+                lineWidth = wordWidth;
+            } else if (lineHasWord) {
+                line += QLatin1Char(' ') + word;
+                lineWidth = joined;
             } else {
-                line = candidate;
+                line = word;
+                lineWidth = wordWidth;
             }
             lineHasWord = true;
         }
@@ -178,7 +199,7 @@ void Canvas::selectPen()
         return;
     }
     QPen pen(m_pen.color);
-    pen.setWidth(std::max(0, m_pen.width));
+    pen.setWidth(std::clamp(m_pen.width, 0, kMaxPenWidth));
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     if (m_pen.style == CanvasPen::Style::Dot) {
