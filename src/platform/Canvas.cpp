@@ -99,7 +99,7 @@ void Canvas::textOut(int x, int y, const QString& text)
     m_painter.save();
     m_painter.translate(x, y);
     if (m_font.escapement != 0)
-        m_painter.rotate(-m_font.escapement / 10.0);  // counter-clockwise on a y-down surface
+        m_painter.rotate(-(m_font.escapement / 10.0));  // counter-clockwise on a y-down surface
     if (m_bkMode == BackgroundMode::Opaque)
         m_painter.fillRect(QRectF(0, 0, fm.horizontalAdvance(text), fm.height()), m_bkColor);
     m_painter.setFont(font);
