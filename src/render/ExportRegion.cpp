@@ -48,6 +48,7 @@ CardExportResult ExportCard(const TGridPanel& card, const QString& path, const C
     if (format == CardExportFormat::Png)
         return writePng(card, path);
 #ifdef STICKWELL_HAS_EXPORT_PICTURE
+    (void)why;
     ExportFormat target = ExportFormat::Bmp;
     if (format == CardExportFormat::Jpeg)
         target = ExportFormat::Jpeg;
