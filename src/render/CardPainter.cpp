@@ -78,6 +78,9 @@ void PaintCard(Canvas& canvas, const TGridPanel& card, const CardPaintOptions& o
     DrawStockOverlay(canvas, card.BaseImage, QRect(0, 0, card.width() + 1, card.height() + 1));
     if (options.showGrid && card.ShowGrid)
         drawGrid(canvas, card, options.dotColor);
-    for (const auto& control : card.controls())
+    for (const auto& control : card.controls()) {
+        if (options.skipNonPrinting && control->data() && control->data()->nonPrinting())
+            continue;
         drawControl(canvas, *control, card.Scale(), options.context);
+    }
 }

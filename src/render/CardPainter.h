@@ -18,6 +18,7 @@ struct CardPaintOptions {
     bool showGrid = true;     // also needs the card's own ShowGrid
     bool showMargins = true;
     QColor dotColor = Qt::black;
+    bool skipNonPrinting = false;  // the print path leaves non-printing objects out
     ElementContext context;
 };
 

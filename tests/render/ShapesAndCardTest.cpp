@@ -168,6 +168,16 @@ TEST(CardPainting, ExportLeavesOutGridAndMargins)
     EXPECT_FALSE(PixelBounds(image, IsBlueish).isNull());
 }
 
+TEST(CardPainting, NonPrintingObjectsAreLeftOutOnlyWhenAsked)
+{
+    CardFixture card(100);
+    card.surface.control(0)->data()->Flags = ObjectFlags::NonPrinting;
+    CardPaintOptions printing = ExportPaintOptions();
+    printing.skipNonPrinting = true;
+    EXPECT_TRUE(PixelBounds(RenderCardImage(card.surface, printing), IsBlueish).isNull());
+    EXPECT_FALSE(PixelBounds(RenderCardImage(card.surface, ExportPaintOptions()), IsBlueish).isNull());
+}
+
 TEST(CardPainting, BackgroundFillsTheAreaInsideTheMargins)
 {
     CardFixture card(100);
