@@ -78,7 +78,9 @@ bool DrawDesignPreview(const QString& fileName, Canvas& canvas, const QRect& rec
             QPainter& painter = canvas.painter();
             painter.save();
             painter.translate(rect.left() + 6, rect.top() + offset);
-            PaintCardOn(painter, surface, CardPaintOptions{false, true, Qt::black, {}});
+            CardPaintOptions options;
+            options.showGrid = false;
+            PaintCardOn(painter, surface, options);
             painter.restore();
         }
     }
