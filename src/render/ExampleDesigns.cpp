@@ -7,6 +7,7 @@
 #include "model/GridPanel.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
+#include "platform/JpegCodec.h"
 #include "render/ArcText.h"
 #include "render/BarCode.h"
 
@@ -119,6 +120,11 @@ void buildPicture(DesignBuilder& b, TObjectManager& manager)
 {
     manager.surface().BackImage.setBitmap(sampleBackground());
     b.picture({20, 20, 150, 100}, samplePicture());
+    // The same picture kept as a JPEG, as photographs usually are.
+    Picture photo;
+    photo.loadJpeg(encodeJpeg(samplePicture(), 85, false));
+    ObjectControl* jpeg = manager.CreateGraphic(&photo, 20, 130, true);
+    jpeg->setBounds(20, 130, 90, 60);
     TObjectData& counter = b.text({190, 20, 150, 30}, "No. {-_0001_5_-}");
     counter.Lines = QStringList{"{-_0001_5_-}"};
     b.text({190, 60, 150, 30}, "{-City-}");
