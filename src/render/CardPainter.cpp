@@ -39,9 +39,22 @@ void drawGrid(Canvas& canvas, const TGridPanel& card, const QColor& color)
     const int stepY = card.GridY * card.Scale() / 100;
     if (stepX < kMinGridStep || stepY < kMinGridStep)
         return;
-    for (int y = 1; y < card.height(); y += stepY)
+    // One row of dots per call: a large card at a high zoom has millions.
+    QPainter& painter = canvas.painter();
+    painter.save();
+    QPen dot(color);
+    dot.setCosmetic(true);
+    dot.setWidth(0);
+    painter.setPen(dot);
+    QVector<QPoint> row;
+    row.reserve(card.width() / stepX + 1);
+    for (int y = 1; y < card.height(); y += stepY) {
+        row.clear();
         for (int x = 1; x < card.width(); x += stepX)
-            canvas.setPixel(x, y, color);
+            row.append(QPoint(x, y));
+        painter.drawPoints(row.constData(), int(row.size()));
+    }
+    painter.restore();
 }
 
 void drawControl(Canvas& canvas, const ObjectControl& control, int32_t zoom, const ElementContext& context)
