@@ -1,12 +1,39 @@
 #include "PrintData.h"
 
-struct PrintData::Impl {};
+#include <QPainter>
+
+#include "merge/DataReader.h"
+#include "model/ObjectControl.h"
+#include "model/ObjectData.h"
+#include "platform/Canvas.h"
+#include "render/DrawObject.h"
+#include "render/DrawPicture.h"
+#include "render/FieldSource.h"
+
+struct PrintData::Impl {
+    TDataReader reader;
+    DataReaderSource<TDataReader> source{reader};
+};
 
 PrintData::PrintData() : m_impl(std::make_unique<Impl>()) {}
 PrintData::~PrintData() = default;
 
-bool PrintData::open(const QString&) { return false; }
-bool PrintData::active() const { return false; }
-int32_t PrintData::recordCount() const { return 0; }
+bool PrintData::open(const QString& path) { return m_impl->reader.Open(path) >= 0 && m_impl->reader.Active(); }
+bool PrintData::active() const { return m_impl->reader.Active(); }
+int32_t PrintData::recordCount() const { return m_impl->reader.Active() ? m_impl->reader.RecordCount() : 0; }
 
-ObjectDrawing PrintData::drawing() { return {}; }
+ObjectDrawing PrintData::drawing()
+{
+    FieldSource* source = &m_impl->source;
+    ObjectDrawing d;
+    // Printing always draws at zoom 100: one unit of the painter's mapping is one design unit.
+    d.object = [source](QPainter& painter, const ObjectControl& control, const ElementNumbers& e) {
+        Canvas canvas(painter);
+        DrawDesignObject(canvas, control.rect(), *control.data(), 100,
+                         ElementContext{e.n, e.r, source->Active() ? source : nullptr, e.cycle});
+    };
+    d.picture = [](QPainter& painter, const Picture& picture, const QRect& rect) {
+        DrawPicture(painter, picture, rect);
+    };
+    return d;
+}

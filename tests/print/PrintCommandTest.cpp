@@ -131,3 +131,76 @@ TEST(PrintCommandTest, RelativeLinkedPathIsTakenFromTheDesignsFolder)
     EXPECT_EQ(ResolveLinkedPath("/a/b/design.lpd", "sub\\data.csv"), "/a/b/sub/data.csv");
     EXPECT_EQ(ResolveLinkedPath("/a/b/design.lpd", ""), "");
 }
+
+// A design linked to "names.csv" beside it, printed from another folder.
+TEST(PrintCommandTest, MergedRunLandsInTheCellsAndRecordsAsked)
+{
+    QTemporaryDir dir;
+    const auto writeCsv = [&dir](const QString& name, const QString& prefix, int records) {
+        QFile file(dir.filePath(name));
+        EXPECT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("\"NAME\"\r\n");
+        for (int i = 0; i < records; ++i)
+            file.write(QString("\"%1%2\"\r\n").arg(prefix).arg(i).toLatin1());
+    };
+    writeCsv("names.csv", "Linked", 25);
+    writeCsv("other.csv", "Other", 25);
+    TestDesign design(ThirtyUpLayout());
+    design.addText("{-NAME-}");
+    const QString file = writeDesign(design, dir.filePath("d.lpd"), "names.csv");
+    const QString out = dir.filePath("o.pdf");
+
+    struct Case {
+        QStringList args;
+        QString prefix;
+        std::vector<int> records;  // element n → record, -1 for an empty field
+    };
+    const Case cases[] = {
+        {{"--start-cell", "5", "--quantity", "10"}, "Linked", {0, 1, 2, 3, 4, 5, 6, 7, 8, 9}},
+        {{"--start-cell", "5", "--quantity", "10", "--start-record", "20"}, "Linked",
+         {20, 21, 22, 23, 24, -1, -1, -1, -1, -1}},
+        {{"--start-cell", "5", "--quantity", "10", "--start-record", "20", "--cycle", "--data",
+          dir.filePath("other.csv")},
+         "Other",
+         {20, 21, 22, 23, 24, 0, 1, 2, 3, 4}},
+    };
+    for (const Case& c : cases) {
+        QFile::remove(out);
+        QProcess process;
+        process.setWorkingDirectory(QDir::tempPath());
+        process.start(QStringLiteral(STICKWELL_CLI), QStringList{"print", file, "-o", out} + c.args);
+        process.waitForFinished(120000);
+        ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
+        const PdfText text = ReadPdfText(out);
+        ASSERT_EQ(text.pageCount, 1);
+        std::map<int, QString> cells;
+        for (const PdfWord& w : text.words)
+            cells[CellOfWord(w, design.layout)] = w.text;
+        for (int n = 1; n <= 10; ++n) {
+            const int record = c.records[size_t(n - 1)];
+            const auto it = cells.find(n + 4);
+            if (record < 0)
+                EXPECT_EQ(it, cells.end()) << qPrintable(c.args.join(' ')) << " element " << n;
+            else
+                EXPECT_TRUE(it != cells.end() && it->second == c.prefix + QString::number(record))
+                    << qPrintable(c.args.join(' ')) << " element " << n;
+        }
+        EXPECT_EQ(cells.size(), size_t(std::count_if(c.records.begin(), c.records.end(), [](int r) { return r >= 0; })));
+    }
+}
+
+TEST(PrintCommandTest, StartRecordBeyondTheDataIsRefused)
+{
+    QTemporaryDir dir;
+    QFile csv(dir.filePath("names.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("\"NAME\"\r\n\"A\"\r\n\"B\"\r\n");
+    csv.close();
+    TestDesign design(ThirtyUpLayout());
+    design.addText("{-NAME-}");
+    const QString file = writeDesign(design, dir.filePath("d.lpd"), "names.csv");
+    const CliRun run = runCli({file, "-o", dir.filePath("o.pdf"), "--start-record", "3"});
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.err.contains(PrintTexts::StartRecordRange(2))) << qPrintable(run.err);
+    EXPECT_EQ(runCli({file, "-o", dir.filePath("o.pdf"), "--start-record", "2"}).exitCode, 0);
+}
