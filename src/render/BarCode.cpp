@@ -98,7 +98,13 @@ Composition compose(const Canvas& canvas, int top, int bottom, const QString& te
         const int y0 = isGuard(type, i, count) ? bh + th / 2 : bh;
         const int y1 = m == '1' ? bh - kHalfBarShort : 0;
         // The stroke is centred on x and mw wide.
-        c.bars.push_back(QRectF(x - mw / 2.0, std::min(y0, y1), mw, std::abs(y0 - y1)));
+        const QRectF bar(x - mw / 2.0, std::min(y0, y1), mw, std::abs(y0 - y1));
+        // Adjacent modules of the same height make one wider bar.
+        if (!c.bars.empty() && c.bars.back().right() == bar.left() && c.bars.back().top() == bar.top() &&
+            c.bars.back().height() == bar.height())
+            c.bars.back().setRight(bar.right());
+        else
+            c.bars.push_back(bar);
     }
     if (drawText)
         placeTexts(c, type, p, text, justification, margin, tw);
@@ -160,9 +166,11 @@ bool DrawBarCode(Canvas& canvas, int left, int top, int right, int bottom, const
     local.scale(destination.width() / c.extent.width(), destination.height() / c.extent.height());
     local.translate(-c.extent.left(), -c.extent.top());
     painter.setTransform(local, true);
-    if (drawBars)
-        for (const QRectF& bar : c.bars)
-            painter.fillRect(bar, canvas.textColor());
+    if (drawBars && !c.bars.empty()) {
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(canvas.textColor());
+        painter.drawRects(c.bars.data(), int(c.bars.size()));
+    }
     if (drawText) {
         const BackgroundMode mode = canvas.backgroundMode();
         canvas.setBackgroundMode(BackgroundMode::Transparent);
