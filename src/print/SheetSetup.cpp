@@ -73,9 +73,11 @@ std::optional<LayoutPaper> PaperForLayout(const LayoutRecord& layout)
     const PaperInches paper = paperInches(layout);
     LayoutPaper result;
     if (layout.paperType == kPaperUserDefined) {
-        // Custom sizes go to the printer in tenths of a millimetre.
-        const double width = std::trunc(paper.width * 25.4 * 10) / 10;
-        const double length = std::trunc(paper.height * 25.4 * 10) / 10;
+        // Custom sizes go to the printer in tenths of a millimetre. Multiplying
+        // by 254 at once (and a tiny nudge) keeps 6 in from truncating to 152.3 mm.
+        const auto tenthsOfMm = [](double inches) { return std::trunc(inches * 254.0 + 1e-7) / 10; };
+        const double width = tenthsOfMm(paper.width);
+        const double length = tenthsOfMm(paper.height);
         result.size = QPageSize(QSizeF(width, length), QPageSize::Millimeter, QStringLiteral("User Defined"),
                                 QPageSize::ExactMatch);
     } else {

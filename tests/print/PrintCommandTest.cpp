@@ -204,3 +204,17 @@ TEST(PrintCommandTest, StartRecordBeyondTheDataIsRefused)
     EXPECT_TRUE(run.err.contains(PrintTexts::StartRecordRange(2))) << qPrintable(run.err);
     EXPECT_EQ(runCli({file, "-o", dir.filePath("o.pdf"), "--start-record", "2"}).exitCode, 0);
 }
+
+TEST(PrintCommandTest, HeaderAndFooterCarryTheDesignsFileName)
+{
+    QTemporaryDir dir;
+    TestDesign design(ThirtyUpLayout());
+    design.addText("X");
+    const QString file = writeDesign(design, dir.filePath("Name-Tags.lpd"));
+    const QString out = dir.filePath("o.pdf");
+    ASSERT_EQ(runCli({file, "-o", out, "--header", "--footer"}).exitCode, 0);
+    const auto names = ReadPdfText(out).findAll("Name-Tags.lpd");
+    ASSERT_EQ(names.size(), 2u);
+    EXPECT_LT(names[0].top, 20);    // the top line of the page
+    EXPECT_GT(names[1].bottom, 770);  // and the bottom one
+}

@@ -404,3 +404,32 @@ TEST(PrintJobTest, RefusedSettingsPrintNothing)
     EXPECT_EQ(pdf.result.error, PrintTexts::InvalidQuantity);
     EXPECT_EQ(pdf.text.pageCount, 0);
 }
+
+TEST(PrintJobTest, UserDefinedPaperGoesToTheDeviceInWholeTenthsOfAMillimetre)
+{
+    struct Case {
+        uint8_t unit;
+        int32_t width, length;
+        double widthMm, lengthMm;
+    };
+    const Case cases[] = {
+        {0, 400, 600, 101.6, 152.4},     // 4 × 6 in must not lose a tenth to rounding
+        {0, 850, 1100, 215.9, 279.4},
+        {1, 10000, 14850, 100.0, 148.5},  // hundredths of a millimetre
+        {1, 10007, 14859, 100.0, 148.5},  // finer than a tenth is cut off
+    };
+    for (const Case& c : cases) {
+        LayoutRecord l = ThirtyUpLayout();
+        l.paperType = 17;
+        l.unit = c.unit;
+        l.paperWidth = c.width;
+        l.paperLength = c.length;
+        l.rows = l.columns = 1;
+        l.elementWidth = l.elementHeight = 10;
+        const auto paper = PaperForLayout(l);
+        ASSERT_TRUE(paper);
+        const QSizeF mm = paper->size.size(QPageSize::Millimeter);
+        EXPECT_NEAR(mm.width(), c.widthMm, 1e-9) << c.width;
+        EXPECT_NEAR(mm.height(), c.lengthMm, 1e-9) << c.length;
+    }
+}

@@ -1,0 +1,54 @@
+// The shipped stock library: enough Letter and A4 stocks, every one usable
+// by a design and printable on its paper the way the job turns it.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+
+#include "layouts/LayoutFile.h"
+#include "model/Global.h"
+#include "print/SheetSetup.h"
+
+TEST(StockLibraryTest, EveryShippedLayoutFitsItsPaper)
+{
+    const QString folder = QStringLiteral(STICKWELL_DATA_SOURCE) + "/layouts";
+    const QStringList files = ListLayoutFiles(folder);
+    ASSERT_GE(files.size(), 8);
+    int stocks = 0, letter = 0, a4 = 0, folded = 0, discs = 0;
+    for (const QString& name : files) {
+        const std::vector<LayoutRecord> records = ReadLayoutFile(folder + "/" + name + ".LYT");
+        ASSERT_FALSE(records.empty()) << qPrintable(name);
+        EXPECT_FALSE(LayoutSelectable(records.front())) << qPrintable(name) << " starts with a heading";
+        for (const LayoutRecord& r : records) {
+            if (!LayoutSelectable(r))
+                continue;
+            ++stocks;
+            letter += r.paperType == 0;
+            a4 += r.paperType == 4;
+            folded += r.foldType != 0;
+            discs += r.stockType != 0;
+            const QString label = name + ": " + r.displayName();
+            EXPECT_TRUE(r.displayName().contains("<>")) << qPrintable(label);
+            int32_t w = 0, h = 0;
+            r.regionSize(&w, &h);
+            EXPECT_TRUE(RegionSizeAllowed(w, h)) << qPrintable(label);
+            // The page the job prints on holds the whole grid.
+            const auto paper = PaperForLayout(r);
+            ASSERT_TRUE(paper) << qPrintable(label);
+            // Millimetres: the inch sizes are rounded to two places.
+            QSizeF page = paper->size.size(QPageSize::Millimeter) / 25.4;
+            if (paper->orientation == QPageLayout::Landscape)
+                page.transpose();
+            const TTextOptions o = SheetOptionsForLayout(r);
+            EXPECT_LE(o.MarginLeft + o.Columns * o.ColumnWidth + (o.Columns - 1) * o.ColumnSpace, page.width() + 1e-3)
+                << qPrintable(label);
+            EXPECT_LE(o.MarginTop + o.Rows * o.RowHeight + (o.Rows - 1) * o.RowSpace, page.height() + 1e-3)
+                << qPrintable(label);
+        }
+    }
+    EXPECT_GE(stocks, 40);
+    EXPECT_GE(letter, 15);
+    EXPECT_GE(a4, 15);
+    EXPECT_GE(folded, 5);
+    EXPECT_GE(discs, 5);
+}
