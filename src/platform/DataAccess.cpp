@@ -327,37 +327,62 @@ bool TableDataset::loadTextTable()
     m_fieldNames = columns;
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     QStringList defs;
-    QStringList marks;
-    for (const QString& column : columns) {
+    for (const QString& column : columns)
         defs << quoteIdentifier(column) + QStringLiteral(" TEXT");
-        marks << QStringLiteral("?");
-    }
     m_sqlTable = QStringLiteral("textdata");
     QSqlQuery create(db);
     if (!create.exec(QStringLiteral("CREATE TABLE textdata (") + defs.join(',') + ')')) {
         m_error = create.lastError().text();
         return false;
     }
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = OFF"));
     db.transaction();
-    {
-        QSqlQuery insert(db);
-        insert.prepare(QStringLiteral("INSERT INTO textdata VALUES (") + marks.join(',') + ')');
-        const int count = int(columns.size());
-        while (text.ReadNext()) {
-            const QStringList& values = text.Values();
-            for (int i = 0; i < count; ++i)
-                // Empty values are empty strings, never NULL, so "FIELD = ''" finds them.
-                insert.bindValue(i, i < values.size() && !values[i].isEmpty() ? values[i] : QStringLiteral(""));
-            if (!insert.exec()) {
-                m_error = insert.lastError().text();
-                db.rollback();
-                return false;
-            }
-        }
+    if (!insertTextRows(db, text, int(columns.size()))) {
+        db.rollback();
+        return false;
     }
     db.commit();
     QSqlQuery(db).exec(QStringLiteral("PRAGMA query_only = 1"));
     return true;
+}
+
+// Rows go in many to a statement: one statement per row would cost more
+// than reading the file itself.
+bool TableDataset::insertTextRows(QSqlDatabase& db, TTDFile& text, int columns)
+{
+    const int perStatement = std::max(1, 900 / std::max(columns, 1));
+    auto statement = [&](int rows) {
+        const QString row = '(' + QStringList(columns, QStringLiteral("?")).join(',') + ')';
+        return QStringLiteral("INSERT INTO textdata VALUES ") + QStringList(rows, row).join(',');
+    };
+    QSqlQuery batch(db);
+    if (!batch.prepare(statement(perStatement))) {
+        m_error = batch.lastError().text();
+        return false;
+    }
+    const QString empty = QStringLiteral("");
+    QList<QStringList> pending;
+    auto flush = [&](QSqlQuery& query) {
+        int at = 0;
+        for (const QStringList& values : pending)
+            for (int i = 0; i < columns; ++i)
+                // Empty values are empty strings, never NULL, so "FIELD = ''" finds them.
+                query.bindValue(at++, i < values.size() && !values[i].isEmpty() ? values[i] : empty);
+        pending.clear();
+        if (query.exec())
+            return true;
+        m_error = query.lastError().text();
+        return false;
+    };
+    while (text.ReadNext()) {
+        pending.append(text.Values());
+        if (pending.size() == perStatement && !flush(batch))
+            return false;
+    }
+    if (pending.isEmpty())
+        return true;
+    QSqlQuery rest(db);
+    return rest.prepare(statement(int(pending.size()))) && flush(rest);
 }
 
 QString TableDataset::selectFrom() const

@@ -17,7 +17,9 @@
 #include <QStringList>
 #include <memory>
 
+class QSqlDatabase;
 class QSqlQuery;
+class TTDFile;
 
 // The key/value pairs of a connection string, in order; keys keep their spelling.
 QList<QPair<QString, QString>> ParseConnectionString(const QString& connection);
@@ -60,6 +62,7 @@ public:
 private:
     bool connect();
     bool loadTextTable();
+    bool insertTextRows(QSqlDatabase& db, TTDFile& text, int columns);
     bool runQuery();
     QString selectFrom() const;
     QString whereClause() const;
