@@ -462,6 +462,19 @@ void TDataReader::ListRecords(QStringList& list, int32_t first, int32_t count, i
     }
 }
 
+QString TDataReader::BuildConnection(const std::function<QString(const QString&)>& dataLinkDialog,
+                                     QStringList& tables)
+{
+    if (!dataLinkDialog)
+        return QString();
+    const QString connection = dataLinkDialog(MergeTexts::DataLinkStart);
+    if (connection.size() < MergeTexts::DataLinkStart.size() + 1)
+        return QString();
+    tables.clear();
+    tables = TableDataset::tableNames(connection);
+    return connection;
+}
+
 int32_t TDataReader::CreateCSVSubset(const QString& path, TBinaryDataSet& dataset)
 {
     TTDFile out;

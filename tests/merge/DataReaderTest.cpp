@@ -335,3 +335,28 @@ TEST_F(DataReaderTest, UnreadablePersonalDatabaseFails)
 }
 
 } // namespace
+
+namespace {
+
+TEST(BuildConnection, ListsTheTablesOfTheEditedConnection)
+{
+    QTemporaryDir dir;
+    WriteFileBytes(dir.filePath("a.csv"), "A\r\n");
+    QStringList tables{"stale"};
+    QString started;
+    const QString text = "Driver=TEXT;DBQ=" + dir.path();
+    EXPECT_EQ(TDataReader::BuildConnection(
+                  [&](const QString& from) {
+                      started = from;
+                      return text;
+                  },
+                  tables),
+              text);
+    EXPECT_EQ(started, "Provider=MSDASQL.1");
+    EXPECT_EQ(tables, QStringList({"a.csv"}));
+    // The unchanged starting string counts as cancelled.
+    EXPECT_TRUE(TDataReader::BuildConnection([](const QString& from) { return from; }, tables).isEmpty());
+    EXPECT_EQ(tables, QStringList({"a.csv"}));
+}
+
+} // namespace
