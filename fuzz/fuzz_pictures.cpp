@@ -1,0 +1,49 @@
+// Feeds arbitrary bytes to every picture reader: the signature query, the
+// BMP/PCX/PNG/TIFF loaders at two depths, packed DIBs, rotation, JPEG, the
+// WMF converter and the EMF player.
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include "platform/Dib.h"
+#include "platform/ImageCodecs.h"
+#include "platform/JpegCodec.h"
+#include "platform/MetafileRenderer.h"
+#include "platform/MetafileWmf.h"
+#include "platform/Picture.h"
+#include "render/DrawPicture.h"
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static QGuiApplication app(*argc, *argv);
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    ImageFileInfo info;
+    if (QueryImageBytes(bytes, info)) {
+        QByteArray dib;
+        for (int depth : {8, 24})
+            if (LoadImageAsDib(info.type, bytes, depth, dib))
+                RotateDibQuarterTurn(dib);
+    }
+    DibInfo(bytes);
+    if (!DibToImage(bytes).isNull())
+        RotateDibQuarterTurn(bytes);
+
+    Picture picture;
+    picture.loadJpeg(bytes);
+    picture.loadBmp(bytes);
+
+    QImage target(24, 24, QImage::Format_RGB32);
+    QPainter painter(&target);
+    DrawMetafile(painter, QRectF(0, 0, 24, 24), bytes);
+    const QByteArray emf = ConvertWmfToEmf(bytes);
+    if (!emf.isEmpty() && picture.loadEmf(emf))
+        DrawPicture(painter, picture, QRect(0, 0, 24, 24));
+    return 0;
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Writing a painted card to a picture file: an enhanced metafile of vector
+// records, a 24-bit bitmap file, a JPEG (quality, progressive) or a PNG.
+
+#include <QPainter>
+#include <QSize>
+#include <QString>
+#include <functional>
+
+enum class ExportFormat { Emf, Wmf, Bmp, Jpeg, Png };
+
+struct ExportOptions {
+    int quality = 75;
+    bool progressive = false;
+};
+
+// paint draws the card at (0, 0) on a surface of pixelSize. Wmf writes the
+// same enhanced metafile as Emf (the file keeps the name it was given).
+// Returns false when the surface cannot be made or the file cannot be
+// written; a failed write leaves no partial file behind.
+bool ExportPicture(const QString& path, ExportFormat format, QSize pixelSize,
+                   const std::function<void(QPainter&)>& paint, const ExportOptions& options);
+
+// The format a file name asks for by its extension (any case): .EMF, .WMF,
+// .JPG/.JPEG, .PNG; anything else is a bitmap file.
+ExportFormat ExportFormatForPath(const QString& path);

@@ -1,0 +1,636 @@
+#include "Dib.h"
+
+#include <QHash>
+#include <QPainter>
+#include <algorithm>
+#include <array>
+#include <vector>
+
+#include "ByteStream.h"
+
+namespace {
+
+constexpr uint32_t kBiRgb = 0, kBiRle8 = 1, kBiRle4 = 2, kBiBitfields = 3;
+constexpr int kInfoHeaderSize = 40;
+
+// Everything a decoder needs from the header, with the offsets of the table
+// and the pixels inside the block.
+struct DibLayout {
+    int width = 0;
+    int height = 0;  // always positive here; topDown says which way rows run
+    bool topDown = false;
+    int bitsPerPixel = 0;
+    uint32_t compression = kBiRgb;
+    int storedTableEntries = 0;  // entries present in the block
+    qsizetype tableOffset = 0;
+    qsizetype pixelOffset = 0;
+    uint32_t masks[3] = {0, 0, 0};
+    int tableEntrySize = 4;  // 3 in the old core header
+};
+
+qint64 strideFor(int bitsPerPixel, int width)
+{
+    return ((qint64(bitsPerPixel) * width + 31) / 32) * 4;
+}
+
+bool readLayout(QByteArrayView dib, DibLayout& layout)
+{
+    ByteReader in(dib);
+    const uint32_t headerSize = in.u32();
+    if (!in.ok())
+        return false;
+    int64_t width = 0, height = 0;
+    uint32_t clrUsed = 0;
+    if (headerSize == 12) {
+        width = in.u16();
+        height = in.i16();
+        in.u16();  // planes
+        layout.bitsPerPixel = in.u16();
+    } else if (headerSize >= 40 && headerSize <= 124) {
+        width = in.i32();
+        height = in.i32();
+        in.u16();
+        layout.bitsPerPixel = in.u16();
+        layout.compression = in.u32();
+        in.skip(12);  // image size, resolution
+        clrUsed = in.u32();
+        in.u32();
+        if (headerSize >= 52) {
+            layout.masks[0] = in.u32();
+            layout.masks[1] = in.u32();
+            layout.masks[2] = in.u32();
+        }
+    } else {
+        return false;
+    }
+    if (!in.ok())
+        return false;
+    layout.topDown = height < 0;
+    height = std::abs(height);
+    if (!IsPlausibleImageSize(width, height))
+        return false;
+    layout.width = int(width);
+    layout.height = int(height);
+    const int bpp = layout.bitsPerPixel;
+    if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 16 && bpp != 24 && bpp != 32)
+        return false;
+    if (clrUsed > 256)
+        return false;
+    const int fullTable = bpp <= 8 ? (1 << bpp) : 0;
+    layout.storedTableEntries = clrUsed ? int(clrUsed) : fullTable;
+    layout.tableEntrySize = headerSize == 12 ? 3 : 4;
+    layout.tableOffset = headerSize;
+    if (headerSize == 40 && layout.compression == kBiBitfields) {
+        ByteReader masks(dib);
+        masks.seek(40);
+        layout.masks[0] = masks.u32();
+        layout.masks[1] = masks.u32();
+        layout.masks[2] = masks.u32();
+        if (!masks.ok())
+            return false;
+        layout.tableOffset += 12;
+    }
+    layout.pixelOffset = layout.tableOffset + qsizetype(layout.storedTableEntries) * layout.tableEntrySize;
+    const bool rle = layout.compression == kBiRle8 || layout.compression == kBiRle4;
+    if (layout.compression == kBiBitfields && bpp != 16 && bpp != 32)
+        return false;
+    if ((layout.compression == kBiRle8 && bpp != 8) || (layout.compression == kBiRle4 && bpp != 4))
+        return false;
+    if (layout.compression > kBiBitfields)
+        return false;
+    if (rle && layout.topDown)
+        return false;
+    if (layout.pixelOffset > dib.size())
+        return false;
+    if (!rle && strideFor(bpp, layout.width) * layout.height > dib.size() - layout.pixelOffset)
+        return false;
+    return true;
+}
+
+QList<QRgb> readColorTable(QByteArrayView dib, const DibLayout& layout)
+{
+    QList<QRgb> table;
+    ByteReader in(dib);
+    in.seek(layout.tableOffset);
+    const int used = 1 << layout.bitsPerPixel;
+    for (int i = 0; i < layout.storedTableEntries; ++i) {
+        const uint8_t b = in.u8(), g = in.u8(), r = in.u8();
+        if (layout.tableEntrySize == 4)
+            in.u8();
+        if (i < used)
+            table.append(qRgb(r, g, b));
+    }
+    // Indices past the stored table must still name a colour.
+    while (table.size() < used)
+        table.append(qRgb(0, 0, 0));
+    return table;
+}
+
+int maskShift(uint32_t mask)
+{
+    int shift = 0;
+    while (mask && !(mask & 1)) {
+        mask >>= 1;
+        ++shift;
+    }
+    return shift;
+}
+
+int scaleMasked(uint32_t value, uint32_t mask)
+{
+    if (!mask)
+        return 0;
+    const uint32_t field = (value & mask) >> maskShift(mask);
+    const uint32_t max = mask >> maskShift(mask);
+    return int((uint64_t(field) * 255 + max / 2) / max);
+}
+
+void decodeRgbRows(QByteArrayView dib, const DibLayout& layout, QImage& image)
+{
+    const qint64 stride = strideFor(layout.bitsPerPixel, layout.width);
+    uint32_t masks[3] = {layout.masks[0], layout.masks[1], layout.masks[2]};
+    if (layout.compression != kBiBitfields) {
+        if (layout.bitsPerPixel == 16) {
+            masks[0] = 0x7C00; masks[1] = 0x03E0; masks[2] = 0x001F;
+        } else {
+            masks[0] = 0xFF0000; masks[1] = 0xFF00; masks[2] = 0xFF;
+        }
+    }
+    for (int row = 0; row < layout.height; ++row) {
+        const auto* src = reinterpret_cast<const uint8_t*>(dib.data() + layout.pixelOffset + row * stride);
+        const int y = layout.topDown ? row : layout.height - 1 - row;
+        uchar* dst = image.scanLine(y);
+        auto* dstRgb = reinterpret_cast<QRgb*>(dst);
+        for (int x = 0; x < layout.width; ++x) {
+            switch (layout.bitsPerPixel) {
+            case 1: dst[x] = (src[x >> 3] >> (7 - (x & 7))) & 1; break;
+            case 4: dst[x] = (x & 1) ? (src[x >> 1] & 0x0F) : (src[x >> 1] >> 4); break;
+            case 8: dst[x] = src[x]; break;
+            case 24: dstRgb[x] = qRgb(src[3 * x + 2], src[3 * x + 1], src[3 * x]); break;
+            case 16:
+            case 32: {
+                const uint32_t v = layout.bitsPerPixel == 16
+                                       ? uint32_t(src[2 * x] | (src[2 * x + 1] << 8))
+                                       : uint32_t(src[4 * x] | (src[4 * x + 1] << 8) | (src[4 * x + 2] << 16) |
+                                                  (uint32_t(src[4 * x + 3]) << 24));
+                dstRgb[x] = qRgb(scaleMasked(v, masks[0]), scaleMasked(v, masks[1]), scaleMasked(v, masks[2]));
+                break;
+            }
+            }
+        }
+    }
+}
+
+// Run-length encoded 4- and 8-bit rows (bottom-up). Runs that leave the
+// picture are clipped; a damaged stream simply ends the picture.
+void decodeRle(QByteArrayView dib, const DibLayout& layout, QImage& image)
+{
+    ByteReader in(dib);
+    in.seek(layout.pixelOffset);
+    const bool four = layout.compression == kBiRle4;
+    int x = 0, row = 0;
+    auto put = [&](int index) {
+        if (x < layout.width && row < layout.height)
+            image.scanLine(layout.height - 1 - row)[x] = uchar(index);
+        ++x;
+    };
+    while (in.ok() && !in.atEnd() && row < layout.height) {
+        const int count = in.u8();
+        const int value = in.u8();
+        if (!in.ok())
+            break;
+        if (count > 0) {
+            for (int i = 0; i < count && x < layout.width; ++i)
+                put(four ? ((i & 1) ? (value & 0x0F) : (value >> 4)) : value);
+            continue;
+        }
+        if (value == 0) {  // end of line
+            x = 0;
+            ++row;
+        } else if (value == 1) {  // end of bitmap
+            break;
+        } else if (value == 2) {  // delta
+            x += in.u8();
+            row += in.u8();
+        } else {  // absolute run of `value` pixels, padded to 16 bits
+            const int bytes = four ? (value + 1) / 2 : value;
+            QByteArrayView run = in.view(bytes);
+            if (!in.ok())
+                break;
+            for (int i = 0; i < value; ++i) {
+                const auto b = uint8_t(run[four ? i / 2 : i]);
+                put(four ? ((i & 1) ? (b & 0x0F) : (b >> 4)) : b);
+            }
+            if (bytes & 1)
+                in.skip(1);
+        }
+    }
+}
+
+QImage flattenOnWhite(const QImage& image)
+{
+    if (!image.hasAlphaChannel())
+        return image.convertToFormat(QImage::Format_RGB32);
+    QImage flat(image.size(), QImage::Format_RGB32);
+    flat.fill(Qt::white);
+    QPainter painter(&flat);
+    painter.drawImage(0, 0, image);
+    painter.end();
+    return flat;
+}
+
+// ---- colour reduction --------------------------------------------------
+
+struct ColorBox {
+    std::vector<std::pair<uint16_t, uint32_t>> bins;  // 5:5:5 colour, count
+    int longestAxis(int& range) const
+    {
+        int lo[3] = {31, 31, 31}, hi[3] = {0, 0, 0};
+        for (const auto& [c, n] : bins) {
+            const int v[3] = {(c >> 10) & 31, (c >> 5) & 31, c & 31};
+            for (int a = 0; a < 3; ++a) {
+                lo[a] = std::min(lo[a], v[a]);
+                hi[a] = std::max(hi[a], v[a]);
+            }
+        }
+        int axis = 0;
+        range = -1;
+        for (int a = 0; a < 3; ++a)
+            if (hi[a] - lo[a] > range) {
+                range = hi[a] - lo[a];
+                axis = a;
+            }
+        return axis;
+    }
+    uint64_t population() const
+    {
+        uint64_t total = 0;
+        for (const auto& bin : bins)
+            total += bin.second;
+        return total;
+    }
+};
+
+// Median cut over a 15-bit histogram: split the most populous box that can
+// still be split at the median of its widest axis.
+QList<QRgb> medianCutPalette(const QImage& rgb, int maxColors)
+{
+    std::vector<uint32_t> histogram(32768, 0);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x)
+            ++histogram[((qRed(line[x]) >> 3) << 10) | ((qGreen(line[x]) >> 3) << 5) | (qBlue(line[x]) >> 3)];
+    }
+    std::vector<ColorBox> boxes(1);
+    for (int c = 0; c < 32768; ++c)
+        if (histogram[c])
+            boxes[0].bins.emplace_back(uint16_t(c), histogram[c]);
+    while (int(boxes.size()) < maxColors) {
+        int best = -1;
+        uint64_t bestPopulation = 0;
+        for (int i = 0; i < int(boxes.size()); ++i) {
+            int range = 0;
+            boxes[i].longestAxis(range);
+            const uint64_t population = boxes[i].population();
+            if (boxes[i].bins.size() > 1 && range > 0 && population > bestPopulation) {
+                best = i;
+                bestPopulation = population;
+            }
+        }
+        if (best < 0)
+            break;
+        int range = 0;
+        const int axis = boxes[best].longestAxis(range);
+        const int shift = axis == 0 ? 10 : axis == 1 ? 5 : 0;
+        auto& bins = boxes[best].bins;
+        std::sort(bins.begin(), bins.end(),
+                  [shift](const auto& a, const auto& b) { return ((a.first >> shift) & 31) < ((b.first >> shift) & 31); });
+        uint64_t half = bestPopulation / 2, running = 0;
+        size_t cut = 1;
+        for (size_t i = 0; i + 1 < bins.size(); ++i) {
+            running += bins[i].second;
+            cut = i + 1;
+            if (running >= half)
+                break;
+        }
+        ColorBox upper;
+        upper.bins.assign(bins.begin() + qsizetype(cut), bins.end());
+        bins.resize(cut);
+        boxes.push_back(std::move(upper));
+    }
+    QList<QRgb> palette;
+    for (const auto& box : boxes) {
+        uint64_t r = 0, g = 0, b = 0, n = 0;
+        for (const auto& [c, count] : box.bins) {
+            r += uint64_t(((c >> 10) & 31) * 8 + 4) * count;
+            g += uint64_t(((c >> 5) & 31) * 8 + 4) * count;
+            b += uint64_t((c & 31) * 8 + 4) * count;
+            n += count;
+        }
+        if (n)
+            palette.append(qRgb(int(r / n), int(g / n), int(b / n)));
+    }
+    return palette;
+}
+
+int nearestIndex(const QList<QRgb>& palette, int r, int g, int b)
+{
+    int best = 0, bestDistance = INT_MAX;
+    for (int i = 0; i < palette.size(); ++i) {
+        const int dr = qRed(palette[i]) - r, dg = qGreen(palette[i]) - g, db = qBlue(palette[i]) - b;
+        const int distance = dr * dr * 3 + dg * dg * 4 + db * db * 2;
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = i;
+        }
+    }
+    return best;
+}
+
+// Floyd-Steinberg error diffusion onto the palette; nearest colours are
+// cached per 15-bit colour.
+QImage ditherToPalette(const QImage& rgb, const QList<QRgb>& palette)
+{
+    QImage out(rgb.size(), QImage::Format_Indexed8);
+    if (out.isNull())
+        return {};
+    out.setColorTable(palette);
+    std::vector<int16_t> cache(32768, -1);
+    const int w = rgb.width();
+    std::vector<std::array<int, 3>> errors(size_t(w) + 2), next(size_t(w) + 2);
+    for (int y = 0; y < rgb.height(); ++y) {
+        std::fill(next.begin(), next.end(), std::array<int, 3>{0, 0, 0});
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* dst = out.scanLine(y);
+        for (int x = 0; x < w; ++x) {
+            int c[3] = {qRed(line[x]), qGreen(line[x]), qBlue(line[x])};
+            for (int a = 0; a < 3; ++a)
+                c[a] = std::clamp(c[a] + errors[size_t(x) + 1][size_t(a)] / 16, 0, 255);
+            const int key = ((c[0] >> 3) << 10) | ((c[1] >> 3) << 5) | (c[2] >> 3);
+            if (cache[size_t(key)] < 0)
+                cache[size_t(key)] = int16_t(nearestIndex(palette, c[0], c[1], c[2]));
+            const int index = cache[size_t(key)];
+            dst[x] = uchar(index);
+            const int chosen[3] = {qRed(palette[index]), qGreen(palette[index]), qBlue(palette[index])};
+            for (int a = 0; a < 3; ++a) {
+                const int e = c[a] - chosen[a];
+                errors[size_t(x) + 2][size_t(a)] += e * 7;
+                next[size_t(x)][size_t(a)] += e * 3;
+                next[size_t(x) + 1][size_t(a)] += e * 5;
+                next[size_t(x) + 2][size_t(a)] += e;
+            }
+        }
+        std::swap(errors, next);
+    }
+    return out;
+}
+
+QImage exactPalette(const QImage& rgb, int maxColors)
+{
+    QHash<QRgb, int> indices;
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        for (int x = 0; x < rgb.width(); ++x) {
+            const QRgb c = line[x] | 0xFF000000;
+            if (!indices.contains(c)) {
+                if (indices.size() == maxColors)
+                    return {};
+                const int index = int(indices.size());
+                indices.insert(c, index);
+            }
+        }
+    }
+    QList<QRgb> palette(indices.size());
+    for (auto it = indices.cbegin(); it != indices.cend(); ++it)
+        palette[it.value()] = it.key();
+    QImage out(rgb.size(), QImage::Format_Indexed8);
+    if (out.isNull())
+        return {};
+    out.setColorTable(palette);
+    for (int y = 0; y < rgb.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(rgb.constScanLine(y));
+        uchar* dst = out.scanLine(y);
+        for (int x = 0; x < rgb.width(); ++x)
+            dst[x] = uchar(indices.value(line[x] | 0xFF000000));
+    }
+    return out;
+}
+
+void writeInfoHeader(ByteWriter& out, int width, int height, int bitsPerPixel, qint64 imageSize)
+{
+    out.u32(kInfoHeaderSize);
+    out.i32(width);
+    out.i32(height);
+    out.u16(1);
+    out.u16(uint16_t(bitsPerPixel));
+    out.u32(kBiRgb);
+    out.u32(uint32_t(imageSize));
+    out.i32(3780);  // 96 dpi in pixels per metre
+    out.i32(3780);
+    out.u32(0);
+    out.u32(0);
+}
+
+} // namespace
+
+bool IsPlausibleImageSize(qint64 width, qint64 height)
+{
+    return width > 0 && height > 0 && width <= kMaxDecodedSide && height <= kMaxDecodedSide &&
+           width * height <= kMaxDecodedPixels;
+}
+
+DibDescription DescribeDib(QByteArrayView dib)
+{
+    DibDescription d;
+    ByteReader in(dib);
+    const uint32_t headerSize = in.u32();
+    if (headerSize == 12) {
+        d.width = in.u16();
+        d.height = in.i16();
+        in.u16();
+        d.bitsPerPixel = in.u16();
+    } else {
+        d.width = in.i32();
+        d.height = in.i32();
+        in.u16();
+        d.bitsPerPixel = in.u16();
+    }
+    uint32_t clrUsed = 0;
+    if (headerSize >= 40) {
+        in.skip(16);
+        clrUsed = in.u32();
+    }
+    // A header whose picture could not exist describes nothing usable.
+    const int bpp = d.bitsPerPixel;
+    const bool knownDepth = bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
+    if (!in.ok() || headerSize < 12 || !knownDepth || !IsPlausibleImageSize(d.width, std::abs(qint64(d.height))))
+        return {};
+    d.ok = true;
+    const int fullTable = d.bitsPerPixel == 1 ? 2 : d.bitsPerPixel == 4 ? 16 : d.bitsPerPixel == 8 ? 256 : 0;
+    // A smaller non-zero colours-used count is the table actually stored.
+    d.tableEntries = (fullTable && clrUsed && clrUsed < uint32_t(fullTable)) ? int(clrUsed) : fullTable;
+    d.totalSize = strideFor(d.bitsPerPixel, d.width) * std::abs(qint64(d.height)) + 4ll * d.tableEntries + 40;
+    return d;
+}
+
+QImage DibToImage(QByteArrayView dib)
+{
+    DibLayout layout;
+    if (!readLayout(dib, layout))
+        return {};
+    const bool indexed = layout.bitsPerPixel <= 8;
+    QImage image(layout.width, layout.height, indexed ? QImage::Format_Indexed8 : QImage::Format_RGB32);
+    if (image.isNull())
+        return {};
+    if (indexed)
+        image.setColorTable(readColorTable(dib, layout));
+    if (layout.compression == kBiRle8 || layout.compression == kBiRle4) {
+        image.fill(0);
+        decodeRle(dib, layout, image);
+    } else {
+        decodeRgbRows(dib, layout, image);
+    }
+    return image;
+}
+
+QImage ReduceColors(const QImage& image, int maxColors)
+{
+    if (image.isNull() || maxColors < 2)
+        return {};
+    if ((image.format() == QImage::Format_Indexed8 || image.format() == QImage::Format_Mono ||
+         image.format() == QImage::Format_MonoLSB) &&
+        image.colorCount() <= maxColors) {
+        QImage indexed = image.convertToFormat(QImage::Format_Indexed8);
+        return indexed;
+    }
+    const QImage rgb = flattenOnWhite(image);
+    QImage exact = exactPalette(rgb, maxColors);
+    if (!exact.isNull())
+        return exact;
+    return ditherToPalette(rgb, medianCutPalette(rgb, maxColors));
+}
+
+QByteArray ImageToDib(const QImage& image, int bitsPerPixel)
+{
+    if (image.isNull())
+        return {};
+    if (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel != 32)
+        bitsPerPixel = 24;
+    const int w = image.width(), h = image.height();
+    const qint64 stride = strideFor(bitsPerPixel, w);
+    QImage source;
+    QList<QRgb> table;
+    if (bitsPerPixel <= 8) {
+        source = ReduceColors(image, 1 << bitsPerPixel);
+        if (source.isNull())
+            return {};
+        table = source.colorTable();
+        table.resize(1 << bitsPerPixel, qRgb(0, 0, 0));
+    } else {
+        source = flattenOnWhite(image);
+    }
+    QByteArray dib;
+    dib.reserve(qsizetype(kInfoHeaderSize + table.size() * 4 + stride * h));
+    ByteWriter out(dib);
+    writeInfoHeader(out, w, h, bitsPerPixel, stride * h);
+    for (QRgb c : table) {
+        out.u8(uint8_t(qBlue(c)));
+        out.u8(uint8_t(qGreen(c)));
+        out.u8(uint8_t(qRed(c)));
+        out.u8(0);
+    }
+    QByteArray row(qsizetype(stride), '\0');
+    for (int y = h - 1; y >= 0; --y) {
+        row.fill('\0');
+        auto* dst = reinterpret_cast<uint8_t*>(row.data());
+        const uchar* src = source.constScanLine(y);
+        const auto* srcRgb = reinterpret_cast<const QRgb*>(src);
+        for (int x = 0; x < w; ++x) {
+            switch (bitsPerPixel) {
+            case 1: dst[x >> 3] |= uint8_t((src[x] & 1) << (7 - (x & 7))); break;
+            case 4: dst[x >> 1] |= uint8_t((x & 1) ? (src[x] & 0x0F) : (src[x] << 4)); break;
+            case 8: dst[x] = src[x]; break;
+            case 24:
+                dst[3 * x] = uint8_t(qBlue(srcRgb[x]));
+                dst[3 * x + 1] = uint8_t(qGreen(srcRgb[x]));
+                dst[3 * x + 2] = uint8_t(qRed(srcRgb[x]));
+                break;
+            case 32:
+                dst[4 * x] = uint8_t(qBlue(srcRgb[x]));
+                dst[4 * x + 1] = uint8_t(qGreen(srcRgb[x]));
+                dst[4 * x + 2] = uint8_t(qRed(srcRgb[x]));
+                break;
+            }
+        }
+        out.bytes(row);
+    }
+    return dib;
+}
+
+QByteArray DibToBmpFile(QByteArrayView dib)
+{
+    DibLayout layout;
+    if (!readLayout(dib, layout))
+        return {};
+    QByteArray file;
+    ByteWriter out(file);
+    out.u16(0x4D42);
+    out.u32(uint32_t(14 + dib.size()));
+    out.u32(0);
+    out.u32(uint32_t(14 + layout.pixelOffset));
+    out.bytes(dib);
+    return file;
+}
+
+QByteArray BmpFileToDib(QByteArrayView bmpFile)
+{
+    ByteReader in(bmpFile);
+    if (in.u16() != 0x4D42)
+        return {};
+    in.skip(8);
+    const uint32_t pixelOffset = in.u32();
+    if (!in.ok())
+        return {};
+    QByteArrayView body = bmpFile.sliced(14);
+    DibLayout layout;
+    if (!readLayout(body, layout))
+        return {};
+    // Some writers leave a gap between the colour table and the pixels.
+    const qint64 packedOffset = 14 + layout.pixelOffset;
+    if (pixelOffset > packedOffset && pixelOffset < uint64_t(bmpFile.size())) {
+        QByteArray dib = body.first(layout.pixelOffset).toByteArray();
+        dib.append(bmpFile.sliced(pixelOffset).toByteArray());
+        if (!readLayout(dib, layout))
+            return {};
+        return dib;
+    }
+    return body.toByteArray();
+}
+
+QByteArray RotateDibQuarterTurn(QByteArrayView dib)
+{
+    const QImage source = DibToImage(dib);
+    if (source.isNull())
+        return {};
+    const int w = source.width(), h = source.height();
+    QImage rotated(h, w, source.format());
+    if (rotated.isNull())
+        return {};
+    rotated.setColorTable(source.colorTable());
+    // Clockwise: source (x, y) goes to (h - 1 - y, x).
+    const bool indexed = source.format() == QImage::Format_Indexed8;
+    for (int y = 0; y < h; ++y) {
+        const uchar* src = source.constScanLine(y);
+        for (int x = 0; x < w; ++x) {
+            uchar* dst = rotated.scanLine(x);
+            if (indexed)
+                dst[h - 1 - y] = src[x];
+            else
+                reinterpret_cast<QRgb*>(dst)[h - 1 - y] = reinterpret_cast<const QRgb*>(src)[x];
+        }
+    }
+    int bitsPerPixel = DescribeDib(dib).bitsPerPixel;
+    if (bitsPerPixel == 16)
+        bitsPerPixel = 24;
+    return ImageToDib(rotated, bitsPerPixel);
+}

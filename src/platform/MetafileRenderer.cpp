@@ -1,0 +1,130 @@
+#include "MetafileRenderer.h"
+
+#include <QCache>
+#include <QMutex>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <cstdlib>
+
+#include <emf2svg.h>
+#include <uemf_safe.h>
+
+#include "ByteStream.h"
+
+namespace {
+constexpr uint32_t kEmrHeader = 1;
+constexpr uint32_t kEmrEof = 14;
+constexpr uint32_t kEmfSignature = 0x464D4520;
+constexpr qsizetype kMaxEmfBytes = 64 * 1024 * 1024;
+constexpr qsizetype kMinHeaderSize = 88;
+constexpr qsizetype kSvgCacheBytes = 32 * 1024 * 1024;
+constexpr uint32_t kEmrRoundRect = 44;
+
+// The player takes a round rectangle's corner size as the corner radius
+// where the record holds the corner ellipse's width and height; hand it
+// halved so the picture looks as the file says. The stored bytes stay as
+// they are.
+QByteArray forPlayer(const QByteArray& emf)
+{
+    QByteArray copy = emf;
+    ByteWriter patch(copy);
+    for (qsizetype pos = 0; pos + 8 <= copy.size();) {
+        const uint32_t type = readU32At(copy, pos), size = readU32At(copy, pos + 4);
+        if (type == kEmrRoundRect && size >= 32) {
+            patch.patchI32(pos + 24, int32_t(readU32At(copy, pos + 24)) / 2);
+            patch.patchI32(pos + 28, int32_t(readU32At(copy, pos + 28)) / 2);
+        }
+        if (type == kEmrEof || size < 8)
+            break;
+        pos += size;
+    }
+    return copy;
+}
+} // namespace
+
+bool IsWellFormedEmf(QByteArrayView emf)
+{
+    if (emf.size() < kMinHeaderSize || emf.size() > kMaxEmfBytes)
+        return false;
+    if (readU32At(emf, 0) != kEmrHeader || readU32At(emf, 40) != kEmfSignature)
+        return false;
+    qsizetype pos = 0;
+    bool first = true;
+    while (pos + 8 <= emf.size()) {
+        const uint32_t type = readU32At(emf, pos);
+        const uint32_t size = readU32At(emf, pos + 4);
+        if (size < 8 || size % 4 != 0 || qsizetype(size) > emf.size() - pos)
+            return false;
+        if (first && size < kMinHeaderSize)
+            return false;
+        if (!first && type == kEmrHeader)
+            return false;
+        // The library's own check that every field of the record lies inside it.
+        if (!U_emf_record_safe(emf.data() + pos))
+            return false;
+        if (type == kEmrEof)
+            return true;
+        pos += size;
+        first = false;
+    }
+    return false;
+}
+
+QByteArray MetafileToSvg(const QByteArray& emf)
+{
+    if (!IsWellFormedEmf(emf))
+        return {};
+    generatorOptions options{};
+    char nameSpace[] = "svg";
+    options.nameSpace = nameSpace;
+    options.verbose = false;
+    options.emfplus = true;
+    options.svgDelimiter = true;
+    QByteArray input = forPlayer(emf);
+    char* svg = nullptr;
+    size_t length = 0;
+    const int status = emf2svg(input.data(), size_t(input.size()), &svg, &length, &options);
+    QByteArray result;
+    if (status == 1 && svg)
+        result = QByteArray(svg, qsizetype(length));
+    std::free(svg);
+    return result;
+}
+
+// Pictures are drawn again and again (every repaint, every printed element);
+// converting once per distinct metafile keeps that cheap and also spares the
+// player's small per-call leak. Keyed by the bytes themselves, which share
+// their data with the picture that holds them.
+QByteArray cachedSvg(const QByteArray& emf)
+{
+    static QMutex mutex;
+    static QCache<QByteArray, QByteArray> cache(kSvgCacheBytes);
+    QMutexLocker lock(&mutex);
+    if (const QByteArray* hit = cache.object(emf))
+        return *hit;
+    QByteArray svg = MetafileToSvg(emf);
+    const qsizetype cost = std::max<qsizetype>(1, svg.size() + emf.size());
+    if (!svg.isEmpty() && cost < kSvgCacheBytes)
+        cache.insert(emf, new QByteArray(svg), cost);
+    return svg;
+}
+
+bool DrawMetafile(QPainter& painter, const QRectF& target, const QByteArray& emf)
+{
+    const QByteArray svg = cachedSvg(emf);
+    if (svg.isEmpty())
+        return false;
+    QSvgRenderer renderer(svg);
+    if (!renderer.isValid())
+        return false;
+    // The player sizes its picture as right - left of the inclusive bounds;
+    // the picture really is one unit larger each way.
+    const int width = int(readU32At(emf, 16)) - int(readU32At(emf, 8));
+    const int height = int(readU32At(emf, 20)) - int(readU32At(emf, 12));
+    const QRectF box = renderer.viewBoxF();
+    if (qFuzzyCompare(box.width(), double(width)) && qFuzzyCompare(box.height(), double(height)) && width > 0 &&
+        height > 0)
+        renderer.setViewBox(QRectF(box.topLeft(), QSizeF(width + 1, height + 1)));
+    renderer.render(&painter, target);
+    return true;
+}

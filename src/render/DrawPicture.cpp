@@ -1,0 +1,115 @@
+#include "DrawPicture.h"
+
+#include <QPainter>
+
+#include "platform/MetafileRenderer.h"
+
+namespace {
+int bitsPerPixelOf(const QImage& image)
+{
+    switch (image.format()) {
+    case QImage::Format_Mono:
+    case QImage::Format_MonoLSB: return 1;
+    case QImage::Format_Indexed8: return image.colorCount() <= 16 ? 4 : 8;
+    default: return 24;
+    }
+}
+} // namespace
+
+void DrawPicture(QPainter& surface, const Picture& picture, const QRect& rect)
+{
+    switch (picture.kind()) {
+    case Picture::Kind::Metafile:
+        DrawMetafile(surface, QRectF(rect), picture.metafileBytes());
+        break;
+    case Picture::Kind::Bitmap:
+    case Picture::Kind::Jpeg: {
+        // Converted afresh for every drawing; nothing is cached between elements.
+        const QByteArray dib = PictureToDib(picture);
+        StretchDrawDib(surface, dib, rect.left(), rect.top(), rect.width(), rect.height());
+        break;
+    }
+    case Picture::Kind::None:
+        break;
+    }
+}
+
+QByteArray PictureToDib(const Picture& picture)
+{
+    if (picture.kind() == Picture::Kind::Jpeg)
+        return ImageToDib(picture.image(), 24);
+    if (picture.kind() != Picture::Kind::Bitmap)
+        return {};
+    // The bitmap's own bytes keep its depth and palette exactly.
+    QByteArray dib = BmpFileToDib(picture.streamBytes());
+    if (dib.isEmpty() || DibToImage(dib).isNull())
+        dib = ImageToDib(picture.image(), bitsPerPixelOf(picture.image()));
+    return dib;
+}
+
+Picture DibToBitmap(QByteArray&& dib)
+{
+    const QByteArray taken = std::move(dib);
+    dib.clear();
+    Picture picture;
+    const QByteArray file = DibToBmpFile(taken);
+    if (!file.isEmpty())
+        picture.loadBmp(file);
+    return picture;
+}
+
+QVector<QRgb> MakeDibPalette(const QByteArray& dib)
+{
+    const DibDescription info = DescribeDib(dib);
+    if (!info.ok || info.bitsPerPixel > 8 || info.tableEntries == 0)
+        return {};
+    const QImage image = DibToImage(dib);
+    if (image.isNull())
+        return {};
+    QVector<QRgb> palette = image.colorTable();
+    palette.resize(std::min<qsizetype>(palette.size(), info.tableEntries));
+    return palette;
+}
+
+void StretchDrawDib(QPainter& surface, const QByteArray& dib, int x, int y, int width, int height,
+                    const QVector<QRgb>*, bool)
+{
+    if (!DibInfo(dib).ok || width == 0 || height == 0)
+        return;
+    QImage image = DibToImage(dib);
+    if (image.isNull())
+        return;
+    // Negative extents mirror, as the stretch primitive does.
+    if (width < 0 || height < 0) {
+        image = image.mirrored(width < 0, height < 0);
+        if (width < 0) {
+            x += width;
+            width = -width;
+        }
+        if (height < 0) {
+            y += height;
+            height = -height;
+        }
+    }
+    surface.save();
+    // Shrinking drops rows and columns rather than blending them.
+    surface.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    surface.drawImage(QRect(x, y, width, height), image);
+    surface.restore();
+}
+
+DibDescription DibInfo(const QByteArray& dib)
+{
+    return DescribeDib(dib);
+}
+
+Picture RotatePicture(const Picture& bitmap)
+{
+    const QByteArray dib = PictureToDib(bitmap);
+    if (dib.isEmpty())
+        return {};
+    QByteArray rotated = RotateDibQuarterTurn(dib);
+    if (rotated.isEmpty())
+        return {};
+    return DibToBitmap(std::move(rotated));
+}

@@ -1,0 +1,67 @@
+#include "PictureFiles.h"
+
+#include <QFileInfo>
+
+#include "DrawPicture.h"
+#include "platform/ImageCodecs.h"
+#include "platform/MetafileWmf.h"
+
+namespace {
+
+QString upperExtension(const QString& path)
+{
+    const QString name = QFileInfo(path).fileName();
+    const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
+    return dot < 0 ? QString() : name.mid(dot).toUpper();
+}
+
+Picture loadMetafile(const QByteArray& bytes)
+{
+    Picture picture;
+    if (picture.loadEmf(bytes))
+        return picture;
+    const QByteArray emf = ConvertWmfToEmf(bytes);
+    if (!emf.isEmpty())
+        picture.loadEmf(emf);
+    return picture;
+}
+
+Picture loadRaster(const QByteArray& bytes, bool reduceColors)
+{
+    ImageFileInfo info;
+    if (!QueryImageBytes(bytes, info))
+        return {};
+    int bitsPerPixel = info.bitsPerPixel;
+    if (reduceColors && info.paletteColors == 0)
+        bitsPerPixel = 8;
+    // The file's signature, not its name, chooses the loader.
+    static const QStringList loadable = {QStringLiteral("TIFF"), QStringLiteral("PCX"), QStringLiteral("PNG"),
+                                         QStringLiteral("BMP")};
+    if (!loadable.contains(info.type, Qt::CaseInsensitive))
+        return {};
+    QByteArray dib;
+    if (!LoadImageAsDib(info.type, bytes, bitsPerPixel, dib))
+        return {};
+    return DibToBitmap(std::move(dib));
+}
+
+} // namespace
+
+Picture LoadPictureFile(const QString& path, bool reduceColors)
+{
+    static const QStringList accepted = {".BMP", ".PCX", ".JPG", ".PNG", ".GIF", ".TIF", ".WMF", ".EMF"};
+    const QString extension = upperExtension(path);
+    if (!accepted.contains(extension))
+        return {};
+    QByteArray bytes;
+    if (!ReadPictureFileBytes(path, bytes))
+        return {};
+    if (extension == QLatin1String(".WMF") || extension == QLatin1String(".EMF"))
+        return loadMetafile(bytes);
+    if (extension == QLatin1String(".JPG")) {
+        Picture picture;
+        picture.loadJpeg(bytes);
+        return picture;
+    }
+    return loadRaster(bytes, reduceColors);
+}
