@@ -46,6 +46,29 @@ bool isOdbcProviderWithSource(const QString& connection)
            !ConnectionValue(connection, QStringLiteral("Data Source")).isEmpty();
 }
 
+// "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=FOLDER;Extended Properties=text"
+// is the other classic way to read a folder of text files.
+bool isJetText(const QString& connection)
+{
+    const QString provider = ConnectionValue(connection, QStringLiteral("Provider"));
+    return (provider.contains(QLatin1String("Jet.OLEDB"), Qt::CaseInsensitive) ||
+            provider.contains(QLatin1String("ACE.OLEDB"), Qt::CaseInsensitive)) &&
+           ConnectionValue(connection, QStringLiteral("Extended Properties"))
+               .startsWith(QLatin1String("text"), Qt::CaseInsensitive);
+}
+
+// A file of the folder by name; names written on other systems may differ in letter case.
+QString findInFolder(const QString& folder, const QString& file)
+{
+    const QDir dir(folder);
+    if (QFileInfo(dir.filePath(file)).isFile())
+        return dir.filePath(file);
+    for (const QString& entry : dir.entryList(QDir::Files))
+        if (entry.compare(file, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    return dir.filePath(file);
+}
+
 Target targetOf(const QString& connection)
 {
     Target target;
@@ -56,7 +79,7 @@ Target targetOf(const QString& connection)
         target.backend = Backend::Postgres;
     else if (driver.compare(QStringLiteral("QODBC"), Qt::CaseInsensitive) == 0)
         target.backend = Backend::Odbc;
-    else if (isTextDriverName(driver))
+    else if (isTextDriverName(driver) || isJetText(connection))
         target.backend = Backend::Text;
     else if (!driver.isEmpty() || !ConnectionValue(connection, QStringLiteral("DSN")).isEmpty() ||
              isOdbcProviderWithSource(connection))
@@ -65,6 +88,8 @@ Target targetOf(const QString& connection)
         target.folder = ConnectionValue(connection, QStringLiteral("DBQ"));
         if (target.folder.isNull())
             target.folder = ConnectionValue(connection, QStringLiteral("DefaultDir"));
+        if (target.folder.isNull())
+            target.folder = ConnectionValue(connection, QStringLiteral("Data Source"));
     }
     return target;
 }
@@ -313,7 +338,7 @@ bool TableDataset::loadTextTable()
     QString file = m_tableName.trimmed();
     if (file.size() >= 2 && file.startsWith('"') && file.endsWith('"'))
         file = file.mid(1, file.size() - 2);
-    const QString path = QDir(target.folder).filePath(file);
+    const QString path = findInFolder(target.folder, file);
     if (target.folder.isEmpty() || file.isEmpty() || !QFileInfo(path).isFile()) {
         m_error = QStringLiteral("Text file not found: ") + path;
         return false;
