@@ -8,8 +8,8 @@
 //   Provider=MSDASQL.1;Driver={Microsoft Text Driver (*.txt; *.csv)};DBQ=FOLDER
 //   (or Provider=Microsoft.Jet.OLEDB.4.0;Data Source=FOLDER;Extended Properties=text)
 // The text driver reads the file named by the table from the folder (with
-// TTDFile; its name matched without regard to letter case) into an in-memory SQLite table, so filter and sort strings work as
-// SQL there too. Filters are SQL conditions ("NAME= 'Smith' AND CITY LIKE 'B%' "),
+// TTDFile; the name matches in any letter case) into an in-memory SQLite
+// table, so filter and sort strings work as SQL there too. Filters are SQL conditions ("NAME= 'Smith' AND CITY LIKE 'B%' "),
 // sorts are "FIELD ASC, FIELD DESC, " lists; trailing spaces and separators are accepted.
 
 #include <QList>
