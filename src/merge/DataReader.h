@@ -83,6 +83,8 @@ private:
     bool advanceText(int32_t count);
     bool MatchesFilter();
     QString fieldValue(const QString& name);
+    int fieldPosition(const QString& name) const;
+    QString valueAt(int position);
     void deleteTempCsv();
 
     QString m_linkPath;
