@@ -3,15 +3,13 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "files/DesignFile.h"
 #include "model/GridPanel.h"
 #include "pictures/ExportPicture.h"
 #include "render/RegionRender.h"
 
 
 namespace {
-
-const char* const kSaveError =
-    "An error occurred saving the specified file.\n\nBe sure to choose a valid filename on a non-write protected disk.";
 
 // PNG is ours in addition to the classic formats; written atomically like them.
 bool writePng(const TGridPanel& card, const QString& path)
@@ -23,7 +21,8 @@ bool writePng(const TGridPanel& card, const QString& path)
 
 } // namespace
 
-QString ExportSaveErrorText() { return QString::fromLatin1(kSaveError); }
+// The same message the save commands show for a design file.
+QString ExportSaveErrorText() { return DesignFileResultText(DesignFileResult::SaveError); }
 
 CardExportFormat CardExportFormatFor(const QString& path)
 {
