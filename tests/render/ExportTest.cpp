@@ -91,6 +91,15 @@ TEST_F(RenderCommand, WritesEveryPictureFormatByExtension)
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         EXPECT_EQ(file.readAll().mid(c.offset, c.magic.size()), c.magic);
     }
+    // --progressive asks for a progressive JPEG (start-of-frame marker C2).
+    QFile progressive(out("card.jpg"));
+    ASSERT_TRUE(progressive.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(progressive.readAll().contains("\xFF\xC2"));
+    ASSERT_EQ(runCli({"render", designPath, "-o", out("plain.jpg")}).status, 0);
+    QFile plain(out("plain.jpg"));
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(plain.readAll().contains("\xFF\xC2"));
+
     const QImage bmp(out("card.bmp"));
     EXPECT_EQ(bmp.size(), QSize(350, 200));
     QFile bmpFile(out("card.bmp"));
