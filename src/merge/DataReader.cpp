@@ -313,18 +313,29 @@ bool TDataReader::MatchesFilter()
     return result;
 }
 
-QString TDataReader::fieldValue(const QString& name)
+int TDataReader::fieldPosition(const QString& name) const
 {
-    if (m_table)
-        return m_table->fieldText(name);
-    qsizetype at = -1;
-    for (qsizetype i = 0; i < m_fieldNames.size() && at < 0; ++i)
+    for (qsizetype i = 0; i < m_fieldNames.size(); ++i)
         if (m_fieldNames[i].compare(name, Qt::CaseInsensitive) == 0)
-            at = i;
-    if (at < 0 || !m_textFile)
+            return int(i);
+    return -1;
+}
+
+QString TDataReader::valueAt(int position)
+{
+    if (position < 0)
+        return QString();
+    if (m_table)
+        return m_table->fieldText(position);
+    if (!m_textFile)
         return QString();
     const QStringList& values = m_textFile->Values();
-    return at < values.size() ? values[at] : QString();
+    return position < values.size() ? values[position] : QString();
+}
+
+QString TDataReader::fieldValue(const QString& name)
+{
+    return valueAt(fieldPosition(name));
 }
 
 QString TDataReader::GetFieldValue(const QString& spec)
@@ -347,8 +358,8 @@ QString TDataReader::GetFieldValue(const QString& spec)
         }
         if (c != '+' && c != '\r')
             segment += c;
-        if (m_fieldNames.contains(segment, Qt::CaseInsensitive)) {
-            const QString value = fieldValue(segment);
+        if (const int position = fieldPosition(segment); position >= 0) {
+            const QString value = valueAt(position);
             result += value;
             line += value;
             lastValueEmpty = value.isEmpty();
@@ -460,6 +471,19 @@ void TDataReader::ListRecords(QStringList& list, int32_t first, int32_t count, i
         list.append(line);
         status = QStringLiteral("Record %1 of %2").arg(i + 1).arg(m_recordCount);
     }
+}
+
+QString TDataReader::BuildConnection(const std::function<QString(const QString&)>& dataLinkDialog,
+                                     QStringList& tables)
+{
+    if (!dataLinkDialog)
+        return QString();
+    const QString connection = dataLinkDialog(MergeTexts::DataLinkStart);
+    if (connection.size() < MergeTexts::DataLinkStart.size() + 1)
+        return QString();
+    tables.clear();
+    tables = TableDataset::tableNames(connection);
+    return connection;
 }
 
 int32_t TDataReader::CreateCSVSubset(const QString& path, TBinaryDataSet& dataset)

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class TableDataset;
@@ -57,6 +58,12 @@ public:
     void ListRecords(QStringList& list, int32_t first, int32_t count, int32_t maxChars, int32_t maxFields,
                      QString& status);
 
+    // Lets the user build a connection with the data-link dialog the caller
+    // supplies (it edits a connection string, starting from the given one) and
+    // lists the new connection's tables into tables. Empty when cancelled
+    // (a result shorter than 19 characters) or when the dialog fails.
+    static QString BuildConnection(const std::function<QString(const QString&)>& dataLinkDialog, QStringList& tables);
+
     // Exports an open personal database table to a CSV file; the number of
     // records written, or -1 when the file cannot be created.
     static int32_t CreateCSVSubset(const QString& path, TBinaryDataSet& dataset);
@@ -76,6 +83,8 @@ private:
     bool advanceText(int32_t count);
     bool MatchesFilter();
     QString fieldValue(const QString& name);
+    int fieldPosition(const QString& name) const;
+    QString valueAt(int position);
     void deleteTempCsv();
 
     QString m_linkPath;

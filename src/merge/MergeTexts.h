@@ -35,5 +35,6 @@ inline const QString TextConnectKey = QStringLiteral("TextConnect");
 inline const QString TextDriverSettingsName = QStringLiteral("defado.cfg");
 inline const QString ClassicTextConnection =
     QStringLiteral("Provider=MSDASQL.1;Driver={Microsoft Text Driver (*.txt; *.csv)};DBQ=");
+inline const QString DataLinkStart = QStringLiteral("Provider=MSDASQL.1");
 inline const QString PathPlaceholder = QStringLiteral("<PATH>");
 }

@@ -46,6 +46,29 @@ bool isOdbcProviderWithSource(const QString& connection)
            !ConnectionValue(connection, QStringLiteral("Data Source")).isEmpty();
 }
 
+// "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=FOLDER;Extended Properties=text"
+// is the other classic way to read a folder of text files.
+bool isJetText(const QString& connection)
+{
+    const QString provider = ConnectionValue(connection, QStringLiteral("Provider"));
+    return (provider.contains(QLatin1String("Jet.OLEDB"), Qt::CaseInsensitive) ||
+            provider.contains(QLatin1String("ACE.OLEDB"), Qt::CaseInsensitive)) &&
+           ConnectionValue(connection, QStringLiteral("Extended Properties"))
+               .startsWith(QLatin1String("text"), Qt::CaseInsensitive);
+}
+
+// A file of the folder by name; names written on other systems may differ in letter case.
+QString findInFolder(const QString& folder, const QString& file)
+{
+    const QDir dir(folder);
+    if (QFileInfo(dir.filePath(file)).isFile())
+        return dir.filePath(file);
+    for (const QString& entry : dir.entryList(QDir::Files))
+        if (entry.compare(file, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    return dir.filePath(file);
+}
+
 Target targetOf(const QString& connection)
 {
     Target target;
@@ -56,7 +79,7 @@ Target targetOf(const QString& connection)
         target.backend = Backend::Postgres;
     else if (driver.compare(QStringLiteral("QODBC"), Qt::CaseInsensitive) == 0)
         target.backend = Backend::Odbc;
-    else if (isTextDriverName(driver))
+    else if (isTextDriverName(driver) || isJetText(connection))
         target.backend = Backend::Text;
     else if (!driver.isEmpty() || !ConnectionValue(connection, QStringLiteral("DSN")).isEmpty() ||
              isOdbcProviderWithSource(connection))
@@ -65,6 +88,8 @@ Target targetOf(const QString& connection)
         target.folder = ConnectionValue(connection, QStringLiteral("DBQ"));
         if (target.folder.isNull())
             target.folder = ConnectionValue(connection, QStringLiteral("DefaultDir"));
+        if (target.folder.isNull())
+            target.folder = ConnectionValue(connection, QStringLiteral("Data Source"));
     }
     return target;
 }
@@ -313,7 +338,7 @@ bool TableDataset::loadTextTable()
     QString file = m_tableName.trimmed();
     if (file.size() >= 2 && file.startsWith('"') && file.endsWith('"'))
         file = file.mid(1, file.size() - 2);
-    const QString path = QDir(target.folder).filePath(file);
+    const QString path = findInFolder(target.folder, file);
     if (target.folder.isEmpty() || file.isEmpty() || !QFileInfo(path).isFile()) {
         m_error = QStringLiteral("Text file not found: ") + path;
         return false;
@@ -327,37 +352,62 @@ bool TableDataset::loadTextTable()
     m_fieldNames = columns;
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     QStringList defs;
-    QStringList marks;
-    for (const QString& column : columns) {
+    for (const QString& column : columns)
         defs << quoteIdentifier(column) + QStringLiteral(" TEXT");
-        marks << QStringLiteral("?");
-    }
     m_sqlTable = QStringLiteral("textdata");
     QSqlQuery create(db);
     if (!create.exec(QStringLiteral("CREATE TABLE textdata (") + defs.join(',') + ')')) {
         m_error = create.lastError().text();
         return false;
     }
+    QSqlQuery(db).exec(QStringLiteral("PRAGMA journal_mode = OFF"));
     db.transaction();
-    {
-        QSqlQuery insert(db);
-        insert.prepare(QStringLiteral("INSERT INTO textdata VALUES (") + marks.join(',') + ')');
-        const int count = int(columns.size());
-        while (text.ReadNext()) {
-            const QStringList& values = text.Values();
-            for (int i = 0; i < count; ++i)
-                // Empty values are empty strings, never NULL, so "FIELD = ''" finds them.
-                insert.bindValue(i, i < values.size() && !values[i].isEmpty() ? values[i] : QStringLiteral(""));
-            if (!insert.exec()) {
-                m_error = insert.lastError().text();
-                db.rollback();
-                return false;
-            }
-        }
+    if (!insertTextRows(db, text, int(columns.size()))) {
+        db.rollback();
+        return false;
     }
     db.commit();
     QSqlQuery(db).exec(QStringLiteral("PRAGMA query_only = 1"));
     return true;
+}
+
+// Rows go in many to a statement: one statement per row would cost more
+// than reading the file itself.
+bool TableDataset::insertTextRows(QSqlDatabase& db, TTDFile& text, int columns)
+{
+    const int perStatement = std::max(1, 900 / std::max(columns, 1));
+    auto statement = [&](int rows) {
+        const QString row = '(' + QStringList(columns, QStringLiteral("?")).join(',') + ')';
+        return QStringLiteral("INSERT INTO textdata VALUES ") + QStringList(rows, row).join(',');
+    };
+    QSqlQuery batch(db);
+    if (!batch.prepare(statement(perStatement))) {
+        m_error = batch.lastError().text();
+        return false;
+    }
+    const QString empty = QStringLiteral("");
+    QList<QStringList> pending;
+    auto flush = [&](QSqlQuery& query) {
+        int at = 0;
+        for (const QStringList& values : pending)
+            for (int i = 0; i < columns; ++i)
+                // Empty values are empty strings, never NULL, so "FIELD = ''" finds them.
+                query.bindValue(at++, i < values.size() && !values[i].isEmpty() ? values[i] : empty);
+        pending.clear();
+        if (query.exec())
+            return true;
+        m_error = query.lastError().text();
+        return false;
+    };
+    while (text.ReadNext()) {
+        pending.append(text.Values());
+        if (pending.size() == perStatement && !flush(batch))
+            return false;
+    }
+    if (pending.isEmpty())
+        return true;
+    QSqlQuery rest(db);
+    return rest.prepare(statement(int(pending.size()))) && flush(rest);
 }
 
 QString TableDataset::selectFrom() const

@@ -6,9 +6,10 @@
 //   Driver=QODBC;DSN=...   (or any other ODBC string, e.g. Driver={SQLite3};Database=...)
 //   Driver=TEXT;DBQ=FOLDER, and the classic
 //   Provider=MSDASQL.1;Driver={Microsoft Text Driver (*.txt; *.csv)};DBQ=FOLDER
+//   (or Provider=Microsoft.Jet.OLEDB.4.0;Data Source=FOLDER;Extended Properties=text)
 // The text driver reads the file named by the table from the folder (with
-// TTDFile) into an in-memory SQLite table, so filter and sort strings work as
-// SQL there too. Filters are SQL conditions ("NAME= 'Smith' AND CITY LIKE 'B%' "),
+// TTDFile; the name matches in any letter case) into an in-memory SQLite
+// table, so filter and sort strings work as SQL there too. Filters are SQL conditions ("NAME= 'Smith' AND CITY LIKE 'B%' "),
 // sorts are "FIELD ASC, FIELD DESC, " lists; trailing spaces and separators are accepted.
 
 #include <QList>
@@ -17,7 +18,9 @@
 #include <QStringList>
 #include <memory>
 
+class QSqlDatabase;
 class QSqlQuery;
+class TTDFile;
 
 // The key/value pairs of a connection string, in order; keys keep their spelling.
 QList<QPair<QString, QString>> ParseConnectionString(const QString& connection);
@@ -60,6 +63,7 @@ public:
 private:
     bool connect();
     bool loadTextTable();
+    bool insertTextRows(QSqlDatabase& db, TTDFile& text, int columns);
     bool runQuery();
     QString selectFrom() const;
     QString whereClause() const;

@@ -11,6 +11,7 @@
 
 #include "platform/Canvas.h"
 #include "render/RenderMath.h"
+#include "render/RenderTexts.h"
 
 namespace {
 
@@ -125,12 +126,12 @@ void drawPlaceholder(Canvas& canvas, int left, int top, int right, int bottom)
     canvas.setPen({canvas.textColor(), 1, CanvasPen::Style::Solid});
     canvas.rectangle(left, top, right, bottom);
     canvas.setPen(saved);
-    const int h = canvas.textExtent(QStringLiteral("Barcode")).height();
+    const int h = canvas.textExtent(RenderTexts::BarcodePlaceholder).height();
     const LogFontA font = canvas.font();
     LogFontA upright = font;
     upright.escapement = 0;
     FontSelection selected(canvas, upright);
-    canvas.textOut(left + 10, top + (bottom - top) / 2 - h / 2, QStringLiteral("Barcode"));
+    canvas.textOut(left + 10, top + (bottom - top) / 2 - h / 2, RenderTexts::BarcodePlaceholder);
 }
 
 } // namespace

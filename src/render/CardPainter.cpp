@@ -5,11 +5,8 @@
 #include "model/GridPanel.h"
 #include "model/ObjectData.h"
 #include "platform/Canvas.h"
-
-#if __has_include("render/DrawPicture.h")
 #include "render/DrawPicture.h"
-#define STICKWELL_HAS_DRAW_PICTURE 1
-#endif
+
 
 namespace {
 
@@ -71,12 +68,7 @@ void drawControl(Canvas& canvas, const ObjectControl& control, int32_t zoom, con
 
 void DrawPictureInto(Canvas& canvas, const Picture& picture, const QRect& target)
 {
-#ifdef STICKWELL_HAS_DRAW_PICTURE
     DrawPicture(canvas.painter(), picture, target);
-#else
-    if (!picture.image().isNull())
-        canvas.painter().drawImage(target, picture.image());
-#endif
 }
 
 void PaintCard(Canvas& canvas, const TGridPanel& card, const CardPaintOptions& options)

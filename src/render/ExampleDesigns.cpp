@@ -140,6 +140,14 @@ void buildDisc(DesignBuilder& b, TObjectManager&)
     t.Style = 1;
 }
 
+void buildCardDisc(DesignBuilder& b, TObjectManager&)
+{
+    TObjectData& title = b.arcText({20, 10, 275, 220}, "BUSINESS CARD CD", ArcSubStyle::HalfCircle, -12);
+    title.Font.weight = 700;
+    TObjectData& name = b.text({40, 170, 235, 30}, "Wide card-shaped disc");
+    name.Style = 1;
+}
+
 } // namespace
 
 TObjectData& DesignBuilder::text(const QRect& frame, const QString& text, int textStyle)
@@ -215,6 +223,7 @@ std::vector<ExampleDesign> ExampleDesigns()
         {"arc-text.lpd", ExampleLayout("Example 6.4 x 4.3 in", 640, 430), buildArcText},
         {"picture-and-codes.lpd", ExampleLayout("Example 3.5 x 2 in", 350, 200), buildPicture},
         {"disc-label.lpd", ExampleLayout("Full Size CD", 460, 460, 3), buildDisc},
+        {"card-disc.lpd", ExampleLayout("CD-R Business Card - Wide", 315, 240, 2), buildCardDisc},
     };
 }
 

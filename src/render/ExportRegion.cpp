@@ -3,31 +3,26 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include "files/DesignFile.h"
 #include "model/GridPanel.h"
+#include "pictures/ExportPicture.h"
 #include "render/RegionRender.h"
 
-#if __has_include("pictures/ExportPicture.h")
-#include "pictures/ExportPicture.h"
-#define STICKWELL_HAS_EXPORT_PICTURE 1
-#endif
 
 namespace {
 
-const char* const kSaveError =
-    "An error occurred saving the specified file.\n\nBe sure to choose a valid filename on a non-write protected disk.";
-
-CardExportResult writePng(const TGridPanel& card, const QString& path)
+// PNG is ours in addition to the classic formats; written atomically like them.
+bool writePng(const TGridPanel& card, const QString& path)
 {
     const QImage image = RenderCardImage(card, ExportPaintOptions());
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        return CardExportResult::CannotWrite;
-    return CardExportResult::Written;
+    return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
 }
 
 } // namespace
 
-QString ExportSaveErrorText() { return QString::fromLatin1(kSaveError); }
+// The same message the save commands show for a design file.
+QString ExportSaveErrorText() { return DesignFileResultText(DesignFileResult::SaveError); }
 
 CardExportFormat CardExportFormatFor(const QString& path)
 {
@@ -41,14 +36,11 @@ CardExportFormat CardExportFormatFor(const QString& path)
     return CardExportFormat::Bmp;
 }
 
-CardExportResult ExportCard(const TGridPanel& card, const QString& path, const CardExportSettings& settings,
-                            QString* why)
+bool ExportCard(const TGridPanel& card, const QString& path, const CardExportSettings& settings)
 {
     const CardExportFormat format = CardExportFormatFor(path);
     if (format == CardExportFormat::Png)
         return writePng(card, path);
-#ifdef STICKWELL_HAS_EXPORT_PICTURE
-    (void)why;
     ExportFormat target = ExportFormat::Bmp;
     if (format == CardExportFormat::Jpeg)
         target = ExportFormat::Jpeg;
@@ -60,11 +52,5 @@ CardExportResult ExportCard(const TGridPanel& card, const QString& path, const C
     const CardPaintOptions paintOptions = ExportPaintOptions();
     const bool ok = ExportPicture(path, target, QSize(card.width(), card.height()),
                                   [&](QPainter& painter) { PaintCardOn(painter, card, paintOptions); }, options);
-    return ok ? CardExportResult::Written : CardExportResult::CannotWrite;
-#else
-    (void)settings;
-    if (why)
-        *why = QStringLiteral("This build cannot write %1 files yet; use .png.").arg(QFileInfo(path).suffix());
-    return CardExportResult::Unsupported;
-#endif
+    return ok;
 }

@@ -16,11 +16,8 @@ struct CardExportSettings {
     bool progressive = false;
 };
 
-enum class CardExportResult { Written, CannotWrite, Unsupported };
-
-// why receives a plain explanation when the result is Unsupported.
-CardExportResult ExportCard(const TGridPanel& card, const QString& path, const CardExportSettings& settings,
-                            QString* why = nullptr);
+// False when the file cannot be written; a failed write leaves no partial file.
+bool ExportCard(const TGridPanel& card, const QString& path, const CardExportSettings& settings = {});
 
 // The message shown when a picture file cannot be written.
 QString ExportSaveErrorText();

@@ -87,6 +87,22 @@ TEST(TextDriver, FiltersAndSortsWithProviderStrings)
     }
 }
 
+TEST(TextDriver, ClassicConnectionsAndFileNameCase)
+{
+    QTemporaryDir dir;
+    WriteFileBytes(dir.filePath("People.CSV"), PeopleCsv());
+    const QStringList connections = {
+        TextConnection(dir.path()),
+        "Driver={Microsoft Text Driver (*.txt; *.csv)};DefaultDir=" + dir.path() + ";Extensions=asc,csv,tab,txt;",
+        "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + dir.path() + ";Extended Properties=\"text;HDR=Yes\"",
+    };
+    for (const QString& connection : connections) {
+        TableDataset table(connection, "people.csv");
+        ASSERT_TRUE(table.open()) << connection.toStdString() << ": " << table.errorText().toStdString();
+        EXPECT_EQ(table.recordCount(), 4);
+    }
+}
+
 TEST(TextDriver, RefusesBadFilterAndMissingFile)
 {
     QTemporaryDir dir;

@@ -12,6 +12,7 @@
 #include "merge/DataReader.h"
 #include "merge/FilterSort.h"
 #include "pdb/BinaryDataSet.h"
+#include "render/FieldSource.h"
 
 namespace {
 
@@ -332,6 +333,50 @@ TEST_F(DataReaderTest, UnreadablePersonalDatabaseFails)
     EXPECT_EQ(reader.Open(path), -1);
     EXPECT_EQ(messages.texts(), QStringList({"EXCEPTIOM: Convert BINDATASET"}));
     EXPECT_TRUE(reader.TempCsvPath().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+TEST(BuildConnection, ListsTheTablesOfTheEditedConnection)
+{
+    QTemporaryDir dir;
+    WriteFileBytes(dir.filePath("a.csv"), "A\r\n");
+    QStringList tables{"stale"};
+    QString started;
+    const QString text = "Driver=TEXT;DBQ=" + dir.path();
+    EXPECT_EQ(TDataReader::BuildConnection(
+                  [&](const QString& from) {
+                      started = from;
+                      return text;
+                  },
+                  tables),
+              text);
+    EXPECT_EQ(started, "Provider=MSDASQL.1");
+    EXPECT_EQ(tables, QStringList({"a.csv"}));
+    // The unchanged starting string counts as cancelled.
+    EXPECT_TRUE(TDataReader::BuildConnection([](const QString& from) { return from; }, tables).isEmpty());
+    EXPECT_EQ(tables, QStringList({"a.csv"}));
+}
+
+} // namespace
+
+namespace {
+
+// Text resolution reaches the reader through its FieldSource adapter.
+TEST(DataReaderAsFieldSource, AnswersThroughTheRenderAdapter)
+{
+    QTemporaryDir dir;
+    TDataReader reader;
+    DataReaderSource<TDataReader> source(reader);
+    EXPECT_FALSE(source.Active());
+    ASSERT_GE(reader.Open(WriteFileBytes(dir.filePath("p.csv"), PeopleCsv())), 0);
+    EXPECT_TRUE(source.Active());
+    EXPECT_EQ(source.RecordCount(), 4);
+    EXPECT_EQ(source.GotoRecord(3), 3);
+    EXPECT_EQ(source.GetFieldValue("FIRSTNAME+ +LASTNAME"), "Dee Smith");
+    EXPECT_EQ(source.GotoRecord(4), -1);
 }
 
 } // namespace

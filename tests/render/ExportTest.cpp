@@ -75,6 +75,38 @@ TEST_F(RenderCommand, WritesThePngAtTheZoom)
     EXPECT_EQ(PixelBounds(front, IsDark), QRect(QPoint(199, 79), QPoint(299, 139)));
 }
 
+TEST_F(RenderCommand, WritesEveryPictureFormatByExtension)
+{
+    struct Case {
+        const char* name;
+        QByteArray magic;
+        int offset;
+    };
+    for (const Case& c : {Case{"card.bmp", "BM", 0}, Case{"card.jpg", "\xFF\xD8", 0}, Case{"card.emf", " EMF", 40},
+                          Case{"card.WMF", " EMF", 40}}) {
+        SCOPED_TRACE(c.name);
+        const CliRun run = runCli({"render", designPath, "-o", out(c.name), "--quality", "40", "--progressive"});
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        QFile file(out(c.name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        EXPECT_EQ(file.readAll().mid(c.offset, c.magic.size()), c.magic);
+    }
+    // --progressive asks for a progressive JPEG (start-of-frame marker C2).
+    QFile progressive(out("card.jpg"));
+    ASSERT_TRUE(progressive.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(progressive.readAll().contains("\xFF\xC2"));
+    ASSERT_EQ(runCli({"render", designPath, "-o", out("plain.jpg")}).status, 0);
+    QFile plain(out("plain.jpg"));
+    ASSERT_TRUE(plain.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(plain.readAll().contains("\xFF\xC2"));
+
+    const QImage bmp(out("card.bmp"));
+    EXPECT_EQ(bmp.size(), QSize(350, 200));
+    QFile bmpFile(out("card.bmp"));
+    ASSERT_TRUE(bmpFile.open(QIODevice::ReadOnly));
+    EXPECT_EQ(bmpFile.readAll().at(28), 24);  // bits per pixel
+}
+
 TEST_F(RenderCommand, RefusesBadDesignsArgumentsAndOutputs)
 {
     QFile junk(out("junk.lpd"));

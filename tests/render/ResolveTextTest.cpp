@@ -110,3 +110,30 @@ TEST(ResolveElementText, ReaderAdapterTakesMembersOrFunctions)
 }
 
 } // namespace
+
+#include <QFile>
+#include <QTemporaryDir>
+
+#include "merge/DataReader.h"
+
+namespace {
+
+TEST(ResolveElementText, ReadsFieldsThroughTheDataReader)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("towns.csv");
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("NAME,CITY\r\nAnn,Aston\r\nBob,Brill\r\nCy,Cotes\r\n");
+    file.close();
+    TDataReader reader;
+    ASSERT_GT(reader.Open(path), 0);
+    ASSERT_EQ(reader.RecordCount(), 3);
+    DataReaderSource<TDataReader> source(reader);
+    EXPECT_EQ(resolve({"{-CITY-}"}, 2, 1, &source), "Brill");
+    EXPECT_EQ(resolve({"{-NAME+ +CITY-}"}, 3, 2, &source), "Cy Cotes");
+    EXPECT_EQ(resolve({"{-CITY-}"}, 4, 3, &source), "");
+    EXPECT_EQ(resolve({"{-CITY-}"}, 5, 4, &source, true), "Brill");
+}
+
+} // namespace

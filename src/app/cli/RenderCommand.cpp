@@ -110,12 +110,8 @@ int runRender(const QStringList& args)
         return CliExit::Usage;
     }
     surface.BaseImage = layout.stockType <= 3 ? layout.stockType : 0;
-    QString why;
-    switch (ExportCard(surface, options.output, {options.quality, options.progressive}, &why)) {
-    case CardExportResult::Written: return CliExit::Ok;
-    case CardExportResult::Unsupported: CliError(QStringLiteral("render: ") + why); return CliExit::Usage;
-    case CardExportResult::CannotWrite: break;
-    }
+    if (ExportCard(surface, options.output, {options.quality, options.progressive}))
+        return CliExit::Ok;
     CliError(ExportSaveErrorText());
     return CliExit::CannotWrite;
 }
