@@ -113,8 +113,6 @@ public:
             m_qpen = state.pen();
         if (flags & DirtyBrush)
             m_qbrush = state.brush();
-        if (flags & DirtyFont)
-            m_qfont = state.font();
     }
 
     Type type() const override { return QPaintEngine::User; }
@@ -538,7 +536,6 @@ private:
     QTransform m_transform;
     QPen m_qpen;
     QBrush m_qbrush;
-    QFont m_qfont;
 
     PenKey m_pen;
     BrushKey m_brush;
