@@ -84,8 +84,15 @@ TEST_F(ExportTest, MetafileHoldsVectorRecords)
     ASSERT_GE(rect, 0);
     ASSERT_GE(round, 0);
     ASSERT_GE(ellipse, 0);
-    EXPECT_EQ(rectAt(emf, ellipse), QRect(QPoint(200, 20), QPoint(280, 80)));
-    EXPECT_EQ(rectAt(emf, round), QRect(QPoint(100, 20), QPoint(180, 80)));
+    // Boxes have exclusive right and bottom edges: the outline drawn over
+    // x..x+w on screen is the box x, x+w+1.
+    QList<QRect> rects;
+    for (const auto& [type, offset] : EmfRecords(emf))
+        if (type == kRectangle)
+            rects.append(rectAt(emf, offset));
+    EXPECT_TRUE(rects.contains(QRect(QPoint(20, 20), QPoint(81, 61))));
+    EXPECT_EQ(rectAt(emf, ellipse), QRect(QPoint(200, 20), QPoint(281, 81)));
+    EXPECT_EQ(rectAt(emf, round), QRect(QPoint(100, 20), QPoint(181, 81)));
     EXPECT_EQ(readU32At(emf, round + 24), 38u);  // corner ellipse width
     EXPECT_GE(findRecord(emf, kMoveTo), 0);
     EXPECT_GE(findRecord(emf, kLineTo), 0);
