@@ -473,6 +473,12 @@ DibDescription DescribeDib(QByteArrayView dib)
     return d;
 }
 
+bool IsUsableDib(QByteArrayView dib)
+{
+    DibLayout layout;
+    return readLayout(dib, layout);
+}
+
 QImage DibToImage(QByteArrayView dib)
 {
     DibLayout layout;
