@@ -1,5 +1,7 @@
 #include "ObjectData.h"
 
+#include <algorithm>
+
 #include "Global.h"
 #include "ObjectControl.h"
 #include "platform/ByteStream.h"
@@ -111,6 +113,15 @@ qsizetype ObjectRecordSize(QByteArrayView data)
 
 namespace {
 
+// No real design comes near this; keeping damaged geometry inside it lets every
+// later sum of positions and sizes stay within an int.
+constexpr int32_t kMaxPixelCoordinate = 1 << 24;
+
+int clampedPixels(int32_t units, int32_t zoom)
+{
+    return std::clamp(UnitsToPixels(units, zoom), -kMaxPixelCoordinate, kMaxPixelCoordinate);
+}
+
 void readTextLines(QByteArrayView payload, QStringList& lines)
 {
     // Entries are read while fewer than length − 1 bytes have been consumed.
@@ -165,8 +176,8 @@ std::unique_ptr<TObjectData> TObjectData::fromRecord(ObjectControl* control, QBy
     data->Lines.clear();
     const int32_t left = in.i32(), top = in.i32(), height = in.i32(), width = in.i32();
     if (control) {
-        control->setBounds(UnitsToPixels(left, zoom), UnitsToPixels(top, zoom), UnitsToPixels(width, zoom),
-                           UnitsToPixels(height, zoom));
+        control->setBounds(clampedPixels(left, zoom), clampedPixels(top, zoom), clampedPixels(width, zoom),
+                           clampedPixels(height, zoom));
         if (keepInside) {
             if (control->left > surfacePixels.width() - 5)
                 control->left = surfacePixels.width() - control->width - 25;

@@ -160,3 +160,14 @@ TEST(ObjectRecord, ZoomAndKeepInside)
     EXPECT_EQ(pasted.left, 200 - 60 - 25);
     EXPECT_EQ(pasted.top, 30 - 20 - 25);
 }
+
+TEST(ObjectRecord, AbsurdGeometryIsBoundedSoPastingCannotOverflow)
+{
+    ObjectControl control(ObjectControl::Type::Paint);
+    QByteArray record = TObjectData(&control, ObjectKind::Box).toRecord(100);
+    ByteWriter(record).patchI32(13, INT32_MIN + 30);  // width
+    ByteWriter(record).patchI32(1, INT32_MAX);        // left
+    ObjectControl pasted(ObjectControl::Type::Paint);
+    ASSERT_TRUE(TObjectData::fromRecord(&pasted, record, 200, true, QSize(200, 200)));
+    EXPECT_LE(std::abs(int64_t(pasted.left)), int64_t(1) << 25);
+}

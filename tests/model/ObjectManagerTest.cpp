@@ -21,9 +21,12 @@ TEST(ObjectManager, StoreWithoutReloadKeepsLiveObjects)
 {
     DesignEditor e;
     e.panel.setRegionSize(300, 200);
+    e.manager.ChangeRegion(-1, -1, 0, 0, 100);  // slot (0,0) is live
     ObjectControl* text = e.manager.CreateText(5, 5);
+    text->name = "kept";
     e.manager.ChangeRegion(0, 0, 0, 0, 100);
-    EXPECT_EQ(e.panel.controlCount(), 0 + 1);
+    EXPECT_EQ(e.panel.controlCount(), 1);
+    EXPECT_EQ(e.panel.control(0)->name, "kept");
     EXPECT_EQ(e.panel.control(0), text);  // not reloaded: the same control
     EXPECT_EQ(e.manager.slot(0, 0).objectCount, 1);
 }

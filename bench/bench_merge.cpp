@@ -1,0 +1,175 @@
+// Merge data over 1,000,000 name-and-address records: open, count, walk every
+// record in order with GotoRecord and read a three-line composite address,
+// with and without a filter, against the floor of simply reading and
+// splitting the file.
+#include <benchmark/benchmark.h>
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <cstdio>
+#include <cstring>
+
+#include "merge/DataReader.h"
+#include "merge/TDFile.h"
+#include "platform/Messages.h"
+
+namespace {
+
+constexpr int kRecords = 1000000;
+const QString kAddress = QStringLiteral("FIRSTNAME+ +LASTNAME+\r\nADDRESS+\r\nCITY+ +STATE+ +ZIP");
+
+QTemporaryDir& Folder()
+{
+    static QTemporaryDir dir;
+    return dir;
+}
+
+QString FilePath(const char* name)
+{
+    return Folder().filePath(QString::fromLatin1(name));
+}
+
+// The same records under several names, so each source keeps its own filter and sort files.
+QString MakeCsv(const char* name)
+{
+    const QString path = FilePath(name);
+    if (QFile::exists(path))
+        return path;
+    static const char* first[] = {"Ann", "Bob", "Cid", "Dee", "Eve", "Fay", "Gus", "Hal"};
+    static const char* last[] = {"Smith", "Brown", "O'Brien", "Jones", "Miller", "Davis"};
+    static const char* city[] = {"Boston", "Berlin", "Austin", "Denver", "Bonn", "Dallas", "Chicago"};
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    QByteArray block = "FIRSTNAME,LASTNAME,ADDRESS,CITY,STATE,ZIP\r\n";
+    char line[256];
+    for (int i = 0; i < kRecords; ++i) {
+        const int n = std::snprintf(line, sizeof line, "%s,%s,\"%d Elm St, Apt %d\",%s,MA,%05d\r\n", first[i % 8],
+                                    last[i % 6], i % 997, i % 13, city[i % 7], i % 100000);
+        block.append(line, n);
+        if (block.size() > (1 << 20)) {
+            file.write(block);
+            block.clear();
+        }
+    }
+    file.write(block);
+    return path;
+}
+
+void UseOwnTextReader(bool own)
+{
+    const QString cfg = FilePath("defado.cfg");
+    if (own) {
+        QFile file(cfg);
+        file.open(QIODevice::WriteOnly);
+        file.write("[ADO]\r\nTextConnect=NoSuchDriver\r\n");
+    } else {
+        QFile::remove(cfg);
+    }
+    TDataReader::setTextDriverSettingsFile(cfg);
+}
+
+void SetFilterFile(const QString& source, const QByteArray& content)
+{
+    QFile file(source + ".flt");
+    file.open(QIODevice::WriteOnly);
+    file.write(content);
+}
+
+// Floor 1: read the bytes and split lines and fields, nothing else.
+void BM_Floor_ReadAndSplit(benchmark::State& state)
+{
+    const QString path = MakeCsv("floor.csv");
+    for (auto _ : state) {
+        FILE* f = std::fopen(QFile::encodeName(path).constData(), "rb");
+        char buffer[1 << 16];
+        size_t fields = 0, lines = 0, got;
+        while ((got = std::fread(buffer, 1, sizeof buffer, f)) > 0)
+            for (size_t i = 0; i < got; ++i) {
+                fields += buffer[i] == ',';
+                lines += buffer[i] == '\n';
+            }
+        std::fclose(f);
+        benchmark::DoNotOptimize(fields);
+        benchmark::DoNotOptimize(lines);
+    }
+    state.counters["records"] = kRecords;
+}
+
+// Floor 2: the delimited-file reader alone (quoting, decoding, values).
+void BM_Floor_TTDFile(benchmark::State& state)
+{
+    const QString path = MakeCsv("floor.csv");
+    for (auto _ : state) {
+        TTDFile file;
+        file.OpenRead(path, ',', '"');
+        int records = 0;
+        while (file.ReadNext())
+            ++records;
+        benchmark::DoNotOptimize(records);
+    }
+}
+
+void Walk(benchmark::State& state, const char* name, bool ownReader, const QByteArray& filter, int expected)
+{
+    const QString path = MakeCsv(name);
+    UseOwnTextReader(ownReader);
+    if (!filter.isEmpty())
+        SetFilterFile(path, filter);
+    for (auto _ : state) {
+        TDataReader reader;
+        if (reader.Open(path) < 0) {
+            state.SkipWithError("open failed");
+            return;
+        }
+        const int count = reader.RecordCount();
+        if (expected >= 0 && count != expected) {
+            state.SkipWithError("unexpected record count");
+            return;
+        }
+        qsizetype chars = 0;
+        for (int r = 0; r < count; ++r) {
+            if (reader.GotoRecord(r) != r) {
+                state.SkipWithError("GotoRecord failed");
+                return;
+            }
+            chars += reader.GetFieldValue(kAddress).size();
+        }
+        benchmark::DoNotOptimize(chars);
+        state.counters["records"] = count;
+    }
+}
+
+void BM_Walk_TextDriver(benchmark::State& state) { Walk(state, "plain.csv", false, {}, kRecords); }
+void BM_Walk_TextDriverFiltered(benchmark::State& state)
+{
+    // Boston, Berlin and Bonn: 3 of every 7 records.
+    Walk(state, "filtered.csv", false, "~FIELD FILTER 2.0~\r\nCITY LIKE 'B%'\r\n", -1);
+}
+void BM_Walk_OwnReader(benchmark::State& state) { Walk(state, "own.csv", true, {}, kRecords); }
+void BM_Walk_OwnReaderFiltered(benchmark::State& state)
+{
+    // A filter the own reader evaluates itself: stored with a version-1 header line.
+    Walk(state, "ownfiltered.csv", true, "~FIELD FILTER 2.0~\r\n~FIELD FILTER 1.0~\r\nCITY contains b\r\n", -1);
+}
+
+BENCHMARK(BM_Floor_ReadAndSplit)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Floor_TTDFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Walk_TextDriver)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Walk_TextDriverFiltered)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Walk_OwnReader)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_Walk_OwnReaderFiltered)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QCoreApplication app(argc, argv);
+    static Messages::RecordingSink sink;
+    Messages::install(&sink);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

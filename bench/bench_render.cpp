@@ -1,0 +1,76 @@
+// Rendering speed: one busy label (30 objects of every kind) painted at
+// zoom 100, and a region exported as a picture at zoom 400.
+
+#include <benchmark/benchmark.h>
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "model/GridPanel.h"
+#include "model/ObjectManager.h"
+#include "render/ExampleDesigns.h"
+#include "render/ExportRegion.h"
+#include "render/RegionRender.h"
+
+namespace {
+
+struct BusyCard {
+    explicit BusyCard(int zoom)
+    {
+        design = BusyLabel();
+        BuildExample(manager, design);
+        ShowRegionAtZoom(manager, design.layout, 0, zoom);
+    }
+    TGridPanel surface;
+    TObjectManager manager{surface};
+    ExampleDesign design;
+};
+
+void BM_PaintLabelAtZoom100(benchmark::State& state)
+{
+    BusyCard card(100);
+    QImage image(card.surface.width(), card.surface.height(), QImage::Format_RGB32);
+    for (auto _ : state) {
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        PaintCardOn(painter, card.surface, CardPaintOptions{});
+        painter.end();
+        benchmark::DoNotOptimize(image.constBits());
+    }
+    state.counters["objects"] = double(card.surface.controlCount());
+}
+BENCHMARK(BM_PaintLabelAtZoom100)->Unit(benchmark::kMillisecond);
+
+void BM_ExportRegionAtZoom400(benchmark::State& state, const char* extension)
+{
+    BusyCard card(400);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("region.") + extension);
+    for (auto _ : state) {
+        const CardExportResult result = ExportCard(card.surface, path, {});
+        if (result != CardExportResult::Written) {
+            state.SkipWithError("export failed");
+            break;
+        }
+    }
+    state.counters["pixels"] = double(card.surface.width()) * card.surface.height();
+}
+BENCHMARK_CAPTURE(BM_ExportRegionAtZoom400, png, "png")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportRegionAtZoom400, bmp, "bmp")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportRegionAtZoom400, jpg, "jpg")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_ExportRegionAtZoom400, emf, "emf")->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,487 @@
+#include "DataReader.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryFile>
+
+#include "FilterSort.h"
+#include "MergeTexts.h"
+#include "TDFile.h"
+#include "pdb/BinaryDataSet.h"
+#include "platform/AppPaths.h"
+#include "platform/DataAccess.h"
+#include "platform/IniFile.h"
+#include "platform/Messages.h"
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+QString g_textDriverSettingsFile;
+
+// The folder of a file without a trailing separator (a root keeps it).
+QString folderOf(const QString& path)
+{
+    return QDir::cleanPath(QFileInfo(path).absolutePath());
+}
+
+} // namespace
+
+TDataReader::TDataReader() = default;
+
+TDataReader::~TDataReader()
+{
+    Close();
+}
+
+void TDataReader::setTextDriverSettingsFile(const QString& path)
+{
+    g_textDriverSettingsFile = path;
+}
+
+QString TDataReader::textDriverSettingsFile()
+{
+    if (!g_textDriverSettingsFile.isEmpty())
+        return g_textDriverSettingsFile;
+    return QDir(AppPaths::programFolder()).filePath(MergeTexts::TextDriverSettingsName);
+}
+
+void TDataReader::deleteTempCsv()
+{
+    if (!m_tempCsvPath.isEmpty()) {
+        QFile::remove(m_tempCsvPath);
+        m_tempCsvPath.clear();
+    }
+}
+
+void TDataReader::Close()
+{
+    m_fieldNames.clear();
+    m_active = false;
+    m_providerApplied = false;
+    m_linkPath.clear();
+    m_filterText.clear();
+    m_sortText.clear();
+    m_recordCount = 0;
+    m_currentRecord = 0;
+    m_tablePosition = -1;
+    m_table.reset();
+    m_textFile.reset();
+    deleteTempCsv();
+}
+
+int32_t TDataReader::Open(const QString& path, QStringList* fields)
+{
+    const QString ext = QFileInfo(path).suffix().toUpper();
+    Close();
+    m_linkPath = path;
+    LoadFilter();
+    LoadSort();
+    if (fields)
+        fields->clear();
+    int32_t result = -1;
+    if (ext.isEmpty())
+        result = -1;
+    else if (ext == QLatin1String("DLF"))
+        result = openDataLink();
+    else if (ext == QLatin1String("DAT"))
+        result = convertPersonalDatabase();
+    else
+        result = openTextSource(path);
+    if (result >= 0)
+        result = finishOpen(fields);
+    // A half-open reader helps nobody: every failure leaves it closed.
+    if (result < 0)
+        Close();
+    return result;
+}
+
+bool TDataReader::openTable(const QString& connection, const QString& table, bool reportFailure)
+{
+    auto dataset = std::make_unique<TableDataset>(connection, table);
+    dataset->setFilter(FilterSort::ProviderFilter(m_filterText));
+    dataset->setSort(FilterSort::ProviderSort(m_sortText));
+    if (!dataset->open()) {
+        if (reportFailure)
+            Messages::error(
+                MergeTexts::TableOpenFailed(dataset->errorText(), connection, table, m_filterText, m_sortText));
+        return false;
+    }
+    m_table = std::move(dataset);
+    m_providerApplied = true;
+    m_tablePosition = 0;
+    return true;
+}
+
+int32_t TDataReader::openDataLink()
+{
+    const QString connection = IniFile::readString(m_linkPath, MergeTexts::AdoSection, MergeTexts::ConnectionKey);
+    const QString table = IniFile::readString(m_linkPath, MergeTexts::AdoSection, MergeTexts::TableKey);
+    if (connection.isEmpty() || table.isEmpty())
+        return -1;
+    return openTable(connection, table, true) ? 0 : -1;
+}
+
+int32_t TDataReader::convertPersonalDatabase()
+{
+    TBinaryDataSet dataset;
+    dataset.TableName = m_linkPath;
+    dataset.ReadOnly = true;
+    if (!dataset.Open()) {
+        Messages::error(MergeTexts::ConvertBinDatasetException);
+        return -1;
+    }
+    deleteTempCsv();
+    // A name of its own in the temporary folder: two readers never share it.
+    QTemporaryFile temp(QDir(QDir::tempPath()).filePath(QStringLiteral("pdbcsv-XXXXXX.tmp")));
+    temp.setAutoRemove(false);
+    if (!temp.open()) {
+        Messages::error(MergeTexts::CreateCsvSubsetError);
+        return -1;
+    }
+    m_tempCsvPath = temp.fileName();
+    temp.close();
+    if (CreateCSVSubset(m_tempCsvPath, dataset) < 0) {
+        Messages::error(MergeTexts::CreateCsvSubsetError);
+        return -1;
+    }
+    dataset.Close();
+    return openTextSource(m_tempCsvPath);
+}
+
+int32_t TDataReader::openTextSource(const QString& textPath)
+{
+    const QString folder = folderOf(textPath);
+    const QString table = QFileInfo(textPath).fileName();
+    QString connection = IniFile::readString(textDriverSettingsFile(), MergeTexts::AdoSection,
+                                             MergeTexts::TextConnectKey);
+    if (connection.isEmpty())
+        connection = MergeTexts::ClassicTextConnection + folder;
+    else
+        connection.replace(MergeTexts::PathPlaceholder, folder);
+    if (openTable(connection, table, false))
+        return 0;
+    // When the text driver reads the file but refuses the filter or sort, that
+    // is the user's error to see, not a reason to read the file unfiltered.
+    if (!m_filterText.isEmpty() || !m_sortText.isEmpty()) {
+        TableDataset plain(connection, table);
+        if (plain.open()) {
+            TableDataset rejected(connection, table);
+            rejected.setFilter(FilterSort::ProviderFilter(m_filterText));
+            rejected.setSort(FilterSort::ProviderSort(m_sortText));
+            rejected.open();
+            Messages::error(MergeTexts::TableOpenFailed(rejected.errorText(), connection, table, m_filterText,
+                                                        m_sortText));
+            return -1;
+        }
+    }
+    m_textFile = std::make_unique<TTDFile>();
+    m_providerApplied = false;
+    return 0;
+}
+
+int32_t TDataReader::finishOpen(QStringList* fields)
+{
+    m_active = true;
+    if (m_table) {
+        m_fieldNames = m_table->fieldNames();
+        if (m_fieldNames.isEmpty()) {
+            Messages::error(MergeTexts::GetFieldNamesException);
+            return -1;
+        }
+    } else {
+        const QString textPath = m_tempCsvPath.isEmpty() ? m_linkPath : m_tempCsvPath;
+        if (!m_textFile->OpenRead(textPath, ',', '"')) {
+            Messages::error(MergeTexts::OpenWithTdFileError);
+            return -1;
+        }
+        m_fieldNames = m_textFile->Values();
+        m_textFile->ReadNext();
+    }
+    if (fields)
+        *fields = m_fieldNames;
+    m_recordCount = CountRecords();
+    return int32_t(m_fieldNames.size());
+}
+
+bool TDataReader::readTextRecord()
+{
+    return m_textFile->ReadNext();
+}
+
+int32_t TDataReader::CountRecords()
+{
+    if (!m_active)
+        return 0;
+    if (m_table) {
+        m_tablePosition = m_table->first() ? 0 : -1;
+        return m_table->recordCount();
+    }
+    if (!m_textFile || !m_textFile->isOpen())
+        return 0;
+    int32_t count = 0;
+    m_textFile->Rewind();
+    while (readTextRecord())
+        if (MatchesFilter())
+            ++count;
+    m_textFile->Rewind();
+    bool onRecord = readTextRecord();
+    if (count > 0 && !m_filterText.isEmpty())
+        while (onRecord && !MatchesFilter())
+            onRecord = readTextRecord();
+    m_currentRecord = 0;
+    return count;
+}
+
+// Reads forward over count matching records; false when the file ended first.
+bool TDataReader::advanceText(int32_t count)
+{
+    for (int32_t i = 0; i < count; ++i) {
+        bool onRecord = readTextRecord();
+        while (onRecord && !m_filterText.isEmpty() && !MatchesFilter())
+            onRecord = readTextRecord();
+        if (!onRecord)
+            return false;
+    }
+    return true;
+}
+
+int32_t TDataReader::GotoRecord(int32_t index)
+{
+    if (!m_active || index < 0 || index >= m_recordCount)
+        return -1;
+    if (m_table) {
+        // Forward moves continue from where we stand: a walk in order costs
+        // one step per record; only going back starts again from the first.
+        if (m_tablePosition < 0 || index < m_tablePosition) {
+            if (!m_table->first()) {
+                m_tablePosition = -1;
+                return -1;
+            }
+            m_tablePosition = 0;
+        }
+        const int32_t wanted = index - m_tablePosition;
+        const int32_t moved = m_table->moveBy(wanted);
+        m_tablePosition = moved == wanted ? index : -1;
+        return moved == wanted ? index : -1;
+    }
+    if (!m_textFile || !m_textFile->isOpen())
+        return -1;
+    if (index < m_currentRecord) {
+        m_textFile->Rewind();
+        m_currentRecord = 0;
+        if (!advanceText(1)) {
+            m_currentRecord = -1;
+            return -1;
+        }
+    }
+    const bool ok = advanceText(index - m_currentRecord);
+    m_currentRecord = ok ? index : m_recordCount;
+    return ok ? index : -1;
+}
+
+bool TDataReader::MatchesFilter()
+{
+    if (m_providerApplied || m_filterText.isEmpty())
+        return true;
+    if (m_filterLinesSource != m_filterText) {
+        m_filterLines = FilterSort::SplitLines(m_filterText);
+        m_filterLinesSource = m_filterText;
+    }
+    const QStringList& lines = m_filterLines;
+    if (lines.isEmpty() || lines.first() != MergeTexts::FilterHeader1)
+        return false;
+    bool result = false;
+    bool andMode = false;
+    for (qsizetype i = 1; i < lines.size(); i += 2) {
+        const QString& line = lines[i];
+        const qsizetype space = line.indexOf(' ');
+        bool holds = false;
+        if (space >= 0) {
+            const QString value = line.mid(space + 10).toUpper();
+            holds = fieldValue(line.left(space)).toUpper().contains(value);
+        }
+        result = andMode ? (result && holds) : (result || holds);
+        const bool nextIsAnd =
+            i + 1 < lines.size() && lines[i + 1].toUpper() == QLatin1String("AND");
+        if (nextIsAnd) {
+            andMode = true;
+            if (!holds)
+                return result;
+        }
+    }
+    return result;
+}
+
+QString TDataReader::fieldValue(const QString& name)
+{
+    if (m_table)
+        return m_table->fieldText(name);
+    qsizetype at = -1;
+    for (qsizetype i = 0; i < m_fieldNames.size() && at < 0; ++i)
+        if (m_fieldNames[i].compare(name, Qt::CaseInsensitive) == 0)
+            at = i;
+    if (at < 0 || !m_textFile)
+        return QString();
+    const QStringList& values = m_textFile->Values();
+    return at < values.size() ? values[at] : QString();
+}
+
+QString TDataReader::GetFieldValue(const QString& spec)
+{
+    if (!m_active)
+        return QString();
+    if (!spec.contains('+'))
+        return fieldValue(spec);
+    QString result;
+    QString line;
+    QString segment;
+    bool lastValueEmpty = false;
+    const qsizetype n = spec.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = spec[i];
+        const bool ends = c == '+' || c == '\r' || i == n - 1;
+        if (!ends) {
+            segment += c;
+            continue;
+        }
+        if (c != '+' && c != '\r')
+            segment += c;
+        if (m_fieldNames.contains(segment, Qt::CaseInsensitive)) {
+            const QString value = fieldValue(segment);
+            result += value;
+            line += value;
+            lastValueEmpty = value.isEmpty();
+        } else {
+            result += segment;
+            line += segment;
+        }
+        segment.clear();
+        if (c == '\r') {
+            if (i + 1 < n && spec[i + 1] == '\n')
+                ++i;
+            if (!(line.isEmpty() && lastValueEmpty))
+                result += kCrLf;
+            line.clear();
+        }
+    }
+    return result;
+}
+
+QString TDataReader::GetFilter() const
+{
+    return m_active ? m_filterText : QString();
+}
+
+QString TDataReader::GetSort() const
+{
+    return m_active ? m_sortText : QString();
+}
+
+void TDataReader::LoadFilter()
+{
+    m_filterText = FilterSort::LoadFilter(m_linkPath);
+}
+
+void TDataReader::LoadSort()
+{
+    m_sortText = FilterSort::LoadSort(m_linkPath);
+}
+
+void TDataReader::SaveFilter() const
+{
+    FilterSort::SaveFilter(m_linkPath, m_filterText);
+}
+
+void TDataReader::SaveSort() const
+{
+    FilterSort::SaveSort(m_linkPath, m_sortText);
+}
+
+bool TDataReader::reopen()
+{
+    const QString path = m_linkPath;
+    return Open(path) >= 0;
+}
+
+bool TDataReader::SetFilter(const QString& text)
+{
+    if (!m_active || text == m_filterText)
+        return true;
+    const QString path = m_linkPath;
+    const QString old = m_filterText;
+    m_filterText = text;
+    SaveFilter();
+    if (reopen())
+        return true;
+    m_linkPath = path;
+    m_filterText = old;
+    SaveFilter();
+    reopen();
+    return false;
+}
+
+bool TDataReader::SetSort(const QString& text)
+{
+    if (!m_active || text == m_sortText)
+        return true;
+    const QString path = m_linkPath;
+    const QString old = m_sortText;
+    m_sortText = text;
+    SaveSort();
+    if (reopen())
+        return true;
+    m_linkPath = path;
+    m_sortText = old;
+    SaveSort();
+    reopen();
+    return false;
+}
+
+void TDataReader::ListRecords(QStringList& list, int32_t first, int32_t count, int32_t maxChars,
+                              int32_t maxFields, QString& status)
+{
+    if (!m_active)
+        return;
+    if (count <= 0 || int64_t(first) + count > m_recordCount)
+        count = m_recordCount - first;
+    const int fields = int(std::min<qsizetype>(std::max(maxFields, 0), m_fieldNames.size()));
+    for (int32_t i = first; i < first + count; ++i) {
+        GotoRecord(i);
+        QString line;
+        for (int f = 0; f < fields; ++f) {
+            if (maxChars > 0 && line.size() >= maxChars)
+                break;
+            line += fieldValue(m_fieldNames[f]) + QStringLiteral(" | ");
+        }
+        if (maxChars > 0)
+            line.truncate(maxChars);
+        line.replace(kCrLf, QStringLiteral(" "));
+        list.append(line);
+        status = QStringLiteral("Record %1 of %2").arg(i + 1).arg(m_recordCount);
+    }
+}
+
+int32_t TDataReader::CreateCSVSubset(const QString& path, TBinaryDataSet& dataset)
+{
+    TTDFile out;
+    // The copy is ours alone and read straight back: UTF-8 keeps every character.
+    out.setEncoding(TTDFile::Encoding::Utf8);
+    if (!out.OpenWrite(path, ',', '"'))
+        return -1;
+    const QStringList names = dataset.FieldNames();
+    bool ok = out.WriteRecord(names);
+    int32_t written = 0;
+    dataset.First();
+    const int32_t total = dataset.RecordCount();
+    for (int32_t i = 0; i < total && !dataset.Eof(); ++i) {
+        QStringList values;
+        for (const QString& name : names)
+            values << dataset.FieldValue(name);
+        ok = out.WriteRecord(values) && ok;
+        ++written;
+        dataset.Next();
+    }
+    ok = out.Close() && ok;
+    return ok ? written : -1;
+}

@@ -1,0 +1,96 @@
+#pragma once
+// The one reader of merge data per linked source: a data link file (.DLF), a
+// personal database file (.dat) or a delimited text file. Tables are read
+// through the read-only table dataset (platform/DataAccess); when the text
+// driver cannot open a text file the reader falls back to its own TTDFile.
+
+#include <QString>
+#include <QStringList>
+#include <cstdint>
+#include <memory>
+
+class TableDataset;
+class TTDFile;
+class TBinaryDataSet;
+
+class TDataReader {
+public:
+    TDataReader();
+    ~TDataReader();
+    TDataReader(const TDataReader&) = delete;
+    TDataReader& operator=(const TDataReader&) = delete;
+
+    // Opens a source; the field names go into fields (cleared first) when given.
+    // Returns the number of fields, or -1 on failure. Any open source is closed first.
+    int32_t Open(const QString& path, QStringList* fields = nullptr);
+    void Close();
+
+    // Counts the records after filtering and stands on the first one; 0 when closed.
+    int32_t CountRecords();
+    // Positions on the 0-based record; returns index, or -1 when there is no such record.
+    int32_t GotoRecord(int32_t index);
+    // The value of a field name or a composite ("FIRSTNAME+ +LASTNAME+\r\nCITY")
+    // for the current record; empty when closed.
+    QString GetFieldValue(const QString& spec);
+
+    bool Active() const { return m_active; }
+    int32_t RecordCount() const { return m_recordCount; }
+    bool ProviderApplied() const { return m_providerApplied; }
+    const QString& LinkPath() const { return m_linkPath; }
+    const QStringList& FieldNames() const { return m_fieldNames; }
+    // The temporary CSV made from a personal database file (empty otherwise).
+    const QString& TempCsvPath() const { return m_tempCsvPath; }
+
+    // Filter and sort: lines each followed by CR LF, without the header line.
+    QString GetFilter() const;
+    QString GetSort() const;
+    // Replace, store and reopen; false (with the previous text restored and
+    // stored again) when the source will not open with the new one.
+    bool SetFilter(const QString& text);
+    bool SetSort(const QString& text);
+    void LoadFilter();
+    void LoadSort();
+    void SaveFilter() const;
+    void SaveSort() const;
+
+    // Appends one summary line per record ("value | value | ...").
+    void ListRecords(QStringList& list, int32_t first, int32_t count, int32_t maxChars, int32_t maxFields,
+                     QString& status);
+
+    // Exports an open personal database table to a CSV file; the number of
+    // records written, or -1 when the file cannot be created.
+    static int32_t CreateCSVSubset(const QString& path, TBinaryDataSet& dataset);
+
+    // The text-driver settings file; programFolder() + "/defado.cfg" unless set.
+    static void setTextDriverSettingsFile(const QString& path);
+    static QString textDriverSettingsFile();
+
+private:
+    int32_t openDataLink();
+    int32_t convertPersonalDatabase();
+    int32_t openTextSource(const QString& textPath);
+    int32_t finishOpen(QStringList* fields);
+    bool openTable(const QString& connection, const QString& table, bool reportFailure);
+    bool reopen();
+    bool readTextRecord();
+    bool advanceText(int32_t count);
+    bool MatchesFilter();
+    QString fieldValue(const QString& name);
+    void deleteTempCsv();
+
+    QString m_linkPath;
+    QString m_tempCsvPath;
+    QString m_filterText;
+    QString m_sortText;
+    int32_t m_currentRecord = -1;
+    QStringList m_fieldNames;
+    std::unique_ptr<TableDataset> m_table;
+    std::unique_ptr<TTDFile> m_textFile;
+    bool m_active = false;
+    bool m_providerApplied = false;
+    int32_t m_recordCount = 0;
+    int32_t m_tablePosition = -1;
+    // The filter's lines, split once for the own text reader's per-line checks.
+    QString m_filterLinesSource;
+    QStringList m_filterLines;
+};

@@ -1,0 +1,155 @@
+#include "FilterSort.h"
+
+#include <QFile>
+
+#include "MergeTexts.h"
+#include "platform/Cp1252.h"
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+QString filterPath(const QString& linkPath)
+{
+    return linkPath + QStringLiteral(".flt");
+}
+
+QString sortPath(const QString& linkPath)
+{
+    return linkPath + QStringLiteral(".srt");
+}
+
+// Our own files stay 8-bit; only a text with no Windows-1252 form is written as UTF-8.
+QByteArray encodeOwnText(const QString& text)
+{
+    const QByteArray cp = toCp1252(text);
+    return fromCp1252(cp) == text ? cp : text.toUtf8();
+}
+
+void writeWithHeader(const QString& path, const QString& header, const QString& text)
+{
+    QFile::remove(path);
+    if (text.isEmpty())
+        return;
+    QString body = header + kCrLf + text;
+    if (!body.endsWith(kCrLf))
+        body += kCrLf;
+    QFile file(path);
+    if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        file.write(encodeOwnText(body));
+}
+
+// "name contains smith" → "name LIKE '%smith%'" (the line is lower case already).
+QString convertContainsLine(const QString& line)
+{
+    const qsizetype at = line.indexOf(QStringLiteral("contains"));
+    if (at < 0)
+        return line;
+    QString value = line.mid(at + 9);
+    value.replace('\'', QStringLiteral("''"));
+    return line.left(at) + QStringLiteral("LIKE '%") + value + QStringLiteral("%'");
+}
+
+} // namespace
+
+namespace FilterSort {
+
+bool ReadLines(const QString& path, QStringList& lines)
+{
+    lines.clear();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    QString text = isValidUtf8(bytes) ? QString::fromUtf8(bytes) : fromCp1252(bytes);
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    lines = SplitLines(text);
+    return true;
+}
+
+QStringList SplitLines(const QString& text)
+{
+    QString normal = text;
+    normal.replace(kCrLf, QStringLiteral("\n"));
+    normal.replace('\r', '\n');
+    QStringList lines = normal.split('\n');
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    return lines;
+}
+
+QString JoinLines(const QStringList& lines)
+{
+    QString out;
+    for (const QString& line : lines)
+        out += line + kCrLf;
+    return out;
+}
+
+QString LoadFilter(const QString& linkPath)
+{
+    QStringList lines;
+    if (!ReadLines(filterPath(linkPath), lines) || lines.isEmpty())
+        return QString();
+    if (lines.first() == MergeTexts::FilterHeader1) {
+        lines.removeFirst();
+        for (QString& line : lines)
+            line = convertContainsLine(line.toLower());
+        lines.prepend(MergeTexts::FilterHeader2);
+        QFile file(filterPath(linkPath));
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(encodeOwnText(JoinLines(lines)));
+    } else if (lines.first() != MergeTexts::FilterHeader2) {
+        return QString();
+    }
+    lines.removeFirst();
+    return JoinLines(lines);
+}
+
+QString LoadSort(const QString& linkPath)
+{
+    QStringList lines;
+    if (!ReadLines(sortPath(linkPath), lines) || lines.isEmpty() || lines.first() != MergeTexts::SortHeader2)
+        return QString();
+    lines.removeFirst();
+    return JoinLines(lines);
+}
+
+void SaveFilter(const QString& linkPath, const QString& filterText)
+{
+    writeWithHeader(filterPath(linkPath), MergeTexts::FilterHeader2, filterText);
+}
+
+void SaveSort(const QString& linkPath, const QString& sortText)
+{
+    writeWithHeader(sortPath(linkPath), MergeTexts::SortHeader2, sortText);
+}
+
+QString ProviderFilter(const QString& filterText)
+{
+    QString out = filterText;
+    return out.replace(kCrLf, QStringLiteral(" "));
+}
+
+QString ProviderSort(const QString& sortText)
+{
+    QString out = sortText;
+    return out.replace(kCrLf, QStringLiteral(", "));
+}
+
+QString QuoteValue(const QString& value)
+{
+    QString escaped = value;
+    escaped.replace('\'', QStringLiteral("''"));
+    return '\'' + escaped + '\'';
+}
+
+QString Condition(const QString& field, const QString& comparison, const QString& value)
+{
+    if (comparison.compare(QStringLiteral("LIKE"), Qt::CaseInsensitive) == 0)
+        return field + QStringLiteral(" LIKE ") + QuoteValue(value);
+    return field + comparison + ' ' + QuoteValue(value);
+}
+
+} // namespace FilterSort

@@ -1,0 +1,129 @@
+#include "PersonalMerge.h"
+
+#include "Vartext.h"
+#include "model/GridPanel.h"
+#include "model/ObjectData.h"
+#include "model/ObjectManager.h"
+
+namespace {
+
+constexpr const char* kTokens[PersonalField::kValueCount] = {
+    "NAME",       "FROMNAME",   "COMPANY",    "TITLE",       "ADDRESS",          "RETURN ADDRESS",
+    "PHONE",      "FAX",        "EMAIL",      "WEBSITE",     "COVERTEXT",        "INSIDETEXT",
+    "MEDIATITLE", "MEDIAAUTHOR", "MEDIADESCRIPTION", "MEDIACONTENTS", "USER1", "USER2",
+    "USER3",      "USER4",      "USER5",      "USER6",       "USER7",            "USER8"};
+const QString kPostalSample = QStringLiteral("11111");
+
+void replaceWith(TObjectData& data, const QString& value)
+{
+    if (!value.isEmpty())
+        data.Lines = QStringList{value};
+}
+
+// 1..8 when c is such a digit, else 0.
+int userDigit(QChar c)
+{
+    return c >= '1' && c <= '8' ? c.digitValue() : 0;
+}
+
+bool mergeToken(TObjectData& data, const QString& entry, PersonalMergeValues& values)
+{
+    for (int i = 0; i < PersonalField::kFlaggedCount; ++i) {
+        if (entry == QLatin1String(kTokens[i])) {
+            values.FieldFound[size_t(i)] = 1;
+            replaceWith(data, values.FieldValues[size_t(i)]);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool mergeUserToken(TObjectData& data, const QString& entry, PersonalMergeValues& values)
+{
+    if (entry.size() != 5 || !entry.startsWith(QLatin1String("USER")) || !userDigit(entry[4]))
+        return false;
+    const int d = userDigit(entry[4]);
+    values.UserLabels[size_t(d - 1)] = entry;
+    replaceWith(data, values.FieldValues[size_t(PersonalField::User1 + d - 1)]);
+    return true;
+}
+
+bool mergeUserCode(TObjectData& data, const QString& entry, PersonalMergeValues& values)
+{
+    if (!entry.startsWith(QLatin1String("{-USER")) || !entry.endsWith(QLatin1String("-}")) || entry.size() < 9)
+        return false;
+    const int d = userDigit(entry[6]);
+    if (!d)
+        return true;  // some other code: nothing to do
+    const bool labelled = entry[7] == '=';
+    values.UserLabels[size_t(d - 1)] =
+        labelled ? entry.mid(8, entry.size() - 10) : QStringLiteral("USER") + QString::number(d);
+    replaceWith(data, values.FieldValues[size_t(PersonalField::User1 + d - 1)]);
+    return true;
+}
+
+QString postalFieldCode(const QString& address)
+{
+    const QString upper = address.toUpper();
+    qsizetype at = upper.indexOf(QLatin1String("ZIP"));
+    if (at < 0)
+        at = upper.indexOf(QLatin1String("POST"));
+    if (at < 0)
+        return QString();
+    QString name;
+    for (qsizetype i = at; i < address.size() && address[i] != '+' && address[i] != '-'; ++i)
+        name += address[i];
+    return name.isEmpty() ? QString() : Vartext::ComposeFieldCode(name);
+}
+
+QString postalDigits(const QString& address)
+{
+    const auto isJoiner = [](QChar c) { return c == '-' || c == '+' || c == '/' || c == '_'; };
+    qsizetype i = 0;
+    while (i < address.size()) {
+        if (!address[i].isDigit() || address[i].unicode() > 0x7F) {
+            ++i;
+            continue;
+        }
+        QString digits;
+        while (i < address.size() && ((address[i].isDigit() && address[i].unicode() <= 0x7F) || isJoiner(address[i]))) {
+            if (address[i].isDigit())
+                digits += address[i];
+            ++i;
+        }
+        if (digits.size() == 5 || digits.size() == 9)
+            return digits;
+    }
+    return QString();
+}
+
+} // namespace
+
+QString PersonalToken(int index)
+{
+    return index >= 0 && index < PersonalField::kValueCount ? QString::fromLatin1(kTokens[index]) : QString();
+}
+
+QString PostalCodeFromAddress(const QString& address)
+{
+    return Vartext::IsCode(address) ? postalFieldCode(address) : postalDigits(address);
+}
+
+void MergePersonalData(TObjectManager& manager, PersonalMergeValues& values)
+{
+    for (const auto& control : manager.surface().controls()) {
+        TObjectData* data = control->data();
+        if (control->isPicture() || !data || !data->isText() || data->Lines.size() != 1)
+            continue;
+        const QString entry = data->Lines.first();
+        if (mergeToken(*data, entry, values) || mergeUserToken(*data, entry, values) ||
+            mergeUserCode(*data, entry, values))
+            continue;
+        const QString& address = values.FieldValues[PersonalField::Address];
+        if (entry == kPostalSample && address.size() > 3) {
+            const QString code = PostalCodeFromAddress(address);
+            if (!code.isEmpty())
+                data->Lines = QStringList{code};
+        }
+    }
+}

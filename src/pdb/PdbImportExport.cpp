@@ -1,0 +1,165 @@
+#include "PdbImportExport.h"
+
+#include "PdbTexts.h"
+#include "merge/FilterSort.h"
+#include "merge/TDFile.h"
+#include "platform/Messages.h"
+
+namespace {
+
+struct Column {
+    const char* column;  // export column name
+    const char* field;
+    const char* label;   // import offer, or null when not offered
+};
+
+// Names: WEBSITE is offered on import but not exported.
+constexpr Column kNames[] = {
+    {"FirstName", "FIRSTNAME", "First Name"}, {"LastName", "LASTNAME", "Last Name"},
+    {"Company", "COMPANY", "Company"},         {"Title", "TITLE", "Title"},
+    {"Address", "ADDRESS", "Address"},         {"City", "CITY", "City"},
+    {"State", "STATE", "State"},               {"Zip", "ZIP", "Zip"},
+    {"Country", "COUNTRY", "Country"},         {"PrimaryPhone", "PHONE1", "PrimaryPhone"},
+    {"AlternatePhone", "PHONE2", "AlternatePhone"}, {"Mobile", "PHONE3", "Mobile"},
+    {"Pager", "PHONE4", "Pager"},              {"OtherPhone", "PHONE5", "OtherPhone"},
+    {"FAX", "FAX", "Fax"},                     {"Email1", "EMAIL1", "Email1"},
+    {"Email2", "EMAIL2", "Email2"},            {nullptr, "WEBSITE", "Website"},
+    {"User1", "USER1", "User1"},               {"User2", "USER2", "User2"},
+    {"User3", "USER3", "User3"},               {"User4", "USER4", "User4"}};
+constexpr Column kMedia[] = {{"Title", "TITLE", "Title"},
+                             {"Author", "AUTHOR", "Author"},
+                             {"Description", "DESCRIPTION", "Description"},
+                             {"Contents", "CONTENTS", "Contents"},
+                             {"Notes", "NOTES", "Notes"}};
+constexpr Column kTexts[] = {{"Text", "TEXT", nullptr}};
+
+template <typename F>
+void forColumns(PdbKind kind, F&& visit)
+{
+    switch (kind) {
+    case PdbKind::Names:
+        for (const Column& c : kNames)
+            visit(c);
+        break;
+    case PdbKind::Media:
+        for (const Column& c : kMedia)
+            visit(c);
+        break;
+    case PdbKind::Texts:
+        for (const Column& c : kTexts)
+            visit(c);
+        break;
+    }
+}
+
+} // namespace
+
+namespace PdbTransfer {
+
+QStringList ExportColumns(PdbKind kind)
+{
+    QStringList out;
+    forColumns(kind, [&](const Column& c) {
+        if (c.column)
+            out << QString::fromLatin1(c.column);
+    });
+    return out;
+}
+
+QStringList ExportFields(PdbKind kind)
+{
+    QStringList out;
+    forColumns(kind, [&](const Column& c) {
+        if (c.column)
+            out << QString::fromLatin1(c.field);
+    });
+    return out;
+}
+
+bool ExportCategory(TBinaryDataSet& table, PdbKind kind, const QString& file)
+{
+    TTDFile out;
+    if (!out.OpenWrite(file, ',', '"')) {
+        Messages::information(PdbTexts::CannotCreateExport(file));
+        return false;
+    }
+    bool ok = out.WriteRecord(ExportColumns(kind));
+    const QStringList fields = ExportFields(kind);
+    table.First();
+    const int32_t count = table.RecordCount();
+    for (int32_t i = 0; i < count && !table.Eof(); ++i) {
+        QStringList values;
+        for (const QString& field : fields)
+            values << table.FieldValue(field);
+        ok = out.WriteRecord(values) && ok;
+        table.Next();
+    }
+    ok = out.Close() && ok;
+    table.First();
+    if (!ok)
+        Messages::information(PdbTexts::CannotCreateExport(file));
+    return ok;
+}
+
+std::vector<ImportField> ImportFieldsOffered(PdbKind kind)
+{
+    std::vector<ImportField> out;
+    forColumns(kind, [&](const Column& c) {
+        if (c.label)
+            out.push_back({QString::fromLatin1(c.label), QString::fromLatin1(c.field), int(out.size())});
+    });
+    return out;
+}
+
+QStringList ReadImportColumns(const QString& file)
+{
+    TTDFile in;
+    return in.OpenRead(file, ',', '"') ? in.Values() : QStringList();
+}
+
+int ImportRecords(TBinaryDataSet& table, PdbKind kind, const QString& file, const std::vector<ImportPair>& pairs)
+{
+    const std::vector<ImportField> offered = ImportFieldsOffered(kind);
+    TTDFile in;
+    if (pairs.empty() || !in.OpenRead(file, ',', '"'))
+        return 0;
+    int added = 0;
+    while (in.ReadNext()) {
+        const QStringList& values = in.Values();
+        if (!table.Insert())
+            break;
+        bool ok = true;
+        for (const ImportPair& pair : pairs) {
+            if (pair.fieldOrdinal < 0 || pair.fieldOrdinal >= int(offered.size()) || pair.columnIndex < 0 ||
+                pair.columnIndex >= values.size()) {
+                ok = false;
+                break;
+            }
+            ok = table.SetFieldValue(offered[size_t(pair.fieldOrdinal)].field, values[pair.columnIndex]) && ok;
+        }
+        if (ok && table.Post())
+            ++added;
+        else
+            table.Cancel();
+    }
+    return added;
+}
+
+int ImportTexts(TBinaryDataSet& table, const QString& file)
+{
+    QStringList lines;
+    if (!FilterSort::ReadLines(file, lines))
+        return 0;
+    int added = 0;
+    for (const QString& line : lines) {
+        if (table.Insert() && table.SetFieldValue(QStringLiteral("TEXT"), line) && table.Post()) {
+            ++added;
+        } else {
+            table.Cancel();
+            Messages::error(PdbTexts::ImportException);
+        }
+    }
+    return added;
+}
+
+} // namespace PdbTransfer

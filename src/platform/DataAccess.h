@@ -1,0 +1,81 @@
+#pragma once
+// Read-only table datasets over QtSql. A connection string is a "key=value;"
+// list (values may be wrapped in {braces} or "quotes"):
+//   Driver=QSQLITE;Database=FILE                       embedded SQLite
+//   Driver=QPSQL;Host=...;Port=...;Database=...;User=...;Password=...
+//   Driver=QODBC;DSN=...   (or any other ODBC string, e.g. Driver={SQLite3};Database=...)
+//   Driver=TEXT;DBQ=FOLDER, and the classic
+//   Provider=MSDASQL.1;Driver={Microsoft Text Driver (*.txt; *.csv)};DBQ=FOLDER
+// The text driver reads the file named by the table from the folder (with
+// TTDFile) into an in-memory SQLite table, so filter and sort strings work as
+// SQL there too. Filters are SQL conditions ("NAME= 'Smith' AND CITY LIKE 'B%' "),
+// sorts are "FIELD ASC, FIELD DESC, " lists; trailing spaces and separators are accepted.
+
+#include <QList>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <memory>
+
+class QSqlQuery;
+
+// The key/value pairs of a connection string, in order; keys keep their spelling.
+QList<QPair<QString, QString>> ParseConnectionString(const QString& connection);
+// The value of a key (matched without regard to letter case), or a null string.
+QString ConnectionValue(const QString& connection, const QString& key);
+
+class TableDataset {
+public:
+    TableDataset(const QString& connection, const QString& tableName);
+    ~TableDataset();
+    TableDataset(const TableDataset&) = delete;
+    TableDataset& operator=(const TableDataset&) = delete;
+
+    // Set before open, or on an open dataset, which then runs again (false when that fails).
+    bool setFilter(const QString& filter);
+    bool setSort(const QString& sort);
+
+    // Opens and stands on the first record; on failure errorText() says why.
+    bool open();
+    void close();
+    bool isOpen() const { return m_query != nullptr; }
+    const QString& errorText() const { return m_error; }
+
+    const QStringList& fieldNames() const { return m_fieldNames; }
+    // Records after filtering.
+    int recordCount() const { return m_recordCount; }
+    bool first();
+    // Moves forward by count records; returns how many it actually moved.
+    int moveBy(int count);
+    // 0-based index of the current record, -1 before the first / after the last.
+    int position() const { return m_position; }
+    // The display text of a field of the current record (empty for an unknown field).
+    QString fieldText(const QString& name) const;
+    QString fieldText(int index) const;
+    int fieldIndex(const QString& name) const;
+
+    // The tables a connection offers (for a text folder, its .csv and .txt files).
+    static QStringList tableNames(const QString& connection, QString* error = nullptr);
+
+private:
+    bool connect();
+    bool loadTextTable();
+    bool runQuery();
+    QString selectFrom() const;
+    QString whereClause() const;
+    QString orderClause() const;
+
+    QString m_connection;
+    QString m_tableName;
+    QString m_filter;
+    QString m_sort;
+    QString m_error;
+    QString m_connectionName;
+    bool m_textDriver = false;
+    QString m_sqlTable;
+    QString m_selectText;
+    std::unique_ptr<QSqlQuery> m_query;
+    QStringList m_fieldNames;
+    int m_recordCount = 0;
+    int m_position = -1;
+};

@@ -1,0 +1,38 @@
+#include "DesignPrinting.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include "files/DesignFile.h"
+
+int32_t DesignForPrinting::load(const QString& fileName)
+{
+    path = fileName;
+    int32_t zoom = 100;
+    const int32_t result = ReadDesignFile(editor.manager, fileName, layout, linkedPath, zoom);
+    editor.zoom = zoom;
+    return result;
+}
+
+PrintDesign DesignForPrinting::printDesign()
+{
+    PrintDesign d;
+    d.manager = &editor.manager;
+    d.layout = layout;
+    d.zoom = editor.zoom;
+    d.caption = QFileInfo(path).fileName();
+    return d;
+}
+
+QString ResolveLinkedPath(const QString& designPath, const QString& linkedPath)
+{
+    if (linkedPath.isEmpty())
+        return {};
+    // Links written on Windows may use backslashes.
+    QString link = linkedPath;
+    if (!QFileInfo::exists(link) && link.contains('\\'))
+        link.replace('\\', '/');
+    if (QFileInfo(link).isAbsolute())
+        return link;
+    return QDir::cleanPath(QFileInfo(designPath).absoluteDir().filePath(link));
+}

@@ -1,0 +1,123 @@
+#include "ElementDrawer.h"
+
+#include <QPainter>
+
+#include "model/Global.h"
+#include "model/GridPanel.h"
+#include "model/ObjectData.h"
+#include "model/ObjectManager.h"
+
+int32_t ElementNumberForCell(int32_t element, int32_t rec, int32_t sheetSide, int32_t rows, int32_t columns,
+                             BackMapping mapping)
+{
+    if (sheetSide == 0 || rows <= 0 || columns <= 0)
+        return rec;
+    const int32_t perSheet = rows * columns;
+    const int32_t row = (element - 1) / columns;
+    const int32_t column = (element - 1) % columns;
+    const int32_t base = perSheet * ((rec - 1) / perSheet);
+    if (mapping == BackMapping::MirrorColumns)
+        return base + row * columns + (columns - 1 - column) + 1;
+    return base + (rows - 1 - row) * columns + column + 1;
+}
+
+std::vector<QRect> PanelRects(uint8_t foldType, int32_t sheetSide, const QRect& cell)
+{
+    int32_t w = 0, h = 0;
+    bool sideFold = false, flat = false;
+    const int32_t panels =
+        GetRegionGeometry(0, foldType, sheetSide, cell.width(), cell.height(), nullptr, &w, &h, &sideFold, &flat);
+    if (panels <= 0)
+        return {};
+    if (flat)
+        return {cell};
+    const int32_t left = cell.left(), top = cell.top();
+    const int32_t right = left + cell.width(), bottom = top + cell.height();
+    const auto rect = [](int32_t l, int32_t t, int32_t r, int32_t b) { return QRect(l, t, r - l, b - t); };
+    if (sideFold) {
+        if (sheetSide == 0)
+            return {rect(left, top, right - w, bottom), rect(left + w, top, right, bottom)};
+        return {rect(left + w, top, right, bottom)};
+    }
+    if (sheetSide == 0)
+        return {rect(left, top, right, bottom - h), rect(left, top + h, right, bottom)};
+    return {rect(left, top + h, right, bottom)};
+}
+
+struct PrintRegions::Loaded {
+    TGridPanel surface;
+    TObjectManager manager{surface};
+    bool ok = false;
+};
+
+PrintRegions::PrintRegions(const TObjectManager& design, const LayoutRecord& layout) : m_design(design)
+{
+    layout.regionSize(&m_width, &m_height);
+}
+
+PrintRegions::~PrintRegions() = default;
+
+const TGridPanel* PrintRegions::region(int32_t side, int32_t panel)
+{
+    if (!TObjectManager::validSlot(side, panel))
+        return nullptr;
+    std::unique_ptr<Loaded>& loaded = m_loaded[size_t(side)][size_t(panel)];
+    if (!loaded) {
+        loaded = std::make_unique<Loaded>();
+        loaded->surface.setRegionSize(m_width, m_height);
+        loaded->surface.setScale(100);
+        loaded->manager.slot(side, panel) = m_design.slot(side, panel);
+        loaded->ok = loaded->manager.ChangeRegion(-1, -1, side, panel, 100);
+    }
+    return loaded->ok ? &loaded->surface : nullptr;
+}
+
+void DrawRegion(QPainter& canvas, const TGridPanel& region, const ElementNumbers& numbers,
+                const ObjectDrawing& drawing)
+{
+    if (!region.BackImage.isEmpty() && drawing.picture) {
+        const int32_t left = region.MarginLeft, top = region.MarginTop;
+        const int32_t right = region.regionWidth() - region.MarginRight;
+        const int32_t bottom = region.regionHeight() - region.MarginBottom;
+        drawing.picture(canvas, region.BackImage, QRect(left, top, right - left, bottom - top));
+    }
+    for (const auto& control : region.controls()) {
+        const TObjectData* data = control->data();
+        if (!data || data->nonPrinting())
+            continue;
+        if (control->isPicture()) {
+            if (control->picture.isEmpty() || !drawing.picture)
+                continue;
+            // Fixes the colours of monochrome bitmaps.
+            canvas.save();
+            canvas.setPen(Qt::black);
+            canvas.setBackground(Qt::white);
+            canvas.setBackgroundMode(Qt::OpaqueMode);
+            drawing.picture(canvas, control->picture, control->rect());
+            canvas.restore();
+        } else if (drawing.object) {
+            drawing.object(canvas, *control, numbers);
+        }
+    }
+}
+
+void DrawElement(QPainter& canvas, int32_t element, int32_t rec, const QRect& cell, const ElementPass& pass,
+                 PrintRegions& regions, const ObjectDrawing& drawing)
+{
+    const int32_t n = ElementNumberForCell(element, rec, pass.sheetSide, pass.rows, pass.columns, pass.mapping);
+    if (n > pass.quantity || regions.regionWidth() <= 0 || regions.regionHeight() <= 0)
+        return;
+    const ElementNumbers numbers{n, int32_t(int64_t(n) + pass.startRecord - 1), pass.cycle};
+    const std::vector<QRect> panels = PanelRects(pass.foldType, pass.sheetSide, cell);
+    for (size_t p = 0; p < panels.size(); ++p) {
+        const TGridPanel* region = regions.region(pass.sheetSide, int32_t(p));
+        if (!region)
+            continue;
+        const QRect& target = panels[p];
+        canvas.save();
+        canvas.translate(target.left(), target.top());
+        canvas.scale(double(target.width()) / regions.regionWidth(), double(target.height()) / regions.regionHeight());
+        DrawRegion(canvas, *region, numbers, drawing);
+        canvas.restore();
+    }
+}

@@ -1,0 +1,133 @@
+#pragma once
+// The sheet print engine: a run of elements on a grid of cells, paginated from
+// any start cell of the first sheet, with crop marks, corner marks, a header
+// and a footer line. What goes inside a cell is the OnDrawElement handler's
+// business. Pages are composed on any QPagedPaintDevice (QPdfWriter for files,
+// QPrinter for printers) or, for the preview, on any painter mapped to the
+// whole physical page.
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QImage;
+class QPainter;
+class QPagedPaintDevice;
+class PrintDocument;
+
+enum TUnits { unInches, unCentimeters };
+
+struct TPrintFont {
+    QString family = QStringLiteral("Arial");
+    // Character height in screen pixels (96 per inch); scaled to the device so
+    // the header reads the same on every printer.
+    int height = 16;
+    QColor color = Qt::black;
+};
+
+struct TTextOptions {
+    double MarginLeft = 0;
+    double MarginTop = 0;
+    double MarginRight = 0;
+    double MarginBottom = 0;
+    int Columns = 1;
+    int Rows = 1;
+    double ColumnWidth = 1;
+    double RowHeight = 1;
+    double ColumnSpace = 0;
+    double RowSpace = 0;
+    bool CropMarks = false;
+    bool CornerMarks = false;
+    QString Header;
+    QString Footer;
+    TPrintFont HeaderFont;
+    TPrintFont FooterFont;
+};
+
+// What the engine knows about the page device: resolution, the physical page
+// in dots and where the printable area starts on it.
+struct DeviceMetrics {
+    int dpiX = 96;
+    int dpiY = 96;
+    int pageWidth = 816;    // PW
+    int pageHeight = 1056;  // PH
+    int offsetX = 0;        // offX
+    int offsetY = 0;        // offY
+
+    // From the device's page layout; a device without a physical size counts
+    // as a Letter page at screen resolution.
+    static DeviceMetrics fromDevice(const QPagedPaintDevice& device);
+};
+
+// One cell offered to the element handler.
+struct PageCell {
+    int element = 0;  // 1-based cell index on its page, row by row
+    int rec = 0;      // 1-based running number within the run
+    int row = 0;      // 1-based
+    int column = 0;   // 1-based
+};
+
+class TPreviewPrinter {
+public:
+    using DrawElementHandler =
+        std::function<void(TPreviewPrinter& sender, int element, int rec, const QRect& rect, QPainter& canvas)>;
+    // Called after each printed page: (pages done, pages in the range).
+    using ProgressHandler = std::function<void(int done, int total)>;
+
+    QString Title = QStringLiteral("Printout");
+    TUnits Units = unInches;
+    TTextOptions TextOptions;
+    DrawElementHandler OnDrawElement;
+    ProgressHandler OnProgress;
+
+    // The device pages are printed on; InitNonGenerated reads its metrics.
+    void setDevice(QPagedPaintDevice* device) { m_device = device; }
+    QPagedPaintDevice* device() const { return m_device; }
+
+    void InitNonGenerated(int firstCell, int total);
+    // For composing without a device (the preview of a printer that is not there).
+    void setDeviceMetrics(const DeviceMetrics& metrics) { m_metrics = metrics; }
+    const DeviceMetrics& deviceMetrics() const { return m_metrics; }
+
+    int firstCell() const { return m_firstCell; }
+    int totalSlots() const { return m_total; }
+    int cellsPerPage() const;
+    int PageCount() const;
+    // The cells a page offers, in drawing order.
+    std::vector<PageCell> PageCells(int page) const;
+
+    // Prints every page on the device as one document. False when the device
+    // could not start the document or a page.
+    bool Print();
+    bool PrintRange(int firstPage, int lastPage);
+    // Adds pages to a document that is already open (several passes in one file).
+    bool PrintRangeInto(PrintDocument& document, int firstPage, int lastPage);
+
+    // Composes one page. When printing the canvas origin is the printable
+    // area's top-left; in the preview it is the physical page's top-left.
+    void DrawNonGeneratedPage(QPainter& canvas, int page, bool preview);
+    // The preview of a page: the physical page scaled into an image of the given size.
+    QImage PreviewPageImage(int page, int width, int height);
+
+    // Conversions between TextOptions lengths and device dots.
+    int UnitToX(double u) const;
+    int UnitToY(double u) const;
+    double XToUnit(int d) const;
+    double YToUnit(int d) const;
+
+private:
+    double divisor() const { return Units == unCentimeters ? 2.54 : 1.0; }
+    QRect cellRect(int row, int column, int ox, int oy) const;
+    void drawCells(QPainter& canvas, int page, int ox, int oy);
+    void drawCropMarks(QPainter& canvas, bool preview, int ox, int oy) const;
+    void drawCornerMarks(QPainter& canvas, int ox, int oy) const;
+    void drawHeaderAndFooter(QPainter& canvas, int ox, int oy) const;
+    void drawPrintableOutline(QPainter& canvas) const;
+
+    QPagedPaintDevice* m_device = nullptr;
+    DeviceMetrics m_metrics;
+    int m_firstCell = 1;
+    int m_total = 0;
+};

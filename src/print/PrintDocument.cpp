@@ -1,0 +1,41 @@
+#include "PrintDocument.h"
+
+#include <QPagedPaintDevice>
+#include <QPdfWriter>
+
+PrintDocument::PrintDocument(QPagedPaintDevice& device, const QString& title) : m_device(device)
+{
+    // Printers take their job title from their own settings (the caller's business).
+    if (auto* pdf = dynamic_cast<QPdfWriter*>(&device))
+        pdf->setTitle(title);
+}
+
+PrintDocument::~PrintDocument()
+{
+    if (m_painter.isActive())
+        m_painter.end();
+}
+
+bool PrintDocument::startPage()
+{
+    if (m_failed)
+        return false;
+    if (m_pages == 0) {
+        if (!m_painter.begin(&m_device)) {
+            m_failed = true;
+            return false;
+        }
+    } else if (!m_device.newPage()) {
+        m_failed = true;
+        return false;
+    }
+    ++m_pages;
+    return true;
+}
+
+bool PrintDocument::finish()
+{
+    if (m_painter.isActive() && !m_painter.end())
+        m_failed = true;
+    return !m_failed;
+}

@@ -1,0 +1,163 @@
+#include "PrintJob.h"
+
+#include <QPagedPaintDevice>
+
+#include "PrintDocument.h"
+#include "PrintTexts.h"
+#include "SheetSetup.h"
+#include "model/ObjectManager.h"
+
+namespace {
+
+int32_t elementsPerSheet(const LayoutRecord& layout)
+{
+    return layout.rows > 0 && layout.columns > 0 ? layout.rows * layout.columns : 0;
+}
+
+// The second side always starts at the first cell, so each back meets its front.
+int32_t effectiveStartCell(const PrintSettings& settings) { return settings.side2 ? 1 : settings.startCell; }
+
+bool storeLiveRegion(PrintDesign& design)
+{
+    TObjectManager& manager = *design.manager;
+    if (manager.CurrentSide < 0 || manager.CurrentPanel < 0)
+        return true;
+    return manager.ChangeRegion(manager.CurrentSide, manager.CurrentPanel, -1, -1, design.zoom);
+}
+
+class PageCounter {
+public:
+    PageCounter(int total, const std::function<void(int, int)>& progress) : m_total(total), m_progress(progress) {}
+    void pageDone()
+    {
+        ++m_done;
+        if (m_progress)
+            m_progress(m_done, m_total);
+    }
+
+private:
+    int m_total;
+    int m_done = 0;
+    const std::function<void(int, int)>& m_progress;
+};
+
+bool printPages(PrintDocument& document, TPreviewPrinter& printer, int first, int last, PageCounter& counter)
+{
+    for (int page = first; page <= last; ++page) {
+        if (!printer.PrintRangeInto(document, page, page))
+            return false;
+        counter.pageDone();
+    }
+    return true;
+}
+
+} // namespace
+
+QString CheckPrintSettings(const PrintSettings& settings, const LayoutRecord& layout)
+{
+    const int32_t n = elementsPerSheet(layout);
+    if (n <= 0)
+        return PrintTexts::EmptyLayout;
+    if (!settings.side1 && !settings.side2)
+        return PrintTexts::NoSide;
+    if (settings.side2 && layout.backPrintable != 1)
+        return PrintTexts::NoBackSide;
+    const int32_t start = effectiveStartCell(settings);
+    if (start < 1 || start > n)
+        return PrintTexts::StartPositionRange(n);
+    if (settings.quantity <= 0 || TotalSlots(settings.quantity, start, n) <= 0)
+        return PrintTexts::InvalidQuantity;
+    return {};
+}
+
+PrintPass::PrintPass(PrintRegions& regions, const LayoutRecord& layout, const PrintSettings& settings,
+                     int32_t sheetSide, const ObjectDrawing& drawing, const QString& caption)
+    : m_regions(regions), m_drawing(drawing)
+{
+    m_printer.Title = PrintTexts::DocumentTitle;
+    m_printer.Units = unInches;
+    TTextOptions& o = m_printer.TextOptions;
+    o = SheetOptionsForLayout(layout);
+    o.CropMarks = settings.cropMarks;
+    o.CornerMarks = settings.cornerMarks;
+    o.Header = settings.header ? caption : QString();
+    o.Footer = settings.footer ? caption : QString();
+    o.HeaderFont.family = o.FooterFont.family = PrintTexts::HeaderFontFamily;
+
+    m_pass.foldType = layout.foldType;
+    m_pass.rows = o.Rows;
+    m_pass.columns = o.Columns;
+    m_pass.sheetSide = sheetSide;
+    m_pass.mapping = BackMappingFor(layout.foldType, settings.flip);
+    m_pass.quantity = settings.quantity;
+    m_pass.startRecord = settings.startRecord;
+    m_pass.cycle = settings.cycle;
+    m_printer.OnDrawElement = [this](TPreviewPrinter&, int element, int rec, const QRect& cell, QPainter& canvas) {
+        DrawElement(canvas, element, rec, cell, m_pass, m_regions, m_drawing);
+        if (m_keepResponsive && element % 5 == 1)
+            m_keepResponsive();
+    };
+}
+
+PrintJobResult RunPrintJob(PrintDesign& design, QPagedPaintDevice& device, const PrintSettings& settings,
+                           const ObjectDrawing& drawing, const PrintJobCallbacks& callbacks)
+{
+    PrintJobResult result;
+    result.error = CheckPrintSettings(settings, design.layout);
+    if (!result.error.isEmpty())
+        return result;
+    if (!design.manager || !storeLiveRegion(design)) {
+        result.error = PrintTexts::CannotStoreRegion;
+        return result;
+    }
+    if (settings.setOrientation)
+        ApplyLayoutPaper(device, design.layout);
+    if (design.reopenData)
+        design.reopenData();
+
+    const int32_t start = effectiveStartCell(settings);
+    const int32_t total = TotalSlots(settings.quantity, start, elementsPerSheet(design.layout));
+    const bool twoPasses = settings.side1 && settings.side2;
+    PrintRegions regions(*design.manager, design.layout);
+    PrintPass first(regions, design.layout, settings, settings.side1 ? 0 : 1, drawing, design.caption);
+    PrintPass second(regions, design.layout, settings, 1, drawing, design.caption);
+    for (PrintPass* pass : {&first, &second}) {
+        pass->setKeepResponsive(callbacks.keepResponsive);
+        pass->printer().setDevice(&device);
+        pass->printer().InitNonGenerated(start, total);
+    }
+    const int pages = first.printer().PageCount();
+    PageCounter counter(twoPasses ? 2 * pages : pages, callbacks.progress);
+
+    bool ok = true;
+    if (!twoPasses || !settings.documentPerPass) {
+        PrintDocument document(device, PrintTexts::DocumentTitle);
+        if (twoPasses && settings.interleave) {
+            for (int page = 0; ok && page < pages; ++page)
+                ok = printPages(document, first.printer(), page, page, counter) &&
+                     printPages(document, second.printer(), page, page, counter);
+        } else {
+            ok = printPages(document, first.printer(), 0, pages - 1, counter);
+            if (ok && twoPasses)
+                ok = printPages(document, second.printer(), 0, pages - 1, counter);
+        }
+        ok = document.finish() && ok;
+        result.pages = document.pageCount();
+    } else {
+        PrintDocument frontDocument(device, PrintTexts::DocumentTitle);
+        ok = printPages(frontDocument, first.printer(), 0, pages - 1, counter);
+        ok = frontDocument.finish() && ok;
+        result.pages = frontDocument.pageCount();
+        const bool sideFlip = BackMappingFor(design.layout.foldType, settings.flip) == BackMapping::MirrorColumns;
+        if (ok && (!callbacks.beforeSecondPass || callbacks.beforeSecondPass(sideFlip))) {
+            PrintDocument backDocument(device, PrintTexts::DocumentTitle);
+            ok = printPages(backDocument, second.printer(), 0, pages - 1, counter);
+            ok = backDocument.finish() && ok;
+            result.pages += backDocument.pageCount();
+        }
+    }
+    result.printed = ok;
+    if (!ok)
+        result.error = PrintTexts::CannotPrint;
+    return result;
+}

@@ -1,0 +1,67 @@
+#pragma once
+// The print job without its dialog: takes a design, the settings the dialog
+// gives and a page device, sets up the sheet, and prints the first pass and,
+// for stock printable on both sides, the second pass with every back behind
+// its front.
+
+#include <QString>
+#include <functional>
+
+#include "ElementDrawer.h"
+#include "PreviewPrinter.h"
+#include "PrintSettings.h"
+#include "layouts/LayoutRecord.h"
+
+class QPagedPaintDevice;
+class TObjectManager;
+
+struct PrintDesign {
+    TObjectManager* manager = nullptr;
+    LayoutRecord layout;
+    int32_t zoom = 100;  // the zoom the live region is shown at
+    QString caption;     // printed as header or footer when asked
+    // Reopens the linked data source so its filter, sort and position start afresh.
+    std::function<void()> reopenData;
+};
+
+struct PrintJobResult {
+    bool printed = false;
+    int pages = 0;  // pages of the document(s), both passes
+    QString error;  // why nothing was printed (a checked setting or the device)
+};
+
+struct PrintJobCallbacks {
+    // After each page: (pages done, pages in the job).
+    std::function<void(int, int)> progress;
+    // Every fifth element, so a window stays responsive during long jobs.
+    std::function<void()> keepResponsive;
+    // Between the passes of separate documents (turning the paper); false skips the second pass.
+    std::function<bool(bool sideFlip)> beforeSecondPass;
+};
+
+// The settings checked as the dialog checks them, with the quantity already in
+// elements; the message to show, or empty.
+QString CheckPrintSettings(const PrintSettings& settings, const LayoutRecord& layout);
+
+// Runs the whole job onto the device.
+PrintJobResult RunPrintJob(PrintDesign& design, QPagedPaintDevice& device, const PrintSettings& settings,
+                           const ObjectDrawing& drawing, const PrintJobCallbacks& callbacks = {});
+
+// Prepares the engine for one pass (sheet grid from the layout, element
+// handler, run): what the preview composes its pages with.
+class PrintPass {
+public:
+    PrintPass(PrintRegions& regions, const LayoutRecord& layout, const PrintSettings& settings,
+              int32_t sheetSide, const ObjectDrawing& drawing, const QString& caption);
+    PrintPass(const PrintPass&) = delete;
+    PrintPass& operator=(const PrintPass&) = delete;
+    TPreviewPrinter& printer() { return m_printer; }
+    void setKeepResponsive(std::function<void()> keepResponsive) { m_keepResponsive = std::move(keepResponsive); }
+
+private:
+    TPreviewPrinter m_printer;
+    ElementPass m_pass;
+    PrintRegions& m_regions;
+    const ObjectDrawing& m_drawing;
+    std::function<void()> m_keepResponsive;
+};

@@ -1,0 +1,118 @@
+#include "SheetSetup.h"
+
+#include <QPagedPaintDevice>
+
+#include <algorithm>
+#include <cmath>
+#include <utility>
+
+#include "layouts/LayoutRecord.h"
+#include "model/Global.h"
+
+namespace {
+
+// Paper codes of the paper table and the page sizes they stand for.
+QPageSize::PageSizeId pageSizeForCode(int32_t code)
+{
+    switch (code) {
+    case 1: return QPageSize::Letter;
+    case 5: return QPageSize::Legal;
+    case 7: return QPageSize::Executive;
+    case 8: return QPageSize::A3;
+    case 9: return QPageSize::A4;
+    case 11: return QPageSize::A5;
+    case 19: return QPageSize::Envelope9;
+    case 20: return QPageSize::Envelope10;
+    case 21: return QPageSize::Envelope11;
+    case 22: return QPageSize::Envelope12;
+    case 27: return QPageSize::EnvelopeDL;
+    case 28: return QPageSize::EnvelopeC5;
+    case 30: return QPageSize::EnvelopeC4;
+    case 31: return QPageSize::EnvelopeC6;
+    case 32: return QPageSize::EnvelopeC65;
+    case 37: return QPageSize::EnvelopeMonarch;
+    case 38: return QPageSize::EnvelopePersonal;
+    default: return QPageSize::Letter;
+    }
+}
+
+double inches(const LayoutRecord& layout, int32_t value) { return double(UnitsToDisplay(value, false, layout.unit)); }
+
+struct PaperInches {
+    int32_t code = 0;
+    double width = 0;
+    double height = 0;
+};
+
+PaperInches paperInches(const LayoutRecord& layout)
+{
+    PaperInches p;
+    int32_t w = 0, h = 0;
+    GetPaperType(layout.paperType, &p.code, &w, &h);
+    p.width = w / 100.0;
+    p.height = h / 100.0;
+    if (layout.paperType == kPaperUserDefined) {
+        p.width = inches(layout, layout.paperWidth);
+        p.height = inches(layout, layout.paperLength);
+    }
+    return p;
+}
+
+double usedWidth(const LayoutRecord& layout)
+{
+    return inches(layout, layout.leftMargin) + layout.columns * inches(layout, layout.elementWidth) +
+           (layout.columns - 1) * inches(layout, layout.columnSpace);
+}
+
+} // namespace
+
+std::optional<LayoutPaper> PaperForLayout(const LayoutRecord& layout)
+{
+    if (layout.paperType == kPaperNone)
+        return std::nullopt;
+    const PaperInches paper = paperInches(layout);
+    LayoutPaper result;
+    if (layout.paperType == kPaperUserDefined) {
+        // Custom sizes go to the printer in tenths of a millimetre.
+        const double width = std::trunc(paper.width * 25.4 * 10) / 10;
+        const double length = std::trunc(paper.height * 25.4 * 10) / 10;
+        result.size = QPageSize(QSizeF(width, length), QPageSize::Millimeter, QStringLiteral("User Defined"),
+                                QPageSize::ExactMatch);
+    } else {
+        result.size = QPageSize(pageSizeForCode(paper.code));
+    }
+    result.orientation = paper.width + 0.12 < usedWidth(layout) ? QPageLayout::Landscape : QPageLayout::Portrait;
+    return result;
+}
+
+void ApplyLayoutPaper(QPagedPaintDevice& device, const LayoutRecord& layout)
+{
+    const std::optional<LayoutPaper> paper = PaperForLayout(layout);
+    if (!paper || !paper->size.isValid())
+        return;
+    device.setPageOrientation(paper->orientation);
+    if (!device.pageLayout().pageSize().isEquivalentTo(paper->size))
+        device.setPageSize(paper->size);
+}
+
+TTextOptions SheetOptionsForLayout(const LayoutRecord& layout)
+{
+    PaperInches paper = paperInches(layout);
+    const int columns = std::max(1, layout.columns), rows = std::max(1, layout.rows);
+    TTextOptions o;
+    o.Rows = rows;
+    o.Columns = columns;
+    o.ColumnWidth = inches(layout, layout.elementWidth);
+    o.RowHeight = inches(layout, layout.elementHeight);
+    o.ColumnSpace = inches(layout, layout.columnSpace);
+    o.RowSpace = inches(layout, layout.rowSpace);
+    o.MarginLeft = inches(layout, layout.leftMargin);
+    o.MarginTop = inches(layout, layout.topMargin);
+    const double gridWidth = columns * o.ColumnWidth + (columns - 1) * o.ColumnSpace;
+    const double gridHeight = rows * o.RowHeight + (rows - 1) * o.RowSpace;
+    if (paper.width + 0.25 < gridWidth + 2 * o.MarginLeft)
+        std::swap(paper.width, paper.height);
+    o.MarginRight = std::max(0.0, paper.width - o.MarginLeft - gridWidth);
+    o.MarginBottom = std::max(0.0, paper.height - o.MarginTop - gridHeight);
+    return o;
+}

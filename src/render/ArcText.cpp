@@ -1,0 +1,95 @@
+#include "ArcText.h"
+
+#include <cmath>
+
+#include "platform/Canvas.h"
+#include "render/RenderMath.h"
+
+namespace {
+
+int spanOf(int subStyle)
+{
+    if (subStyle == ArcSubStyle::FullCircle)
+        return 360;
+    if (subStyle == ArcSubStyle::HalfCircle)
+        return 180;
+    return 90;
+}
+
+// Escapement of character i for the start angle; false when the start angle
+// has no turning rule (the previous escapement then stays).
+bool escapementFor(int startAngle, double turned, int* escapement)
+{
+    switch (startAngle) {
+    case 0: *escapement = Trunc((-90 - turned) * 10); return true;
+    case -90: *escapement = Trunc(turned * -10); return true;
+    case -180: *escapement = Trunc((90 - turned) * 10); return true;
+    case 90: *escapement = Trunc((180 - turned) * 10); return true;
+    case 180: *escapement = Trunc((90 - turned) * -10); return true;
+    default: return false;
+    }
+}
+
+} // namespace
+
+std::vector<ArcGlyph> LayoutArcText(const Canvas& canvas, int left, int top, int right, int bottom,
+                                    const QString& text, int subStyle, int startStep)
+{
+    std::vector<ArcGlyph> glyphs;
+    const qsizetype n = text.size();
+    if (n <= 1)
+        return glyphs;
+    const int span = spanOf(subStyle);
+    const int a0 = 15 * startStep;
+    const QSize w = canvas.textExtent(QStringLiteral("W"));
+    const int ww = w.width(), wh = w.height();
+
+    int cx = left + wh + (right - left - 2 * wh) / 2;
+    int cy = top + wh + (bottom - top - 2 * wh) / 2;
+    int r = (right - left - 2 * wh) / 2;
+    if (span <= 180) {
+        if (a0 == 0 || a0 == 180) {
+            cy = top + wh;
+        } else if (a0 == -180) {
+            cy = bottom - wh;
+        } else if (a0 == -90) {
+            cx = left + wh;
+            r = (bottom - top - 2 * wh) / 2;
+        } else if (a0 == 90) {
+            cx = right - wh;
+            r = (bottom - top - 2 * wh) / 2;
+        }
+    }
+    if (ww >= r)
+        return glyphs;
+
+    const double half = std::asin(ww * 0.5 / r) * kRadiansToDegrees;
+    const double steps = double(n - 1);
+    int escapement = 0;
+    glyphs.reserve(size_t(n));
+    for (qsizetype i = 0; i < n; ++i) {
+        const double spread = double(i) * (span - half) / steps;
+        const int a = a0 == 180 ? Trunc(a0 - spread) : Trunc(a0 + spread);
+        escapementFor(a0, span / steps * double(i), &escapement);
+        const double radians = a * kDegreesToRadians;
+        glyphs.push_back({QString(text[i]),
+                          QPoint(cx + Trunc(std::cos(radians) * r), cy + Trunc(std::sin(radians) * r)), escapement});
+    }
+    return glyphs;
+}
+
+void DrawArcText(Canvas& canvas, int left, int top, int right, int bottom, const QString& text, int subStyle,
+                 int startStep)
+{
+    const std::vector<ArcGlyph> glyphs = LayoutArcText(canvas, left, top, right, bottom, text, subStyle, startStep);
+    if (glyphs.empty())
+        return;
+    LogFontA turned = canvas.font();
+    FontSelection selected(canvas, turned);
+    for (const ArcGlyph& glyph : glyphs) {
+        turned.escapement = glyph.escapement;
+        turned.orientation = glyph.escapement;
+        canvas.setFont(turned);
+        canvas.textOut(glyph.origin.x(), glyph.origin.y(), glyph.character);
+    }
+}

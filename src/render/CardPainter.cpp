@@ -1,0 +1,99 @@
+#include "CardPainter.h"
+
+#include <QPainter>
+
+#include "model/GridPanel.h"
+#include "model/ObjectData.h"
+#include "platform/Canvas.h"
+
+#if __has_include("render/DrawPicture.h")
+#include "render/DrawPicture.h"
+#define STICKWELL_HAS_DRAW_PICTURE 1
+#endif
+
+namespace {
+
+constexpr int kMinGridStep = 2;
+
+struct MarginRect {
+    int left, top, right, bottom;
+};
+
+MarginRect marginRect(const TGridPanel& card)
+{
+    const int scale = card.Scale();
+    return {card.MarginLeft * scale / 100 - 1, card.MarginTop * scale / 100 - 1,
+            card.width() - card.MarginRight * scale / 100 + 1, card.height() - card.MarginBottom * scale / 100 + 1};
+}
+
+void drawMargins(Canvas& canvas, const MarginRect& m)
+{
+    canvas.setPen({Qt::black, 1, CanvasPen::Style::Dot});
+    canvas.setBrush({Qt::white, CanvasBrush::Style::Null});
+    canvas.rectangle(m.left, m.top, m.right, m.bottom);
+}
+
+void drawGrid(Canvas& canvas, const TGridPanel& card, const QColor& color)
+{
+    const int stepX = card.GridX * card.Scale() / 100;
+    const int stepY = card.GridY * card.Scale() / 100;
+    if (stepX < kMinGridStep || stepY < kMinGridStep)
+        return;
+    // One row of dots per call: a large card at a high zoom has millions.
+    QPainter& painter = canvas.painter();
+    painter.save();
+    QPen dot(color);
+    dot.setCosmetic(true);
+    dot.setWidth(0);
+    painter.setPen(dot);
+    QVector<QPoint> row;
+    row.reserve(card.width() / stepX + 1);
+    for (int y = 1; y < card.height(); y += stepY) {
+        row.clear();
+        for (int x = 1; x < card.width(); x += stepX)
+            row.append(QPoint(x, y));
+        painter.drawPoints(row.constData(), int(row.size()));
+    }
+    painter.restore();
+}
+
+void drawControl(Canvas& canvas, const ObjectControl& control, int32_t zoom, const ElementContext& context)
+{
+    if (control.isPicture()) {
+        DrawPictureInto(canvas, control.picture, control.rect());
+        return;
+    }
+    if (const TObjectData* data = control.data())
+        DrawDesignObject(canvas, control.rect(), *data, zoom, context);
+}
+
+} // namespace
+
+void DrawPictureInto(Canvas& canvas, const Picture& picture, const QRect& target)
+{
+#ifdef STICKWELL_HAS_DRAW_PICTURE
+    DrawPicture(canvas.painter(), picture, target);
+#else
+    if (!picture.image().isNull())
+        canvas.painter().drawImage(target, picture.image());
+#endif
+}
+
+void PaintCard(Canvas& canvas, const TGridPanel& card, const CardPaintOptions& options)
+{
+    canvas.fillRect(QRect(0, 0, card.width(), card.height()), Qt::white);
+    const MarginRect margins = marginRect(card);
+    if (options.showMargins)
+        drawMargins(canvas, margins);
+    if (!card.BackImage.isEmpty())
+        DrawPictureInto(canvas, card.BackImage,
+                        QRect(QPoint(margins.left + 1, margins.top + 1), QPoint(margins.right - 2, margins.bottom - 2)));
+    DrawStockOverlay(canvas, card.BaseImage, QRect(0, 0, card.width() + 1, card.height() + 1));
+    if (options.showGrid && card.ShowGrid)
+        drawGrid(canvas, card, options.dotColor);
+    for (const auto& control : card.controls()) {
+        if (options.skipNonPrinting && control->data() && control->data()->nonPrinting())
+            continue;
+        drawControl(canvas, *control, card.Scale(), options.context);
+    }
+}

@@ -1,0 +1,43 @@
+#pragma once
+// Painting a card (one region of a design) the way the design surface shows
+// it: white card, margins rectangle, background picture inside the margins,
+// the stock's shape overlay, grid dots, then every object in stacking order.
+
+#include <QColor>
+#include <QRect>
+#include <QString>
+
+#include "render/DrawObject.h"
+
+class Canvas;
+class Picture;
+class QPainter;
+class TGridPanel;
+
+struct CardPaintOptions {
+    bool showGrid = true;     // also needs the card's own ShowGrid
+    bool showMargins = true;
+    QColor dotColor = Qt::black;
+    bool skipNonPrinting = false;  // the print path leaves non-printing objects out
+    ElementContext context;
+};
+
+// The card's top-left is the canvas's logical (0, 0).
+void PaintCard(Canvas& canvas, const TGridPanel& card, const CardPaintOptions& options = {});
+
+// The stock outline drawn over the card: 1 tall CD card, 2 wide CD card,
+// 3 full-size CD; anything else draws nothing.
+namespace StockOverlay {
+constexpr int None = 0;
+constexpr int CardHigh = 1;  // BaseImage1H
+constexpr int CardWide = 2;  // BaseImage1W
+constexpr int FullDisc = 3;  // BaseImage2
+}
+void DrawStockOverlay(Canvas& canvas, int overlay, const QRect& target);
+
+// Picture objects and backgrounds, stretched into the rectangle.
+void DrawPictureInto(Canvas& canvas, const Picture& picture, const QRect& target);
+
+// The open dialog's preview of a design file: its first region scaled to the
+// rectangle's width. False when the file is not a readable design.
+bool DrawDesignPreview(const QString& fileName, Canvas& canvas, const QRect& rect);

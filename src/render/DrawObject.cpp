@@ -1,0 +1,124 @@
+#include "DrawObject.h"
+
+#include "BarCode.h"
+#include "FieldSource.h"
+#include "Shapes.h"
+#include "TextRender.h"
+#include "model/ObjectData.h"
+#include "platform/Canvas.h"
+#include "render/RenderMath.h"
+
+namespace {
+
+constexpr int kMaxCounterLength = 127;
+
+// An integer as the whole of a text, or fallback.
+qint64 integerOr(const QString& text, qint64 fallback)
+{
+    bool ok = false;
+    const qint64 value = text.toLongLong(&ok);
+    return ok ? value : fallback;
+}
+
+// "{-_" start "_" increment "_-}": start + (n − 1) × increment, zero-filled to
+// the width of the start digits.
+QString counterValue(const QString& code, int32_t element)
+{
+    const qsizetype length = code.size();
+    const QString inner = length > 6 ? code.mid(3, length - 6) : QString();
+    const qsizetype underscore = inner.indexOf('_');
+    qsizetype width = inner.size();
+    qint64 increment = 1;
+    if (underscore >= 0) {
+        width = underscore;
+        increment = integerOr(inner.mid(underscore + 1), 1);
+    }
+    const qint64 start = integerOr(inner.left(width), 0);
+    // Wide arithmetic; a hand-typed code may hold huge numbers, wrap-around is harmless.
+    const qint64 value = qint64(quint64(start) + quint64(qint64(element) - 1) * quint64(increment));
+    QString digits = QString::number(value < 0 ? -(quint64(value)) : quint64(value));
+    const QString sign = value < 0 ? QStringLiteral("-") : QString();
+    const qsizetype target = std::min<qsizetype>(width, kMaxCounterLength);
+    if (sign.size() + digits.size() < target)
+        digits = QString(target - sign.size() - digits.size(), '0') + digits;
+    return (sign + digits).left(kMaxCounterLength);
+}
+
+QString personalDataText(const QString& code)
+{
+    const qsizetype length = code.size();
+    if (length >= 8 && code[7] == '=')
+        return code.mid(8, std::max<qsizetype>(0, length - 2 - 8));
+    return code.mid(2, std::max<qsizetype>(0, length - 4));
+}
+
+QString fieldValue(const QString& code, const ElementContext& context)
+{
+    FieldSource* reader = context.reader;
+    if (!reader || !reader->Active())
+        return code;
+    const QString spec = code.mid(2, std::max<qsizetype>(0, code.size() - 4));
+    if (reader->GotoRecord(context.record) >= 0)
+        return reader->GetFieldValue(spec);
+    if (context.cycle) {
+        const int32_t count = reader->RecordCount();
+        if (count >= 1 && reader->GotoRecord(context.record % count) >= 0)
+            return reader->GetFieldValue(spec);
+    }
+    return QString();
+}
+
+void drawText(Canvas& canvas, const QRect& frame, const TObjectData& object, int32_t zoom,
+              const ElementContext& context)
+{
+    LogFontA font = object.Font;
+    // A bar code scales as a whole, so its font keeps the stored height.
+    if (zoom != 100 && object.textStyleKind() != TextStyleKind::BarCode)
+        font.height = ScaleByZoom(font.height, zoom);
+    canvas.setFont(font);
+    const QString text = ResolveElementText(object, context);
+    const unsigned justification = object.Style >= 0 && object.Style <= 2 ? unsigned(object.Style) : 0u;
+    DrawStyledText(canvas, object.Rotation, frame, justification | TextFormat::NoClip, text,
+                   ColorFromRef(object.ForeColor), object.TextStyle, object.ShadowX, object.ShadowY,
+                   ColorFromRef(object.BackColor), zoom);
+}
+
+} // namespace
+
+QString ResolveElementText(const TObjectData& object, const ElementContext& context)
+{
+    const QStringList& lines = object.Lines;
+    if (lines.isEmpty())
+        return QString();
+    if (lines.size() >= 2) {
+        const int32_t index = context.element - 1;
+        return index >= 0 && index < lines.size() ? lines[index] : QString();
+    }
+    const QString& entry = lines.front();
+    if (!entry.startsWith(QLatin1String("{-")) || !entry.endsWith(QLatin1String("-}")) || entry.size() < 3)
+        return entry;
+    if (entry[2] == '_')
+        return counterValue(entry, context.element);
+    if (entry.mid(2, 4) == QLatin1String("USER"))
+        return personalDataText(entry);
+    return fieldValue(entry, context);
+}
+
+QString ResolveElementText(const TObjectData& object, int32_t element, int32_t record, FieldSource* reader,
+                           bool cycle)
+{
+    return ResolveElementText(object, ElementContext{element, record, reader, cycle});
+}
+
+void DrawDesignObject(Canvas& canvas, const QRect& frame, const TObjectData& object, int32_t zoom,
+                      const ElementContext& context)
+{
+    switch (object.Kind) {
+    case ObjectKind::Text: drawText(canvas, frame, object, zoom, context); break;
+    case ObjectKind::Line:
+    case ObjectKind::Box:
+    case ObjectKind::RoundBox:
+    case ObjectKind::Ellipse: DrawShape(canvas, frame, object, zoom); break;
+    default: break;
+    }
+}

@@ -1,0 +1,26 @@
+#pragma once
+// Writing a card as a picture file, as the screen shows it at its zoom but
+// without grid or margins rectangle. The file's extension picks the format:
+// ".png", ".jpg", ".emf" or ".wmf" (both written as an enhanced metafile),
+// anything else a 24-bit bitmap.
+
+#include <QString>
+
+class TGridPanel;
+
+enum class CardExportFormat { Png, Jpeg, Emf, Bmp };
+CardExportFormat CardExportFormatFor(const QString& path);
+
+struct CardExportSettings {
+    int quality = 75;  // JPEG only, 0..100
+    bool progressive = false;
+};
+
+enum class CardExportResult { Written, CannotWrite, Unsupported };
+
+// why receives a plain explanation when the result is Unsupported.
+CardExportResult ExportCard(const TGridPanel& card, const QString& path, const CardExportSettings& settings,
+                            QString* why = nullptr);
+
+// The message shown when a picture file cannot be written.
+QString ExportSaveErrorText();

@@ -1,0 +1,23 @@
+#pragma once
+// A design's region as a picture: loading a region at a zoom and painting its
+// card into an image or onto any painter (export, previews, the CLI).
+
+#include <QImage>
+#include <QString>
+#include <cstdint>
+
+#include "render/CardPainter.h"
+
+class LayoutRecord;
+class TObjectManager;
+class TGridPanel;
+class QPainter;
+
+// Makes region regionIndex (caption order) live on the manager's surface,
+// with its controls built at the zoom. False for a region the layout lacks.
+bool ShowRegionAtZoom(TObjectManager& manager, const LayoutRecord& layout, int regionIndex, int32_t zoom);
+
+// Export paints the card without grid and margins rectangle.
+CardPaintOptions ExportPaintOptions();
+void PaintCardOn(QPainter& painter, const TGridPanel& card, const CardPaintOptions& options);
+QImage RenderCardImage(const TGridPanel& card, const CardPaintOptions& options);

@@ -1,0 +1,30 @@
+#pragma once
+// The conversions every drawing routine shares: lengths scale by the zoom
+// and every float-to-integer step truncates toward zero.
+
+#include <cmath>
+#include <cstdint>
+
+constexpr double kDegreesToRadians = 0.0174533;
+constexpr double kRadiansToDegrees = 57.29578;
+
+inline int Trunc(double value)
+{
+    if (!std::isfinite(value))
+        return 0;
+    if (value >= 2147483647.0)
+        return 2147483647;
+    if (value <= -2147483648.0)
+        return -2147483647 - 1;
+    return int(std::trunc(value));
+}
+
+// A stored length at zoom Z in surface pixels.
+inline int ScaleByZoom(int32_t value, int32_t zoom) { return Trunc(value * double(zoom) * 0.01); }
+
+// Whole degrees of a rotation in tenths, brought into 0..359.
+inline int NormalizedDegrees(int32_t tenths)
+{
+    const int degrees = int(tenths / 10);
+    return ((degrees % 360) + 360) % 360;
+}

@@ -1,0 +1,191 @@
+#include "TextRender.h"
+
+#include <cmath>
+
+#include "ArcText.h"
+#include "BarCode.h"
+#include "model/ObjectData.h"
+#include "platform/Canvas.h"
+#include "render/RenderMath.h"
+
+namespace {
+
+constexpr int kMaxRotatedLine = 1023;
+
+struct Edges {
+    int left, top, right, bottom;
+};
+
+Edges edgesOf(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+
+QRect rectOf(const Edges& e) { return QRect(e.left, e.top, e.right - e.left, e.bottom - e.top); }
+
+// The shadow copy keeps the rectangle's size up to the truncation of each edge.
+Edges shadowEdges(const Edges& e, double sx, double sy)
+{
+    return {Trunc(e.left + sx), Trunc(e.top + sy), Trunc(e.right + sx), Trunc(e.bottom + sy)};
+}
+
+// One line of rotated text from position pos; advances pos past the line and
+// its CR LF.
+QString nextRotatedLine(const Canvas& canvas, const QString& text, qsizetype& pos, int available, bool wrap)
+{
+    QString buffer;
+    bool closed = false;
+    const qsizetype n = text.size();
+    while (pos < n && text[pos] != '\r' && !closed) {
+        const qsizetype keptLength = buffer.size();
+        const qsizetype keptPos = pos;
+        while (pos < n && text[pos] != '\r' && !(wrap && text[pos] == ' ') && buffer.size() < kMaxRotatedLine)
+            buffer += text[pos++];
+        if (canvas.textExtent(buffer).width() > available) {
+            if (wrap && keptLength > 0) {
+                buffer.truncate(keptLength);
+                pos = keptPos;
+            }
+            closed = true;
+        }
+        if (pos < n && text[pos] == ' ' && buffer.size() < kMaxRotatedLine) {
+            buffer += ' ';
+            ++pos;
+        }
+        if (buffer.size() >= kMaxRotatedLine)
+            closed = true;
+    }
+    if (pos < n && text[pos] == '\r')
+        pos += 2;  // the CR and the character after it
+    return buffer;
+}
+
+QStringList breakRotatedLines(const Canvas& canvas, const QString& text, int available, bool wrap)
+{
+    QStringList lines;
+    qsizetype pos = 0;
+    while (pos < text.size())
+        lines << nextRotatedLine(canvas, text, pos, available, wrap);
+    return lines;
+}
+
+} // namespace
+
+std::vector<RotatedLine> LayoutRotatedText(const Canvas& canvas, int angle, const QRect& rect, const QString& text,
+                                           bool wrap)
+{
+    const Edges e = edgesOf(rect);
+    const int available = angle == 180 ? e.right - e.left : e.bottom - e.top;
+    const QStringList lines = breakRotatedLines(canvas, text, available, wrap);
+    const double radians = angle * kDegreesToRadians;
+    const double c = std::cos(radians);
+    const double s = std::sin(radians);
+    const double block = double(lines.size()) * canvas.lineHeight();
+    int x = 0, y = 0;
+    if (angle < 90) {
+        x = e.left;
+        y = Trunc(e.bottom - c * block);
+    } else if (angle < 180) {
+        x = Trunc(e.right - s * block);
+        y = e.bottom;
+    } else if (angle < 270) {
+        x = e.right;
+        y = Trunc(e.top - c * block);
+    } else {
+        x = Trunc(e.left - s * block);
+        y = e.top;
+    }
+    std::vector<RotatedLine> placed;
+    placed.reserve(size_t(lines.size()));
+    for (const QString& line : lines) {
+        placed.push_back({line, QPoint(x, y)});
+        const int h = canvas.textExtent(line.isEmpty() ? QStringLiteral("]") : line).height();
+        if (angle == 90) {
+            x += h;
+        } else if (angle == 180) {
+            y -= h;
+        } else if (angle == 270) {
+            x -= h;
+        } else {
+            y = Trunc(y + c * h);
+            x = Trunc(x + s * h);
+        }
+    }
+    return placed;
+}
+
+void DrawPlainText(Canvas& canvas, int32_t rotation, const QRect& rect, const QString& text, unsigned flags)
+{
+    const int angle = NormalizedDegrees(rotation);
+    if (angle == 0) {
+        canvas.drawText(rect, text, flags | TextFormat::NoPrefix | TextFormat::NoClip);
+        return;
+    }
+    const bool wrap = (flags & TextFormat::WordBreak) != 0;
+    for (const RotatedLine& line : LayoutRotatedText(canvas, angle, rect, text, wrap))
+        canvas.textOut(line.origin.x(), line.origin.y(), line.text);
+}
+
+bool DrawStyledText(Canvas& canvas, int32_t rotation, const QRect& rect, unsigned justification, const QString& text,
+                    const QColor& textColor, int32_t textStyle, int shadowX, int shadowY, const QColor& shadowColor,
+                    int32_t zoom)
+{
+    const int style = textStyle & 0xFF;
+    const int param1 = (textStyle >> 8) & 0xFF;
+    const int param2 = int8_t((textStyle >> 16) & 0xFF);
+    const int param3 = int8_t((textStyle >> 24) & 0xFF);
+
+    LogFontA font = canvas.font();
+    const bool turned = style == TextStyleKind::Wrap || style == TextStyleKind::NoWrap;
+    font.escapement = turned ? rotation : 0;
+    font.orientation = font.escapement;
+    FontSelection selected(canvas, font);
+    const QColor savedColor = canvas.textColor();
+    canvas.setBackgroundMode(BackgroundMode::Transparent);
+
+    const Edges face = edgesOf(rect);
+    const Edges shadow = shadowEdges(face, shadowX * zoom * 0.01, shadowY * zoom * 0.01);
+    const bool hasShadow = shadowX != 0 || shadowY != 0;
+    bool drawn = false;
+
+    switch (style) {
+    case TextStyleKind::Wrap:
+    case TextStyleKind::NoWrap: {
+        const unsigned flags = justification | (style == TextStyleKind::Wrap ? TextFormat::WordBreak : 0);
+        if (hasShadow) {
+            canvas.setTextColor(shadowColor);
+            DrawPlainText(canvas, rotation, rectOf(shadow), text, flags);
+        }
+        canvas.setTextColor(textColor);
+        DrawPlainText(canvas, rotation, rect, text, flags);
+        drawn = true;
+        break;
+    }
+    case TextStyleKind::BarCode: {
+        if (text.isEmpty())
+            break;
+        const bool showText = param2 != 0;
+        const unsigned justify = justification & TextFormat::JustifyMask;
+        if (showText && hasShadow) {
+            canvas.setTextColor(shadowColor);
+            DrawBarCode(canvas, shadow.left, shadow.top, shadow.right, shadow.bottom, text, param1, justify, false,
+                        true, zoom, param3);
+        }
+        canvas.setTextColor(textColor);
+        DrawBarCode(canvas, face.left, face.top, face.right, face.bottom, text, param1, justify, true, showText, zoom,
+                    param3);
+        drawn = true;
+        break;
+    }
+    case TextStyleKind::ArcText:
+        if (hasShadow) {
+            canvas.setTextColor(shadowColor);
+            DrawArcText(canvas, shadow.left, shadow.top, shadow.right, shadow.bottom, text, param1, param2);
+        }
+        canvas.setTextColor(textColor);
+        DrawArcText(canvas, face.left, face.top, face.right, face.bottom, text, param1, param2);
+        drawn = true;
+        break;
+    default:
+        break;
+    }
+    canvas.setTextColor(savedColor);
+    return drawn;
+}

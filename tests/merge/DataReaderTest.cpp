@@ -1,0 +1,337 @@
+// The data reader over text files, data link files and personal database files.
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+
+#include "MergeFixtures.h"
+#include "TestSupport.h"
+#include "merge/DataReader.h"
+#include "merge/FilterSort.h"
+#include "pdb/BinaryDataSet.h"
+
+namespace {
+
+// Each test gets a folder and its own text-driver settings file (absent unless written).
+class DataReaderTest : public testing::Test {
+protected:
+    void SetUp() override { TDataReader::setTextDriverSettingsFile(dir.filePath("defado.cfg")); }
+    void TearDown() override { TDataReader::setTextDriverSettingsFile(QString()); }
+
+    QString people() { return WriteFileBytes(dir.filePath("people.csv"), PeopleCsv()); }
+    // Makes the text driver fail so the reader uses its own text-file reader.
+    void breakTextDriver() { WriteFileBytes(dir.filePath("defado.cfg"), "[ADO]\r\nTextConnect=NoSuchDriver\r\n"); }
+    QStringList firstNames(TDataReader& reader)
+    {
+        QStringList names;
+        for (int r = 0; r < reader.RecordCount(); ++r)
+            names << (reader.GotoRecord(r) == r ? reader.GetFieldValue("FIRSTNAME") : QString("?"));
+        return names;
+    }
+
+    QTemporaryDir dir;
+    MessageRecorder messages;
+};
+
+// Both ways of reading a text file must give the same answers.
+class TextModes : public DataReaderTest, public testing::WithParamInterface<bool> {
+protected:
+    void SetUp() override
+    {
+        DataReaderTest::SetUp();
+        if (GetParam())
+            breakTextDriver();
+    }
+};
+
+TEST_P(TextModes, ReadsFieldsRecordsAndComposites)
+{
+    TDataReader reader;
+    QStringList fields{"stale"};
+    ASSERT_EQ(reader.Open(people(), &fields), 5);
+    EXPECT_EQ(reader.ProviderApplied(), !GetParam());
+    EXPECT_EQ(fields, QStringList({"FIRSTNAME", "LASTNAME", "ADDRESS", "CITY", "ZIP"}));
+    EXPECT_EQ(reader.RecordCount(), 4);
+    EXPECT_EQ(firstNames(reader), QStringList({"Ann", "Bob", "Cid", "Dee"}));
+
+    struct Case {
+        int record;
+        QString spec;
+        QString value;
+    };
+    const std::vector<Case> cases = {
+        {0, "lastname", "Smith"},
+        {0, "NOSUCH", ""},
+        {0, "FIRSTNAME+ +LASTNAME", "Ann Smith"},
+        {0, "Dear+ +FIRSTNAME+,", "Dear Ann,"},
+        {0, "FIRSTNAME+ +LASTNAME+\r\nADDRESS+\r\nCITY+ +ZIP", "Ann Smith\r\n1 Elm St\r\nBoston 02134"},
+        // An empty address line leaves no blank line.
+        {1, "FIRSTNAME+ +LASTNAME+\r\nADDRESS+\r\nCITY+ +ZIP", "Bob O'Brien\r\nBerlin 10115"},
+        {3, "ZIP+-+CITY", "73301-Austin"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_EQ(reader.GotoRecord(c.record), c.record);
+        EXPECT_EQ(reader.GetFieldValue(c.spec), c.value) << c.spec.toStdString();
+    }
+}
+
+TEST_P(TextModes, GotoRecordForwardBackwardAndPastTheEnd)
+{
+    TDataReader reader;
+    ASSERT_GE(reader.Open(people()), 0);
+    EXPECT_EQ(reader.GotoRecord(4), -1);
+    EXPECT_EQ(reader.GotoRecord(-1), -1);
+    EXPECT_EQ(reader.GotoRecord(2), 2);
+    EXPECT_EQ(reader.GetFieldValue("FIRSTNAME"), "Cid");
+    EXPECT_EQ(reader.GotoRecord(1), 1);
+    EXPECT_EQ(reader.GetFieldValue("FIRSTNAME"), "Bob");
+    EXPECT_EQ(reader.GotoRecord(3), 3);
+    EXPECT_EQ(reader.GetFieldValue("FIRSTNAME"), "Dee");
+    EXPECT_EQ(reader.GotoRecord(0), 0);
+    EXPECT_EQ(reader.GetFieldValue("FIRSTNAME"), "Ann");
+}
+
+TEST_P(TextModes, HeaderOnlyFileHasNoRecords)
+{
+    TDataReader reader;
+    ASSERT_EQ(reader.Open(WriteFileBytes(dir.filePath("empty.csv"), "A,B\r\n")), 2);
+    EXPECT_EQ(reader.RecordCount(), 0);
+    EXPECT_EQ(reader.GotoRecord(0), -1);
+}
+
+INSTANTIATE_TEST_SUITE_P(Modes, TextModes, testing::Values(false, true),
+                         [](const testing::TestParamInfo<bool>& info) {
+                             return info.param ? "OwnTextReader" : "TextDriver";
+                         });
+
+TEST_F(DataReaderTest, LoadsFilterAndSortFilesBesideTheSource)
+{
+    const QString path = people();
+    WriteFileBytes(path + ".flt", "~FIELD FILTER 2.0~\r\nLASTNAME= 'Smith'\r\n");
+    WriteFileBytes(path + ".srt", "~FIELD SORT 2.0~\r\nFIRSTNAME DESC\r\n");
+    TDataReader reader;
+    ASSERT_EQ(reader.Open(path), 5);
+    EXPECT_EQ(reader.GetFilter(), "LASTNAME= 'Smith'\r\n");
+    EXPECT_EQ(reader.GetSort(), "FIRSTNAME DESC\r\n");
+    EXPECT_EQ(firstNames(reader), QStringList({"Dee", "Ann"}));
+    reader.Close();
+    EXPECT_TRUE(reader.GetFilter().isEmpty());
+    EXPECT_FALSE(reader.Active());
+}
+
+TEST_F(DataReaderTest, OwnTextReaderEvaluatesOnlyContainsFilters)
+{
+    breakTextDriver();
+    const QString path = people();
+    TDataReader reader;
+    ASSERT_GE(reader.Open(path), 0);
+    ASSERT_FALSE(reader.ProviderApplied());
+    struct Case {
+        QString filter;
+        QStringList names;
+    };
+    const std::vector<Case> cases = {
+        {"~FIELD FILTER 1.0~\r\nCITY contains b\r\nAND\r\nLASTNAME contains smith\r\n", {"Ann"}},
+        {"~FIELD FILTER 1.0~\r\nCITY contains on\r\nOR\r\nFIRSTNAME contains dee\r\n", {"Ann", "Cid", "Dee"}},
+        {"~FIELD FILTER 1.0~\r\nNOSPACE\r\n", {}},
+        // Anything but a contains filter matches nothing here.
+        {"LASTNAME= 'Smith'\r\n", {}},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(reader.SetFilter(c.filter));
+        EXPECT_EQ(firstNames(reader), c.names) << c.filter.toStdString();
+        EXPECT_EQ(reader.GotoRecord(int(c.names.size())), -1);
+    }
+}
+
+TEST_F(DataReaderTest, SetFilterAndSortStoreReopenAndRestore)
+{
+    const QString path = people();
+    TDataReader reader;
+    ASSERT_GE(reader.Open(path), 0);
+    EXPECT_TRUE(reader.SetFilter(FilterSort::Condition("LASTNAME", "=", "O'Brien") + "\r\n"));
+    EXPECT_EQ(firstNames(reader), QStringList({"Bob"}));
+    EXPECT_EQ(ReadFileBytes(path + ".flt"), QByteArray("~FIELD FILTER 2.0~\r\nLASTNAME= 'O''Brien'\r\n"));
+
+    // A filter the provider rejects: false, the previous filter is back in memory and on disk.
+    EXPECT_FALSE(reader.SetFilter("LASTNAME = = 'x'\r\n"));
+    EXPECT_TRUE(reader.Active());
+    EXPECT_EQ(reader.GetFilter(), "LASTNAME= 'O''Brien'\r\n");
+    EXPECT_EQ(reader.RecordCount(), 1);
+    EXPECT_EQ(ReadFileBytes(path + ".flt"), QByteArray("~FIELD FILTER 2.0~\r\nLASTNAME= 'O''Brien'\r\n"));
+
+    // An empty filter deletes the file and brings every record back.
+    EXPECT_TRUE(reader.SetFilter(QString()));
+    EXPECT_FALSE(QFile::exists(path + ".flt"));
+    EXPECT_EQ(reader.RecordCount(), 4);
+
+    EXPECT_TRUE(reader.SetSort("LASTNAME ASC\r\nFIRSTNAME DESC\r\n"));
+    EXPECT_EQ(ReadFileBytes(path + ".srt"), QByteArray("~FIELD SORT 2.0~\r\nLASTNAME ASC\r\nFIRSTNAME DESC\r\n"));
+    EXPECT_EQ(firstNames(reader), QStringList({"Cid", "Bob", "Dee", "Ann"}));
+    EXPECT_FALSE(reader.SetSort("NOSUCHFIELD ASC\r\n"));
+    EXPECT_EQ(reader.GetSort(), "LASTNAME ASC\r\nFIRSTNAME DESC\r\n");
+    EXPECT_EQ(firstNames(reader), QStringList({"Cid", "Bob", "Dee", "Ann"}));
+
+    TDataReader closed;
+    EXPECT_TRUE(closed.SetFilter("anything"));
+}
+
+TEST_F(DataReaderTest, StoredFilterTheTextDriverRejectsFailsTheOpen)
+{
+    const QString path = people();
+    WriteFileBytes(path + ".flt", "~FIELD FILTER 2.0~\r\nLASTNAME = = 1\r\n");
+    TDataReader reader;
+    EXPECT_EQ(reader.Open(path), -1);
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].contains("\n\nConnection=Provider=MSDASQL.1;"));
+    EXPECT_TRUE(messages.texts()[0].contains("\nFilter=LASTNAME = = 1\r\n"));
+}
+
+TEST_F(DataReaderTest, TextDriverSettingsFileReplacesTheConnection)
+{
+    const QString path = people();
+    WriteFileBytes(dir.filePath("defado.cfg"), "[ADO]\r\nTextConnect=Driver=TEXT;DBQ=<PATH>\r\n");
+    TDataReader reader;
+    ASSERT_EQ(reader.Open(path), 5);
+    EXPECT_TRUE(reader.ProviderApplied());
+    EXPECT_EQ(reader.RecordCount(), 4);
+}
+
+TEST_F(DataReaderTest, FailsWithoutExtensionOrFile)
+{
+    TDataReader reader;
+    EXPECT_EQ(reader.Open(WriteFileBytes(dir.filePath("noext"), PeopleCsv())), -1);
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(reader.Open(dir.filePath("missing.csv")), -1);
+    EXPECT_EQ(messages.texts(), QStringList({"ERROR: Open with TDFile"}));
+    EXPECT_EQ(reader.GotoRecord(0), -1);
+    EXPECT_TRUE(reader.GetFieldValue("A").isEmpty());
+}
+
+TEST_F(DataReaderTest, ListRecordsSummarisesRecords)
+{
+    WriteFileBytes(dir.filePath("seven.csv"), "A,B,C,D,E,F,G\r\n1,2,3,4,5,6,7\r\n\"a\r\nb\",x,y,z,w,v,u\r\n" +
+                                                  QByteArray(200, 'L') + ",2,3,4,5,6,7\r\n");
+    TDataReader reader;
+    ASSERT_EQ(reader.Open(dir.filePath("seven.csv")), 7);
+    QStringList list;
+    QString status;
+    reader.ListRecords(list, 0, 25, 128, 5, status);
+    ASSERT_EQ(list.size(), 3);
+    EXPECT_EQ(list[0], "1 | 2 | 3 | 4 | 5 | ");
+    EXPECT_EQ(list[1], "a b | x | y | z | w | ");
+    EXPECT_EQ(list[2], QString(128, 'L'));
+    EXPECT_EQ(status, "Record 3 of 3");
+    list.clear();
+    reader.ListRecords(list, 1, 1, 0, 2, status);
+    EXPECT_EQ(list, QStringList({"a b | x | "}));
+    EXPECT_EQ(status, "Record 2 of 3");
+}
+
+QString MakeSqlite(const QString& path)
+{
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "reader-fixture");
+        db.setDatabaseName(path);
+        db.open();
+        QSqlQuery q(db);
+        q.exec("CREATE TABLE people (NAME TEXT, CITY TEXT)");
+        q.exec("INSERT INTO people VALUES ('Smith','Boston'),('Jones','Berlin'),('Brown','Bonn')");
+        db.close();
+    }
+    QSqlDatabase::removeDatabase("reader-fixture");
+    return path;
+}
+
+TEST_F(DataReaderTest, DataLinkFileReadsItsTable)
+{
+    const QString db = MakeSqlite(dir.filePath("db.sqlite"));
+    const QString link = WriteFileBytes(dir.filePath("orders.DLF"), "[ADO]\r\nConnection=Driver=QSQLITE;Database=" +
+                                                                         db.toUtf8() + "\r\nTable=people\r\n");
+    WriteFileBytes(link + ".flt", "~FIELD FILTER 2.0~\r\nCITY LIKE 'B%'\r\n");
+    WriteFileBytes(link + ".srt", "~FIELD SORT 2.0~\r\nNAME ASC\r\n");
+    TDataReader reader;
+    QStringList fields;
+    ASSERT_EQ(reader.Open(link, &fields), 2) << messages.texts().join("|").toStdString();
+    EXPECT_EQ(fields, QStringList({"NAME", "CITY"}));
+    QStringList names;
+    for (int r = 0; r < reader.RecordCount(); ++r)
+        names << (reader.GotoRecord(r) == r ? reader.GetFieldValue("NAME") : QString("?"));
+    EXPECT_EQ(names, QStringList({"Brown", "Jones", "Smith"}));
+    EXPECT_EQ(reader.GotoRecord(0), 0);
+    EXPECT_EQ(reader.GetFieldValue("NAME+ of +CITY"), "Brown of Bonn");
+}
+
+TEST_F(DataReaderTest, DataLinkFileFailures)
+{
+    const QString db = MakeSqlite(dir.filePath("db.sqlite"));
+    TDataReader reader;
+    const QString noTable = WriteFileBytes(dir.filePath("a.dlf"), "[ADO]\r\nConnection=Driver=QSQLITE;Database=" +
+                                                                       db.toUtf8() + "\r\nTable=\r\n");
+    EXPECT_EQ(reader.Open(noTable), -1);
+    EXPECT_TRUE(messages.texts().isEmpty());
+    const QString badTable = WriteFileBytes(dir.filePath("b.dlf"), "[ADO]\r\nConnection=Driver=QSQLITE;Database=" +
+                                                                        db.toUtf8() + "\r\nTable=nosuch\r\n");
+    EXPECT_EQ(reader.Open(badTable), -1);
+    ASSERT_EQ(messages.texts().size(), 1);
+    EXPECT_TRUE(messages.texts()[0].endsWith("\nTable=nosuch\nFilter=\nSort="));
+    EXPECT_FALSE(reader.Active());
+}
+
+QString MakeNamesTable(const QString& path, const std::vector<std::pair<QString, QString>>& names)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    TBinaryDataSet table;
+    table.TableName = path;
+    table.FieldDefs = PdbSchema::Names();
+    table.CreateTable();
+    table.Open();
+    for (const auto& [first, last] : names) {
+        table.Insert();
+        table.SetFieldValue("FIRSTNAME", first);
+        table.SetFieldValue("LASTNAME", last);
+        table.Post();
+    }
+    return path;
+}
+
+TEST_F(DataReaderTest, PersonalDatabaseFilesGoThroughAPrivateTemporaryCopy)
+{
+    const QString path = MakeNamesTable(dir.filePath("Pdb/Friends.dat"),
+                                        {{QString::fromUtf8("Jos\xC3\xA9"), "Diaz, Jr."}, {"Ann", "\"Q\" Lee"}});
+    TDataReader first;
+    TDataReader second;
+    QStringList fields;
+    ASSERT_EQ(first.Open(path, &fields), 22);
+    ASSERT_EQ(second.Open(path), 22);
+    EXPECT_EQ(fields.first(), "FIRSTNAME");
+    EXPECT_EQ(fields.last(), "USER4");
+    EXPECT_NE(first.TempCsvPath(), second.TempCsvPath());
+    EXPECT_EQ(QFileInfo(first.TempCsvPath()).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+    EXPECT_FALSE(QFile::exists(dir.filePath("Pdb/pdbcsv.tmp")));
+    EXPECT_EQ(first.RecordCount(), 2);
+    ASSERT_EQ(first.GotoRecord(0), 0);
+    EXPECT_EQ(first.GetFieldValue("FIRSTNAME+ +LASTNAME"), QString::fromUtf8("Jos\xC3\xA9 Diaz, Jr."));
+    ASSERT_EQ(second.GotoRecord(1), 1);
+    EXPECT_EQ(second.GetFieldValue("LASTNAME"), "\"Q\" Lee");
+    const QString temp = first.TempCsvPath();
+    ASSERT_TRUE(QFile::exists(temp));
+    first.Close();
+    EXPECT_FALSE(QFile::exists(temp));
+    EXPECT_TRUE(QFile::exists(second.TempCsvPath()));
+    EXPECT_TRUE(messages.texts().isEmpty());
+}
+
+TEST_F(DataReaderTest, UnreadablePersonalDatabaseFails)
+{
+    const QString path = WriteFileBytes(dir.filePath("Bad.dat"), "not a table");
+    TDataReader reader;
+    EXPECT_EQ(reader.Open(path), -1);
+    EXPECT_EQ(messages.texts(), QStringList({"EXCEPTIOM: Convert BINDATASET"}));
+    EXPECT_TRUE(reader.TempCsvPath().isEmpty());
+}
+
+} // namespace

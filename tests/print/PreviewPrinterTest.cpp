@@ -1,0 +1,297 @@
+// The sheet engine: pagination from any start cell, cell rectangles in print
+// and preview mode, crop and corner marks, header and footer, PDF pages.
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include "PdfProbe.h"
+#include "print/PreviewPrinter.h"
+
+namespace {
+
+struct RecordedCell {
+    int element;
+    int rec;
+    QRect rect;
+};
+
+// A 100 dpi device: one dot is a hundredth of an inch, so positions read as design units.
+DeviceMetrics hundredDpi(int offX = 0, int offY = 0)
+{
+    DeviceMetrics m;
+    m.dpiX = m.dpiY = 100;
+    m.pageWidth = 850;
+    m.pageHeight = 1100;
+    m.offsetX = offX;
+    m.offsetY = offY;
+    return m;
+}
+
+void setGrid(TPreviewPrinter& printer, int rows, int columns)
+{
+    TTextOptions& o = printer.TextOptions;
+    o.Rows = rows;
+    o.Columns = columns;
+    o.ColumnWidth = 2.625;
+    o.RowHeight = 1.0;
+    o.ColumnSpace = 0.125;
+    o.RowSpace = 0;
+    o.MarginLeft = 0.1875;
+    o.MarginTop = 0.5;
+    o.MarginRight = 0.1875;
+    o.MarginBottom = 0.5;
+}
+
+std::vector<RecordedCell> composePage(TPreviewPrinter& printer, int page, bool preview, QImage* out = nullptr)
+{
+    std::vector<RecordedCell> cells;
+    printer.OnDrawElement = [&cells](TPreviewPrinter&, int element, int rec, const QRect& r, QPainter&) {
+        cells.push_back({element, rec, r});
+    };
+    const DeviceMetrics& m = printer.deviceMetrics();
+    QImage image(preview ? m.pageWidth : m.pageWidth - 2 * m.offsetX,
+                 preview ? m.pageHeight : m.pageHeight - 2 * m.offsetY, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        printer.DrawNonGeneratedPage(painter, page, preview);
+    }
+    if (out)
+        *out = image;
+    return cells;
+}
+
+// Black ink only: the preview outlines the printable area in red.
+bool dark(const QImage& image, int x, int y) { return qRed(image.pixel(x, y)) < 128 && qGray(image.pixel(x, y)) < 128; }
+
+} // namespace
+
+struct PaginationCase {
+    int rows, columns, first, total;
+    int pages;
+    // per page: first element, first rec, cell count
+    std::vector<std::array<int, 3>> perPage;
+};
+
+class PaginationTest : public testing::TestWithParam<PaginationCase> {};
+
+TEST_P(PaginationTest, OffersTheRightCellsOnEveryPage)
+{
+    const PaginationCase& c = GetParam();
+    TPreviewPrinter printer;
+    setGrid(printer, c.rows, c.columns);
+    printer.InitNonGenerated(c.first, c.total);
+    ASSERT_EQ(printer.PageCount(), c.pages);
+    for (int page = 0; page < c.pages; ++page) {
+        const auto cells = printer.PageCells(page);
+        ASSERT_EQ(int(cells.size()), c.perPage[size_t(page)][2]) << "page " << page;
+        for (size_t i = 0; i < cells.size(); ++i) {
+            EXPECT_EQ(cells[i].element, c.perPage[size_t(page)][0] + int(i));
+            EXPECT_EQ(cells[i].rec, c.perPage[size_t(page)][1] + int(i));
+            EXPECT_EQ(cells[i].row, (cells[i].element - 1) / c.columns + 1);
+            EXPECT_EQ(cells[i].column, (cells[i].element - 1) % c.columns + 1);
+        }
+    }
+    EXPECT_TRUE(printer.PageCells(c.pages).empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, PaginationTest,
+                         testing::Values(PaginationCase{10, 3, 5, 30, 1, {{5, 1, 26}}},
+                                         PaginationCase{10, 3, 5, 60, 2, {{5, 1, 26}, {1, 27, 30}}},
+                                         PaginationCase{10, 3, 1, 45, 2, {{1, 1, 30}, {1, 31, 15}}},
+                                         PaginationCase{10, 3, 5, 10, 1, {{5, 1, 10}}},
+                                         PaginationCase{1, 1, 1, 3, 3, {{1, 1, 1}, {1, 2, 1}, {1, 3, 1}}},
+                                         PaginationCase{2, 2, 1, 0, 0, {}}));
+
+TEST(PreviewPrinterTest, CellRectanglesFollowTheGridAndShiftByThePrintableOffset)
+{
+    TPreviewPrinter printer;
+    setGrid(printer, 10, 3);
+    printer.InitNonGenerated(1, 30);
+    printer.setDeviceMetrics(hundredDpi(25, 20));
+    const auto preview = composePage(printer, 0, true);
+    const auto printed = composePage(printer, 0, false);
+    ASSERT_EQ(preview.size(), 30u);
+    ASSERT_EQ(printed.size(), 30u);
+    // Third column of the second row: 0.1875 + 2 × 2.75 in across, 0.5 + 1 in down.
+    EXPECT_EQ(preview[5].rect, QRect(569, 150, 262, 100));
+    EXPECT_EQ(printed[5].rect, preview[5].rect.translated(-25, -20));
+    EXPECT_EQ(preview[29].rect, QRect(569, 950, 262, 100));
+}
+
+TEST(PreviewPrinterTest, NoHandlerGivesBlankPages)
+{
+    TPreviewPrinter printer;
+    setGrid(printer, 2, 2);
+    printer.TextOptions.CropMarks = true;
+    printer.InitNonGenerated(1, 4);
+    printer.setDeviceMetrics(hundredDpi());
+    QImage image(850, 1100, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    printer.DrawNonGeneratedPage(painter, 0, true);
+    painter.end();
+    QImage blank(850, 1100, QImage::Format_RGB32);
+    blank.fill(Qt::white);
+    EXPECT_EQ(image, blank);
+}
+
+TEST(PreviewPrinterTest, ZeroGapCropMarksCoincideBetweenCells)
+{
+    TPreviewPrinter printer;
+    TTextOptions& o = printer.TextOptions;
+    o.Rows = o.Columns = 2;
+    o.ColumnWidth = o.RowHeight = 2;
+    o.MarginLeft = o.MarginTop = 1;
+    o.MarginRight = 3.5;
+    o.MarginBottom = 6;
+    o.CropMarks = true;
+    printer.InitNonGenerated(1, 4);
+    printer.setDeviceMetrics(hundredDpi());
+    QImage image;
+    composePage(printer, 0, true, &image);
+    // Along the top edge, marks stand at x = 100, 300 and 500 only.
+    std::vector<int> xs;
+    for (int x = 0; x < image.width(); ++x)
+        if (dark(image, x, 5))
+            xs.push_back(x);
+    EXPECT_EQ(xs, (std::vector<int>{100, 300, 500}));
+    std::vector<int> ys;
+    for (int y = 0; y < image.height(); ++y)
+        if (dark(image, 5, y))
+            ys.push_back(y);
+    EXPECT_EQ(ys, (std::vector<int>{100, 300, 500}));
+    // The marks along the right edge end at the paper's right edge (850).
+    EXPECT_TRUE(dark(image, 849, 300));
+    EXPECT_TRUE(dark(image, 850 - 12, 300));
+    EXPECT_FALSE(dark(image, 850 - 14, 300));
+}
+
+TEST(PreviewPrinterTest, CropMarksReachAnEighthIntoThePrintableArea)
+{
+    TPreviewPrinter printer;
+    setGrid(printer, 10, 3);
+    printer.TextOptions.CropMarks = true;
+    printer.InitNonGenerated(1, 30);
+    printer.setDeviceMetrics(hundredDpi(25, 25));
+    QImage preview, printed;
+    composePage(printer, 0, true, &preview);
+    composePage(printer, 0, false, &printed);
+    const auto markLength = [](const QImage& image, int x) {
+        int y = 0;
+        // Any ink: the preview's red outline crosses the mark.
+        while (y < image.height() && image.pixel(x, y) != qRgb(255, 255, 255))
+            ++y;
+        return y;
+    };
+    // Column 1's right edge: 2.8125 in on the paper, 2.5625 in from the printable edge.
+    EXPECT_EQ(markLength(preview, 281), 25 + 12);  // from the paper edge, 3/8 in
+    EXPECT_EQ(markLength(printed, 256), 12);      // from the printable edge, 1/8 in
+}
+
+TEST(PreviewPrinterTest, CornerMarksPointIntoEveryCell)
+{
+    TPreviewPrinter printer;
+    setGrid(printer, 2, 2);
+    printer.TextOptions.CornerMarks = true;
+    printer.InitNonGenerated(1, 4);
+    printer.setDeviceMetrics(hundredDpi());
+    QImage image;
+    const auto cells = composePage(printer, 0, true, &image);
+    for (const RecordedCell& cell : cells) {
+        const QRect r = cell.rect;
+        const int right = r.left() + r.width(), bottom = r.top() + r.height();
+        for (const QPoint p : {QPoint(r.left() + 10, r.top()), QPoint(r.left(), r.top() + 10),
+                               QPoint(right - 10, r.top()), QPoint(right, r.top() + 10),
+                               QPoint(r.left() + 10, bottom), QPoint(right, bottom - 10)})
+            EXPECT_TRUE(dark(image, p.x(), p.y())) << p.x() << "," << p.y();
+        // The arms stop at 1/8 inch: the middle of an edge stays clear.
+        EXPECT_FALSE(dark(image, r.center().x(), r.top()));
+        EXPECT_FALSE(dark(image, r.left(), r.center().y()));
+    }
+}
+
+TEST(PreviewPrinterTest, HeaderAndFooterSitAtThePrintableEdges)
+{
+    TPreviewPrinter printer;
+    setGrid(printer, 1, 1);
+    printer.TextOptions.Header = "HEADER";
+    printer.TextOptions.Footer = "FOOTER";
+    printer.InitNonGenerated(1, 1);
+    printer.setDeviceMetrics(hundredDpi(30, 40));
+    QImage image;
+    composePage(printer, 0, false, &image);
+    const auto inkRows = [&image](int fromY, int toY) {
+        std::vector<int> rows;
+        for (int y = fromY; y < toY; ++y)
+            for (int x = 0; x < 200; ++x)
+                if (dark(image, x, y)) {
+                    rows.push_back(y);
+                    break;
+                }
+        return rows;
+    };
+    const auto header = inkRows(0, 60);
+    ASSERT_FALSE(header.empty());
+    EXPECT_LT(header.front(), 10);
+    // Footer: its box ends offY above the printable bottom.
+    const auto footer = inkRows(image.height() - 120, image.height());
+    ASSERT_FALSE(footer.empty());
+    EXPECT_LE(footer.back(), image.height() - 40);
+    EXPECT_GT(footer.back(), image.height() - 40 - 20);
+}
+
+TEST(PreviewPrinterTest, DeviceMetricsComeFromThePageLayout)
+{
+    QTemporaryDir dir;
+    QPdfWriter writer(dir.filePath("m.pdf"));
+    writer.setResolution(300);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                     QMarginsF(0.25, 0.5, 0.25, 0.5), QPageLayout::Inch));
+    const DeviceMetrics m = DeviceMetrics::fromDevice(writer);
+    EXPECT_EQ(m.dpiX, 300);
+    EXPECT_EQ(m.dpiY, 300);
+    EXPECT_EQ(m.pageWidth, 2550);
+    EXPECT_EQ(m.pageHeight, 3300);
+    EXPECT_EQ(m.offsetX, 75);
+    EXPECT_EQ(m.offsetY, 150);
+}
+
+TEST(PreviewPrinterTest, PrintsOnePdfPagePerSheetWithTheCellsInPlace)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("sheets.pdf");
+    QPdfWriter writer(path);
+    writer.setResolution(300);
+    writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
+    TPreviewPrinter printer;
+    setGrid(printer, 10, 3);
+    printer.setDevice(&writer);
+    printer.InitNonGenerated(29, 45);
+    std::vector<int> progress;
+    printer.OnProgress = [&progress](int done, int) { progress.push_back(done); };
+    printer.OnDrawElement = [](TPreviewPrinter&, int element, int rec, const QRect& r, QPainter& canvas) {
+        QFont font("Liberation Sans");
+        font.setPixelSize(30);
+        canvas.setFont(font);
+        canvas.drawText(r.topLeft() + QPoint(0, 40), QString("cell%1rec%2").arg(element).arg(rec));
+    };
+    ASSERT_TRUE(printer.Print());
+    EXPECT_EQ(progress, (std::vector<int>{1, 2}));
+    const PdfText text = ReadPdfText(path);
+    ASSERT_EQ(text.pageCount, 2);
+    const auto first = text.find("cell29rec1");
+    ASSERT_TRUE(first);
+    EXPECT_EQ(first->page, 0);
+    EXPECT_NEAR(first->left, (0.1875 + 2.75) * 72, 1.5);
+    EXPECT_GT(first->top, (0.5 + 9) * 72);
+    EXPECT_LT(first->top, (0.5 + 10) * 72);
+    const auto last = text.find("cell30rec32");
+    ASSERT_TRUE(last);
+    EXPECT_EQ(last->page, 1);
+}

@@ -1,0 +1,124 @@
+#pragma once
+// Designs built in code, a stand-in object drawer that writes each text
+// object's entry with the element's numbers, and printing them to a PDF that
+// is read back with pdftotext.
+
+#include <QPainter>
+#include <QPdfWriter>
+#include <QTemporaryDir>
+
+#include "PdfProbe.h"
+#include "layouts/LayoutRecord.h"
+#include "model/DesignEditor.h"
+#include "model/ObjectData.h"
+#include "print/PrintJob.h"
+
+// 30 per Letter sheet: 3 across, 10 down, 2.62 × 1 in.
+inline LayoutRecord ThirtyUpLayout()
+{
+    LayoutRecord l;
+    l.setName("Address 1 x 2 5/8 in<>30 per sheet");
+    l.rows = 10;
+    l.columns = 3;
+    l.elementWidth = 262;
+    l.elementHeight = 100;
+    l.topMargin = 50;
+    l.leftMargin = 19;
+    l.columnSpace = 12;
+    l.paperType = 0;
+    return l;
+}
+
+// A design held the way a design window holds it, with its first region live.
+struct TestDesign {
+    DesignEditor editor;
+    LayoutRecord layout;
+
+    explicit TestDesign(const LayoutRecord& l, int32_t zoom = 100) : layout(l)
+    {
+        editor.zoom = zoom;
+        int32_t w = 0, h = 0;
+        layout.regionSize(&w, &h);
+        editor.panel.setRegionSize(w, h);
+        editor.panel.setScale(zoom);
+        editor.manager.ChangeRegion(-1, -1, 0, 0, zoom);
+    }
+
+    void goTo(int side, int panel)
+    {
+        TObjectManager& m = editor.manager;
+        m.ChangeRegion(m.CurrentSide, m.CurrentPanel, side, panel, editor.zoom);
+    }
+
+    // A text object at (x, y) design units on the live region; "#n" and "#r"
+    // in the entry stand for the element's numbers when printed.
+    ObjectControl* addText(const QString& entry, int x = 10, int y = 10, bool nonPrinting = false)
+    {
+        ObjectControl* c = editor.manager.CreateText(0, 0);
+        const int z = editor.zoom;
+        c->setBounds(x * z / 100, y * z / 100, 150 * z / 100, 30 * z / 100);
+        c->data()->Lines = QStringList{entry};
+        if (nonPrinting)
+            c->data()->Flags |= ObjectFlags::NonPrinting;
+        return c;
+    }
+
+    PrintDesign printDesign()
+    {
+        PrintDesign d;
+        d.manager = &editor.manager;
+        d.layout = layout;
+        d.zoom = editor.zoom;
+        d.caption = "test.lpd";
+        return d;
+    }
+};
+
+// Writes each text object's first entry at the object's top-left, 12
+// hundredths of an inch high, with "#n" and "#r" replaced.
+inline ObjectDrawing NumberWritingDrawing()
+{
+    ObjectDrawing d;
+    d.object = [](QPainter& p, const ObjectControl& c, const ElementNumbers& e) {
+        QString text = c.data()->Lines.value(0);
+        text.replace("#n", QString::number(e.n)).replace("#r", QString::number(e.r));
+        QFont font("Liberation Sans");
+        font.setPixelSize(12);
+        p.setFont(font);
+        p.drawText(QRect(c.left, c.top, c.width, c.height), Qt::AlignLeft | Qt::AlignTop, text);
+    };
+    d.picture = [](QPainter& p, const Picture&, const QRect& r) { p.fillRect(r, Qt::gray); };
+    return d;
+}
+
+struct PrintedPdf {
+    PrintJobResult result;
+    PdfText text;
+    QString path;
+};
+
+inline PrintedPdf PrintToPdf(TestDesign& design, const PrintSettings& settings, const QString& folder,
+                             const ObjectDrawing& drawing = NumberWritingDrawing())
+{
+    PrintedPdf out;
+    out.path = folder + "/out.pdf";
+    {
+        QPdfWriter writer(out.path);
+        writer.setResolution(300);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+        PrintDesign d = design.printDesign();
+        out.result = RunPrintJob(d, writer, settings, drawing);
+    }
+    out.text = ReadPdfText(out.path);
+    return out;
+}
+
+// The 1-based cell (row by row) a word at the object offset (10, 10) lies in.
+inline int CellOfWord(const PdfWord& w, const LayoutRecord& l, int panelOffsetX = 0, int panelOffsetY = 0)
+{
+    const double x = w.left / 72 * 100 - l.leftMargin - 10 - panelOffsetX;
+    const double y = w.top / 72 * 100 - l.topMargin - 10 - panelOffsetY;
+    const int column = int(std::floor((x + 5) / (l.elementWidth + l.columnSpace)));
+    const int row = int(std::floor((y + 5) / (l.elementHeight + l.rowSpace)));
+    return row * l.columns + column + 1;
+}

@@ -1,0 +1,406 @@
+// The print job, read back from the PDF it writes: which element lands in
+// which cell on which page, record indexes, backs behind fronts, folded cards,
+// non-printing objects, zoom, paper and orientation, the dialog's checks.
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "PrintFixtures.h"
+#include "print/PrintTexts.h"
+#include "print/SheetSetup.h"
+
+namespace {
+
+// word text → (page, cell)
+std::map<QString, std::pair<int, int>> placements(const PdfText& text, const LayoutRecord& layout,
+                                                  const QString& prefix)
+{
+    std::map<QString, std::pair<int, int>> found;
+    for (const PdfWord& w : text.words)
+        if (w.text.startsWith(prefix))
+            found[w.text] = {w.page, CellOfWord(w, layout)};
+    return found;
+}
+
+PrintSettings elements(int quantity, int startCell = 1)
+{
+    PrintSettings s;
+    s.quantity = quantity;
+    s.startCell = startCell;
+    s.setOrientation = true;
+    return s;
+}
+
+} // namespace
+
+struct PlacementCase {
+    const char* name;
+    int startCell;
+    int quantity;
+    int pages;
+};
+
+class PlacementTest : public testing::TestWithParam<PlacementCase> {};
+
+TEST_P(PlacementTest, EveryElementLandsInItsCellAndPage)
+{
+    const PlacementCase& c = GetParam();
+    QTemporaryDir dir;
+    TestDesign design(ThirtyUpLayout());
+    design.addText("E#n");
+    const PrintedPdf pdf = PrintToPdf(design, elements(c.quantity, c.startCell), dir.path());
+    ASSERT_TRUE(pdf.result.printed) << qPrintable(pdf.result.error);
+    EXPECT_EQ(pdf.text.pageCount, c.pages);
+    EXPECT_EQ(pdf.result.pages, c.pages);
+    const auto found = placements(pdf.text, design.layout, "E");
+    EXPECT_EQ(int(found.size()), c.quantity);
+    for (int n = 1; n <= c.quantity; ++n) {
+        const int slot = n + c.startCell - 2;  // 0-based across the run
+        const auto it = found.find(QString("E%1").arg(n));
+        ASSERT_NE(it, found.end()) << "element " << n;
+        EXPECT_EQ(it->second.first, slot / 30) << "element " << n;
+        EXPECT_EQ(it->second.second, slot % 30 + 1) << "element " << n;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Runs, PlacementTest,
+                         testing::Values(PlacementCase{"StartFiveTen", 5, 10, 1},
+                                         PlacementCase{"ThreePages", 1, 90, 3},
+                                         PlacementCase{"SpillsOntoSecondSheet", 25, 10, 2},
+                                         PlacementCase{"LastCell", 30, 1, 1}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PrintJobTest, PagesQuantityBecomesElements)
+{
+    EXPECT_EQ(QuantityInElements(3, true, 30), 90);
+    EXPECT_EQ(QuantityInElements(3, false, 30), 3);
+    EXPECT_EQ(TotalSlots(10, 5, 30), 30);
+    EXPECT_EQ(TotalSlots(90, 1, 30), 90);
+    EXPECT_EQ(TotalSlots(27, 5, 30), 60);
+}
+
+TEST(PrintJobTest, RecordIndexFollowsTheStartRecord)
+{
+    QTemporaryDir dir;
+    TestDesign design(ThirtyUpLayout());
+    design.addText("R#r");
+    PrintSettings s = elements(10);
+    s.startRecord = 20;
+    const PrintedPdf pdf = PrintToPdf(design, s, dir.path());
+    ASSERT_TRUE(pdf.result.printed);
+    for (int n = 1; n <= 10; ++n) {
+        const auto w = pdf.text.find(QString("R%1").arg(n + 19));
+        ASSERT_TRUE(w) << n;
+        EXPECT_EQ(CellOfWord(*w, design.layout), n);
+    }
+}
+
+TEST(PrintJobTest, NonPrintingObjectsStayOffThePaper)
+{
+    QTemporaryDir dir;
+    TestDesign design(ThirtyUpLayout());
+    design.addText("Shown#n");
+    design.addText("Hidden#n", 10, 50, true);
+    const PrintedPdf pdf = PrintToPdf(design, elements(3), dir.path());
+    EXPECT_TRUE(pdf.text.find("Shown3"));
+    EXPECT_TRUE(placements(pdf.text, design.layout, "Hidden").empty());
+}
+
+TEST(PrintJobTest, ZoomOfTheDesignWindowDoesNotChangeThePrint)
+{
+    QTemporaryDir dir100, dir300;
+    TestDesign at100(ThirtyUpLayout(), 100), at300(ThirtyUpLayout(), 300);
+    at100.addText("Z#n", 40, 60);
+    at300.addText("Z#n", 40, 60);
+    const PrintedPdf a = PrintToPdf(at100, elements(4), dir100.path());
+    const PrintedPdf b = PrintToPdf(at300, elements(4), dir300.path());
+    ASSERT_EQ(a.text.words.size(), 4u);
+    ASSERT_EQ(b.text.words.size(), a.text.words.size());
+    for (size_t i = 0; i < a.text.words.size(); ++i) {
+        EXPECT_EQ(b.text.words[i].text, a.text.words[i].text);
+        EXPECT_NEAR(b.text.words[i].left, a.text.words[i].left, 0.01);
+        EXPECT_NEAR(b.text.words[i].top, a.text.words[i].top, 0.01);
+        EXPECT_NEAR(b.text.words[i].right, a.text.words[i].right, 0.01);
+    }
+    // The design window's own state is left as it was.
+    EXPECT_EQ(at300.editor.panel.controlCount(), 1);
+    EXPECT_EQ(at300.editor.panel.control(0)->left, 120);
+}
+
+TEST(PrintJobTest, UnsavedEditsOfTheLiveRegionArePrinted)
+{
+    QTemporaryDir dir;
+    TestDesign design(ThirtyUpLayout());
+    design.addText("Live#n");
+    // Nothing has been stored into the slot yet: the job must store it first.
+    EXPECT_EQ(design.editor.manager.slot(0, 0).objectCount, 0);
+    const PrintedPdf pdf = PrintToPdf(design, elements(2), dir.path());
+    EXPECT_TRUE(pdf.text.find("Live2"));
+}
+
+struct BackCase {
+    const char* name;
+    bool flip;
+    bool interleave;
+    BackMapping mapping;
+};
+
+class TwoSidedTest : public testing::TestWithParam<BackCase> {};
+
+// A flat, back-printable card 2 rows × 3 columns: each back must land behind
+// its front once the paper is turned as the instructions say.
+TEST_P(TwoSidedTest, EveryBackLandsBehindItsFront)
+{
+    const BackCase& c = GetParam();
+    LayoutRecord l = ThirtyUpLayout();
+    l.rows = 2;
+    l.backPrintable = 1;
+    QTemporaryDir dir;
+    TestDesign design(l);
+    design.addText("F#n");
+    design.goTo(1, 0);
+    design.addText("B#n");
+    PrintSettings s = elements(12);
+    s.side2 = true;
+    s.flip = c.flip;
+    s.interleave = c.interleave;
+    const PrintedPdf pdf = PrintToPdf(design, s, dir.path());
+    ASSERT_TRUE(pdf.result.printed);
+    ASSERT_EQ(pdf.text.pageCount, 4);
+    const int frontPage[2] = {0, c.interleave ? 2 : 1};
+    const int backPage[2] = {c.interleave ? 1 : 2, 3};
+    for (int n = 1; n <= 12; ++n) {
+        const auto front = pdf.text.find(QString("F%1").arg(n));
+        const auto back = pdf.text.find(QString("B%1").arg(n));
+        ASSERT_TRUE(front && back) << n;
+        const int sheet = (n - 1) / 6;
+        EXPECT_EQ(front->page, frontPage[sheet]);
+        EXPECT_EQ(back->page, backPage[sheet]);
+        const int fc = CellOfWord(*front, l) - 1, bc = CellOfWord(*back, l) - 1;
+        const int fr = fc / 3, fcol = fc % 3, br = bc / 3, bcol = bc % 3;
+        if (c.mapping == BackMapping::MirrorColumns) {
+            EXPECT_EQ(br, fr) << n;
+            EXPECT_EQ(bcol, 2 - fcol) << n;
+        } else {
+            EXPECT_EQ(br, 1 - fr) << n;
+            EXPECT_EQ(bcol, fcol) << n;
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Turns, TwoSidedTest,
+                         testing::Values(BackCase{"TopFlip", false, false, BackMapping::MirrorRows},
+                                         BackCase{"SideFlip", true, false, BackMapping::MirrorColumns},
+                                         BackCase{"SideFlipInterleaved", true, true, BackMapping::MirrorColumns}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PrintJobTest, ElementNumbersOfBackCells)
+{
+    // 10 × 3 sheet; cell 1 of the second sheet's back.
+    EXPECT_EQ(ElementNumberForCell(1, 31, 1, 10, 3, BackMapping::MirrorColumns), 33);
+    EXPECT_EQ(ElementNumberForCell(1, 31, 1, 10, 3, BackMapping::MirrorRows), 58);
+    EXPECT_EQ(ElementNumberForCell(30, 30, 1, 10, 3, BackMapping::MirrorRows), 3);
+    EXPECT_EQ(ElementNumberForCell(7, 12, 0, 10, 3, BackMapping::MirrorRows), 12);
+}
+
+struct FoldCase {
+    const char* name;
+    uint8_t fold;
+    int width, height;
+};
+
+class FoldedCardTest : public testing::TestWithParam<FoldCase> {};
+
+// Side 1 carries the two inside panels; side 2 only the cover, behind the
+// inside cover once the paper turns the way the fold asks.
+TEST_P(FoldedCardTest, PanelsLandInTheirHalves)
+{
+    const FoldCase& c = GetParam();
+    LayoutRecord l;
+    l.rows = 2;
+    l.columns = 2;
+    l.elementWidth = c.width;
+    l.elementHeight = c.height;
+    l.topMargin = 100;
+    l.leftMargin = 50;
+    l.foldType = c.fold;
+    l.backPrintable = 1;
+    const bool sideFold = c.fold % 2 == 1;
+    QTemporaryDir dir;
+    TestDesign design(l);
+    // Business cards: slot (0,1) "Inside", (0,0) "Inside Cover", (1,0) "Cover".
+    design.addText("InsideCover#n");
+    design.goTo(0, 1);
+    design.addText("Inside#n");
+    design.goTo(1, 0);
+    design.addText("Cover#n");
+    PrintSettings s = elements(4);
+    s.side2 = true;
+    const PrintedPdf pdf = PrintToPdf(design, s, dir.path());
+    ASSERT_TRUE(pdf.result.printed);
+    ASSERT_EQ(pdf.text.pageCount, 2);
+    const int halfX = sideFold ? c.width / 2 : 0, halfY = sideFold ? 0 : c.height / 2;
+    for (int n = 1; n <= 4; ++n) {
+        const auto insideCover = pdf.text.find(QString("InsideCover%1").arg(n));
+        const auto inside = pdf.text.find(QString("Inside%1").arg(n));
+        const auto cover = pdf.text.find(QString("Cover%1").arg(n));
+        ASSERT_TRUE(insideCover && inside && cover) << n;
+        EXPECT_EQ(insideCover->page, 0);
+        EXPECT_EQ(cover->page, 1);
+        EXPECT_EQ(CellOfWord(*insideCover, l), n);
+        EXPECT_EQ(CellOfWord(*inside, l, halfX, halfY), n);
+        const int coverCell = CellOfWord(*cover, l, halfX, halfY) - 1;
+        const int frontRow = (n - 1) / 2, frontColumn = (n - 1) % 2;
+        if (sideFold) {
+            EXPECT_EQ(coverCell, frontRow * 2 + (1 - frontColumn)) << n;
+        } else {
+            EXPECT_EQ(coverCell, (1 - frontRow) * 2 + frontColumn) << n;
+        }
+    }
+    // Nothing but the cover on the second side.
+    EXPECT_EQ(pdf.text.onPage(1).size(), 4u);
+}
+
+INSTANTIATE_TEST_SUITE_P(Folds, FoldedCardTest,
+                         testing::Values(FoldCase{"SideFold", 1, 400, 350}, FoldCase{"TopFold", 2, 350, 400}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PrintJobTest, SecondSideOnlyStartsAtTheFirstCell)
+{
+    LayoutRecord l = ThirtyUpLayout();
+    l.backPrintable = 1;
+    QTemporaryDir dir;
+    TestDesign design(l);
+    design.goTo(1, 0);
+    design.addText("B#n");
+    PrintSettings s = elements(3, 7);
+    s.side1 = false;
+    s.side2 = true;
+    const PrintedPdf pdf = PrintToPdf(design, s, dir.path());
+    ASSERT_TRUE(pdf.result.printed);
+    // Top flip: element 1 sits behind cell 1, i.e. in the last row of the back.
+    const auto b1 = pdf.text.find("B1");
+    ASSERT_TRUE(b1);
+    EXPECT_EQ(CellOfWord(*b1, l), 28);
+}
+
+TEST(PrintJobTest, BackgroundFillsTheRegionInsideItsMargins)
+{
+    TGridPanel region;
+    region.setRegionSize(262, 100);
+    region.MarginLeft = 5;
+    region.MarginRight = 7;
+    region.MarginTop = 3;
+    region.MarginBottom = 11;
+    QImage image(4, 4, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    region.BackImage.setBitmap(image);
+    QRect drawnInto;
+    ObjectDrawing drawing;
+    drawing.picture = [&drawnInto](QPainter&, const Picture&, const QRect& r) { drawnInto = r; };
+    QImage canvasImage(300, 120, QImage::Format_RGB32);
+    QPainter painter(&canvasImage);
+    DrawRegion(painter, region, ElementNumbers{}, drawing);
+    EXPECT_EQ(drawnInto, QRect(5, 3, 262 - 7 - 5, 100 - 11 - 3));
+}
+
+TEST(PrintJobTest, PageTakesTheLayoutsPaperAndOrientation)
+{
+    struct Case {
+        uint8_t paper;
+        int columns, width, height;
+        int paperWidth, paperLength;
+        bool setOrientation;
+        double pageWidth, pageHeight;  // points
+    };
+    const Case cases[] = {
+        {0, 3, 262, 100, 0, 0, true, 612, 792},        // Letter portrait
+        {4, 3, 262, 100, 0, 0, true, 595, 842},        // A4 portrait
+        {0, 1, 1100, 850, 0, 0, true, 792, 612},       // wider than the sheet: landscape
+        {17, 1, 600, 400, 400, 600, true, 432, 288},   // user defined 4 × 6 in, across
+        {0, 1, 1100, 850, 0, 0, false, 595, 842},      // option off: the writer's own page
+        {18, 3, 262, 100, 0, 0, true, 595, 842},       // no paper: left alone
+    };
+    for (const Case& c : cases) {
+        LayoutRecord l = ThirtyUpLayout();
+        l.paperType = c.paper;
+        l.rows = 1;
+        l.columns = c.columns;
+        l.elementWidth = c.width;
+        l.elementHeight = c.height;
+        l.topMargin = l.leftMargin = 0;
+        l.paperWidth = c.paperWidth;
+        l.paperLength = c.paperLength;
+        QTemporaryDir dir;
+        TestDesign design(l);
+        design.addText("P");
+        PrintSettings s = elements(1);
+        s.setOrientation = c.setOrientation;
+        const PrintedPdf pdf = PrintToPdf(design, s, dir.path());
+        ASSERT_TRUE(pdf.result.printed) << int(c.paper);
+        EXPECT_NEAR(pdf.text.pageWidth, c.pageWidth, 1) << int(c.paper) << " " << c.columns;
+        EXPECT_NEAR(pdf.text.pageHeight, c.pageHeight, 1) << int(c.paper) << " " << c.columns;
+    }
+}
+
+TEST(PrintJobTest, SheetMarginsCompleteThePaperForTheCropMarks)
+{
+    const TTextOptions o = SheetOptionsForLayout(ThirtyUpLayout());
+    EXPECT_EQ(o.Rows, 10);
+    EXPECT_EQ(o.Columns, 3);
+    EXPECT_DOUBLE_EQ(o.ColumnWidth, 2.62);
+    EXPECT_NEAR(o.MarginRight, 8.5 - 0.19 - 3 * 2.62 - 2 * 0.12, 1e-9);
+    EXPECT_NEAR(o.MarginBottom, 11 - 0.5 - 10, 1e-9);
+    // A grid wider than the paper uses it across.
+    LayoutRecord wide = ThirtyUpLayout();
+    wide.rows = 1;
+    wide.columns = 1;
+    wide.elementWidth = 1000;
+    wide.leftMargin = 50;
+    const TTextOptions across = SheetOptionsForLayout(wide);
+    EXPECT_NEAR(across.MarginRight, 11 - 0.5 - 10, 1e-9);
+    EXPECT_NEAR(across.MarginBottom, 8.5 - 0.5 - 1, 1e-9);
+}
+
+TEST(PrintJobTest, DialogChecksComeInItsOrderWithItsTexts)
+{
+    const LayoutRecord l = ThirtyUpLayout();
+    struct Case {
+        int start, quantity;
+        bool side1, side2;
+        QString message;
+    };
+    const Case cases[] = {
+        {1, 30, true, false, ""},
+        {30, 1, true, false, ""},
+        {0, 30, true, false, "Please enter a starting position between 1 and 30."},
+        {31, 0, true, false, "Please enter a starting position between 1 and 30."},
+        {1, 0, true, false, "Please enter a valid quatity to print."},
+        {1, -4, true, false, "Please enter a valid quatity to print."},
+        {1, 5, false, false, PrintTexts::NoSide},
+        {1, 5, true, true, PrintTexts::NoBackSide},
+    };
+    for (const Case& c : cases) {
+        PrintSettings s = elements(c.quantity, c.start);
+        s.side1 = c.side1;
+        s.side2 = c.side2;
+        EXPECT_EQ(CheckPrintSettings(s, l), c.message) << c.start << " " << c.quantity;
+    }
+    int32_t value = 0;
+    EXPECT_EQ(CheckStartPosition("x", 30, &value), "Please enter a starting position between 1 and 30.");
+    EXPECT_EQ(CheckStartPosition(" 12 ", 30, &value), "");
+    EXPECT_EQ(value, 12);
+    EXPECT_EQ(CheckQuantity("2.5", &value), PrintTexts::InvalidQuantity);
+}
+
+TEST(PrintJobTest, RefusedSettingsPrintNothing)
+{
+    QTemporaryDir dir;
+    TestDesign design(ThirtyUpLayout());
+    design.addText("X");
+    const PrintedPdf pdf = PrintToPdf(design, elements(0), dir.path());
+    EXPECT_FALSE(pdf.result.printed);
+    EXPECT_EQ(pdf.result.error, PrintTexts::InvalidQuantity);
+    EXPECT_EQ(pdf.text.pageCount, 0);
+}

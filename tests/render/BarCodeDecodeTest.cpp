@@ -1,0 +1,93 @@
+// Bar codes drawn through the whole object path are read back by zbarimg.
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <cstdio>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "RenderTestSupport.h"
+#include "model/GridPanel.h"
+#include "model/ObjectData.h"
+#include "model/ObjectManager.h"
+#include "render/BarCode.h"
+#include "render/ExampleDesigns.h"
+#include "render/RegionRender.h"
+
+namespace {
+
+struct DecodeCase {
+    int type;
+    const char* text;
+    const char* symbology;  // zbar's name
+    const char* expected;   // what zbar reports, check digit included
+    int barWidth;
+};
+
+// Renders one bar code object on a card at the zoom and returns zbar's
+// "SYMBOLOGY:data" lines.
+QString decode(const DecodeCase& c, int zoom, const QTemporaryDir& dir, const QStringList& extra = {})
+{
+    TGridPanel surface;
+    TObjectManager manager(surface);
+    ExampleDesign design{"x.lpd", ExampleLayout("bar code", 800, 160),
+                         [&](DesignBuilder& b, TObjectManager&) {
+                             b.barCode({40, 20, 720, 120}, QString::fromLatin1(c.text), c.type, true, c.barWidth);
+                         }};
+    BuildExample(manager, design);
+    LayoutRecord layout = design.layout;
+    EXPECT_TRUE(ShowRegionAtZoom(manager, layout, 0, zoom));
+    const QImage image = RenderCardImage(surface, ExportPaintOptions());
+    const QString path = dir.filePath(QStringLiteral("code-%1-%2-%3.png").arg(c.type).arg(zoom).arg(qHash(QString::fromLatin1(c.text))));
+    EXPECT_TRUE(image.save(path));
+    QProcess zbar;
+    zbar.start("zbarimg", QStringList{"--nodbus", "-q"} + extra + QStringList{path});
+    zbar.waitForFinished(30000);
+    return QString::fromLatin1(zbar.readAllStandardOutput()).trimmed();
+}
+
+class BarCodeDecode : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (QStandardPaths::findExecutable("zbarimg").isEmpty())
+            GTEST_SKIP() << "zbarimg (zbar-tools) is not installed";
+        ASSERT_TRUE(dir.isValid());
+        // Keep the pictures for a look when a decode fails.
+        if (qEnvironmentVariableIsSet("STICKWELL_KEEP_RENDERS")) {
+            dir.setAutoRemove(false);
+            std::printf("bar code pictures in %s\n", qPrintable(dir.path()));
+        }
+    }
+    QTemporaryDir dir;
+};
+
+TEST_F(BarCodeDecode, ReadsBackEveryLinearSymbologyAtTwoZooms)
+{
+    const DecodeCase cases[] = {
+        {BarCodeType::UpcA, "03600029145", "EAN-13", "0036000291452", 2},
+        {BarCodeType::UpcA, "01234567890", "EAN-13", "0012345678905", 1},
+        {BarCodeType::Ean8, "9638507", "EAN-8", "96385074", 2},
+        {BarCodeType::Ean8, "963 8507", "EAN-8", "96385074", 3},
+        {BarCodeType::Ean13, "400638133393", "EAN-13", "4006381333931", 2},
+        {BarCodeType::Ean13, "978014300723", "EAN-13", "9780143007234", 1},
+        {BarCodeType::Code39, "abc-123", "CODE-39", "ABC-123", 2},
+        {BarCodeType::Code39, "0123456789ABCDEFGHIJ", "CODE-39", "0123456789ABCDEFGHIJ", 2},
+        {BarCodeType::Code39, "KLMNOPQRSTUVWXYZ-. $/+%", "CODE-39", "KLMNOPQRSTUVWXYZ-. $/+%", 2},
+        {BarCodeType::Code39, "WIDE 3", "CODE-39", "WIDE 3", 3},
+    };
+    for (int zoom : {200, 400})
+        for (const DecodeCase& c : cases) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(c.text).arg(zoom).toStdString());
+            EXPECT_EQ(decode(c, zoom, dir), QStringLiteral("%1:%2").arg(c.symbology, c.expected));
+        }
+}
+
+TEST_F(BarCodeDecode, UpcAReadsAsTwelveDigitsWhenAskedFor)
+{
+    const DecodeCase c{BarCodeType::UpcA, "03600029145", "UPC-A", "036000291452", 2};
+    EXPECT_EQ(decode(c, 200, dir, {"-Supca.enable"}), QStringLiteral("UPC-A:036000291452"));
+}
+
+} // namespace

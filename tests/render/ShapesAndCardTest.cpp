@@ -1,0 +1,263 @@
+// Shapes, the card painting and the stock overlays, checked on pixels of
+// plain geometry (never of glyphs).
+
+#include <gtest/gtest.h>
+
+#include "RenderTestSupport.h"
+#include "model/GridPanel.h"
+#include "model/ObjectData.h"
+#include "model/ObjectManager.h"
+#include "render/CardPainter.h"
+#include "render/DrawObject.h"
+#include "render/ExampleDesigns.h"
+#include "render/RegionRender.h"
+
+namespace {
+
+QImage drawShape(char kind, int style, QRect frame, int zoom, int lineSize = 1, int lineType = 0,
+                 QSize size = {300, 200})
+{
+    TestSurface s(size.width(), size.height());
+    TObjectData object(nullptr, kind);
+    object.Style = style;
+    object.ForeColor = 0x0000FF;  // red
+    object.BackColor = 0xFF0000;  // blue
+    object.LineSize = lineSize;
+    object.LineType = lineType;
+    DrawDesignObject(*s.canvas, frame, object, zoom);
+    return s.done();
+}
+
+TEST(Shapes, ShadowBoxDrawsShadowThenFace)
+{
+    // W = 100, H = 50: dx = 14, dy = 7.
+    const QImage image = drawShape(ObjectKind::Box, 2, QRect(20, 30, 100, 50), 100);
+    const auto at = [&](int x, int y) { return image.pixel(20 + x, 30 + y); };
+    EXPECT_TRUE(IsDark(at(0, 0)));      // face outline, black
+    EXPECT_TRUE(IsDark(at(85, 20)));    // face's right edge at L+86 exclusive
+    EXPECT_TRUE(IsDark(at(40, 42)));    // face's bottom edge at T+43 exclusive
+    EXPECT_TRUE(IsBlueish(at(40, 20))); // face fill
+    EXPECT_TRUE(IsRedish(at(90, 30)));  // shadow fill in the line colour
+    EXPECT_TRUE(IsDark(at(99, 30)));    // shadow outline at the full width
+    EXPECT_TRUE(IsDark(at(50, 49)));
+    EXPECT_TRUE(IsWhite(at(5, 45)));    // left of the shadow (it starts at L+14)
+    EXPECT_TRUE(IsWhite(at(100, 30)));  // right and bottom exclusive
+    EXPECT_TRUE(IsWhite(at(50, 50)));
+}
+
+TEST(Shapes, NormalAndFilledStyles)
+{
+    for (char kind : {ObjectKind::Box, ObjectKind::RoundBox, ObjectKind::Ellipse}) {
+        SCOPED_TRACE(kind);
+        const QImage normal = drawShape(kind, 0, QRect(10, 10, 120, 80), 100);
+        EXPECT_TRUE(IsWhite(normal.pixel(70, 50)));
+        EXPECT_TRUE(IsRedish(normal.pixel(70, 10)));  // top edge in the line colour
+        EXPECT_EQ(PixelBounds(normal, IsRedish), QRect(10, 10, 120, 80));
+        const QImage filled = drawShape(kind, 1, QRect(10, 10, 120, 80), 100);
+        EXPECT_TRUE(IsBlueish(filled.pixel(70, 50)));
+    }
+}
+
+TEST(Shapes, RoundBoxCornersKeepTheirPixelSizeAtAnyZoom)
+{
+    // A 38 × 38 pixel corner ellipse: the straight top edge starts 19 pixels in.
+    const QImage image = drawShape(ObjectKind::RoundBox, 0, QRect(10, 10, 200, 150), 400);
+    EXPECT_TRUE(IsWhite(image.pixel(12, 11)));
+    EXPECT_TRUE(IsRedish(image.pixel(10 + 19 + 2, 10)));
+    EXPECT_FALSE(IsRedish(image.pixel(10 + 3, 10)));
+}
+
+struct LineCase {
+    int lineType;
+    QPoint from;
+    QPoint to;  // exclusive end
+};
+
+TEST(Shapes, LinesRunAlongTheirFrame)
+{
+    const QRect frame(40, 30, 100, 60);
+    const LineCase cases[] = {
+        {0, {40, 30}, {140, 30}},
+        {1, {40, 30}, {40, 90}},
+        {2, {40, 90}, {140, 30}},
+        {3, {40, 30}, {140, 90}},
+    };
+    for (const LineCase& c : cases) {
+        SCOPED_TRACE(c.lineType);
+        const QImage image = drawShape(ObjectKind::Line, 0, frame, 100, 1, c.lineType);
+        EXPECT_TRUE(IsRedish(image.pixel(c.from)));
+        EXPECT_FALSE(IsRedish(image.pixel(c.to)));  // the end point is not drawn
+        const QPoint middle = (c.from + c.to) / 2;
+        EXPECT_TRUE(IsRedish(image.pixel(middle)) || IsRedish(image.pixel(middle + QPoint(0, 1))) ||
+                    IsRedish(image.pixel(middle - QPoint(0, 1))));
+    }
+    EXPECT_TRUE(PixelBounds(drawShape(ObjectKind::Line, 0, frame, 100, 1, 4), IsRedish).isNull());
+}
+
+TEST(Shapes, PenWidthScalesWithTheZoomDownToTheThinnestLine)
+{
+    struct Case {
+        int lineSize, zoom, thickness;
+    };
+    for (const Case& c : {Case{6, 50, 3}, Case{1, 50, 1}, Case{2, 100, 2}, Case{3, 400, 12}}) {
+        SCOPED_TRACE(testing::Message() << c.lineSize << " at " << c.zoom);
+        const QImage image = drawShape(ObjectKind::Line, 0, QRect(20, 50, 200, 0), c.zoom, c.lineSize);
+        EXPECT_EQ(PixelBounds(image, IsRedish).height(), c.thickness);
+    }
+}
+
+// A card with one filled box at (100, 40) design units.
+struct CardFixture {
+    CardFixture(int zoom)
+    {
+        design.layout = ExampleLayout("card", 350, 200);
+        design.build = [](DesignBuilder& b, TObjectManager&) {
+            b.shape(ObjectKind::Box, {100, 40, 50, 30}, 1).BackColor = 0xFF0000;
+        };
+        BuildExample(manager, design);
+        EXPECT_TRUE(ShowRegionAtZoom(manager, design.layout, 0, zoom));
+    }
+    TGridPanel surface;
+    TObjectManager manager{surface};
+    ExampleDesign design;
+};
+
+TEST(CardPainting, MarginsGridAndObjectsFollowTheZoom)
+{
+    CardFixture card(200);
+    EXPECT_EQ(card.surface.width(), 700);
+    EXPECT_EQ(card.surface.height(), 400);
+    card.surface.ShowGrid = true;
+    card.surface.GridX = card.surface.GridY = 10;
+    const QImage image = RenderCardImage(card.surface, CardPaintOptions{});
+    CardPaintOptions noGrid;
+    noGrid.showGrid = false;
+    const QImage margins = RenderCardImage(card.surface, noGrid);
+    // Margins of 8 at zoom 200: the dotted rectangle's left edge is at x = 15.
+    EXPECT_EQ(PixelBounds(margins.copy(0, 30, 40, 300), IsDark).left(), 15);
+    EXPECT_EQ(PixelBounds(margins.copy(600, 30, 100, 300), IsDark).right(), 700 - 16 - 600);
+    // The box's fill inside (200, 80)..(300, 140).
+    const QRect fill = PixelBounds(image, IsBlueish);
+    EXPECT_TRUE(QRect(200, 80, 100, 60).contains(fill));
+    EXPECT_GT(fill.width(), 94);
+    // Grid dots every 20 pixels from (1, 1).
+    EXPECT_TRUE(IsDark(image.pixel(41, 101)));
+    EXPECT_TRUE(IsWhite(image.pixel(42, 101)));
+}
+
+TEST(CardPainting, GridNeedsAStepOfTwoPixels)
+{
+    for (int zoom : {25, 50}) {
+        CardFixture card(zoom);
+        card.surface.ShowGrid = true;
+        card.surface.GridX = card.surface.GridY = 4;
+        CardPaintOptions options;
+        options.showMargins = false;
+        const QImage image = RenderCardImage(card.surface, options);
+        EXPECT_EQ(IsDark(image.pixel(3, 3)), zoom == 50) << zoom;
+    }
+}
+
+TEST(CardPainting, ExportLeavesOutGridAndMargins)
+{
+    CardFixture card(100);
+    card.surface.ShowGrid = true;
+    const QImage image = RenderCardImage(card.surface, ExportPaintOptions());
+    // Only the box's own outline is dark.
+    EXPECT_EQ(PixelBounds(image, IsDark), QRect(100, 40, 50, 30));
+    EXPECT_FALSE(PixelBounds(image, IsBlueish).isNull());
+}
+
+TEST(CardPainting, NonPrintingObjectsAreLeftOutOnlyWhenAsked)
+{
+    CardFixture card(100);
+    card.surface.control(0)->data()->Flags = ObjectFlags::NonPrinting;
+    CardPaintOptions printing = ExportPaintOptions();
+    printing.skipNonPrinting = true;
+    EXPECT_TRUE(PixelBounds(RenderCardImage(card.surface, printing), IsBlueish).isNull());
+    EXPECT_FALSE(PixelBounds(RenderCardImage(card.surface, ExportPaintOptions()), IsBlueish).isNull());
+}
+
+TEST(CardPainting, BackgroundFillsTheAreaInsideTheMargins)
+{
+    CardFixture card(100);
+    QImage green(4, 4, QImage::Format_RGB32);
+    green.fill(Qt::green);
+    card.surface.BackImage.setBitmap(green);
+    const QImage image = RenderCardImage(card.surface, ExportPaintOptions());
+    const QRect filled = PixelBounds(image, [](QRgb c) { return qGreen(c) > 200 && qRed(c) < 60; });
+    // Margins 8: the dotted line sits at 7 and 343, the picture between them.
+    EXPECT_EQ(filled, QRect(QPoint(8, 8), QPoint(341, 191)));
+}
+
+TEST(StockOverlay, FullDiscShowsCornersHubAndLabelArea)
+{
+    TestSurface s(460, 460);
+    DrawStockOverlay(*s.canvas, StockOverlay::FullDisc, QRect(0, 0, 461, 461));
+    const QImage& image = s.done();
+    const auto grey = [](QRgb c) { return qAbs(qGray(c) - 128) < 8; };
+    EXPECT_TRUE(grey(image.pixel(3, 3)));       // corner outside the disc
+    EXPECT_TRUE(grey(image.pixel(230, 230)));   // hub
+    EXPECT_TRUE(IsWhite(image.pixel(230, 60))); // printable ring
+    // The hub is about 1.6 in of 4.6 in across.
+    const QRect hub = PixelBounds(image.copy(100, 100, 260, 260), grey);
+    EXPECT_NEAR(hub.width(), 460 * 1.6 / 4.6, 4);
+}
+
+TEST(StockOverlay, CardShapedDiscsKeepTheirCornersGrey)
+{
+    struct Case {
+        int overlay;
+        QSize size;
+    };
+    for (const Case& c : {Case{StockOverlay::CardWide, {315, 240}}, Case{StockOverlay::CardHigh, {240, 315}}}) {
+        SCOPED_TRACE(c.overlay);
+        TestSurface s(c.size.width(), c.size.height());
+        DrawStockOverlay(*s.canvas, c.overlay, QRect(QPoint(0, 0), c.size));
+        const QImage& image = s.done();
+        const auto grey = [](QRgb p) { return qAbs(qGray(p) - 128) < 8; };
+        EXPECT_TRUE(grey(image.pixel(2, 2)));
+        EXPECT_TRUE(grey(image.pixel(c.size.width() - 3, c.size.height() - 3)));
+        EXPECT_TRUE(grey(image.pixel(c.size.width() / 2, c.size.height() / 2)));
+        EXPECT_TRUE(IsWhite(image.pixel(c.size.width() / 2, 5)));
+        EXPECT_TRUE(IsWhite(image.pixel(5, c.size.height() / 2)));
+    }
+    TestSurface none(50, 50);
+    DrawStockOverlay(*none.canvas, 4, QRect(0, 0, 50, 50));
+    EXPECT_TRUE(PixelBounds(none.done(), [](QRgb p) { return !IsWhite(p); }).isNull());
+}
+
+TEST(CanvasMapping, WindowAndViewportScaleLogicalUnits)
+{
+    TestSurface s(300, 300);
+    s.canvas->setWindowExt({100, 100});
+    s.canvas->setViewportExt({200, 200});
+    s.canvas->setViewportOrg({10, 20});
+    s.canvas->setBrush({Qt::blue, CanvasBrush::Style::Solid});
+    s.canvas->setPen({Qt::blue, 0, CanvasPen::Style::Solid});
+    s.canvas->rectangle(10, 10, 60, 40);
+    const QRect ink = PixelBounds(s.done(), IsBlueish);
+    EXPECT_NEAR(ink.left(), 30, 1);
+    EXPECT_NEAR(ink.top(), 40, 1);
+    EXPECT_NEAR(ink.right(), 128, 2);
+    EXPECT_NEAR(ink.bottom(), 98, 2);
+}
+
+TEST(CanvasText, EscapementTurnsTextCounterClockwiseAroundTheCellCorner)
+{
+    TestSurface s(300, 300);
+    LogFontA font;
+    font.height = -30;
+    font.escapement = 900;
+    s.canvas->setFont(font);
+    s.canvas->setBackgroundMode(BackgroundMode::Transparent);
+    s.canvas->textOut(150, 250, "HHHH");
+    const QRect ink = PixelBounds(s.done(), IsDark);
+    // Reading upward from (150, 250): the cell lies right of x = 150 and above y = 250.
+    EXPECT_GE(ink.left(), 150);
+    EXPECT_LE(ink.right(), 150 + 32);
+    EXPECT_LE(ink.bottom(), 250);
+    EXPECT_GT(ink.height(), ink.width());
+}
+
+} // namespace
