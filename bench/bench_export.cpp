@@ -3,6 +3,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPainter>
 #include <QTemporaryDir>
@@ -53,8 +54,13 @@ void exportCard(benchmark::State& state, ExportFormat format)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("card");
-    for (auto _ : state)
-        benchmark::DoNotOptimize(ExportPicture(path, format, kCardSize, paintCard, {75, false}));
+    for (auto _ : state) {
+        if (!ExportPicture(path, format, kCardSize, paintCard, {75, false})) {
+            state.SkipWithError("export failed");
+            break;
+        }
+    }
+    state.counters["bytes"] = double(QFileInfo(path).size());
 }
 
 void BM_ExportEmf(benchmark::State& state) { exportCard(state, ExportFormat::Emf); }

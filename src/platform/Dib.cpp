@@ -473,6 +473,12 @@ DibDescription DescribeDib(QByteArrayView dib)
     return d;
 }
 
+bool IsUsableDib(QByteArrayView dib)
+{
+    DibLayout layout;
+    return readLayout(dib, layout);
+}
+
 QImage DibToImage(QByteArrayView dib)
 {
     DibLayout layout;
@@ -612,23 +618,11 @@ QByteArray RotateDibQuarterTurn(QByteArrayView dib)
     const QImage source = DibToImage(dib);
     if (source.isNull())
         return {};
-    const int w = source.width(), h = source.height();
-    QImage rotated(h, w, source.format());
-    if (rotated.isNull())
+    // Qt's quarter turn keeps the format (and colour table) of indexed
+    // images; on our y-down surface +90 degrees is clockwise.
+    const QImage rotated = source.transformed(QTransform().rotate(90));
+    if (rotated.isNull() || rotated.size() != source.size().transposed())
         return {};
-    rotated.setColorTable(source.colorTable());
-    // Clockwise: source (x, y) goes to (h - 1 - y, x).
-    const bool indexed = source.format() == QImage::Format_Indexed8;
-    for (int y = 0; y < h; ++y) {
-        const uchar* src = source.constScanLine(y);
-        for (int x = 0; x < w; ++x) {
-            uchar* dst = rotated.scanLine(x);
-            if (indexed)
-                dst[h - 1 - y] = src[x];
-            else
-                reinterpret_cast<QRgb*>(dst)[h - 1 - y] = reinterpret_cast<const QRgb*>(src)[x];
-        }
-    }
     int bitsPerPixel = DescribeDib(dib).bitsPerPixel;
     if (bitsPerPixel == 16)
         bitsPerPixel = 24;

@@ -19,6 +19,9 @@ struct DibDescription {
 // Header facts; ok is false when the block is too short for a header.
 DibDescription DescribeDib(QByteArrayView dib);
 
+// True when the block's header, table and rows are consistent enough to decode.
+bool IsUsableDib(QByteArrayView dib);
+
 // Pixels of a packed DIB (BI_RGB 1/4/8/16/24/32, BI_BITFIELDS, RLE4/RLE8);
 // a null image when the block is damaged or implausibly large.
 QImage DibToImage(QByteArrayView dib);

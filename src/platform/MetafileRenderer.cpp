@@ -1,9 +1,11 @@
 #include "MetafileRenderer.h"
 
 #include <QCache>
+#include <QHash>
 #include <QMutex>
 #include <QPainter>
 #include <QSvgRenderer>
+#include <cmath>
 #include <cstdlib>
 
 #include <emf2svg.h>
@@ -19,23 +21,55 @@ constexpr qsizetype kMaxEmfBytes = 64 * 1024 * 1024;
 constexpr qsizetype kMinHeaderSize = 88;
 constexpr qsizetype kSvgCacheBytes = 32 * 1024 * 1024;
 constexpr uint32_t kEmrRoundRect = 44;
+constexpr uint32_t kEmrSetTextAlign = 22;
+constexpr uint32_t kEmrSelectObject = 37;
+constexpr uint32_t kEmrCreateFont = 82;
+constexpr uint32_t kEmrTextOutA = 83;
+constexpr uint32_t kEmrTextOutW = 84;
+// How far below a cell's top the player puts the baseline, per unit of
+// font height.
+constexpr double kPlayerAscent = 0.9;
 
-// The player takes a round rectangle's corner size as the corner radius
-// where the record holds the corner ellipse's width and height; hand it
-// halved so the picture looks as the file says. The stored bytes stay as
-// they are.
+struct FontFacts {
+    int32_t height = 0;
+    int32_t escapement = 0;
+};
+
+// Two readings of the player differ from the file format, so it is handed
+// adjusted copies of those records (the stored bytes stay as they are):
+// - a round rectangle's corner size is the corner ellipse's width and
+//   height, which the player takes as the radius: halved;
+// - text placed by its cell top and turned by its font's escapement is
+//   moved down by the ascent twice (once unturned): lifted once.
 QByteArray forPlayer(const QByteArray& emf)
 {
     QByteArray copy = emf;
     ByteWriter patch(copy);
+    QHash<uint32_t, FontFacts> fonts;
+    FontFacts font;
+    bool alignTop = true;
     for (qsizetype pos = 0; pos + 8 <= copy.size();) {
         const uint32_t type = readU32At(copy, pos), size = readU32At(copy, pos + 4);
+        if (type == kEmrEof || size < 8 || qsizetype(size) > copy.size() - pos)
+            break;
         if (type == kEmrRoundRect && size >= 32) {
             patch.patchI32(pos + 24, int32_t(readU32At(copy, pos + 24)) / 2);
             patch.patchI32(pos + 28, int32_t(readU32At(copy, pos + 28)) / 2);
+        } else if (type == kEmrCreateFont && size >= 32) {
+            fonts.insert(readU32At(copy, pos + 8),
+                         {int32_t(readU32At(copy, pos + 12)), int32_t(readU32At(copy, pos + 20))});
+        } else if (type == kEmrSelectObject && size >= 12) {
+            const auto it = fonts.constFind(readU32At(copy, pos + 8));
+            if (it != fonts.constEnd())
+                font = *it;
+        } else if (type == kEmrSetTextAlign && size >= 12) {
+            alignTop = (readU32At(copy, pos + 8) & 0x18) == 0;
+        } else if ((type == kEmrTextOutA || type == kEmrTextOutW) && size >= 44 && alignTop &&
+                   font.escapement % 3600 != 0) {
+            const double lift = kPlayerAscent * std::abs(double(font.height));
+            const int64_t y = int64_t(int32_t(readU32At(copy, pos + 40))) - std::llround(lift);
+            patch.patchI32(pos + 40, int32_t(std::clamp<int64_t>(y, INT32_MIN, INT32_MAX)));
         }
-        if (type == kEmrEof || size < 8)
-            break;
         pos += size;
     }
     return copy;

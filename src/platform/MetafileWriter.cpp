@@ -34,6 +34,15 @@ U_RECTL rectl(const QRectF& r)
     return rectl_set(pointl(n.topLeft()), pointl(n.bottomRight()));
 }
 
+// The box of a rectangle, ellipse or round rectangle record. A one-pixel
+// outline of a painter rectangle (x, y, w, h) covers x..x+w inclusive; the
+// record's right and bottom edges are exclusive, so they lie one further.
+U_RECTL shapeBox(const QRectF& r)
+{
+    const QRectF n = r.normalized();
+    return rectl_set(pointl(n.topLeft()), point32_set(int32_t(qRound(n.right())) + 1, int32_t(qRound(n.bottom())) + 1));
+}
+
 U_COLORREF colorref(const QColor& c)
 {
     return U_RGB(uint8_t(c.red()), uint8_t(c.green()), uint8_t(c.blue()));
@@ -113,8 +122,6 @@ public:
             m_qpen = state.pen();
         if (flags & DirtyBrush)
             m_qbrush = state.brush();
-        if (flags & DirtyFont)
-            m_qfont = state.font();
     }
 
     Type type() const override { return QPaintEngine::User; }
@@ -124,7 +131,7 @@ public:
         for (int i = 0; i < count; ++i) {
             if (keepsAxes(m_transform)) {
                 selectCurrentPenAndBrush();
-                append(U_EMRRECTANGLE_set(rectl(m_transform.mapRect(rects[i]))));
+                append(U_EMRRECTANGLE_set(shapeBox(m_transform.mapRect(rects[i]))));
             } else {
                 QPainterPath path;
                 path.addRect(rects[i]);
@@ -137,7 +144,7 @@ public:
     {
         if (keepsAxes(m_transform)) {
             selectCurrentPenAndBrush();
-            append(U_EMRELLIPSE_set(rectl(m_transform.mapRect(rect))));
+            append(U_EMRELLIPSE_set(shapeBox(m_transform.mapRect(rect))));
             return;
         }
         QPainterPath path;
@@ -180,7 +187,7 @@ public:
         if (keepsAxes(m_transform) && isRoundedRect(path, box, corner)) {
             selectCurrentPenAndBrush();
             const double sx = std::abs(m_transform.m11()), sy = std::abs(m_transform.m22());
-            append(U_EMRROUNDRECT_set(rectl(m_transform.mapRect(box)),
+            append(U_EMRROUNDRECT_set(shapeBox(m_transform.mapRect(box)),
                                       sizel_set(int32_t(qRound(2 * corner.width() * sx)),
                                                 int32_t(qRound(2 * corner.height() * sy)))));
             return;
@@ -538,7 +545,6 @@ private:
     QTransform m_transform;
     QPen m_qpen;
     QBrush m_qbrush;
-    QFont m_qfont;
 
     PenKey m_pen;
     BrushKey m_brush;

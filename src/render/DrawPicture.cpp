@@ -42,7 +42,7 @@ QByteArray PictureToDib(const Picture& picture)
         return {};
     // The bitmap's own bytes keep its depth and palette exactly.
     QByteArray dib = BmpFileToDib(picture.streamBytes());
-    if (dib.isEmpty() || DibToImage(dib).isNull())
+    if (!IsUsableDib(dib))
         dib = ImageToDib(picture.image(), bitsPerPixelOf(picture.image()));
     return dib;
 }

@@ -84,8 +84,15 @@ TEST_F(ExportTest, MetafileHoldsVectorRecords)
     ASSERT_GE(rect, 0);
     ASSERT_GE(round, 0);
     ASSERT_GE(ellipse, 0);
-    EXPECT_EQ(rectAt(emf, ellipse), QRect(QPoint(200, 20), QPoint(280, 80)));
-    EXPECT_EQ(rectAt(emf, round), QRect(QPoint(100, 20), QPoint(180, 80)));
+    // Boxes have exclusive right and bottom edges: the outline drawn over
+    // x..x+w on screen is the box x, x+w+1.
+    QList<QRect> rects;
+    for (const auto& [type, offset] : EmfRecords(emf))
+        if (type == kRectangle)
+            rects.append(rectAt(emf, offset));
+    EXPECT_TRUE(rects.contains(QRect(QPoint(20, 20), QPoint(81, 61))));
+    EXPECT_EQ(rectAt(emf, ellipse), QRect(QPoint(200, 20), QPoint(281, 81)));
+    EXPECT_EQ(rectAt(emf, round), QRect(QPoint(100, 20), QPoint(181, 81)));
     EXPECT_EQ(readU32At(emf, round + 24), 38u);  // corner ellipse width
     EXPECT_GE(findRecord(emf, kMoveTo), 0);
     EXPECT_GE(findRecord(emf, kLineTo), 0);
@@ -132,6 +139,43 @@ TEST_F(ExportTest, MetafilePlaysBackWhereItWasDrawn)
     EXPECT_EQ(image.pixel(200, 190), qRgb(0, 0, 0));
     EXPECT_EQ(image.pixel(310, 35), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(330, 35), qRgb(0, 0, 255));
+}
+
+int inkIn(const QImage& image, const QRect& area)
+{
+    int count = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            count += qGray(image.pixel(x, y)) < 128;
+    return count;
+}
+
+TEST_F(ExportTest, TurnedTextPlaysBackFromItsCell)
+{
+    // Text turned a quarter counter-clockwise, placed by its cell's top-left
+    // at (100, 150): it runs upwards and its cell lies to the right.
+    auto paint = [](QPainter& painter) {
+        painter.fillRect(QRect(0, 0, 200, 200), Qt::white);
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(40);
+        painter.setFont(font);
+        painter.translate(100, 150);
+        painter.rotate(-90);
+        painter.drawText(QPointF(0, QFontMetricsF(font).ascent()), QStringLiteral("HHH"));
+    };
+    const QString path = m_dir.filePath("turned.emf");
+    ASSERT_TRUE(ExportPicture(path, ExportFormat::Emf, QSize(200, 200), paint, {}));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QImage image(200, 200, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    {
+        QPainter painter(&image);
+        ASSERT_TRUE(DrawMetafile(painter, QRectF(0, 0, 200, 200), file.readAll()));
+    }
+    EXPECT_GT(inkIn(image, QRect(100, 70, 40, 75)), 200);
+    EXPECT_EQ(inkIn(image, QRect(60, 155, 100, 45)), 0);  // nothing below the cell
+    EXPECT_EQ(inkIn(image, QRect(0, 0, 95, 200)), 0);     // nothing left of it
 }
 
 TEST_F(ExportTest, WmfNameStillGetsAnEnhancedMetafile)
