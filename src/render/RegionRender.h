@@ -8,7 +8,7 @@
 
 #include "render/CardPainter.h"
 
-class LayoutRecord;
+struct LayoutRecord;
 class TObjectManager;
 class TGridPanel;
 class QPainter;
