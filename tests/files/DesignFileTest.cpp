@@ -47,7 +47,7 @@ TEST(DesignFile, SingleTextDesignMatchesTheJsonDescription)
     ASSERT_EQ(DescribeDesignFile(path, json), 1);
     EXPECT_EQ(json,
               "{\"version\":700,\"signature\":\"0x7B34DEA1\",\"zoom\":100,\"password_set\":false,\"linked_database\":"
-              "\"\",\"layout\":{\"name\":\"Address 1 x 2 5/8\",\"rows\":10,\"columns\":3,\"element_width\":262,"
+              "\"\",\"layout\":{\"name\":\"Address 1 x 2 5/8 in<>30 per sheet\",\"rows\":10,\"columns\":3,\"element_width\":262,"
               "\"element_height\":100,\"top_margin\":50,\"left_margin\":19,\"column_space\":12,\"row_space\":0,"
               "\"fold_type\":0,\"back_printable\":0,\"paper_type\":0,\"wizard_type\":0,\"unit\":0,\"stock_type\":0,"
               "\"paper_length\":0,\"paper_width\":0},\"region_size\":{\"width\":262,\"height\":100},\"regions\":[{"
@@ -65,11 +65,11 @@ TEST(DesignFile, RoundTripIsByteIdentical)
     e.zoom = 150;
     e.panel.setScale(150);
     e.manager.CreateText(15, 30)->data()->Lines = {"Name", "{-_001_1_-}"};
-    e.manager.CreateGraphic(nullptr, 0, 0, true)->picture = BitmapPicture(30, 10);
+    e.manager.CreateGraphic(nullptr, 0, 0, true)->picture = MakeBitmapPicture(30, 10);
     e.manager.CreateRoundBox(45, 60);
     e.manager.SetPassword("pw");
     e.panel.MarginTop = 20;
-    e.panel.BackImage = BitmapPicture(12, 12);
+    e.panel.BackImage = MakeBitmapPicture(12, 12);
     e.manager.ChangeRegion(0, 0, 1, 0, e.zoom);
     e.manager.CreateLine(3, 3);
     LayoutRecord layout = ThirtyUpLayout();
@@ -150,7 +150,7 @@ TEST(DesignFile, BackgroundsAndTheirLengths)
     ASSERT_TRUE(jpeg.loadJpeg(encodeJpeg(image, 80, false)));
 
     DesignEditor e;
-    e.panel.BackImage = BitmapPicture(5, 5);  // bitmap background, no objects
+    e.panel.BackImage = MakeBitmapPicture(5, 5);  // bitmap background, no objects
     e.manager.ChangeRegion(0, 0, 1, 0, 100);
     e.panel.BackImage = jpeg;
     e.manager.CreateBox(1, 2);
@@ -174,7 +174,7 @@ TEST(DesignFile, BackgroundsAndTheirLengths)
 TEST(DesignFile, DamagedPayloadsAndShortJpegs)
 {
     DesignEditor e;
-    e.manager.CreateGraphic(nullptr, 0, 0, true)->picture = BitmapPicture(4, 4);
+    e.manager.CreateGraphic(nullptr, 0, 0, true)->picture = MakeBitmapPicture(4, 4);
     QByteArray bytes = saved(e, ThirtyUpLayout());
     const qsizetype payload = 528 + 122 + 156 + 171;
     QByteArray damaged = bytes;

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ModelFixtures.h"
+#include "BitmapFixtures.h"
 #include "model/GridPanel.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"

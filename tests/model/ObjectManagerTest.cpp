@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "ModelFixtures.h"
+#include "BitmapFixtures.h"
 #include "TestSupport.h"
 #include "model/DesignEditor.h"
 #include "model/ObjectData.h"

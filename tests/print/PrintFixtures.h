@@ -7,27 +7,12 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 
+#include "LayoutFixtures.h"
 #include "PdfProbe.h"
 #include "layouts/LayoutRecord.h"
 #include "model/DesignEditor.h"
 #include "model/ObjectData.h"
 #include "print/PrintJob.h"
-
-// 30 per Letter sheet: 3 across, 10 down, 2.62 × 1 in.
-inline LayoutRecord ThirtyUpLayout()
-{
-    LayoutRecord l;
-    l.setName("Address 1 x 2 5/8 in<>30 per sheet");
-    l.rows = 10;
-    l.columns = 3;
-    l.elementWidth = 262;
-    l.elementHeight = 100;
-    l.topMargin = 50;
-    l.leftMargin = 19;
-    l.columnSpace = 12;
-    l.paperType = 0;
-    return l;
-}
 
 // A design held the way a design window holds it, with its first region live.
 struct TestDesign {

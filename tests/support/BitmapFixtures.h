@@ -1,18 +1,17 @@
 #pragma once
-// Small builders shared by the model and file tests.
 
 #include <QImage>
 
 #include "platform/Picture.h"
 
+// A one-colour bitmap picture as a stored design would hold it (loaded from its own BMP bytes).
 inline Picture MakeBitmapPicture(int width, int height, QRgb colour = qRgb(200, 30, 30))
 {
     QImage image(width, height, QImage::Format_RGB32);
     image.fill(colour);
-    Picture picture;
-    picture.setBitmap(image);
-    // Reload from its own BMP bytes so it behaves like a stored picture.
+    Picture made;
+    made.setBitmap(image);
     Picture stored;
-    stored.loadBmp(picture.streamBytes());
+    stored.loadBmp(made.streamBytes());
     return stored;
 }
