@@ -338,19 +338,19 @@ QString TDataReader::fieldValue(const QString& name)
     return valueAt(fieldPosition(name));
 }
 
-QString TDataReader::GetFieldValue(const QString& spec)
+QString TDataReader::GetFieldValue(const QString& fieldSpec)
 {
     if (!m_active)
         return QString();
-    if (!spec.contains('+'))
-        return fieldValue(spec);
+    if (!fieldSpec.contains('+'))
+        return fieldValue(fieldSpec);
     QString result;
     QString line;
     QString segment;
     bool lastValueEmpty = false;
-    const qsizetype n = spec.size();
+    const qsizetype n = fieldSpec.size();
     for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = spec[i];
+        const QChar c = fieldSpec[i];
         const bool ends = c == '+' || c == '\r' || i == n - 1;
         if (!ends) {
             segment += c;
@@ -369,7 +369,7 @@ QString TDataReader::GetFieldValue(const QString& spec)
         }
         segment.clear();
         if (c == '\r') {
-            if (i + 1 < n && spec[i + 1] == '\n')
+            if (i + 1 < n && fieldSpec[i + 1] == '\n')
                 ++i;
             if (!(line.isEmpty() && lastValueEmpty))
                 result += kCrLf;

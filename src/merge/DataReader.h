@@ -32,7 +32,7 @@ public:
     int32_t GotoRecord(int32_t index);
     // The value of a field name or a composite ("FIRSTNAME+ +LASTNAME+\r\nCITY")
     // for the current record; empty when closed.
-    QString GetFieldValue(const QString& spec);
+    QString GetFieldValue(const QString& fieldSpec);
 
     bool Active() const { return m_active; }
     int32_t RecordCount() const { return m_recordCount; }

@@ -15,7 +15,7 @@ enum class EntryKind { Plain, Counter, PersonalData, Field };
 // Begins with "{-" and ends with "-}".
 bool IsCode(const QString& entry);
 EntryKind KindOf(const QString& entry);
-// The text between "{-" and "-}" of a code (the field spec of a field code).
+// The text between "{-" and "-}" of a code (the field description of a field code).
 QString CodeBody(const QString& entry);
 
 // The counter code from the Text page's boxes: digits (6 when not an integer,

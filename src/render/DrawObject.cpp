@@ -57,13 +57,13 @@ QString fieldValue(const QString& code, const ElementContext& context)
     FieldSource* reader = context.reader;
     if (!reader || !reader->Active())
         return code;
-    const QString spec = code.mid(2, std::max<qsizetype>(0, code.size() - 4));
+    const QString fieldSpec = code.mid(2, std::max<qsizetype>(0, code.size() - 4));
     if (reader->GotoRecord(context.record) >= 0)
-        return reader->GetFieldValue(spec);
+        return reader->GetFieldValue(fieldSpec);
     if (context.cycle) {
         const int32_t count = reader->RecordCount();
         if (count >= 1 && reader->GotoRecord(context.record % count) >= 0)
-            return reader->GetFieldValue(spec);
+            return reader->GetFieldValue(fieldSpec);
     }
     return QString();
 }

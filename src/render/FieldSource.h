@@ -1,6 +1,6 @@
 #pragma once
 // What text resolution needs of a merge-data reader: whether a source is
-// open, positioning on a record, a field spec's value and the record count.
+// open, positioning on a record, a field description's value and the record count.
 // DataReaderSource adapts any reader class with those members (the design's
 // TDataReader) without render depending on the merge layer's headers.
 

@@ -60,7 +60,7 @@ TEST_P(TextModes, ReadsFieldsRecordsAndComposites)
 
     struct Case {
         int record;
-        QString spec;
+        QString fieldSpec;
         QString value;
     };
     const std::vector<Case> cases = {
@@ -75,7 +75,7 @@ TEST_P(TextModes, ReadsFieldsRecordsAndComposites)
     };
     for (const Case& c : cases) {
         ASSERT_EQ(reader.GotoRecord(c.record), c.record);
-        EXPECT_EQ(reader.GetFieldValue(c.spec), c.value) << c.spec.toStdString();
+        EXPECT_EQ(reader.GetFieldValue(c.fieldSpec), c.value) << c.fieldSpec.toStdString();
     }
 }
 

@@ -73,10 +73,10 @@ public:
             return -1;
         return current = index;
     }
-    QString GetFieldValue(const QString& spec) override
+    QString GetFieldValue(const QString& fieldSpec) override
     {
         static const char* const cities[] = {"Aston", "Brill", "Cotes"};
-        return spec == "City" && current >= 0 ? cities[current] : QString();
+        return fieldSpec == "City" && current >= 0 ? cities[current] : QString();
     }
     int32_t RecordCount() const override { return active ? 3 : 0; }
 };
