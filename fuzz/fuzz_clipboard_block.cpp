@@ -1,17 +1,13 @@
 // Any bytes may arrive on the clipboard under the private format.
-#include <QGuiApplication>
+#include "FuzzSupport.h"
 
 #include "model/DesignEditor.h"
 #include "model/ObjectClipboard.h"
 #include "platform/Clipboard.h"
-#include "platform/Messages.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    static Messages::RecordingSink sink;
-    Messages::install(&sink);
+    StartOffscreenApplication(argc, argv);
     return 0;
 }
 

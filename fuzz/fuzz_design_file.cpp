@@ -1,17 +1,13 @@
 // Any bytes may arrive as a design file: parse, describe every region and save again.
-#include <QGuiApplication>
+#include "FuzzSupport.h"
 
 #include "files/DesignFile.h"
 #include "model/GridPanel.h"
 #include "model/ObjectManager.h"
-#include "platform/Messages.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
-    static Messages::RecordingSink sink;
-    Messages::install(&sink);
+    StartOffscreenApplication(argc, argv);
     return 0;
 }
 

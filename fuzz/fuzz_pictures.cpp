@@ -2,7 +2,7 @@
 // BMP/PCX/PNG/TIFF loaders at two depths, packed DIBs, rotation, JPEG, the
 // WMF converter and the EMF player.
 
-#include <QGuiApplication>
+#include "FuzzSupport.h"
 #include <QImage>
 #include <QPainter>
 
@@ -16,8 +16,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    static QGuiApplication app(*argc, *argv);
+    StartOffscreenApplication(argc, argv);
     return 0;
 }
 
