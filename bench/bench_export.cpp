@@ -8,8 +8,8 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "pictures/ExportPicture.h"
-#include "platform/Dib.h"
+#include "export/PictureExport.h"
+#include "imaging/Dib.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <cstring>
 
 #include "merge/DataReader.h"
-#include "merge/TDFile.h"
-#include "platform/Messages.h"
+#include "base/CsvFile.h"
+#include "system/Messages.h"
 
 namespace {
 

@@ -8,10 +8,10 @@
 #include <QPainter>
 #include <QTemporaryDir>
 
-#include "model/GridPanel.h"
+#include "model/Card.h"
 #include "model/ObjectManager.h"
-#include "render/ExampleDesigns.h"
-#include "render/ExportRegion.h"
+#include "examples/ExampleDesigns.h"
+#include "export/RegionExport.h"
 #include "render/RegionRender.h"
 
 namespace {

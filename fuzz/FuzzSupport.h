@@ -4,7 +4,7 @@
 
 #include <QGuiApplication>
 
-#include "platform/Messages.h"
+#include "system/Messages.h"
 
 inline void StartOffscreenApplication(int* argc, char*** argv)
 {

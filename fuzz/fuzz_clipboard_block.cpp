@@ -3,7 +3,7 @@
 
 #include "model/DesignEditor.h"
 #include "model/ObjectClipboard.h"
-#include "platform/Clipboard.h"
+#include "system/Clipboard.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {

@@ -2,7 +2,7 @@
 #include "FuzzSupport.h"
 
 #include "files/DesignFile.h"
-#include "model/GridPanel.h"
+#include "model/Card.h"
 #include "model/ObjectManager.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)

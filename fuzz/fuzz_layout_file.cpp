@@ -1,5 +1,5 @@
 // Any bytes may arrive as a layout file.
-#include "layouts/LayoutFile.h"
+#include "files/LayoutFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {

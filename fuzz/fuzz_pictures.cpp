@@ -6,12 +6,12 @@
 #include <QImage>
 #include <QPainter>
 
-#include "platform/Dib.h"
-#include "platform/ImageCodecs.h"
-#include "platform/JpegCodec.h"
-#include "platform/MetafileRenderer.h"
-#include "platform/MetafileWmf.h"
-#include "platform/Picture.h"
+#include "imaging/Dib.h"
+#include "imaging/ImageCodecs.h"
+#include "imaging/JpegCodec.h"
+#include "metafile/EmfPlayer.h"
+#include "metafile/WmfToEmf.h"
+#include "imaging/Picture.h"
 #include "render/DrawPicture.h"
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "merge/TDFile.h"
+#include "base/CsvFile.h"
 
 namespace {
 QString g_path;

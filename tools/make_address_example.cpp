@@ -13,10 +13,10 @@
 #include <cstdio>
 
 #include "files/DesignFile.h"
-#include "layouts/LayoutRecord.h"
+#include "model/LayoutRecord.h"
 #include "model/DesignEditor.h"
 #include "model/ObjectData.h"
-#include "platform/Cp1252.h"
+#include "base/Cp1252.h"
 
 namespace {
 

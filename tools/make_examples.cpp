@@ -4,7 +4,7 @@
 #include <QGuiApplication>
 #include <cstdio>
 
-#include "render/ExampleDesigns.h"
+#include "examples/ExampleDesigns.h"
 
 int main(int argc, char** argv)
 {

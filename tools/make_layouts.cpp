@@ -15,8 +15,9 @@
 #include <cstdio>
 #include <vector>
 
-#include "layouts/LayoutFile.h"
-#include "model/Global.h"
+#include "files/LayoutFile.h"
+#include "model/Folds.h"
+#include "model/Units.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "DesignFile.h"
+#include "files/DesignFile.h"
 
 #include <QFile>
 
-#include "model/Global.h"
+#include "model/Folds.h"
 #include "model/ObjectManager.h"
-#include "platform/AtomicFile.h"
-#include "platform/ByteStream.h"
-#include "platform/Cp1252.h"
+#include "base/AtomicFile.h"
+#include "base/ByteStream.h"
+#include "base/Cp1252.h"
 
 namespace {
 

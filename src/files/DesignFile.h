@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "layouts/LayoutRecord.h"
+#include "model/LayoutRecord.h"
 #include "model/ObjectControl.h"
 
 class TObjectManager;

@@ -1,11 +1,11 @@
-#include "DesignInfo.h"
+#include "files/DesignInfo.h"
 
-#include "DesignFile.h"
-#include "model/Global.h"
-#include "model/GridPanel.h"
+#include "files/DesignFile.h"
+#include "model/Folds.h"
+#include "model/Card.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
-#include "platform/JsonWriter.h"
+#include "base/JsonWriter.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-#include "layouts/LayoutRecord.h"
+#include "model/LayoutRecord.h"
 
 QByteArray LayoutRecordJson(const LayoutRecord& layout);
 // Returns the design file's result code; json is filled on success.

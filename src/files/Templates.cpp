@@ -1,9 +1,9 @@
-#include "Templates.h"
+#include "files/Templates.h"
 
 #include <QDir>
 
-#include "DesignFile.h"
-#include "layouts/LayoutRecord.h"
+#include "files/DesignFile.h"
+#include "model/LayoutRecord.h"
 
 const QStringList kWizardTypeEntries = {"None", "Address", "Return Address", "Address & Return Address",
                                         "Media Label Data"};

@@ -1,18 +1,18 @@
-#include "DataReader.h"
+#include "merge/DataReader.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryFile>
 
-#include "FilterSort.h"
-#include "MergeTexts.h"
-#include "TDFile.h"
+#include "merge/FilterSort.h"
+#include "merge/MergeTexts.h"
+#include "base/CsvFile.h"
 #include "pdb/BinaryDataSet.h"
-#include "platform/AppPaths.h"
-#include "platform/DataAccess.h"
-#include "platform/IniFile.h"
-#include "platform/Messages.h"
+#include "system/AppPaths.h"
+#include "merge/TableDataset.h"
+#include "base/IniFile.h"
+#include "system/Messages.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
-#include "FilterSort.h"
+#include "merge/FilterSort.h"
 
 #include <QFile>
 
-#include "MergeTexts.h"
-#include "platform/Cp1252.h"
+#include "base/TextLines.h"
+#include "merge/MergeTexts.h"
 
 namespace {
 
@@ -19,13 +19,6 @@ QString sortPath(const QString& linkPath)
     return linkPath + QStringLiteral(".srt");
 }
 
-// Our own files stay 8-bit; only a text with no Windows-1252 form is written as UTF-8.
-QByteArray encodeOwnText(const QString& text)
-{
-    const QByteArray cp = toCp1252(text);
-    return fromCp1252(cp) == text ? cp : text.toUtf8();
-}
-
 void writeWithHeader(const QString& path, const QString& header, const QString& text)
 {
     QFile::remove(path);
@@ -36,7 +29,7 @@ void writeWithHeader(const QString& path, const QString& header, const QString& 
         body += kCrLf;
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        file.write(encodeOwnText(body));
+        file.write(encodeText(body));
 }
 
 // "name contains smith" → "name LIKE '%smith%'" (the line is lower case already).
@@ -54,29 +47,9 @@ QString convertContainsLine(const QString& line)
 
 namespace FilterSort {
 
-bool ReadLines(const QString& path, QStringList& lines)
-{
-    lines.clear();
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    QString text = isValidUtf8(bytes) ? QString::fromUtf8(bytes) : fromCp1252(bytes);
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    lines = SplitLines(text);
-    return true;
-}
-
 QStringList SplitLines(const QString& text)
 {
-    QString normal = text;
-    normal.replace(kCrLf, QStringLiteral("\n"));
-    normal.replace('\r', '\n');
-    QStringList lines = normal.split('\n');
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
-    return lines;
+    return splitTextLines(text);
 }
 
 QString JoinLines(const QStringList& lines)
@@ -90,7 +63,7 @@ QString JoinLines(const QStringList& lines)
 QString LoadFilter(const QString& linkPath)
 {
     QStringList lines;
-    if (!ReadLines(filterPath(linkPath), lines) || lines.isEmpty())
+    if (!readTextLines(filterPath(linkPath), lines) || lines.isEmpty())
         return QString();
     if (lines.first() == MergeTexts::FilterHeader1) {
         lines.removeFirst();
@@ -99,7 +72,7 @@ QString LoadFilter(const QString& linkPath)
         lines.prepend(MergeTexts::FilterHeader2);
         QFile file(filterPath(linkPath));
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(encodeOwnText(JoinLines(lines)));
+            file.write(encodeText(JoinLines(lines)));
     } else if (lines.first() != MergeTexts::FilterHeader2) {
         return QString();
     }
@@ -110,7 +83,7 @@ QString LoadFilter(const QString& linkPath)
 QString LoadSort(const QString& linkPath)
 {
     QStringList lines;
-    if (!ReadLines(sortPath(linkPath), lines) || lines.isEmpty() || lines.first() != MergeTexts::SortHeader2)
+    if (!readTextLines(sortPath(linkPath), lines) || lines.isEmpty() || lines.first() != MergeTexts::SortHeader2)
         return QString();
     lines.removeFirst();
     return JoinLines(lines);

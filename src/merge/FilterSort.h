@@ -7,10 +7,6 @@
 #include <QStringList>
 
 namespace FilterSort {
-// Lines of a text file (CR, LF or CR LF ends; UTF-8 when valid, else Windows-1252).
-// False when the file cannot be read.
-bool ReadLines(const QString& path, QStringList& lines);
-
 QString LoadFilter(const QString& linkPath);
 QString LoadSort(const QString& linkPath);
 // Deletes the file and, for a non-empty text, writes it again with its header.

@@ -1,7 +1,7 @@
-#include "PersonalMerge.h"
+#include "merge/PersonalMerge.h"
 
-#include "Vartext.h"
-#include "model/GridPanel.h"
+#include "merge/VariableText.h"
+#include "model/Card.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
 

@@ -1,4 +1,4 @@
-#include "DesignEditor.h"
+#include "model/DesignEditor.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 
 #include <vector>
 
-#include "GridPanel.h"
-#include "ObjectManager.h"
+#include "model/Card.h"
+#include "model/ObjectManager.h"
 
 struct DesignEditor {
     TGridPanel panel;

@@ -1,13 +1,13 @@
-#include "ObjectClipboard.h"
+#include "model/ObjectClipboard.h"
 
 #include <cmath>
 
-#include "DesignEditor.h"
-#include "ModelTexts.h"
-#include "ObjectData.h"
-#include "platform/ByteStream.h"
-#include "platform/Clipboard.h"
-#include "platform/Messages.h"
+#include "model/DesignEditor.h"
+#include "model/ModelTexts.h"
+#include "model/ObjectData.h"
+#include "base/ByteStream.h"
+#include "system/Clipboard.h"
+#include "system/Messages.h"
 
 QByteArray BuildClipboardBlock(const DesignEditor& editor)
 {

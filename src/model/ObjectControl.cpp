@@ -1,6 +1,6 @@
-#include "ObjectControl.h"
+#include "model/ObjectControl.h"
 
-#include "ObjectData.h"
+#include "model/ObjectData.h"
 
 ObjectControl::ObjectControl(Type type) : m_type(type) {}
 

@@ -8,7 +8,7 @@
 #include <functional>
 #include <memory>
 
-#include "platform/Picture.h"
+#include "imaging/Picture.h"
 
 class QPainter;
 class TObjectData;

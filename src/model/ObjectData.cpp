@@ -1,11 +1,11 @@
-#include "ObjectData.h"
+#include "model/ObjectData.h"
 
 #include <algorithm>
 
-#include "Global.h"
-#include "ObjectControl.h"
-#include "platform/ByteStream.h"
-#include "platform/Cp1252.h"
+#include "model/Units.h"
+#include "model/ObjectControl.h"
+#include "base/ByteStream.h"
+#include "base/Cp1252.h"
 
 namespace ObjectKind {
 bool isKnown(char kind)

@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <memory>
 
-#include "platform/LogFont.h"
+#include "gdi/LogFont.h"
 
 class ObjectControl;
 

@@ -1,9 +1,9 @@
-#include "ObjectManager.h"
+#include "model/ObjectManager.h"
 
-#include "Global.h"
-#include "ObjectData.h"
-#include "platform/Cp1252.h"
-#include "platform/Messages.h"
+#include "model/Units.h"
+#include "model/ObjectData.h"
+#include "base/Cp1252.h"
+#include "system/Messages.h"
 #include "model/ModelTexts.h"
 
 #include <cmath>

@@ -9,10 +9,10 @@
 #include <cstdint>
 #include <memory>
 
-#include "ChangeStack.h"
-#include "GridPanel.h"
-#include "platform/LogFont.h"
-#include "platform/Picture.h"
+#include "model/UndoHistory.h"
+#include "model/Card.h"
+#include "gdi/LogFont.h"
+#include "imaging/Picture.h"
 
 class TObjectData;
 

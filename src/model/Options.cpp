@@ -1,10 +1,10 @@
-#include "Options.h"
+#include "model/Options.h"
 
 #include <functional>
 #include <vector>
 
-#include "platform/AppPaths.h"
-#include "platform/SettingsStore.h"
+#include "system/AppPaths.h"
+#include "system/SettingsStore.h"
 
 namespace {
 

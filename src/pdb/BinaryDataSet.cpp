@@ -1,13 +1,13 @@
-#include "BinaryDataSet.h"
+#include "pdb/BinaryDataSet.h"
 
 #include <QFileInfo>
 #include <QtEndian>
 #include <cstring>
 
-#include "PdbTexts.h"
-#include "platform/AtomicFile.h"
-#include "platform/ByteStream.h"
-#include "platform/Cp1252.h"
+#include "pdb/PdbTexts.h"
+#include "base/AtomicFile.h"
+#include "base/ByteStream.h"
+#include "base/Cp1252.h"
 
 namespace {
 // Larger records than this are no table of ours: refuse rather than allocate.

@@ -1,12 +1,12 @@
-#include "CategoryStore.h"
+#include "pdb/CategoryStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 
-#include "PdbTexts.h"
-#include "platform/Messages.h"
+#include "pdb/PdbTexts.h"
+#include "system/Messages.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "BinaryDataSet.h"
+#include "pdb/BinaryDataSet.h"
 
 enum class PdbKind { Names, Media, Texts };
 

@@ -1,9 +1,9 @@
-#include "PdbImportExport.h"
+#include "pdb/PdbImportExport.h"
 
-#include "PdbTexts.h"
-#include "merge/FilterSort.h"
-#include "merge/TDFile.h"
-#include "platform/Messages.h"
+#include "pdb/PdbTexts.h"
+#include "base/TextLines.h"
+#include "base/CsvFile.h"
+#include "system/Messages.h"
 
 namespace {
 
@@ -148,7 +148,7 @@ int ImportRecords(TBinaryDataSet& table, PdbKind kind, const QString& file, cons
 int ImportTexts(TBinaryDataSet& table, const QString& file)
 {
     QStringList lines;
-    if (!FilterSort::ReadLines(file, lines))
+    if (!readTextLines(file, lines))
         return 0;
     int added = 0;
     for (const QString& line : lines) {

@@ -7,7 +7,7 @@
 #include <QStringList>
 #include <vector>
 
-#include "CategoryStore.h"
+#include "pdb/CategoryStore.h"
 
 namespace PdbTransfer {
 

@@ -1,4 +1,4 @@
-#include "DesignPrinting.h"
+#include "print/DesignPrinting.h"
 
 #include <QDir>
 #include <QFileInfo>

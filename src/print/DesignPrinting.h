@@ -4,8 +4,8 @@
 
 #include <QString>
 
-#include "PrintJob.h"
-#include "layouts/LayoutRecord.h"
+#include "print/PrintJob.h"
+#include "model/LayoutRecord.h"
 #include "model/DesignEditor.h"
 
 struct DesignForPrinting {

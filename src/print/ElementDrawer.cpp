@@ -1,9 +1,9 @@
-#include "ElementDrawer.h"
+#include "print/ElementDrawer.h"
 
 #include <QPainter>
 
-#include "model/Global.h"
-#include "model/GridPanel.h"
+#include "model/Folds.h"
+#include "model/Card.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
 

@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "PrintSettings.h"
-#include "layouts/LayoutRecord.h"
+#include "print/SheetGrid.h"
+#include "model/LayoutRecord.h"
 
 class ObjectControl;
 class Picture;

@@ -1,11 +1,11 @@
-#include "PrintData.h"
+#include "print/PrintData.h"
 
 #include <QPainter>
 
 #include "merge/DataReader.h"
 #include "model/ObjectControl.h"
 #include "model/ObjectData.h"
-#include "platform/Canvas.h"
+#include "gdi/Canvas.h"
 #include "render/DrawObject.h"
 #include "render/DrawPicture.h"
 #include "render/FieldSource.h"

@@ -5,7 +5,7 @@
 #include <QString>
 #include <memory>
 
-#include "ElementDrawer.h"
+#include "print/ElementDrawer.h"
 
 class PrintData {
 public:

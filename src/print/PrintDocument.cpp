@@ -1,4 +1,4 @@
-#include "PrintDocument.h"
+#include "print/PrintDocument.h"
 
 #include <QPagedPaintDevice>
 #include <QPdfWriter>

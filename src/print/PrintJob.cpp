@@ -1,10 +1,10 @@
-#include "PrintJob.h"
+#include "print/PrintJob.h"
 
 #include <QPagedPaintDevice>
 
-#include "PrintDocument.h"
-#include "PrintTexts.h"
-#include "SheetSetup.h"
+#include "print/PrintDocument.h"
+#include "print/PrintTexts.h"
+#include "print/SheetSetup.h"
 #include "model/ObjectManager.h"
 
 namespace {

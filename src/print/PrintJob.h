@@ -7,10 +7,10 @@
 #include <QString>
 #include <functional>
 
-#include "ElementDrawer.h"
-#include "PreviewPrinter.h"
-#include "PrintSettings.h"
-#include "layouts/LayoutRecord.h"
+#include "print/ElementDrawer.h"
+#include "print/SheetPrinter.h"
+#include "print/SheetGrid.h"
+#include "model/LayoutRecord.h"
 
 class QPagedPaintDevice;
 class TObjectManager;

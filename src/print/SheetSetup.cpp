@@ -1,4 +1,4 @@
-#include "SheetSetup.h"
+#include "print/SheetSetup.h"
 
 #include <QPagedPaintDevice>
 
@@ -6,8 +6,9 @@
 #include <cmath>
 #include <utility>
 
-#include "layouts/LayoutRecord.h"
-#include "model/Global.h"
+#include "model/LayoutRecord.h"
+#include "model/Paper.h"
+#include "model/Units.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <QPageSize>
 #include <optional>
 
-#include "PreviewPrinter.h"
+#include "print/SheetPrinter.h"
 
 struct LayoutRecord;
 class QPagedPaintDevice;

@@ -1,8 +1,8 @@
-#include "ArcText.h"
+#include "render/ArcText.h"
 
 #include <cmath>
 
-#include "platform/Canvas.h"
+#include "gdi/Canvas.h"
 #include "render/RenderMath.h"
 
 namespace {

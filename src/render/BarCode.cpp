@@ -3,13 +3,13 @@
 // whole composition is stretched into its place so that its width follows
 // the zoom.
 
-#include "BarCode.h"
+#include "render/BarCode.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <vector>
 
-#include "platform/Canvas.h"
+#include "gdi/Canvas.h"
 #include "render/RenderMath.h"
 #include "render/RenderTexts.h"
 

@@ -1,6 +1,6 @@
 // The five symbologies' module patterns and check digits.
 
-#include "BarCode.h"
+#include "render/BarCode.h"
 
 #include <algorithm>
 #include <array>

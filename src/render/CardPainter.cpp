@@ -1,10 +1,10 @@
-#include "CardPainter.h"
+#include "render/CardPainter.h"
 
 #include <QPainter>
 
-#include "model/GridPanel.h"
+#include "model/Card.h"
 #include "model/ObjectData.h"
-#include "platform/Canvas.h"
+#include "gdi/Canvas.h"
 #include "render/DrawPicture.h"
 
 

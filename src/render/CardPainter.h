@@ -37,7 +37,3 @@ void DrawStockOverlay(Canvas& canvas, int overlay, const QRect& target);
 
 // Picture objects and backgrounds, stretched into the rectangle.
 void DrawPictureInto(Canvas& canvas, const Picture& picture, const QRect& target);
-
-// The open dialog's preview of a design file: its first region scaled to the
-// rectangle's width. False when the file is not a readable design.
-bool DrawDesignPreview(const QString& fileName, Canvas& canvas, const QRect& rect);

@@ -1,11 +1,11 @@
-#include "DrawObject.h"
+#include "render/DrawObject.h"
 
-#include "BarCode.h"
-#include "FieldSource.h"
-#include "Shapes.h"
-#include "TextRender.h"
+#include "render/BarCode.h"
+#include "render/FieldSource.h"
+#include "render/Shapes.h"
+#include "render/TextRender.h"
 #include "model/ObjectData.h"
-#include "platform/Canvas.h"
+#include "gdi/Canvas.h"
 #include "render/RenderMath.h"
 
 namespace {

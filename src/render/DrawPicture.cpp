@@ -1,8 +1,8 @@
-#include "DrawPicture.h"
+#include "render/DrawPicture.h"
 
 #include <QPainter>
 
-#include "platform/MetafileRenderer.h"
+#include "metafile/EmfPlayer.h"
 
 namespace {
 int bitsPerPixelOf(const QImage& image)

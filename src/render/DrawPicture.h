@@ -9,8 +9,8 @@
 #include <QVector>
 #include <QRgb>
 
-#include "platform/Dib.h"
-#include "platform/Picture.h"
+#include "imaging/Dib.h"
+#include "imaging/Picture.h"
 
 class QPainter;
 

@@ -1,10 +1,10 @@
-#include "PictureFiles.h"
+#include "render/PictureFiles.h"
 
 #include <QFileInfo>
 
-#include "DrawPicture.h"
-#include "platform/ImageCodecs.h"
-#include "platform/MetafileWmf.h"
+#include "render/DrawPicture.h"
+#include "imaging/ImageCodecs.h"
+#include "metafile/WmfToEmf.h"
 
 namespace {
 

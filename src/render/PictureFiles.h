@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "platform/Picture.h"
+#include "imaging/Picture.h"
 
 // Accepted extensions (any case): .BMP .PCX .JPG .PNG .GIF .TIF .WMF .EMF.
 // .WMF/.EMF load as metafiles (WMF converted to EMF bytes), .JPG as a JPEG

@@ -1,7 +1,7 @@
-#include "Shapes.h"
+#include "render/Shapes.h"
 
 #include "model/ObjectData.h"
-#include "platform/Canvas.h"
+#include "gdi/Canvas.h"
 #include "render/RenderMath.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <QPainter>
 #include <QPainterPath>
 
-#include "platform/Canvas.h"
+#include "gdi/Canvas.h"
 #include "render/CardPainter.h"
 
 namespace {

@@ -1,11 +1,11 @@
-#include "TextRender.h"
+#include "render/TextRender.h"
 
 #include <cmath>
 
-#include "ArcText.h"
-#include "BarCode.h"
+#include "render/ArcText.h"
+#include "render/BarCode.h"
 #include "model/ObjectData.h"
-#include "platform/Canvas.h"
+#include "gdi/Canvas.h"
 #include "render/RenderMath.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include "files/DesignFile.h"
 #include "files/DesignInfo.h"
 #include "model/ObjectData.h"
-#include "platform/ByteStream.h"
-#include "platform/JpegCodec.h"
+#include "base/ByteStream.h"
+#include "imaging/JpegCodec.h"
 
 namespace {
 

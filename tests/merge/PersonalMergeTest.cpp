@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "merge/PersonalMerge.h"
-#include "model/GridPanel.h"
+#include "model/Card.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
 

@@ -4,8 +4,8 @@
 #include "model/DesignEditor.h"
 #include "model/ObjectClipboard.h"
 #include "model/ObjectData.h"
-#include "platform/ByteStream.h"
-#include "platform/Clipboard.h"
+#include "base/ByteStream.h"
+#include "system/Clipboard.h"
 
 TEST(ObjectClipboard, CopyAndPasteAcrossZoomsKeepsPhysicalSize)
 {

@@ -1,10 +1,10 @@
 #include <gtest/gtest.h>
 
 #include "BitmapFixtures.h"
-#include "model/GridPanel.h"
+#include "model/Card.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
-#include "platform/ByteStream.h"
+#include "base/ByteStream.h"
 
 namespace {
 

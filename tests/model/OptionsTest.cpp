@@ -3,7 +3,7 @@
 #include <QTemporaryDir>
 
 #include "model/Options.h"
-#include "platform/SettingsStore.h"
+#include "system/SettingsStore.h"
 
 namespace {
 const QString kGeneral = SettingsStore::programKey() + "\\Options\\General";

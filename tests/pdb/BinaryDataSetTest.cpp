@@ -6,7 +6,7 @@
 
 #include "PdbFixtures.h"
 #include "pdb/PdbTexts.h"
-#include "platform/ByteStream.h"
+#include "base/ByteStream.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include "PdbFixtures.h"
 #include "TestSupport.h"
-#include "merge/TDFile.h"
+#include "base/CsvFile.h"
 #include "pdb/PdbImportExport.h"
 #include "pdb/PdbTexts.h"
 

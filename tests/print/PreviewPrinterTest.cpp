@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 
 #include "PdfProbe.h"
-#include "print/PreviewPrinter.h"
+#include "print/SheetPrinter.h"
 
 namespace {
 

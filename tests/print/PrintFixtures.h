@@ -9,7 +9,7 @@
 
 #include "LayoutFixtures.h"
 #include "PdfProbe.h"
-#include "layouts/LayoutRecord.h"
+#include "model/LayoutRecord.h"
 #include "model/DesignEditor.h"
 #include "model/ObjectData.h"
 #include "print/PrintJob.h"

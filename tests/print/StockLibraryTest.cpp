@@ -5,8 +5,8 @@
 
 #include <QDir>
 
-#include "layouts/LayoutFile.h"
-#include "model/Global.h"
+#include "files/LayoutFile.h"
+#include "model/Folds.h"
 #include "print/SheetSetup.h"
 
 TEST(StockLibraryTest, EveryShippedLayoutFitsItsPaper)

@@ -8,11 +8,11 @@
 #include <QTemporaryDir>
 
 #include "RenderTestSupport.h"
-#include "model/GridPanel.h"
+#include "model/Card.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
 #include "render/BarCode.h"
-#include "render/ExampleDesigns.h"
+#include "examples/ExampleDesigns.h"
 #include "render/RegionRender.h"
 
 namespace {

@@ -4,12 +4,12 @@
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
-#include "model/GridPanel.h"
+#include "model/Card.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
 #include "render/CardPainter.h"
 #include "render/DrawObject.h"
-#include "render/ExampleDesigns.h"
+#include "examples/ExampleDesigns.h"
 #include "render/RegionRender.h"
 
 namespace {

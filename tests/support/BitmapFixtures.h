@@ -2,7 +2,7 @@
 
 #include <QImage>
 
-#include "platform/Picture.h"
+#include "imaging/Picture.h"
 
 // A one-colour bitmap picture as a stored design would hold it (loaded from its own BMP bytes).
 inline Picture MakeBitmapPicture(int width, int height, QRgb colour = qRgb(200, 30, 30))

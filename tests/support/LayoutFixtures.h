@@ -1,6 +1,6 @@
 #pragma once
 
-#include "layouts/LayoutRecord.h"
+#include "model/LayoutRecord.h"
 
 // 30 per Letter sheet: 3 across, 10 down, 2.62 × 1 in — the common address stock.
 inline LayoutRecord ThirtyUpLayout(const QString& name = QStringLiteral("Address 1 x 2 5/8 in<>30 per sheet"))

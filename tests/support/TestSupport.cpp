@@ -1,6 +1,6 @@
 #include "TestSupport.h"
 
-#include "platform/SettingsStore.h"
+#include "system/SettingsStore.h"
 
 namespace {
 QTemporaryDir* g_settingsDir = nullptr;

@@ -5,7 +5,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
-#include "platform/Messages.h"
+#include "system/Messages.h"
 
 // Installs a recording message sink and a throwaway settings store for every test.
 class StickwellTestEnvironment : public testing::Environment {

@@ -1,10 +1,10 @@
 // data: the fields, record count and records of a merge source, read through
 // the same reader the print job uses.
 
-#include "CliCommand.h"
+#include "app/cli/CliCommand.h"
 
 #include "merge/DataReader.h"
-#include "platform/JsonWriter.h"
+#include "base/JsonWriter.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
 // info, save and layouts: the design files and layout files as the core reads them.
 
-#include "CliCommand.h"
+#include "app/cli/CliCommand.h"
 
 #include <QFileInfo>
 
 #include "files/DesignFile.h"
 #include "files/DesignInfo.h"
-#include "layouts/LayoutFile.h"
-#include "model/GridPanel.h"
+#include "files/LayoutFile.h"
+#include "model/Card.h"
 #include "model/ObjectManager.h"
-#include "platform/JsonWriter.h"
+#include "base/JsonWriter.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 // print: the print job without dialogs, onto a PDF file or a printer.
 
-#include "CliCommand.h"
+#include "app/cli/CliCommand.h"
 
 #include <QFileInfo>
 #include <QPageLayout>

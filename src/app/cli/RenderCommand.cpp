@@ -1,12 +1,12 @@
 // render: a region of a design written as a picture, as the screen shows it.
 
-#include "CliCommand.h"
+#include "app/cli/CliCommand.h"
 
 #include "files/DesignFile.h"
-#include "layouts/LayoutRecord.h"
-#include "model/GridPanel.h"
+#include "model/LayoutRecord.h"
+#include "model/Card.h"
 #include "model/ObjectManager.h"
-#include "render/ExportRegion.h"
+#include "export/RegionExport.h"
 #include "render/RegionRender.h"
 
 namespace {

@@ -1,0 +1,12 @@
+#include <QApplication>
+
+#include "ui/shell/MainWindow.h"
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quillon Stickwell"));
+    TMainForm window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,17 @@
+#pragma once
+// Layout files (".LYT"): LayoutRecords back to back with no header; a trailing
+// piece shorter than a record is ignored.
+
+#include <QString>
+#include <QStringList>
+#include <vector>
+
+#include "model/LayoutRecord.h"
+
+std::vector<LayoutRecord> ParseLayoutFile(QByteArrayView bytes);
+// An unreadable file gives an empty list.
+std::vector<LayoutRecord> ReadLayoutFile(const QString& path);
+// Atomic: the previous file stays when writing fails.
+bool WriteLayoutFile(const QString& path, const std::vector<LayoutRecord>& records);
+// Names (without the extension) of the "*.LYT" files in a folder, sorted.
+QStringList ListLayoutFiles(const QString& folder);

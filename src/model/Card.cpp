@@ -1,0 +1,85 @@
+#include "model/Card.h"
+
+#include "model/Units.h"
+#include "model/ObjectData.h"
+
+void TGridPanel::setRegionSize(int32_t width, int32_t height)
+{
+    m_regionWidth = width;
+    m_regionHeight = height;
+}
+
+void TGridPanel::setScale(int32_t zoom) { m_scale = zoom > 0 ? zoom : 100; }
+
+int TGridPanel::width() const { return UnitsToPixels(m_regionWidth, m_scale); }
+
+int TGridPanel::height() const { return UnitsToPixels(m_regionHeight, m_scale); }
+
+ObjectControl* TGridPanel::control(int index) const
+{
+    return index >= 0 && index < int(m_controls.size()) ? m_controls[size_t(index)].get() : nullptr;
+}
+
+int TGridPanel::indexOf(const ObjectControl* control) const
+{
+    for (size_t i = 0; i < m_controls.size(); ++i)
+        if (m_controls[i].get() == control)
+            return int(i);
+    return -1;
+}
+
+ObjectControl* TGridPanel::findByName(const QString& name) const
+{
+    for (const auto& c : m_controls)
+        if (c->name == name)
+            return c.get();
+    return nullptr;
+}
+
+ObjectControl* TGridPanel::addControl(std::unique_ptr<ObjectControl> control)
+{
+    m_controls.push_back(std::move(control));
+    return m_controls.back().get();
+}
+
+void TGridPanel::destroyControl(ObjectControl* control)
+{
+    const int at = indexOf(control);
+    if (at < 0)
+        return;
+    control->takeData().reset();
+    m_controls.erase(m_controls.begin() + at);
+}
+
+void TGridPanel::destroyAllControls()
+{
+    while (!m_controls.empty())
+        destroyControl(m_controls.back().get());
+}
+
+void TGridPanel::bringToFront(ObjectControl* control)
+{
+    const int at = indexOf(control);
+    if (at < 0)
+        return;
+    auto owned = std::move(m_controls[size_t(at)]);
+    m_controls.erase(m_controls.begin() + at);
+    m_controls.push_back(std::move(owned));
+}
+
+void TGridPanel::sendToBack(ObjectControl* control)
+{
+    const int at = indexOf(control);
+    if (at < 0)
+        return;
+    auto owned = std::move(m_controls[size_t(at)]);
+    m_controls.erase(m_controls.begin() + at);
+    m_controls.insert(m_controls.begin(), std::move(owned));
+}
+
+void TGridPanel::repaint()
+{
+    ++m_repaints;
+    if (onRepaint)
+        onRepaint();
+}

@@ -1,0 +1,61 @@
+#pragma once
+// The card of one region, headless: its size, zoom, margins, background,
+// stock outline, grid settings and the ordered object controls (first is
+// drawn first, at the bottom). Windows only display it.
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "model/ObjectControl.h"
+#include "imaging/Picture.h"
+
+class TGridPanel {
+public:
+    TGridPanel() = default;
+
+    // Region size in design units; the pixel size follows the zoom.
+    void setRegionSize(int32_t width, int32_t height);
+    int32_t regionWidth() const { return m_regionWidth; }
+    int32_t regionHeight() const { return m_regionHeight; }
+    void setScale(int32_t zoom);
+    int32_t Scale() const { return m_scale; }
+    int width() const;
+    int height() const;
+
+    // Margins in design units: left, right, top, bottom.
+    int32_t MarginLeft = 8;
+    int32_t MarginRight = 8;
+    int32_t MarginTop = 8;
+    int32_t MarginBottom = 8;
+    Picture BackImage;
+    int BaseImage = 0;  // stock outline: 0 none, 1 tall CD card, 2 wide CD card, 3 full CD
+    bool ShowGrid = false;
+    int GridX = 4;
+    int GridY = 4;
+
+    const std::vector<std::unique_ptr<ObjectControl>>& controls() const { return m_controls; }
+    int controlCount() const { return int(m_controls.size()); }
+    ObjectControl* control(int index) const;
+    int indexOf(const ObjectControl* control) const;
+    bool contains(const ObjectControl* control) const { return indexOf(control) >= 0; }
+    ObjectControl* findByName(const QString& name) const;
+
+    ObjectControl* addControl(std::unique_ptr<ObjectControl> control);
+    // Destroys the control with its TObjectData.
+    void destroyControl(ObjectControl* control);
+    void destroyAllControls();
+    void bringToFront(ObjectControl* control);
+    void sendToBack(ObjectControl* control);
+
+    void repaint();
+    int repaintCount() const { return m_repaints; }
+    std::function<void()> onRepaint;
+
+private:
+    std::vector<std::unique_ptr<ObjectControl>> m_controls;
+    int32_t m_regionWidth = 0;
+    int32_t m_regionHeight = 0;
+    int32_t m_scale = 100;
+    int m_repaints = 0;
+};

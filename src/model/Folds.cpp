@@ -1,0 +1,97 @@
+#include "model/Folds.h"
+
+#include "model/Units.h"
+
+namespace {
+constexpr const char* kFoldNames[9] = {
+    "None",
+    "Side Fold Tall Business Card",
+    "Top Fold Wide Business Card",
+    "Side Fold Wide Business Card",
+    "Top Fold Tall Business Card",
+    "Side Fold Tall Occasion Card",
+    "Top Fold Wide Occasion Card",
+    "Side Fold Wide Occasion Card",
+    "Top Fold Tall Occasion Card",
+};
+
+} // namespace
+
+int32_t GetRegionGeometry(uint8_t layoutUnit, uint32_t foldType, int32_t sheetSide, int32_t elementWidth,
+                          int32_t elementHeight, QStringList* captions, int32_t* regionWidth,
+                          int32_t* regionHeight, bool* sideFold, bool* flat)
+{
+    if (captions)
+        captions->clear();
+    if (foldType > 8)
+        return 0;
+    const bool isFlat = foldType == 0;
+    const bool isSideFold = foldType == 1 || foldType == 3 || foldType == 5 || foldType == 7;
+    const bool business = foldType >= 1 && foldType <= 4;
+    int32_t w = elementWidth;
+    int32_t h = elementHeight;
+    if (!isFlat) {
+        if (isSideFold)
+            w /= 2;
+        else
+            h /= 2;
+    }
+    if (captions) {
+        if (isFlat)
+            *captions << "Front" << "Back";
+        else if (business)
+            *captions << "Inside" << "Inside Cover" << "Cover";
+        else
+            *captions << "Cover" << "Inside Cover" << "Inside";
+    }
+    if (regionWidth)
+        *regionWidth = LayoutToDesignUnits(layoutUnit, w);
+    if (regionHeight)
+        *regionHeight = LayoutToDesignUnits(layoutUnit, h);
+    if (sideFold)
+        *sideFold = isSideFold;
+    if (flat)
+        *flat = isFlat;
+    if (isFlat)
+        return 1;
+    return sheetSide == 0 ? 2 : 1;
+}
+
+bool GetRegionSlot(uint32_t foldType, int32_t regionIndex, int32_t* side, int32_t* panel)
+{
+    int32_t s = 0, p = 0;
+    if (foldType == 0) {
+        s = regionIndex >= 1 ? 1 : 0;
+        p = 0;
+    } else if (foldType <= 4) {
+        if (regionIndex <= 0) { s = 0; p = 1; }
+        else if (regionIndex == 1) { s = 0; p = 0; }
+        else { s = 1; p = 0; }
+    } else if (foldType <= 8) {
+        if (regionIndex <= 0) { s = 1; p = 0; }
+        else if (regionIndex == 1) { s = 0; p = 0; }
+        else { s = 0; p = 1; }
+    } else {
+        return true;
+    }
+    if (side)
+        *side = s;
+    if (panel)
+        *panel = p;
+    return true;
+}
+
+const char* FoldTypeName(uint32_t foldType) { return foldType <= 8 ? kFoldNames[foldType] : ""; }
+
+bool RegionSizeAllowed(int32_t width, int32_t height)
+{
+    return width >= kMinRegionSize && width <= kMaxRegionSize && height >= kMinRegionSize &&
+           height <= kMaxRegionSize;
+}
+
+QString RegionSizeMessage(bool metricDisplay)
+{
+    return QStringLiteral("The width and height or each region must be between ") +
+           FormatFixed(UnitsToDisplay(kMinRegionSize, metricDisplay, 0), 2) + " and " +
+           FormatFixed(UnitsToDisplay(kMaxRegionSize, metricDisplay, 0), 2) + (metricDisplay ? " mm" : " in");
+}

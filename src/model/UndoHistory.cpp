@@ -1,0 +1,69 @@
+#include "model/UndoHistory.h"
+
+#include "model/Units.h"
+#include "model/ObjectControl.h"
+
+void TDOChangeStack::Push(uint8_t changeType, ObjectControl* control, int32_t spare1, int32_t spare2,
+                          const ChangeRect* rectBefore, const ChangeRect* rectAfter, QByteArray recordBefore,
+                          QByteArray recordAfter)
+{
+    ChangeRecord& entry = m_entries[size_t(m_position % kCapacity)];
+    entry = ChangeRecord{};
+    entry.type = changeType;
+    entry.control = control;
+    entry.spare1 = spare1;
+    entry.spare2 = spare2;
+    if (rectBefore)
+        entry.rectBefore = *rectBefore;
+    if (rectAfter)
+        entry.rectAfter = *rectAfter;
+    entry.recordBefore = std::move(recordBefore);
+    entry.recordAfter = std::move(recordAfter);
+    ++m_position;
+    m_redoCount = 0;
+    if (m_undoCount < kCapacity)
+        ++m_undoCount;
+}
+
+ChangeRecord* TDOChangeStack::PopUndo()
+{
+    if (m_undoCount <= 0)
+        return nullptr;
+    --m_position;
+    ++m_redoCount;
+    --m_undoCount;
+    return &m_entries[size_t(m_position % kCapacity)];
+}
+
+ChangeRecord* TDOChangeStack::PopRedo()
+{
+    if (m_redoCount <= 0)
+        return nullptr;
+    ChangeRecord* entry = &m_entries[size_t(m_position % kCapacity)];
+    ++m_position;
+    --m_redoCount;
+    if (m_undoCount < kCapacity)
+        ++m_undoCount;
+    return entry;
+}
+
+void TDOChangeStack::ReplaceControl(const ObjectControl* oldControl, ObjectControl* newControl)
+{
+    for (ChangeRecord& entry : m_entries)
+        if (entry.control == oldControl)
+            entry.control = newControl;
+}
+
+void TDOChangeStack::Clear()
+{
+    m_entries.fill(ChangeRecord{});
+    m_position = 0;
+    m_undoCount = 0;
+    m_redoCount = 0;
+}
+
+ChangeRect ControlRectInUnits(const ObjectControl& control, int32_t zoom)
+{
+    return {PixelsToUnits(control.left, zoom), PixelsToUnits(control.top, zoom),
+            PixelsToUnits(control.left + control.width, zoom), PixelsToUnits(control.top + control.height, zoom)};
+}

@@ -1,0 +1,268 @@
+#include "print/SheetPrinter.h"
+
+#include <QFontMetrics>
+#include <QImage>
+#include <QPageLayout>
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+#include <cmath>
+
+#include "print/PrintDocument.h"
+
+namespace {
+constexpr double kMarkLengthInches = 0.125;
+constexpr int kScreenDpi = 96;
+
+// Restores the painter's pen and font however a drawing step ends.
+class PainterStateGuard {
+public:
+    explicit PainterStateGuard(QPainter& painter) : m_painter(painter) { m_painter.save(); }
+    ~PainterStateGuard() { m_painter.restore(); }
+
+private:
+    QPainter& m_painter;
+};
+
+QPen markPen() { return QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap); }
+} // namespace
+
+DeviceMetrics DeviceMetrics::fromDevice(const QPagedPaintDevice& device)
+{
+    DeviceMetrics m;
+    const int dpiX = device.logicalDpiX();
+    const int dpiY = device.logicalDpiY();
+    const QPageLayout layout = device.pageLayout();
+    const QRect full = layout.fullRectPixels(dpiX);
+    if (dpiX <= 0 || dpiY <= 0 || full.isEmpty())
+        return m;
+    m.dpiX = dpiX;
+    m.dpiY = dpiY;
+    // The page layout gives pixels at one resolution; scale the vertical sizes
+    // for devices whose two resolutions differ.
+    const QRect paint = layout.paintRectPixels(dpiX);
+    m.pageWidth = full.width();
+    m.offsetX = paint.left() - full.left();
+    m.pageHeight = int(std::lround(double(full.height()) * dpiY / dpiX));
+    m.offsetY = int(std::lround(double(paint.top() - full.top()) * dpiY / dpiX));
+    return m;
+}
+
+int TPreviewPrinter::UnitToX(double u) const { return int(std::nearbyint(m_metrics.dpiX * u / divisor())); }
+int TPreviewPrinter::UnitToY(double u) const { return int(std::nearbyint(m_metrics.dpiY * u / divisor())); }
+double TPreviewPrinter::XToUnit(int d) const { return double(d) / m_metrics.dpiX * divisor(); }
+double TPreviewPrinter::YToUnit(int d) const { return double(d) / m_metrics.dpiY * divisor(); }
+
+void TPreviewPrinter::InitNonGenerated(int firstCell, int total)
+{
+    m_firstCell = std::max(1, firstCell);
+    m_total = std::max(0, total);
+    m_metrics = m_device ? DeviceMetrics::fromDevice(*m_device) : DeviceMetrics{};
+}
+
+int TPreviewPrinter::cellsPerPage() const
+{
+    return std::max(1, TextOptions.Rows) * std::max(1, TextOptions.Columns);
+}
+
+int TPreviewPrinter::PageCount() const
+{
+    const int n = cellsPerPage();
+    return (m_total + n - 1) / n;
+}
+
+std::vector<PageCell> TPreviewPrinter::PageCells(int page) const
+{
+    std::vector<PageCell> cells;
+    const int n = cellsPerPage();
+    const int columns = std::max(1, TextOptions.Columns);
+    if (page < 0 || page >= PageCount() || m_firstCell > n)
+        return cells;
+    const int firstPageCount = std::min(n - m_firstCell + 1, m_total);
+    int element = 1;
+    int rec = 1;
+    int count = 0;
+    if (page == 0) {
+        element = m_firstCell;
+        count = firstPageCount;
+    } else {
+        const int before = firstPageCount + (page - 1) * n;
+        rec = before + 1;
+        count = m_total < firstPageCount + page * n ? m_total - before : n;
+    }
+    for (int i = 0; i < count; ++i, ++element, ++rec)
+        cells.push_back({element, rec, (element - 1) / columns + 1, (element - 1) % columns + 1});
+    return cells;
+}
+
+QRect TPreviewPrinter::cellRect(int row, int column, int ox, int oy) const
+{
+    const TTextOptions& o = TextOptions;
+    const double left = o.MarginLeft + (o.ColumnSpace + o.ColumnWidth) * (column - 1) - XToUnit(ox);
+    const double top = o.MarginTop + (o.RowSpace + o.RowHeight) * (row - 1) - YToUnit(oy);
+    const int l = UnitToX(left), t = UnitToY(top);
+    const int r = UnitToX(left + o.ColumnWidth), b = UnitToY(top + o.RowHeight);
+    return QRect(l, t, r - l, b - t);
+}
+
+void TPreviewPrinter::DrawNonGeneratedPage(QPainter& canvas, int page, bool preview)
+{
+    if (!OnDrawElement)
+        return;
+    const int ox = preview ? 0 : m_metrics.offsetX;
+    const int oy = preview ? 0 : m_metrics.offsetY;
+    // A failure while composing ends the page; what was drawn stays.
+    try {
+        if (TextOptions.CropMarks)
+            drawCropMarks(canvas, preview, ox, oy);
+        if (TextOptions.CornerMarks)
+            drawCornerMarks(canvas, ox, oy);
+        drawCells(canvas, page, ox, oy);
+        drawHeaderAndFooter(canvas, ox, oy);
+        if (preview)
+            drawPrintableOutline(canvas);
+    } catch (...) {
+    }
+}
+
+void TPreviewPrinter::drawCells(QPainter& canvas, int page, int ox, int oy)
+{
+    for (const PageCell& cell : PageCells(page))
+        OnDrawElement(*this, cell.element, cell.rec, cellRect(cell.row, cell.column, ox, oy), canvas);
+}
+
+void TPreviewPrinter::drawCropMarks(QPainter& canvas, bool preview, int ox, int oy) const
+{
+    const TTextOptions& o = TextOptions;
+    const int columns = std::max(1, o.Columns), rows = std::max(1, o.Rows);
+    const int mx = UnitToX(kMarkLengthInches * divisor());
+    const int my = UnitToY(kMarkLengthInches * divisor());
+    // In the preview the marks start at the paper's edge and reach as far into
+    // the printable area as the printed ones, which start at its edge.
+    const int lengthX = preview ? m_metrics.offsetX + mx : mx;
+    const int lengthY = preview ? m_metrics.offsetY + my : my;
+    double paperRight = o.MarginLeft + columns * o.ColumnWidth + (columns - 1) * o.ColumnSpace + o.MarginRight;
+    double paperBottom = o.MarginTop + rows * o.RowHeight + (rows - 1) * o.RowSpace + o.MarginBottom;
+    if (!preview) {
+        paperRight -= 2 * XToUnit(m_metrics.offsetX);
+        paperBottom -= 2 * YToUnit(m_metrics.offsetY);
+    }
+    const int right = UnitToX(paperRight), bottom = UnitToY(paperBottom);
+
+    PainterStateGuard guard(canvas);
+    canvas.setPen(markPen());
+    for (int c = 1; c <= columns; ++c) {
+        const QRect cell = cellRect(1, c, ox, oy);
+        for (const int x : {cell.left(), cell.left() + cell.width()}) {
+            canvas.drawLine(x, 0, x, lengthY);
+            canvas.drawLine(x, bottom, x, bottom - lengthY);
+        }
+    }
+    for (int r = 1; r <= rows; ++r) {
+        const QRect cell = cellRect(r, 1, ox, oy);
+        for (const int y : {cell.top(), cell.top() + cell.height()}) {
+            canvas.drawLine(0, y, lengthX, y);
+            canvas.drawLine(right, y, right - lengthX, y);
+        }
+    }
+}
+
+void TPreviewPrinter::drawCornerMarks(QPainter& canvas, int ox, int oy) const
+{
+    const TTextOptions& o = TextOptions;
+    const int mx = UnitToX(kMarkLengthInches * divisor());
+    const int my = UnitToY(kMarkLengthInches * divisor());
+    PainterStateGuard guard(canvas);
+    canvas.setPen(markPen());
+    for (int r = 1; r <= std::max(1, o.Rows); ++r) {
+        for (int c = 1; c <= std::max(1, o.Columns); ++c) {
+            const QRect cell = cellRect(r, c, ox, oy);
+            const int left = cell.left(), top = cell.top();
+            const int right = left + cell.width(), bottom = top + cell.height();
+            const QPoint arms[4][3] = {
+                {{left + mx, top}, {left, top}, {left, top + my}},
+                {{right - mx, top}, {right, top}, {right, top + my}},
+                {{left, bottom - my}, {left, bottom}, {left + mx, bottom}},
+                {{right, bottom - my}, {right, bottom}, {right - mx, bottom}},
+            };
+            for (const auto& arm : arms)
+                canvas.drawPolyline(arm, 3);
+        }
+    }
+}
+
+void TPreviewPrinter::drawHeaderAndFooter(QPainter& canvas, int ox, int oy) const
+{
+    const auto fontFor = [this](const TPrintFont& f) {
+        QFont font(f.family);
+        font.setPixelSize(std::max(1, int(std::lround(double(f.height) * m_metrics.dpiY / kScreenDpi))));
+        return font;
+    };
+    const auto drawLine = [&canvas](const QFont& font, const QColor& color, int x, int y, const QString& text) {
+        PainterStateGuard guard(canvas);
+        canvas.setFont(font);
+        canvas.setPen(color);
+        const QFontMetrics metrics(font);
+        canvas.drawText(QRect(x, y, metrics.horizontalAdvance(text) + 1, metrics.height()),
+                        Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
+    };
+    const int x = m_metrics.offsetX - ox;
+    const TTextOptions& o = TextOptions;
+    if (!o.Header.isEmpty())
+        drawLine(fontFor(o.HeaderFont), o.HeaderFont.color, x, m_metrics.offsetY - oy, o.Header);
+    if (!o.Footer.isEmpty()) {
+        const QFont font = fontFor(o.FooterFont);
+        const int h = QFontMetrics(font).height();
+        drawLine(font, o.FooterFont.color, x, m_metrics.pageHeight - 2 * m_metrics.offsetY - h - oy, o.Footer);
+    }
+}
+
+void TPreviewPrinter::drawPrintableOutline(QPainter& canvas) const
+{
+    const DeviceMetrics& m = m_metrics;
+    PainterStateGuard guard(canvas);
+    canvas.setPen(QPen(Qt::red, 1));
+    const QPoint corners[5] = {{m.offsetX, m.offsetY},
+                               {m.pageWidth - m.offsetX, m.offsetY},
+                               {m.pageWidth - m.offsetX, m.pageHeight - m.offsetY},
+                               {m.offsetX, m.pageHeight - m.offsetY},
+                               {m.offsetX, m.offsetY}};
+    canvas.drawPolyline(corners, 5);
+}
+
+bool TPreviewPrinter::Print() { return PrintRange(0, PageCount() - 1); }
+
+bool TPreviewPrinter::PrintRange(int firstPage, int lastPage)
+{
+    if (!m_device)
+        return false;
+    PrintDocument document(*m_device, Title);
+    const bool printed = PrintRangeInto(document, firstPage, lastPage);
+    return document.finish() && printed;
+}
+
+bool TPreviewPrinter::PrintRangeInto(PrintDocument& document, int firstPage, int lastPage)
+{
+    firstPage = std::max(0, firstPage);
+    lastPage = std::min(lastPage, PageCount() - 1);
+    for (int page = firstPage; page <= lastPage; ++page) {
+        if (!document.startPage())
+            return false;
+        DrawNonGeneratedPage(document.painter(), page, false);
+        if (OnProgress)
+            OnProgress(page - firstPage + 1, lastPage - firstPage + 1);
+    }
+    return true;
+}
+
+QImage TPreviewPrinter::PreviewPageImage(int page, int width, int height)
+{
+    QImage image(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setWindow(0, 0, m_metrics.pageWidth, m_metrics.pageHeight);
+    painter.setViewport(0, 0, image.width(), image.height());
+    DrawNonGeneratedPage(painter, page, true);
+    return image;
+}

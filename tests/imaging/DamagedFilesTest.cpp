@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include "PictureFixtures.h"
+#include "export/PictureExport.h"
+#include "base/ByteStream.h"
+#include "imaging/Dib.h"
+#include "imaging/ImageCodecs.h"
+#include "imaging/JpegCodec.h"
+#include "metafile/EmfPlayer.h"
+#include "metafile/WmfToEmf.h"
+#include "imaging/Pcx.h"
+#include "render/DrawPicture.h"
+#include "render/PictureFiles.h"
+
+namespace {
+
+QByteArray smallEmf()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath("x.emf");
+    ExportPicture(path, ExportFormat::Emf, QSize(40, 30),
+                  [](QPainter& p) {
+                      p.setBrush(Qt::red);
+                      p.drawRect(5, 5, 20, 10);
+                      p.drawText(QPointF(5, 25), QStringLiteral("Ab"));
+                  },
+                  {});
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return file.readAll();
+}
+
+// Every way a loader can be handed a file; none may crash, hang or allocate
+// beyond its limits.
+void loadEverywhere(const QByteArray& bytes)
+{
+    ImageFileInfo info;
+    QueryImageBytes(bytes, info);
+    QByteArray dib;
+    for (const char* type : {"BMP", "PCX", "PNG", "TIFF"})
+        LoadImageAsDib(type, bytes, 8, dib);
+    DibToImage(bytes);
+    RotateDibQuarterTurn(bytes);
+    Picture picture;
+    picture.loadJpeg(bytes);
+    QByteArray emf = ConvertWmfToEmf(bytes);
+    QImage target(32, 32, QImage::Format_RGB32);
+    QPainter painter(&target);
+    DrawMetafile(painter, QRectF(0, 0, 32, 32), bytes);
+    if (!emf.isEmpty())
+        DrawMetafile(painter, QRectF(0, 0, 32, 32), emf);
+}
+
+TEST(DamagedFiles, TruncatedAndFlippedFilesAreSurvived)
+{
+    const QImage image = MakeTestImage(17, 9);
+    const QList<QByteArray> files = {
+        EncodeWithQt(image, "BMP"), EncodeWithQt(image, "PNG"), EncodeWithQt(image, "TIFF"), MakePcx(image),
+        MakePcx(image.convertToFormat(QImage::Format_Indexed8)), encodeJpeg(image, 80, true), MakeWmf(),
+        smallEmf(), ImageToDib(image, 4),
+    };
+    for (const QByteArray& file : files) {
+        ASSERT_FALSE(file.isEmpty());
+        for (qsizetype cut : {qsizetype(0), qsizetype(3), qsizetype(20), file.size() / 2, file.size() - 1})
+            loadEverywhere(file.left(cut));
+        for (qsizetype at = 0; at < file.size(); at += std::max<qsizetype>(1, file.size() / 40)) {
+            QByteArray damaged = file;
+            damaged[at] = char(damaged[at] ^ 0xFF);
+            loadEverywhere(damaged);
+        }
+    }
+}
+
+TEST(DamagedFiles, ImpossibleSizesAreRefusedBeforeAllocating)
+{
+    // A PCX header claiming 65535 x 65535 pixels with a few bytes of data.
+    QByteArray pcx = MakePcx(MakeTestImage(4, 4));
+    ByteWriter(pcx).patchU32(8, 0xFFFFFFFF);  // xmax, ymax
+    EXPECT_TRUE(DecodePcx(pcx).isNull());
+    // 20000 x 20000 is within the side limit but not in a file this short.
+    ByteWriter(pcx).patchU32(8, (19999u << 16) | 19999u);
+    EXPECT_TRUE(DecodePcx(pcx).isNull());
+
+    QByteArray dib = ImageToDib(MakeTestImage(4, 4), 24);
+    ByteWriter(dib).patchI32(4, 30000);
+    EXPECT_TRUE(DibToImage(dib).isNull());  // rows missing
+    ByteWriter(dib).patchI32(8, -30000);
+    EXPECT_TRUE(DibToImage(dib).isNull());
+    ByteWriter(dib).patchI32(4, 0);
+    EXPECT_TRUE(DibToImage(dib).isNull());
+
+    QByteArray bmp = EncodeWithQt(MakeTestImage(4, 4), "BMP");
+    ByteWriter(bmp).patchI32(18, 1 << 20);
+    EXPECT_TRUE(LoadImageAsDib("BMP", bmp, 24, dib) == false);
+}
+
+TEST(DamagedFiles, MalformedMetafilesAreRefused)
+{
+    const QByteArray emf = smallEmf();
+    ASSERT_TRUE(IsWellFormedEmf(emf));
+    const qsizetype last = EmfRecords(emf).last().second;
+    const struct {
+        const char* name;
+        qsizetype offset;
+        uint32_t value;
+    } cases[] = {
+        {"record runs past the end", 4, 0x7FFFFFF0},
+        {"record size not a multiple of four", 4, 90},
+        {"record shorter than its header", last + 4, 4},
+        {"end record missing", last, 27},
+        {"signature", 40, 0x12345678},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QByteArray damaged = emf;
+        ByteWriter(damaged).patchU32(c.offset, c.value);
+        EXPECT_FALSE(IsWellFormedEmf(damaged));
+        Picture picture;
+        if (picture.loadEmf(damaged)) {
+            QImage target(10, 10, QImage::Format_RGB32);
+            QPainter painter(&target);
+            DrawPicture(painter, picture, QRect(0, 0, 10, 10));  // refused quietly
+        }
+    }
+
+    QByteArray wmf = MakeWmf();
+    ByteWriter(wmf).patchU32(22 + 18, 0x7FFFFFFF);  // first record's size in words
+    EXPECT_TRUE(ConvertWmfToEmf(wmf).isEmpty());
+    QTemporaryDir dir;
+    const QString path = dir.filePath("broken.wmf");
+    ASSERT_TRUE(WriteBytes(path, wmf));
+    EXPECT_TRUE(LoadPictureFile(path, false).isEmpty());
+}
+
+} // namespace

@@ -1,0 +1,48 @@
+#pragma once
+// Designs built in code: the bundled examples (written by tools/make_examples)
+// and the fixtures the rendering tests and benchmarks draw.
+
+#include <QImage>
+#include <QRect>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <vector>
+
+#include "model/LayoutRecord.h"
+
+class ObjectControl;
+class TObjectData;
+class TObjectManager;
+
+// Adds objects to the live region of a manager whose surface is at zoom 100.
+class DesignBuilder {
+public:
+    explicit DesignBuilder(TObjectManager& manager) : m_manager(manager) {}
+
+    TObjectData& text(const QRect& frame, const QString& text, int textStyle = 1);
+    TObjectData& barCode(const QRect& frame, const QString& text, int type, bool showText = true, int barWidth = 2);
+    TObjectData& arcText(const QRect& frame, const QString& text, int subStyle, int startStep);
+    TObjectData& shape(char kind, const QRect& frame, int style = 0, int lineSize = 1);
+    TObjectData& line(const QRect& frame, int lineType, int lineSize = 1);
+    ObjectControl& picture(const QRect& frame, const QImage& image);
+
+private:
+    TObjectManager& m_manager;
+};
+
+struct ExampleDesign {
+    QString fileName;  // e.g. "shapes-and-text.lpd"
+    LayoutRecord layout;
+    std::function<void(DesignBuilder&, TObjectManager&)> build;
+};
+
+std::vector<ExampleDesign> ExampleDesigns();
+// A flat layout of the given size in design units.
+LayoutRecord ExampleLayout(const QString& name, int width, int height, int stockType = 0);
+// Builds a design's first region into a fresh manager (its surface sized to the layout).
+void BuildExample(TObjectManager& manager, const ExampleDesign& design);
+// Writes a design file; false on failure.
+bool WriteExample(const ExampleDesign& design, const QString& path);
+// A label of 30 objects of every kind, for benchmarks.
+ExampleDesign BusyLabel();
