@@ -55,7 +55,7 @@ void exportCard(benchmark::State& state, ExportFormat format)
     QTemporaryDir dir;
     const QString path = dir.filePath("card");
     for (auto _ : state) {
-        if (!ExportPicture(path, format, kCardSize, paintCard, {75, false})) {
+        if (!exportPicture(path, format, kCardSize, paintCard, {75, false})) {
             state.SkipWithError("export failed");
             break;
         }
@@ -72,7 +72,7 @@ void BM_ReduceColors1000x1000(benchmark::State& state)
 {
     const QImage image = photo(1000, 1000);
     for (auto _ : state)
-        benchmark::DoNotOptimize(ReduceColors(image, 256));
+        benchmark::DoNotOptimize(reduceColors(image, 256));
 }
 
 } // namespace

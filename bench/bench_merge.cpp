@@ -1,5 +1,5 @@
 // Merge data over 1,000,000 name-and-address records: open, count, walk every
-// record in order with GotoRecord and read a three-line composite address,
+// record in order with gotoRecord and read a three-line composite address,
 // with and without a filter, against the floor of simply reading and
 // splitting the file.
 #include <benchmark/benchmark.h>
@@ -20,21 +20,21 @@ namespace {
 constexpr int kRecords = 1000000;
 const QString kAddress = QStringLiteral("FIRSTNAME+ +LASTNAME+\r\nADDRESS+\r\nCITY+ +STATE+ +ZIP");
 
-QTemporaryDir& Folder()
+QTemporaryDir& folder()
 {
     static QTemporaryDir dir;
     return dir;
 }
 
-QString FilePath(const char* name)
+QString filePath(const char* name)
 {
-    return Folder().filePath(QString::fromLatin1(name));
+    return folder().filePath(QString::fromLatin1(name));
 }
 
 // The same records under several names, so each source keeps its own filter and sort files.
-QString MakeCsv(const char* name)
+QString makeCsv(const char* name)
 {
-    const QString path = FilePath(name);
+    const QString path = filePath(name);
     if (QFile::exists(path))
         return path;
     static const char* first[] = {"Ann", "Bob", "Cid", "Dee", "Eve", "Fay", "Gus", "Hal"};
@@ -57,9 +57,9 @@ QString MakeCsv(const char* name)
     return path;
 }
 
-void UseOwnTextReader(bool own)
+void useOwnTextReader(bool own)
 {
-    const QString cfg = FilePath("defado.cfg");
+    const QString cfg = filePath("defado.cfg");
     if (own) {
         QFile file(cfg);
         file.open(QIODevice::WriteOnly);
@@ -67,10 +67,10 @@ void UseOwnTextReader(bool own)
     } else {
         QFile::remove(cfg);
     }
-    TDataReader::setTextDriverSettingsFile(cfg);
+    DataReader::setTextDriverSettingsFile(cfg);
 }
 
-void SetFilterFile(const QString& source, const QByteArray& content)
+void setFilterFile(const QString& source, const QByteArray& content)
 {
     QFile file(source + ".flt");
     file.open(QIODevice::WriteOnly);
@@ -80,7 +80,7 @@ void SetFilterFile(const QString& source, const QByteArray& content)
 // Floor 1: read the bytes and split lines and fields, nothing else.
 void BM_Floor_ReadAndSplit(benchmark::State& state)
 {
-    const QString path = MakeCsv("floor.csv");
+    const QString path = makeCsv("floor.csv");
     for (auto _ : state) {
         FILE* f = std::fopen(QFile::encodeName(path).constData(), "rb");
         char buffer[1 << 16];
@@ -100,58 +100,58 @@ void BM_Floor_ReadAndSplit(benchmark::State& state)
 // Floor 2: the delimited-file reader alone (quoting, decoding, values).
 void BM_Floor_TTDFile(benchmark::State& state)
 {
-    const QString path = MakeCsv("floor.csv");
+    const QString path = makeCsv("floor.csv");
     for (auto _ : state) {
-        TTDFile file;
-        file.OpenRead(path, ',', '"');
+        CsvFile file;
+        file.openRead(path, ',', '"');
         int records = 0;
-        while (file.ReadNext())
+        while (file.readNext())
             ++records;
         benchmark::DoNotOptimize(records);
     }
 }
 
-void Walk(benchmark::State& state, const char* name, bool ownReader, const QByteArray& filter, int expected)
+void walk(benchmark::State& state, const char* name, bool ownReader, const QByteArray& filter, int expected)
 {
-    const QString path = MakeCsv(name);
-    UseOwnTextReader(ownReader);
+    const QString path = makeCsv(name);
+    useOwnTextReader(ownReader);
     if (!filter.isEmpty())
-        SetFilterFile(path, filter);
+        setFilterFile(path, filter);
     for (auto _ : state) {
-        TDataReader reader;
-        if (reader.Open(path) < 0) {
+        DataReader reader;
+        if (reader.open(path) < 0) {
             state.SkipWithError("open failed");
             return;
         }
-        const int count = reader.RecordCount();
+        const int count = reader.recordCount();
         if (expected >= 0 && count != expected) {
             state.SkipWithError("unexpected record count");
             return;
         }
         qsizetype chars = 0;
         for (int r = 0; r < count; ++r) {
-            if (reader.GotoRecord(r) != r) {
+            if (reader.gotoRecord(r) != r) {
                 state.SkipWithError("GotoRecord failed");
                 return;
             }
-            chars += reader.GetFieldValue(kAddress).size();
+            chars += reader.getFieldValue(kAddress).size();
         }
         benchmark::DoNotOptimize(chars);
         state.counters["records"] = count;
     }
 }
 
-void BM_Walk_TextDriver(benchmark::State& state) { Walk(state, "plain.csv", false, {}, kRecords); }
+void BM_Walk_TextDriver(benchmark::State& state) { walk(state, "plain.csv", false, {}, kRecords); }
 void BM_Walk_TextDriverFiltered(benchmark::State& state)
 {
     // Boston, Berlin and Bonn: 3 of every 7 records.
-    Walk(state, "filtered.csv", false, "~FIELD FILTER 2.0~\r\nCITY LIKE 'B%'\r\n", -1);
+    walk(state, "filtered.csv", false, "~FIELD FILTER 2.0~\r\nCITY LIKE 'B%'\r\n", -1);
 }
-void BM_Walk_OwnReader(benchmark::State& state) { Walk(state, "own.csv", true, {}, kRecords); }
+void BM_Walk_OwnReader(benchmark::State& state) { walk(state, "own.csv", true, {}, kRecords); }
 void BM_Walk_OwnReaderFiltered(benchmark::State& state)
 {
     // A filter the own reader evaluates itself: stored with a version-1 header line.
-    Walk(state, "ownfiltered.csv", true, "~FIELD FILTER 2.0~\r\n~FIELD FILTER 1.0~\r\nCITY contains b\r\n", -1);
+    walk(state, "ownfiltered.csv", true, "~FIELD FILTER 2.0~\r\n~FIELD FILTER 1.0~\r\nCITY contains b\r\n", -1);
 }
 
 BENCHMARK(BM_Floor_ReadAndSplit)->Unit(benchmark::kMillisecond)->Iterations(3);

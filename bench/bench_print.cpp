@@ -49,7 +49,7 @@ int main(int argc, char** argv)
         writer.setResolution(600);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
         PrintDesign job = design.printDesign();
-        result = RunPrintJob(job, writer, settings, data.drawing());
+        result = runPrintJob(job, writer, settings, data.drawing());
     }
     const double seconds = timer.nsecsElapsed() / 1e9;
     rusage usage{};

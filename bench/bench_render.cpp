@@ -19,12 +19,12 @@ namespace {
 struct BusyCard {
     explicit BusyCard(int zoom)
     {
-        design = BusyLabel();
-        BuildExample(manager, design);
-        ShowRegionAtZoom(manager, design.layout, 0, zoom);
+        design = busyLabel();
+        buildExample(manager, design);
+        showRegionAtZoom(manager, design.layout, 0, zoom);
     }
-    TGridPanel surface;
-    TObjectManager manager{surface};
+    Card surface;
+    ObjectManager manager{surface};
     ExampleDesign design;
 };
 
@@ -35,7 +35,7 @@ void BM_PaintLabelAtZoom100(benchmark::State& state)
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);
-        PaintCardOn(painter, card.surface, CardPaintOptions{});
+        paintCardOn(painter, card.surface, CardPaintOptions{});
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
@@ -49,7 +49,7 @@ void BM_ExportRegionAtZoom400(benchmark::State& state, const char* extension)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("region.") + extension);
     for (auto _ : state) {
-        if (!ExportCard(card.surface, path)) {
+        if (!exportCard(card.surface, path)) {
             state.SkipWithError("export failed");
             break;
         }

@@ -6,7 +6,7 @@
 
 #include "system/Messages.h"
 
-inline void StartOffscreenApplication(int* argc, char*** argv)
+inline void startOffscreenApplication(int* argc, char*** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     static QGuiApplication app(*argc, *argv);

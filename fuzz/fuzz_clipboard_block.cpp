@@ -7,7 +7,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    StartOffscreenApplication(argc, argv);
+    startOffscreenApplication(argc, argv);
     return 0;
 }
 
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     editor.panel.setRegionSize(300, 200);
     MemoryClipboard clipboard;
     clipboard.setPrivateBlock(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    PasteObjects(editor, clipboard);
-    BuildClipboardBlock(editor);
+    pasteObjects(editor, clipboard);
+    buildClipboardBlock(editor);
     return 0;
 }

@@ -7,25 +7,25 @@
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    StartOffscreenApplication(argc, argv);
+    startOffscreenApplication(argc, argv);
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    TGridPanel panel;
-    TObjectManager manager(panel);
+    Card panel;
+    ObjectManager manager(panel);
     LayoutRecord layout;
     QString linked;
     int32_t zoom = 100;
     DesignFileInfo info;
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    if (ParseDesignFile(manager, bytes, layout, linked, zoom, {}, &info) == DesignFileResult::Success) {
+    if (parseDesignFile(manager, bytes, layout, linked, zoom, {}, &info) == DesignFileResult::Success) {
         for (const auto& [side, panelIndex] : info.blockSlots) {
-            manager.CurrentSide = manager.CurrentPanel = -1;
-            manager.ChangeRegion(-1, -1, side, panelIndex, 100);
+            manager.currentSide = manager.currentPanel = -1;
+            manager.changeRegion(-1, -1, side, panelIndex, 100);
         }
-        BuildDesignFile(manager, layout, linked, zoom, manager.CurrentSide, manager.CurrentPanel);
+        buildDesignFile(manager, layout, linked, zoom, manager.currentSide, manager.currentPanel);
     }
     return 0;
 }

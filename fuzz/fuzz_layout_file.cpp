@@ -3,10 +3,10 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const auto records = ParseLayoutFile(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
+    const auto records = parseLayoutFile(QByteArrayView(reinterpret_cast<const char*>(data), qsizetype(size)));
     for (LayoutRecord record : records) {
-        LayoutShownName(record);
-        LayoutNote(record);
+        layoutShownName(record);
+        layoutNote(record);
         int32_t w = 0, h = 0;
         record.regionSize(&w, &h);
         record.paperSize(false, &w, &h);

@@ -5,7 +5,7 @@
 #include <QDir>
 #include <QFile>
 
-#include "pdb/BinaryDataSet.h"
+#include "pdb/PersonalTable.h"
 
 namespace {
 QString g_path;
@@ -19,11 +19,11 @@ bool writeInput(const uint8_t* data, size_t size)
     return true;
 }
 
-void walk(TBinaryDataSet& table)
+void walk(PersonalTable& table)
 {
-    for (bool more = table.First(); more; more = table.Next())
-        for (const TableField& field : table.Fields())
-            (void)table.FieldValue(field.name);
+    for (bool more = table.first(); more; more = table.next())
+        for (const TableField& field : table.fields())
+            (void)table.fieldValue(field.name);
 }
 } // namespace
 
@@ -39,29 +39,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!writeInput(data, size))
         return 0;
     {
-        TBinaryDataSet table;
-        table.TableName = g_path;
-        table.ReadOnly = true;
-        if (!table.Open())
+        PersonalTable table;
+        table.tableName = g_path;
+        table.readOnly = true;
+        if (!table.open())
             return 0;
         walk(table);
     }
-    TBinaryDataSet table;
-    table.TableName = g_path;
-    if (!table.Open())
+    PersonalTable table;
+    table.tableName = g_path;
+    if (!table.open())
         return 0;
-    if (table.Insert()) {
-        if (!table.Fields().empty())
-            table.SetFieldValue(table.Fields().front().name, QStringLiteral("fuzz"));
-        table.Post();
+    if (table.insert()) {
+        if (!table.fields().empty())
+            table.setFieldValue(table.fields().front().name, QStringLiteral("fuzz"));
+        table.post();
     }
-    if (table.First())
-        table.Delete();
-    if (table.Insert())
-        table.Post();
-    table.Close();
+    if (table.first())
+        table.deleteRecord();
+    if (table.insert())
+        table.post();
+    table.close();
     // What we wrote must open again.
-    if (!table.Open())
+    if (!table.open())
         __builtin_trap();
     walk(table);
     return 0;

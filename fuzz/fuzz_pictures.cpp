@@ -16,7 +16,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 {
-    StartOffscreenApplication(argc, argv);
+    startOffscreenApplication(argc, argv);
     return 0;
 }
 
@@ -24,15 +24,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     const QByteArray bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     ImageFileInfo info;
-    if (QueryImageBytes(bytes, info)) {
+    if (queryImageBytes(bytes, info)) {
         QByteArray dib;
         for (int depth : {8, 24})
-            if (LoadImageAsDib(info.type, bytes, depth, dib))
-                RotateDibQuarterTurn(dib);
+            if (loadImageAsDib(info.type, bytes, depth, dib))
+                rotateDibQuarterTurn(dib);
     }
-    DibInfo(bytes);
-    if (!DibToImage(bytes).isNull())
-        RotateDibQuarterTurn(bytes);
+    dibInfo(bytes);
+    if (!dibToImage(bytes).isNull())
+        rotateDibQuarterTurn(bytes);
 
     Picture picture;
     picture.loadJpeg(bytes);
@@ -40,9 +40,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 
     QImage target(24, 24, QImage::Format_RGB32);
     QPainter painter(&target);
-    DrawMetafile(painter, QRectF(0, 0, 24, 24), bytes);
-    const QByteArray emf = ConvertWmfToEmf(bytes);
+    drawMetafile(painter, QRectF(0, 0, 24, 24), bytes);
+    const QByteArray emf = convertWmfToEmf(bytes);
     if (!emf.isEmpty() && picture.loadEmf(emf))
-        DrawPicture(painter, picture, QRect(0, 0, 24, 24));
+        drawPicture(painter, picture, QRect(0, 0, 24, 24));
     return 0;
 }

@@ -31,24 +31,24 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         if (size > 1)
             file.write(reinterpret_cast<const char*>(data + 1), qint64(size - 1));
     }
-    TTDFile reader;
+    CsvFile reader;
     if (choice & 0x10)
-        reader.setEncoding(TTDFile::Encoding::Cp1252);
-    if (reader.OpenRead(g_path, delimiters[choice & 3], quotes[(choice >> 2) & 3])) {
+        reader.setEncoding(CsvFile::Encoding::Cp1252);
+    if (reader.openRead(g_path, delimiters[choice & 3], quotes[(choice >> 2) & 3])) {
         int lines = 0;
-        while (reader.ReadNext()) {
-            if (reader.Values().size() > reader.FieldCount())
+        while (reader.readNext()) {
+            if (reader.values().size() > reader.fieldCount())
                 __builtin_trap();
             ++lines;
         }
-        (void)reader.CountFields();
-        reader.Rewind();
+        (void)reader.countFields();
+        reader.rewind();
         int again = 0;
-        while (reader.ReadNext())
+        while (reader.readNext())
             ++again;
         if (again != lines)
             __builtin_trap();
     }
-    reader.Close();
+    reader.close();
     return 0;
 }

@@ -122,26 +122,26 @@ bool writeDesign(const QString& path, const QString& linkedPath)
     layout.regionSize(&w, &h);
     editor.panel.setRegionSize(w, h);
     editor.panel.setScale(100);
-    TObjectManager& m = editor.manager;
-    m.ChangeRegion(-1, -1, 0, 0, 100);
+    ObjectManager& m = editor.manager;
+    m.changeRegion(-1, -1, 0, 0, 100);
 
-    ObjectControl* address = m.CreateText(0, 0);
+    ObjectControl* address = m.createText(0, 0);
     address->setBounds(14, 10, 236, 52);
-    TObjectData& text = *address->data();
-    text.Lines = QStringList{QStringLiteral("{-FIRSTNAME+ +LASTNAME+\r\nADDRESS+\r\nCITY+, +STATE+  +ZIP-}")};
-    text.Font.setFace(QStringLiteral("Arial"));
-    text.Font.height = -14;
-    text.TextStyle = packStyle(1, 0, 0, 0);  // text, no wrap
+    ObjectData& text = *address->data();
+    text.lines = QStringList{QStringLiteral("{-FIRSTNAME+ +LASTNAME+\r\nADDRESS+\r\nCITY+, +STATE+  +ZIP-}")};
+    text.font.setFace(QStringLiteral("Arial"));
+    text.font.height = -14;
+    text.textStyle = packStyle(1, 0, 0, 0);  // text, no wrap
 
-    ObjectControl* barCode = m.CreateText(0, 0);
+    ObjectControl* barCode = m.createText(0, 0);
     barCode->setBounds(14, 68, 200, 20);
-    TObjectData& code = *barCode->data();
-    code.Lines = QStringList{QStringLiteral("{-ZIP-}")};
-    code.Font.setFace(QStringLiteral("Arial"));
-    code.Font.height = -10;
-    code.TextStyle = packStyle(2, 0, 0, 2);  // PostNet bars, no text
+    ObjectData& code = *barCode->data();
+    code.lines = QStringList{QStringLiteral("{-ZIP-}")};
+    code.font.setFace(QStringLiteral("Arial"));
+    code.font.height = -10;
+    code.textStyle = packStyle(2, 0, 0, 2);  // PostNet bars, no text
 
-    return WriteDesignFile(m, path, layout, linkedPath, 100, m.CurrentSide, m.CurrentPanel);
+    return writeDesignFile(m, path, layout, linkedPath, 100, m.currentSide, m.currentPanel);
 }
 
 } // namespace

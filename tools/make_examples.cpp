@@ -14,9 +14,9 @@ int main(int argc, char** argv)
     const QString folder = argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("data/examples");
     QDir().mkpath(folder);
     int failures = 0;
-    for (const ExampleDesign& design : ExampleDesigns()) {
+    for (const ExampleDesign& design : exampleDesigns()) {
         const QString path = QDir(folder).filePath(design.fileName);
-        const bool ok = WriteExample(design, path);
+        const bool ok = writeExample(design, path);
         std::printf("%s %s\n", ok ? "wrote" : "FAILED", qPrintable(path));
         failures += ok ? 0 : 1;
     }

@@ -230,13 +230,13 @@ QString problemWith(const Stockdef& s, const LayoutRecord& r)
 {
     if (qstrlen(s.name) > 49)
         return "name longer than 49 characters";
-    if (!LayoutSelectable(r))
+    if (!layoutSelectable(r))
         return {};
     int32_t regionWidth = 0, regionHeight = 0;
     r.regionSize(&regionWidth, &regionHeight);
-    if (!RegionSizeAllowed(regionWidth, regionHeight))
+    if (!regionSizeAllowed(regionWidth, regionHeight))
         return "region size outside 10..1700 design units";
-    const auto design = [&r](int32_t v) { return LayoutToDesignUnits(r.unit, v); };
+    const auto design = [&r](int32_t v) { return layoutToDesignUnits(r.unit, v); };
     int32_t paperWidth = 0, paperHeight = 0;
     r.paperSize(false, &paperWidth, &paperHeight);
     const int32_t usedWidth = design(r.leftMargin + r.columns * r.elementWidth + (r.columns - 1) * r.columnSpace);
@@ -273,7 +273,7 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "%s: %s\n", s.name, qPrintable(problem));
                 failed = true;
             }
-            if (LayoutSelectable(records.back()))
+            if (layoutSelectable(records.back()))
                 ++layouts;
         }
         files.emplace_back(QString::fromLatin1(file.fileName), std::move(records));
@@ -281,7 +281,7 @@ int main(int argc, char** argv)
     if (failed)
         return 1;
     for (const auto& [name, records] : files) {
-        if (!WriteLayoutFile(folder + "/" + name + ".LYT", records)) {
+        if (!writeLayoutFile(folder + "/" + name + ".LYT", records)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
             return 1;
         }

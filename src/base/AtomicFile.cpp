@@ -2,7 +2,7 @@
 
 #include <QSaveFile>
 
-bool WriteFileAtomically(const QString& path, QByteArrayView bytes)
+bool writeFileAtomically(const QString& path, QByteArrayView bytes)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))

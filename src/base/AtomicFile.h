@@ -5,4 +5,4 @@
 #include <QByteArray>
 #include <QString>
 
-bool WriteFileAtomically(const QString& path, QByteArrayView bytes);
+bool writeFileAtomically(const QString& path, QByteArrayView bytes);

@@ -57,36 +57,36 @@ private:
 
 } // namespace
 
-TTDFile::TTDFile() = default;
+CsvFile::CsvFile() = default;
 
-TTDFile::~TTDFile()
+CsvFile::~CsvFile()
 {
-    Close();
+    close();
 }
 
-bool TTDFile::OpenRead(const QString& path, char delimiter, char quote)
+bool CsvFile::openRead(const QString& path, char delimiter, char quote)
 {
     m_delimiter = delimiter;
     m_quote = quote;
-    Close();
+    close();
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::ReadOnly))
         return false;
     m_writing = false;
     m_buffer.resize(kBufferSize);
     detectEncoding();
-    m_fieldCount = CountFields();
-    if (m_fieldCount > 0 && Rewind())
+    m_fieldCount = countFields();
+    if (m_fieldCount > 0 && rewind())
         return true;
-    Close();
+    close();
     return false;
 }
 
-bool TTDFile::OpenWrite(const QString& path, char delimiter, char quote)
+bool CsvFile::openWrite(const QString& path, char delimiter, char quote)
 {
     m_delimiter = delimiter;
     m_quote = quote;
-    Close();
+    close();
     m_file.setFileName(path);
     if (!m_file.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
@@ -95,7 +95,7 @@ bool TTDFile::OpenWrite(const QString& path, char delimiter, char quote)
     return true;
 }
 
-bool TTDFile::Close()
+bool CsvFile::close()
 {
     bool ok = true;
     if (m_file.isOpen()) {
@@ -112,7 +112,7 @@ bool TTDFile::Close()
     return ok;
 }
 
-void TTDFile::detectEncoding()
+void CsvFile::detectEncoding()
 {
     m_dataStart = 0;
     m_readEncoding = m_encoding == Encoding::Detect ? Encoding::Cp1252 : m_encoding;
@@ -140,7 +140,7 @@ void TTDFile::detectEncoding()
     seekTo(m_dataStart);
 }
 
-int TTDFile::refillAndGet()
+int CsvFile::refillAndGet()
 {
     if (!m_file.isOpen() || m_writing)
         return kEof;
@@ -153,7 +153,7 @@ int TTDFile::refillAndGet()
     return static_cast<uint8_t>(m_buffer[m_bufPos++]);
 }
 
-bool TTDFile::seekTo(qint64 offset)
+bool CsvFile::seekTo(qint64 offset)
 {
     // Stay inside the buffer when we can: a rewind of a small file costs nothing.
     if (offset >= m_bufStart && offset <= m_bufStart + m_bufLen) {
@@ -167,7 +167,7 @@ bool TTDFile::seekTo(qint64 offset)
     return true;
 }
 
-int32_t TTDFile::CountFields()
+int32_t CsvFile::countFields()
 {
     if (!m_file.isOpen() || m_writing)
         return 0;
@@ -181,21 +181,21 @@ int32_t TTDFile::CountFields()
     return fields;
 }
 
-bool TTDFile::Rewind()
+bool CsvFile::rewind()
 {
     if (!m_file.isOpen() || m_writing || !seekTo(m_dataStart))
         return false;
     return readLine(m_fieldCount, nullptr);
 }
 
-bool TTDFile::ReadNext()
+bool CsvFile::readNext()
 {
     if (!m_file.isOpen() || m_writing)
         return false;
     return readLine(m_fieldCount, nullptr);
 }
 
-void TTDFile::storeField(int32_t maxFields)
+void CsvFile::storeField(int32_t maxFields)
 {
     if (maxFields < 0 || m_values.size() < maxFields)
         m_values.append(decode(m_field));
@@ -204,7 +204,7 @@ void TTDFile::storeField(int32_t maxFields)
 
 // Reads one line into m_values. maxFields < 0 keeps every field (used to count
 // the names line). Returns false when the file had nothing left to read.
-bool TTDFile::readLine(int32_t maxFields, int32_t* fieldsSeen)
+bool CsvFile::readLine(int32_t maxFields, int32_t* fieldsSeen)
 {
     m_values.clear();
     m_field.clear();
@@ -260,17 +260,17 @@ bool TTDFile::readLine(int32_t maxFields, int32_t* fieldsSeen)
     return index > 0;
 }
 
-QString TTDFile::decode(const QByteArray& bytes) const
+QString CsvFile::decode(const QByteArray& bytes) const
 {
     return m_readEncoding == Encoding::Utf8 ? QString::fromUtf8(bytes) : fromCp1252(bytes);
 }
 
-QByteArray TTDFile::encode(const QString& text) const
+QByteArray CsvFile::encode(const QString& text) const
 {
     return m_encoding == Encoding::Utf8 ? text.toUtf8() : toCp1252(text);
 }
 
-bool TTDFile::WriteRecord(const QStringList& values)
+bool CsvFile::writeRecord(const QStringList& values)
 {
     if (!m_file.isOpen() || !m_writing)
         return false;

@@ -15,14 +15,14 @@
 #include <cstdint>
 #include <memory>
 
-class TTDFile {
+class CsvFile {
 public:
     enum class Encoding { Detect, Utf8, Cp1252 };
 
-    TTDFile();
-    ~TTDFile();
-    TTDFile(const TTDFile&) = delete;
-    TTDFile& operator=(const TTDFile&) = delete;
+    CsvFile();
+    ~CsvFile();
+    CsvFile(const CsvFile&) = delete;
+    CsvFile& operator=(const CsvFile&) = delete;
 
     // Detect (the default) applies to reading; writing uses Windows-1252
     // unless Utf8 is chosen. Set before opening.
@@ -30,21 +30,21 @@ public:
     // The encoding the open file is read in (Detect resolved).
     Encoding readEncoding() const { return m_readEncoding; }
 
-    bool OpenRead(const QString& path, char delimiter = ',', char quote = '"');
-    bool OpenWrite(const QString& path, char delimiter = ',', char quote = '"');
+    bool openRead(const QString& path, char delimiter = ',', char quote = '"');
+    bool openWrite(const QString& path, char delimiter = ',', char quote = '"');
     // False when buffered output could not be written.
-    bool Close();
+    bool close();
 
-    int32_t CountFields();
-    bool Rewind();
-    bool ReadNext();
-    // Writes one line of the first FieldCount values (the first call fixes
-    // FieldCount); false when the file is not open for writing or the write failed.
-    bool WriteRecord(const QStringList& values);
+    int32_t countFields();
+    bool rewind();
+    bool readNext();
+    // Writes one line of the first fieldCount values (the first call fixes
+    // fieldCount); false when the file is not open for writing or the write failed.
+    bool writeRecord(const QStringList& values);
 
-    int32_t FieldCount() const { return m_fieldCount; }
-    // The values of the line read last (the names after OpenRead / Rewind).
-    const QStringList& Values() const { return m_values; }
+    int32_t fieldCount() const { return m_fieldCount; }
+    // The values of the line read last (the names after openRead / Rewind).
+    const QStringList& values() const { return m_values; }
     bool isOpen() const { return m_file.isOpen(); }
 
 private:

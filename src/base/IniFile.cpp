@@ -97,7 +97,7 @@ bool writeString(const QString& path, const QString& section, const QString& key
     }
     const QString text = lines.join(QStringLiteral("\r\n")) + QStringLiteral("\r\n");
     const QByteArray bytes = encodeText(text);
-    return WriteFileAtomically(path, bytes);
+    return writeFileAtomically(path, bytes);
 }
 
 } // namespace IniFile

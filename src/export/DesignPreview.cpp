@@ -11,37 +11,37 @@
 #include "render/RegionRender.h"
 #include "render/RenderMath.h"
 
-bool DrawDesignPreview(const QString& fileName, Canvas& canvas, const QRect& rect)
+bool drawDesignPreview(const QString& fileName, Canvas& canvas, const QRect& rect)
 {
-    TGridPanel surface;
+    Card surface;
     surface.setScale(100);
-    TObjectManager manager(surface);
+    ObjectManager manager(surface);
     LayoutRecord layout;
     QString linked;
     int32_t zoom = 100;
-    if (ReadDesignFile(manager, fileName, layout, linked, zoom) != DesignFileResult::Success) {
+    if (readDesignFile(manager, fileName, layout, linked, zoom) != DesignFileResult::Success) {
         surface.destroyAllControls();
         return false;
     }
     int32_t regionWidth = 0, regionHeight = 0;
-    GetRegionGeometry(layout.unit, layout.foldType, 0, layout.elementWidth, layout.elementHeight, nullptr,
+    regionGeometry(layout.unit, layout.foldType, 0, layout.elementWidth, layout.elementHeight, nullptr,
                       &regionWidth, &regionHeight);
     if (regionWidth > 0 && regionHeight > 0) {
         const double factor = double(rect.width() - 10) / regionWidth;
-        const int previewZoom = Trunc(factor * 100);
-        const int offset = Trunc((rect.height() - regionHeight * factor) * 0.5);
-        if (previewZoom > 0 && ShowRegionAtZoom(manager, layout, 0, previewZoom)) {
-            surface.BaseImage = layout.stockType;
+        const int previewZoom = truncToInt(factor * 100);
+        const int offset = truncToInt((rect.height() - regionHeight * factor) * 0.5);
+        if (previewZoom > 0 && showRegionAtZoom(manager, layout, 0, previewZoom)) {
+            surface.baseImage = layout.stockType;
             QPainter& painter = canvas.painter();
             painter.save();
             painter.translate(rect.left() + 6, rect.top() + offset);
             CardPaintOptions options;
             options.showGrid = false;
-            PaintCardOn(painter, surface, options);
+            paintCardOn(painter, surface, options);
             painter.restore();
         }
     }
-    surface.BackImage.clear();
+    surface.backImage.clear();
     surface.destroyAllControls();
     return true;
 }

@@ -8,4 +8,4 @@ class Canvas;
 
 // Draws the file's first region scaled to the rectangle's width. False when
 // the file is not a readable design.
-bool DrawDesignPreview(const QString& fileName, Canvas& canvas, const QRect& rect);
+bool drawDesignPreview(const QString& fileName, Canvas& canvas, const QRect& rect);

@@ -44,7 +44,7 @@ QByteArray encodeRaster(ExportFormat format, QSize size, const std::function<voi
     if (image.isNull())
         return {};
     switch (format) {
-    case ExportFormat::Bmp: return DibToBmpFile(ImageToDib(image, 24));
+    case ExportFormat::Bmp: return dibToBmpFile(imageToDib(image, 24));
     case ExportFormat::Jpeg: return encodeJpeg(image, std::clamp(options.quality, 0, 100), options.progressive);
     case ExportFormat::Png: {
         QByteArray bytes;
@@ -60,18 +60,18 @@ QByteArray encodeRaster(ExportFormat format, QSize size, const std::function<voi
 
 } // namespace
 
-bool ExportPicture(const QString& path, ExportFormat format, QSize pixelSize,
+bool exportPicture(const QString& path, ExportFormat format, QSize pixelSize,
                    const std::function<void(QPainter&)>& paint, const ExportOptions& options)
 {
-    if (!paint || !IsPlausibleImageSize(pixelSize.width(), pixelSize.height()))
+    if (!paint || !isPlausibleImageSize(pixelSize.width(), pixelSize.height()))
         return false;
     const QByteArray bytes = (format == ExportFormat::Emf || format == ExportFormat::Wmf)
                                  ? encodeMetafile(pixelSize, paint)
                                  : encodeRaster(format, pixelSize, paint, options);
-    return !bytes.isEmpty() && WriteFileAtomically(path, bytes);
+    return !bytes.isEmpty() && writeFileAtomically(path, bytes);
 }
 
-ExportFormat ExportFormatForPath(const QString& path)
+ExportFormat exportFormatForPath(const QString& path)
 {
     const QString suffix = QFileInfo(path).suffix().toUpper();
     if (suffix == QLatin1String("EMF"))

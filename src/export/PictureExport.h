@@ -18,9 +18,9 @@ struct ExportOptions {
 // same enhanced metafile as Emf (the file keeps the name it was given).
 // Returns false when the surface cannot be made or the file cannot be
 // written; a failed write leaves no partial file behind.
-bool ExportPicture(const QString& path, ExportFormat format, QSize pixelSize,
+bool exportPicture(const QString& path, ExportFormat format, QSize pixelSize,
                    const std::function<void(QPainter&)>& paint, const ExportOptions& options);
 
 // The format a file name asks for by its extension (any case): .EMF, .WMF,
 // .JPG/.JPEG, .PNG; anything else is a bitmap file.
-ExportFormat ExportFormatForPath(const QString& path);
+ExportFormat exportFormatForPath(const QString& path);

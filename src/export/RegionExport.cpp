@@ -12,9 +12,9 @@
 namespace {
 
 // PNG is ours in addition to the classic formats; written atomically like them.
-bool writePng(const TGridPanel& card, const QString& path)
+bool writePng(const Card& card, const QString& path)
 {
-    const QImage image = RenderCardImage(card, ExportPaintOptions());
+    const QImage image = renderCardImage(card, exportPaintOptions());
     QSaveFile file(path);
     return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
 }
@@ -22,9 +22,9 @@ bool writePng(const TGridPanel& card, const QString& path)
 } // namespace
 
 // The same message the save commands show for a design file.
-QString ExportSaveErrorText() { return DesignFileResultText(DesignFileResult::SaveError); }
+QString exportSaveErrorText() { return designFileResultText(DesignFileResult::SaveError); }
 
-CardExportFormat CardExportFormatFor(const QString& path)
+CardExportFormat cardExportFormatFor(const QString& path)
 {
     const QString ext = QFileInfo(path).suffix().toUpper();
     if (ext == QLatin1String("PNG"))
@@ -36,9 +36,9 @@ CardExportFormat CardExportFormatFor(const QString& path)
     return CardExportFormat::Bmp;
 }
 
-bool ExportCard(const TGridPanel& card, const QString& path, const CardExportSettings& settings)
+bool exportCard(const Card& card, const QString& path, const CardExportSettings& settings)
 {
-    const CardExportFormat format = CardExportFormatFor(path);
+    const CardExportFormat format = cardExportFormatFor(path);
     if (format == CardExportFormat::Png)
         return writePng(card, path);
     ExportFormat target = ExportFormat::Bmp;
@@ -49,8 +49,8 @@ bool ExportCard(const TGridPanel& card, const QString& path, const CardExportSet
     ExportOptions options;
     options.quality = settings.quality;
     options.progressive = settings.progressive;
-    const CardPaintOptions paintOptions = ExportPaintOptions();
-    const bool ok = ExportPicture(path, target, QSize(card.width(), card.height()),
-                                  [&](QPainter& painter) { PaintCardOn(painter, card, paintOptions); }, options);
+    const CardPaintOptions paintOptions = exportPaintOptions();
+    const bool ok = exportPicture(path, target, QSize(card.width(), card.height()),
+                                  [&](QPainter& painter) { paintCardOn(painter, card, paintOptions); }, options);
     return ok;
 }

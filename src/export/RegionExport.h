@@ -6,10 +6,10 @@
 
 #include <QString>
 
-class TGridPanel;
+class Card;
 
 enum class CardExportFormat { Png, Jpeg, Emf, Bmp };
-CardExportFormat CardExportFormatFor(const QString& path);
+CardExportFormat cardExportFormatFor(const QString& path);
 
 struct CardExportSettings {
     int quality = 75;  // JPEG only, 0..100
@@ -17,7 +17,7 @@ struct CardExportSettings {
 };
 
 // False when the file cannot be written; a failed write leaves no partial file.
-bool ExportCard(const TGridPanel& card, const QString& path, const CardExportSettings& settings = {});
+bool exportCard(const Card& card, const QString& path, const CardExportSettings& settings = {});
 
 // The message shown when a picture file cannot be written.
-QString ExportSaveErrorText();
+QString exportSaveErrorText();

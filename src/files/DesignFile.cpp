@@ -53,7 +53,7 @@ bool readSelfSizedPicture(ByteReader& in, char kind, Picture& picture)
     return kind == 'B' ? picture.loadBmp(bytes) : picture.loadEmf(bytes);
 }
 
-int32_t readRegionBlock(ByteReader& in, TObjectManager& manager, DesignFileInfo* info)
+int32_t readRegionBlock(ByteReader& in, ObjectManager& manager, DesignFileInfo* info)
 {
     const QByteArrayView record = in.view(kRegionRecordSize);
     if (record.size() != kRegionRecordSize)
@@ -101,7 +101,7 @@ int32_t readRegionBlock(ByteReader& in, TObjectManager& manager, DesignFileInfo*
 
 } // namespace
 
-QString DesignFileResultText(int32_t code)
+QString designFileResultText(int32_t code)
 {
     switch (code) {
     case DesignFileResult::LoadError: return QStringLiteral("An error occurred loading the specified file.");
@@ -116,13 +116,13 @@ QString DesignFileResultText(int32_t code)
     }
 }
 
-QByteArray BuildDesignFile(TObjectManager& manager, const LayoutRecord& layout, const QString& linkedDatabasePath,
+QByteArray buildDesignFile(ObjectManager& manager, const LayoutRecord& layout, const QString& linkedDatabasePath,
                            int32_t zoom, int32_t currentSide, int32_t currentPanel)
 {
-    manager.ChangeRegion(currentSide, currentPanel, -1, -1, zoom);
+    manager.changeRegion(currentSide, currentPanel, -1, -1, zoom);
     int32_t regionCount = 0;
-    for (int side = 0; side < TObjectManager::kSides; ++side)
-        for (int panel = 0; panel < TObjectManager::kPanels; ++panel)
+    for (int side = 0; side < ObjectManager::kSides; ++side)
+        for (int panel = 0; panel < ObjectManager::kPanels; ++panel)
             regionCount += manager.slot(side, panel).isEmpty() ? 0 : 1;
 
     QByteArray bytes;
@@ -131,30 +131,30 @@ QByteArray BuildDesignFile(TObjectManager& manager, const LayoutRecord& layout, 
     out.u32(kDesignFileSignature);
     out.i32(zoom);
     out.i32(regionCount);
-    for (uint8_t b : manager.Password())
+    for (uint8_t b : manager.password())
         out.u8(b);
     out.zeros(248);
     // A longer path does not fit the field; it is cut at 255 bytes.
     out.fixedString(linkedDatabasePath.toUtf8(), kLinkedPathSize);
     layout.write(out);
-    for (int side = 0; side < TObjectManager::kSides; ++side)
-        for (int panel = 0; panel < TObjectManager::kPanels; ++panel)
+    for (int side = 0; side < ObjectManager::kSides; ++side)
+        for (int panel = 0; panel < ObjectManager::kPanels; ++panel)
             if (!manager.slot(side, panel).isEmpty())
                 writeRegionBlock(out, manager.slot(side, panel), side, panel);
     return bytes;
 }
 
-bool WriteDesignFile(TObjectManager& manager, const QString& fileName, const LayoutRecord& layout,
+bool writeDesignFile(ObjectManager& manager, const QString& fileName, const LayoutRecord& layout,
                      const QString& linkedDatabasePath, int32_t zoom, int32_t currentSide, int32_t currentPanel)
 {
-    const QByteArray bytes = BuildDesignFile(manager, layout, linkedDatabasePath, zoom, currentSide, currentPanel);
-    if (!WriteFileAtomically(fileName, bytes))
+    const QByteArray bytes = buildDesignFile(manager, layout, linkedDatabasePath, zoom, currentSide, currentPanel);
+    if (!writeFileAtomically(fileName, bytes))
         return false;
-    manager.ChangeStack().Clear();
+    manager.undoHistory().clear();
     return true;
 }
 
-int32_t ParseDesignFile(TObjectManager& manager, QByteArrayView bytes, LayoutRecord& layout,
+int32_t parseDesignFile(ObjectManager& manager, QByteArrayView bytes, LayoutRecord& layout,
                         QString& linkedDatabasePath, int32_t& zoom, const ControlHandlers& handlers,
                         DesignFileInfo* info)
 {
@@ -172,8 +172,8 @@ int32_t ParseDesignFile(TObjectManager& manager, QByteArrayView bytes, LayoutRec
     if (info)
         *info = {version, signature, storedZoom, regionCount, {}};
     zoom = storedZoom;
-    std::array<uint8_t, TObjectManager::kPasswordSize> password{};
-    h.read(password.data(), TObjectManager::kPasswordSize);
+    std::array<uint8_t, ObjectManager::kPasswordSize> password{};
+    h.read(password.data(), ObjectManager::kPasswordSize);
     manager.setPasswordBytes(password);
     h.seek(kLinkedPathOffset);
     linkedDatabasePath = pathFromBytes(h.fixedString(kLinkedPathSize));
@@ -195,14 +195,14 @@ int32_t ParseDesignFile(TObjectManager& manager, QByteArrayView bytes, LayoutRec
         return result;
 
     int32_t side = 0, panel = 0;
-    GetRegionSlot(layout.foldType, 0, &side, &panel);
-    manager.ChangeRegion(-1, -1, side, panel, manager.surface().Scale(), handlers);
+    regionSlotFor(layout.foldType, 0, &side, &panel);
+    manager.changeRegion(-1, -1, side, panel, manager.surface().scale(), handlers);
     if (!manager.lastLoadError().isEmpty())
         return DesignFileResult::LoadError;
     return DesignFileResult::Success;
 }
 
-int32_t ReadDesignFile(TObjectManager& manager, const QString& fileName, LayoutRecord& layout,
+int32_t readDesignFile(ObjectManager& manager, const QString& fileName, LayoutRecord& layout,
                        QString& linkedDatabasePath, int32_t& zoom, const ControlHandlers& handlers,
                        DesignFileInfo* info)
 {
@@ -212,5 +212,5 @@ int32_t ReadDesignFile(TObjectManager& manager, const QString& fileName, LayoutR
     if (file.size() > kMaxDesignFileSize)
         return DesignFileResult::OutOfMemory;
     const QByteArray bytes = file.readAll();
-    return ParseDesignFile(manager, bytes, layout, linkedDatabasePath, zoom, handlers, info);
+    return parseDesignFile(manager, bytes, layout, linkedDatabasePath, zoom, handlers, info);
 }

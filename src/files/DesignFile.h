@@ -10,7 +10,7 @@
 #include "model/LayoutRecord.h"
 #include "model/ObjectControl.h"
 
-class TObjectManager;
+class ObjectManager;
 
 namespace DesignFileResult {
 constexpr int32_t Success = 1;
@@ -19,7 +19,7 @@ constexpr int32_t BadVersion = 1002;
 constexpr int32_t SaveError = 1003;
 constexpr int32_t OutOfMemory = 1100;
 }
-QString DesignFileResultText(int32_t code);
+QString designFileResultText(int32_t code);
 
 constexpr int32_t kDesignFileVersion = 700;
 constexpr uint32_t kDesignFileSignature = 0x7B34DEA1;
@@ -39,15 +39,15 @@ struct DesignFileInfo {
 
 // Writes atomically (the previous file survives a failed save) and clears the
 // undo history on success.
-bool WriteDesignFile(TObjectManager& manager, const QString& fileName, const LayoutRecord& layout,
+bool writeDesignFile(ObjectManager& manager, const QString& fileName, const LayoutRecord& layout,
                      const QString& linkedDatabasePath, int32_t zoom, int32_t currentSide, int32_t currentPanel);
-QByteArray BuildDesignFile(TObjectManager& manager, const LayoutRecord& layout, const QString& linkedDatabasePath,
+QByteArray buildDesignFile(ObjectManager& manager, const LayoutRecord& layout, const QString& linkedDatabasePath,
                            int32_t zoom, int32_t currentSide, int32_t currentPanel);
 
 // The manager must be new and empty. On success the first region is live.
-int32_t ReadDesignFile(TObjectManager& manager, const QString& fileName, LayoutRecord& layout,
+int32_t readDesignFile(ObjectManager& manager, const QString& fileName, LayoutRecord& layout,
                        QString& linkedDatabasePath, int32_t& zoom, const ControlHandlers& handlers = {},
                        DesignFileInfo* info = nullptr);
-int32_t ParseDesignFile(TObjectManager& manager, QByteArrayView bytes, LayoutRecord& layout,
+int32_t parseDesignFile(ObjectManager& manager, QByteArrayView bytes, LayoutRecord& layout,
                         QString& linkedDatabasePath, int32_t& zoom, const ControlHandlers& handlers = {},
                         DesignFileInfo* info = nullptr);

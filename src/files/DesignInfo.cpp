@@ -12,10 +12,10 @@ namespace {
 QString captionForSlot(uint32_t foldType, int side, int panel)
 {
     QStringList captions;
-    GetRegionGeometry(0, foldType, 0, 0, 0, &captions);
+    regionGeometry(0, foldType, 0, 0, 0, &captions);
     for (int index = 0; index < captions.size(); ++index) {
         int s = -1, p = -1;
-        GetRegionSlot(foldType, index, &s, &p);
+        regionSlotFor(foldType, index, &s, &p);
         if (s == side && p == panel)
             return captions[index];
     }
@@ -36,26 +36,26 @@ QByteArray fontJson(const LogFontA& font)
 
 QByteArray objectJson(const ObjectControl& control)
 {
-    const TObjectData& d = *control.data();
+    const ObjectData& d = *control.data();
     JsonObject o;
     o.add("name", control.name)
-        .add("kind", QString(QChar(d.Kind)))
+        .add("kind", QString(QChar(d.kind)))
         .add("left", control.left)
         .add("top", control.top)
         .add("width", control.width)
         .add("height", control.height)
-        .add("flags", d.Flags)
-        .add("style", d.Style)
-        .add("fore_color", d.ForeColor)
-        .add("back_color", d.BackColor)
-        .add("line_size", d.LineSize)
-        .add("spare", d.Spare)
-        .add("line_type", d.LineType)
-        .add("text_style", d.TextStyle)
-        .add("shadow_x", int32_t(d.ShadowX))
-        .add("shadow_y", int32_t(d.ShadowY))
-        .add("rotation", d.Rotation);
-    if (d.Kind == ObjectKind::Graphic) {
+        .add("flags", d.flags)
+        .add("style", d.style)
+        .add("fore_color", d.foreColor)
+        .add("back_color", d.backColor)
+        .add("line_size", d.lineSize)
+        .add("spare", d.spare)
+        .add("line_type", d.lineType)
+        .add("text_style", d.textStyle)
+        .add("shadow_x", int32_t(d.shadowX))
+        .add("shadow_y", int32_t(d.shadowY))
+        .add("rotation", d.rotation);
+    if (d.kind == ObjectKind::Graphic) {
         const Picture& p = control.picture;
         o.raw("picture", p.isEmpty() ? Json::null()
                                      : JsonObject()
@@ -63,16 +63,16 @@ QByteArray objectJson(const ObjectControl& control)
                                            .add("width", p.width())
                                            .add("height", p.height())
                                            .toJson());
-    } else if (d.Kind == ObjectKind::Text) {
-        o.raw("font", fontJson(d.Font));
-        o.raw("lines", Json::stringArray(d.Lines));
+    } else if (d.kind == ObjectKind::Text) {
+        o.raw("font", fontJson(d.font));
+        o.raw("lines", Json::stringArray(d.lines));
     }
     return o.toJson();
 }
 
 } // namespace
 
-QByteArray LayoutRecordJson(const LayoutRecord& l)
+QByteArray layoutRecordJson(const LayoutRecord& l)
 {
     return JsonObject()
         .add("name", l.displayName())
@@ -95,15 +95,15 @@ QByteArray LayoutRecordJson(const LayoutRecord& l)
         .toJson();
 }
 
-int32_t DescribeDesignFile(const QString& fileName, QByteArray& json)
+int32_t describeDesignFile(const QString& fileName, QByteArray& json)
 {
-    TGridPanel surface;
-    TObjectManager manager(surface);
+    Card surface;
+    ObjectManager manager(surface);
     LayoutRecord layout;
     QString linked;
     int32_t zoom = 100;
     DesignFileInfo info;
-    const int32_t result = ReadDesignFile(manager, fileName, layout, linked, zoom, {}, &info);
+    const int32_t result = readDesignFile(manager, fileName, layout, linked, zoom, {}, &info);
     if (result != DesignFileResult::Success)
         return result;
 
@@ -112,8 +112,8 @@ int32_t DescribeDesignFile(const QString& fileName, QByteArray& json)
     JsonArray regions;
     for (const auto& [side, panel] : info.blockSlots) {
         // Load each block at zoom 100 so pixels are design units.
-        manager.CurrentSide = manager.CurrentPanel = -1;
-        manager.ChangeRegion(-1, -1, side, panel, 100);
+        manager.currentSide = manager.currentPanel = -1;
+        manager.changeRegion(-1, -1, side, panel, 100);
         JsonArray objects;
         for (const auto& control : surface.controls())
             if (control->data())
@@ -139,7 +139,7 @@ int32_t DescribeDesignFile(const QString& fileName, QByteArray& json)
                .add("zoom", zoom)
                .add("password_set", manager.hasPassword())
                .add("linked_database", linked)
-               .raw("layout", LayoutRecordJson(layout))
+               .raw("layout", layoutRecordJson(layout))
                .raw("region_size", JsonObject().add("width", regionWidth).add("height", regionHeight).toJson())
                .raw("regions", regions.toJson())
                .toJson();

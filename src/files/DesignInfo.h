@@ -7,6 +7,6 @@
 
 #include "model/LayoutRecord.h"
 
-QByteArray LayoutRecordJson(const LayoutRecord& layout);
+QByteArray layoutRecordJson(const LayoutRecord& layout);
 // Returns the design file's result code; json is filled on success.
-int32_t DescribeDesignFile(const QString& fileName, QByteArray& json);
+int32_t describeDesignFile(const QString& fileName, QByteArray& json);

@@ -5,7 +5,7 @@
 
 #include "base/AtomicFile.h"
 
-std::vector<LayoutRecord> ParseLayoutFile(QByteArrayView bytes)
+std::vector<LayoutRecord> parseLayoutFile(QByteArrayView bytes)
 {
     std::vector<LayoutRecord> records;
     for (qsizetype at = 0; at + LayoutRecord::kSize <= bytes.size(); at += LayoutRecord::kSize)
@@ -13,7 +13,7 @@ std::vector<LayoutRecord> ParseLayoutFile(QByteArrayView bytes)
     return records;
 }
 
-std::vector<LayoutRecord> ReadLayoutFile(const QString& path)
+std::vector<LayoutRecord> readLayoutFile(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
@@ -21,18 +21,18 @@ std::vector<LayoutRecord> ReadLayoutFile(const QString& path)
     // Layout files are small; refuse to slurp something absurd.
     if (file.size() > 64 * 1024 * 1024)
         return {};
-    return ParseLayoutFile(file.readAll());
+    return parseLayoutFile(file.readAll());
 }
 
-bool WriteLayoutFile(const QString& path, const std::vector<LayoutRecord>& records)
+bool writeLayoutFile(const QString& path, const std::vector<LayoutRecord>& records)
 {
     QByteArray bytes;
     for (const LayoutRecord& record : records)
         bytes += record.toBytes();
-    return WriteFileAtomically(path, bytes);
+    return writeFileAtomically(path, bytes);
 }
 
-QStringList ListLayoutFiles(const QString& folder)
+QStringList listLayoutFiles(const QString& folder)
 {
     QStringList names;
     const QFileInfoList entries = QDir(folder).entryInfoList(QDir::Files, QDir::Name);

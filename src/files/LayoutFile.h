@@ -8,10 +8,10 @@
 
 #include "model/LayoutRecord.h"
 
-std::vector<LayoutRecord> ParseLayoutFile(QByteArrayView bytes);
+std::vector<LayoutRecord> parseLayoutFile(QByteArrayView bytes);
 // An unreadable file gives an empty list.
-std::vector<LayoutRecord> ReadLayoutFile(const QString& path);
+std::vector<LayoutRecord> readLayoutFile(const QString& path);
 // Atomic: the previous file stays when writing fails.
-bool WriteLayoutFile(const QString& path, const std::vector<LayoutRecord>& records);
+bool writeLayoutFile(const QString& path, const std::vector<LayoutRecord>& records);
 // Names (without the extension) of the "*.LYT" files in a folder, sorted.
-QStringList ListLayoutFiles(const QString& folder);
+QStringList listLayoutFiles(const QString& folder);

@@ -8,7 +8,7 @@
 const QStringList kWizardTypeEntries = {"None", "Address", "Return Address", "Address & Return Address",
                                         "Media Label Data"};
 
-uint8_t WizardTypeForEntry(int entryIndex)
+uint8_t wizardTypeForEntry(int entryIndex)
 {
     // The fifth entry stands for media data, stored as 6 (4 and 5 are not offered).
     if (entryIndex == 4)
@@ -16,7 +16,7 @@ uint8_t WizardTypeForEntry(int entryIndex)
     return uint8_t(std::clamp(entryIndex, 0, 3));
 }
 
-QStringList ListTemplateCategories(const QString& family, const QString& templateFolder)
+QStringList listTemplateCategories(const QString& family, const QString& templateFolder)
 {
     QStringList categories;
     const QDir folder(templateFolder + "/" + family);
@@ -31,7 +31,7 @@ QStringList ListTemplateCategories(const QString& family, const QString& templat
     return categories;
 }
 
-QStringList ListTemplates(const QString& family, const QString& category, const QString& templateFolder)
+QStringList listTemplates(const QString& family, const QString& category, const QString& templateFolder)
 {
     QStringList names;
     const QDir folder(templateFolder + "/" + family + "/" + category);
@@ -41,9 +41,9 @@ QStringList ListTemplates(const QString& family, const QString& category, const 
     return names;
 }
 
-bool SaveAsTemplate(TObjectManager& manager, LayoutRecord& layout, const QString& linkedDatabasePath,
+bool saveAsTemplate(ObjectManager& manager, LayoutRecord& layout, const QString& linkedDatabasePath,
                     int32_t zoom, int32_t currentSide, int32_t currentPanel, int wizardEntry, const QString& path)
 {
-    layout.wizardType = WizardTypeForEntry(wizardEntry);
-    return WriteDesignFile(manager, path, layout, linkedDatabasePath, zoom, currentSide, currentPanel);
+    layout.wizardType = wizardTypeForEntry(wizardEntry);
+    return writeDesignFile(manager, path, layout, linkedDatabasePath, zoom, currentSide, currentPanel);
 }

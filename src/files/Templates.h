@@ -6,18 +6,18 @@
 #include <QStringList>
 #include <cstdint>
 
-class TObjectManager;
+class ObjectManager;
 struct LayoutRecord;
 
 // Families are "Standard" and "A4".
-QStringList ListTemplateCategories(const QString& family, const QString& templateFolder);
-QStringList ListTemplates(const QString& family, const QString& category, const QString& templateFolder);
+QStringList listTemplateCategories(const QString& family, const QString& templateFolder);
+QStringList listTemplates(const QString& family, const QString& category, const QString& templateFolder);
 
 // Wizard types as the "Wizard Type" list offers them: entry index → stored byte.
 extern const QStringList kWizardTypeEntries;  // "None", "Address", …, "Media Label Data"
-uint8_t WizardTypeForEntry(int entryIndex);
+uint8_t wizardTypeForEntry(int entryIndex);
 
 // The writing half of Save As Template: stores the wizard type in the layout
 // and writes the design to path. On failure the caller shows text 1003.
-bool SaveAsTemplate(TObjectManager& manager, LayoutRecord& layout, const QString& linkedDatabasePath,
+bool saveAsTemplate(ObjectManager& manager, LayoutRecord& layout, const QString& linkedDatabasePath,
                     int32_t zoom, int32_t currentSide, int32_t currentPanel, int wizardEntry, const QString& path);

@@ -10,13 +10,13 @@ constexpr int32_t kMaxFontHeight = 16384;
 constexpr int kMaxPenWidth = 16384;
 }
 
-QColor ColorFromRef(int32_t colorRef)
+QColor colorFromRef(int32_t colorRef)
 {
     const uint32_t v = uint32_t(colorRef);
     return QColor(int(v & 0xFF), int((v >> 8) & 0xFF), int((v >> 16) & 0xFF));
 }
 
-int32_t ColorToRef(const QColor& color)
+int32_t colorToRef(const QColor& color)
 {
     return int32_t(uint32_t(color.red()) | (uint32_t(color.green()) << 8) | (uint32_t(color.blue()) << 16));
 }

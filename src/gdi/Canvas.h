@@ -21,8 +21,8 @@
 class QPainter;
 
 // A colour as stored files hold it: 0x00BBGGRR.
-QColor ColorFromRef(int32_t colorRef);
-int32_t ColorToRef(const QColor& color);
+QColor colorFromRef(int32_t colorRef);
+int32_t colorToRef(const QColor& color);
 
 // Flags of the formatted text output.
 namespace TextFormat {

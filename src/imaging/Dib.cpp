@@ -66,7 +66,7 @@ bool readLayout(QByteArrayView dib, DibLayout& layout)
         return false;
     layout.topDown = height < 0;
     height = std::abs(height);
-    if (!IsPlausibleImageSize(width, height))
+    if (!isPlausibleImageSize(width, height))
         return false;
     layout.width = int(width);
     layout.height = int(height);
@@ -243,7 +243,7 @@ void writeInfoHeader(ByteWriter& out, int width, int height, int bitsPerPixel, q
 
 } // namespace
 
-QImage FlattenOnWhite(const QImage& image)
+QImage flattenOnWhite(const QImage& image)
 {
     if (!image.hasAlphaChannel())
         return image.convertToFormat(QImage::Format_RGB32);
@@ -255,13 +255,13 @@ QImage FlattenOnWhite(const QImage& image)
     return flat;
 }
 
-bool IsPlausibleImageSize(qint64 width, qint64 height)
+bool isPlausibleImageSize(qint64 width, qint64 height)
 {
     return width > 0 && height > 0 && width <= kMaxDecodedSide && height <= kMaxDecodedSide &&
            width * height <= kMaxDecodedPixels;
 }
 
-DibDescription DescribeDib(QByteArrayView dib)
+DibDescription describeDib(QByteArrayView dib)
 {
     DibDescription d;
     ByteReader in(dib);
@@ -285,7 +285,7 @@ DibDescription DescribeDib(QByteArrayView dib)
     // A header whose picture could not exist describes nothing usable.
     const int bpp = d.bitsPerPixel;
     const bool knownDepth = bpp == 1 || bpp == 4 || bpp == 8 || bpp == 16 || bpp == 24 || bpp == 32;
-    if (!in.ok() || headerSize < 12 || !knownDepth || !IsPlausibleImageSize(d.width, std::abs(qint64(d.height))))
+    if (!in.ok() || headerSize < 12 || !knownDepth || !isPlausibleImageSize(d.width, std::abs(qint64(d.height))))
         return {};
     d.ok = true;
     const int fullTable = d.bitsPerPixel == 1 ? 2 : d.bitsPerPixel == 4 ? 16 : d.bitsPerPixel == 8 ? 256 : 0;
@@ -295,13 +295,13 @@ DibDescription DescribeDib(QByteArrayView dib)
     return d;
 }
 
-bool IsUsableDib(QByteArrayView dib)
+bool isUsableDib(QByteArrayView dib)
 {
     DibLayout layout;
     return readLayout(dib, layout);
 }
 
-QImage DibToImage(QByteArrayView dib)
+QImage dibToImage(QByteArrayView dib)
 {
     DibLayout layout;
     if (!readLayout(dib, layout))
@@ -321,7 +321,7 @@ QImage DibToImage(QByteArrayView dib)
     return image;
 }
 
-QByteArray ImageToDib(const QImage& image, int bitsPerPixel)
+QByteArray imageToDib(const QImage& image, int bitsPerPixel)
 {
     if (image.isNull())
         return {};
@@ -332,13 +332,13 @@ QByteArray ImageToDib(const QImage& image, int bitsPerPixel)
     QImage source;
     QList<QRgb> table;
     if (bitsPerPixel <= 8) {
-        source = ReduceColors(image, 1 << bitsPerPixel);
+        source = reduceColors(image, 1 << bitsPerPixel);
         if (source.isNull())
             return {};
         table = source.colorTable();
         table.resize(1 << bitsPerPixel, qRgb(0, 0, 0));
     } else {
-        source = FlattenOnWhite(image);
+        source = flattenOnWhite(image);
     }
     QByteArray dib;
     dib.reserve(qsizetype(kInfoHeaderSize + table.size() * 4 + stride * h));
@@ -378,7 +378,7 @@ QByteArray ImageToDib(const QImage& image, int bitsPerPixel)
     return dib;
 }
 
-QByteArray DibToBmpFile(QByteArrayView dib)
+QByteArray dibToBmpFile(QByteArrayView dib)
 {
     DibLayout layout;
     if (!readLayout(dib, layout))
@@ -393,7 +393,7 @@ QByteArray DibToBmpFile(QByteArrayView dib)
     return file;
 }
 
-QByteArray BmpFileToDib(QByteArrayView bmpFile)
+QByteArray bmpFileToDib(QByteArrayView bmpFile)
 {
     ByteReader in(bmpFile);
     if (in.u16() != 0x4D42)
@@ -418,9 +418,9 @@ QByteArray BmpFileToDib(QByteArrayView bmpFile)
     return body.toByteArray();
 }
 
-QByteArray RotateDibQuarterTurn(QByteArrayView dib)
+QByteArray rotateDibQuarterTurn(QByteArrayView dib)
 {
-    const QImage source = DibToImage(dib);
+    const QImage source = dibToImage(dib);
     if (source.isNull())
         return {};
     // Qt's quarter turn keeps the format (and colour table) of indexed
@@ -428,8 +428,8 @@ QByteArray RotateDibQuarterTurn(QByteArrayView dib)
     const QImage rotated = source.transformed(QTransform().rotate(90));
     if (rotated.isNull() || rotated.size() != source.size().transposed())
         return {};
-    int bitsPerPixel = DescribeDib(dib).bitsPerPixel;
+    int bitsPerPixel = describeDib(dib).bitsPerPixel;
     if (bitsPerPixel == 16)
         bitsPerPixel = 24;
-    return ImageToDib(rotated, bitsPerPixel);
+    return imageToDib(rotated, bitsPerPixel);
 }

@@ -185,7 +185,7 @@ QImage exactPalette(const QImage& rgb, int maxColors)
 
 } // namespace
 
-QImage ReduceColors(const QImage& image, int maxColors)
+QImage reduceColors(const QImage& image, int maxColors)
 {
     if (image.isNull() || maxColors < 2)
         return {};
@@ -195,7 +195,7 @@ QImage ReduceColors(const QImage& image, int maxColors)
         QImage indexed = image.convertToFormat(QImage::Format_Indexed8);
         return indexed;
     }
-    const QImage rgb = FlattenOnWhite(image);
+    const QImage rgb = flattenOnWhite(image);
     QImage exact = exactPalette(rgb, maxColors);
     if (!exact.isNull())
         return exact;

@@ -68,7 +68,7 @@ bool queryBmp(QByteArrayView bytes, ImageFileInfo& info)
 bool queryPcx(QByteArrayView bytes, ImageFileInfo& info)
 {
     PcxHeader header;
-    if (!ReadPcxHeader(bytes, header))
+    if (!readPcxHeader(bytes, header))
         return false;
     info.type = QStringLiteral("PCX");
     info.width = header.width;
@@ -179,10 +179,10 @@ QImage decodeWithQt(QByteArrayView bytes, const char* format)
     reader.setAutoTransform(false);
     reader.setAllocationLimit(int(kMaxDecodedPixels * 4 / (1024 * 1024)));
     const QSize size = reader.size();
-    if (size.isValid() && !IsPlausibleImageSize(size.width(), size.height()))
+    if (size.isValid() && !isPlausibleImageSize(size.width(), size.height()))
         return {};
     QImage image = reader.read();
-    if (image.isNull() || !IsPlausibleImageSize(image.width(), image.height()))
+    if (image.isNull() || !isPlausibleImageSize(image.width(), image.height()))
         return {};
     return image;
 }
@@ -191,9 +191,9 @@ QImage decodeByType(const QString& type, QByteArrayView bytes)
 {
     const QString name = type.toUpper();
     if (name == QLatin1String("BMP"))
-        return DibToImage(BmpFileToDib(bytes));
+        return dibToImage(bmpFileToDib(bytes));
     if (name == QLatin1String("PCX"))
-        return DecodePcx(bytes);
+        return decodePcx(bytes);
     if (name == QLatin1String("PNG") && bytes.startsWith("\x89PNG\r\n\x1a\n"))
         return decodeWithQt(bytes, "png");
     if (name == QLatin1String("TIFF") && (bytes.startsWith("II*") || bytes.startsWith("MM\0*")))
@@ -203,7 +203,7 @@ QImage decodeByType(const QString& type, QByteArrayView bytes)
 
 } // namespace
 
-bool QueryImageBytes(QByteArrayView bytes, ImageFileInfo& info)
+bool queryImageBytes(QByteArrayView bytes, ImageFileInfo& info)
 {
     info = ImageFileInfo();
     bool ok = false;
@@ -224,30 +224,30 @@ bool QueryImageBytes(QByteArrayView bytes, ImageFileInfo& info)
     return ok;
 }
 
-bool QueryImageFile(const QString& path, ImageFileInfo& info)
+bool queryImageFile(const QString& path, ImageFileInfo& info)
 {
     QByteArray bytes;
-    return ReadPictureFileBytes(path, bytes) && QueryImageBytes(bytes, info);
+    return readPictureFileBytes(path, bytes) && queryImageBytes(bytes, info);
 }
 
-bool LoadImageAsDib(const QString& type, QByteArrayView bytes, int bitsPerPixel, QByteArray& dib)
+bool loadImageAsDib(const QString& type, QByteArrayView bytes, int bitsPerPixel, QByteArray& dib)
 {
     dib.clear();
     const QImage image = decodeByType(type, bytes);
     if (image.isNull())
         return false;
-    dib = ImageToDib(image, bitsPerPixel);
+    dib = imageToDib(image, bitsPerPixel);
     return !dib.isEmpty();
 }
 
-bool LoadImageFileAsDib(const QString& type, const QString& path, int bitsPerPixel, QByteArray& dib)
+bool loadImageFileAsDib(const QString& type, const QString& path, int bitsPerPixel, QByteArray& dib)
 {
     QByteArray bytes;
     dib.clear();
-    return ReadPictureFileBytes(path, bytes) && LoadImageAsDib(type, bytes, bitsPerPixel, dib);
+    return readPictureFileBytes(path, bytes) && loadImageAsDib(type, bytes, bitsPerPixel, dib);
 }
 
-bool ReadPictureFileBytes(const QString& path, QByteArray& bytes)
+bool readPictureFileBytes(const QString& path, QByteArray& bytes)
 {
     bytes.clear();
     QFile file(path);

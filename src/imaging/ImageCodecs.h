@@ -16,14 +16,14 @@ struct ImageFileInfo {
 
 // Reads the header of the file's bytes. False when the signature is unknown
 // or the header is damaged.
-bool QueryImageBytes(QByteArrayView bytes, ImageFileInfo& info);
-bool QueryImageFile(const QString& path, ImageFileInfo& info);
+bool queryImageBytes(QByteArrayView bytes, ImageFileInfo& info);
+bool queryImageFile(const QString& path, ImageFileInfo& info);
 
 // Loads a file of the named type ("BMP", "PCX", "PNG", "TIFF", any case) as a
 // packed DIB of bitsPerPixel (1, 4, 8, 24 or 32; other values load as 24).
 // False and an empty dib on any failure or another type.
-bool LoadImageAsDib(const QString& type, QByteArrayView bytes, int bitsPerPixel, QByteArray& dib);
-bool LoadImageFileAsDib(const QString& type, const QString& path, int bitsPerPixel, QByteArray& dib);
+bool loadImageAsDib(const QString& type, QByteArrayView bytes, int bitsPerPixel, QByteArray& dib);
+bool loadImageFileAsDib(const QString& type, const QString& path, int bitsPerPixel, QByteArray& dib);
 
 // Reads a whole picture file, refusing files larger than any picture we load.
-bool ReadPictureFileBytes(const QString& path, QByteArray& bytes);
+bool readPictureFileBytes(const QString& path, QByteArray& bytes);

@@ -84,7 +84,7 @@ int PcxHeader::paletteColors() const
     return 1 << totalBits();
 }
 
-bool ReadPcxHeader(QByteArrayView bytes, PcxHeader& header)
+bool readPcxHeader(QByteArrayView bytes, PcxHeader& header)
 {
     ByteReader in(bytes);
     const uint8_t manufacturer = in.u8();
@@ -101,15 +101,15 @@ bool ReadPcxHeader(QByteArrayView bytes, PcxHeader& header)
         return false;
     header.width = xmax - xmin + 1;
     header.height = ymax - ymin + 1;
-    if (!IsPlausibleImageSize(header.width, header.height))
+    if (!isPlausibleImageSize(header.width, header.height))
         return false;
     return header.bytesPerLine >= (qint64(header.width) * header.bitsPerPixel + 7) / 8;
 }
 
-QImage DecodePcx(QByteArrayView bytes)
+QImage decodePcx(QByteArrayView bytes)
 {
     PcxHeader header;
-    if (!ReadPcxHeader(bytes, header))
+    if (!readPcxHeader(bytes, header))
         return {};
     const qint64 lineBytes = qint64(header.bytesPerLine) * header.planes;
     const qint64 total = lineBytes * header.height;

@@ -16,6 +16,6 @@ struct PcxHeader {
     int totalBits() const { return bitsPerPixel * planes; }
 };
 
-bool ReadPcxHeader(QByteArrayView bytes, PcxHeader& header);
+bool readPcxHeader(QByteArrayView bytes, PcxHeader& header);
 // Indexed images keep the file's palette; 24-bit files give RGB32.
-QImage DecodePcx(QByteArrayView bytes);
+QImage decodePcx(QByteArrayView bytes);

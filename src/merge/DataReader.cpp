@@ -8,7 +8,7 @@
 #include "merge/FilterSort.h"
 #include "merge/MergeTexts.h"
 #include "base/CsvFile.h"
-#include "pdb/BinaryDataSet.h"
+#include "pdb/PersonalTable.h"
 #include "system/AppPaths.h"
 #include "merge/TableDataset.h"
 #include "base/IniFile.h"
@@ -27,26 +27,26 @@ QString folderOf(const QString& path)
 
 } // namespace
 
-TDataReader::TDataReader() = default;
+DataReader::DataReader() = default;
 
-TDataReader::~TDataReader()
+DataReader::~DataReader()
 {
-    Close();
+    close();
 }
 
-void TDataReader::setTextDriverSettingsFile(const QString& path)
+void DataReader::setTextDriverSettingsFile(const QString& path)
 {
     g_textDriverSettingsFile = path;
 }
 
-QString TDataReader::textDriverSettingsFile()
+QString DataReader::textDriverSettingsFile()
 {
     if (!g_textDriverSettingsFile.isEmpty())
         return g_textDriverSettingsFile;
     return QDir(AppPaths::programFolder()).filePath(MergeTexts::TextDriverSettingsName);
 }
 
-void TDataReader::deleteTempCsv()
+void DataReader::deleteTempCsv()
 {
     if (!m_tempCsvPath.isEmpty()) {
         QFile::remove(m_tempCsvPath);
@@ -54,7 +54,7 @@ void TDataReader::deleteTempCsv()
     }
 }
 
-void TDataReader::Close()
+void DataReader::close()
 {
     m_fieldNames.clear();
     m_active = false;
@@ -70,13 +70,13 @@ void TDataReader::Close()
     deleteTempCsv();
 }
 
-int32_t TDataReader::Open(const QString& path, QStringList* fields)
+int32_t DataReader::open(const QString& path, QStringList* fields)
 {
     const QString ext = QFileInfo(path).suffix().toUpper();
-    Close();
+    close();
     m_linkPath = path;
-    LoadFilter();
-    LoadSort();
+    loadFilter();
+    loadSort();
     if (fields)
         fields->clear();
     int32_t result = -1;
@@ -92,19 +92,19 @@ int32_t TDataReader::Open(const QString& path, QStringList* fields)
         result = finishOpen(fields);
     // A half-open reader helps nobody: every failure leaves it closed.
     if (result < 0)
-        Close();
+        close();
     return result;
 }
 
-bool TDataReader::openTable(const QString& connection, const QString& table, bool reportFailure)
+bool DataReader::openTable(const QString& connection, const QString& table, bool reportFailure)
 {
     auto dataset = std::make_unique<TableDataset>(connection, table);
-    dataset->setFilter(FilterSort::ProviderFilter(m_filterText));
-    dataset->setSort(FilterSort::ProviderSort(m_sortText));
+    dataset->setFilter(FilterSort::providerFilter(m_filterText));
+    dataset->setSort(FilterSort::providerSort(m_sortText));
     if (!dataset->open()) {
         if (reportFailure)
             Messages::error(
-                MergeTexts::TableOpenFailed(dataset->errorText(), connection, table, m_filterText, m_sortText));
+                MergeTexts::tableOpenFailed(dataset->errorText(), connection, table, m_filterText, m_sortText));
         return false;
     }
     m_table = std::move(dataset);
@@ -113,7 +113,7 @@ bool TDataReader::openTable(const QString& connection, const QString& table, boo
     return true;
 }
 
-int32_t TDataReader::openDataLink()
+int32_t DataReader::openDataLink()
 {
     const QString connection = IniFile::readString(m_linkPath, MergeTexts::AdoSection, MergeTexts::ConnectionKey);
     const QString table = IniFile::readString(m_linkPath, MergeTexts::AdoSection, MergeTexts::TableKey);
@@ -122,12 +122,12 @@ int32_t TDataReader::openDataLink()
     return openTable(connection, table, true) ? 0 : -1;
 }
 
-int32_t TDataReader::convertPersonalDatabase()
+int32_t DataReader::convertPersonalDatabase()
 {
-    TBinaryDataSet dataset;
-    dataset.TableName = m_linkPath;
-    dataset.ReadOnly = true;
-    if (!dataset.Open()) {
+    PersonalTable dataset;
+    dataset.tableName = m_linkPath;
+    dataset.readOnly = true;
+    if (!dataset.open()) {
         Messages::error(MergeTexts::ConvertBinDatasetException);
         return -1;
     }
@@ -141,15 +141,15 @@ int32_t TDataReader::convertPersonalDatabase()
     }
     m_tempCsvPath = temp.fileName();
     temp.close();
-    if (CreateCSVSubset(m_tempCsvPath, dataset) < 0) {
+    if (createCsvSubset(m_tempCsvPath, dataset) < 0) {
         Messages::error(MergeTexts::CreateCsvSubsetError);
         return -1;
     }
-    dataset.Close();
+    dataset.close();
     return openTextSource(m_tempCsvPath);
 }
 
-int32_t TDataReader::openTextSource(const QString& textPath)
+int32_t DataReader::openTextSource(const QString& textPath)
 {
     const QString folder = folderOf(textPath);
     const QString table = QFileInfo(textPath).fileName();
@@ -167,20 +167,20 @@ int32_t TDataReader::openTextSource(const QString& textPath)
         TableDataset plain(connection, table);
         if (plain.open()) {
             TableDataset rejected(connection, table);
-            rejected.setFilter(FilterSort::ProviderFilter(m_filterText));
-            rejected.setSort(FilterSort::ProviderSort(m_sortText));
+            rejected.setFilter(FilterSort::providerFilter(m_filterText));
+            rejected.setSort(FilterSort::providerSort(m_sortText));
             rejected.open();
-            Messages::error(MergeTexts::TableOpenFailed(rejected.errorText(), connection, table, m_filterText,
+            Messages::error(MergeTexts::tableOpenFailed(rejected.errorText(), connection, table, m_filterText,
                                                         m_sortText));
             return -1;
         }
     }
-    m_textFile = std::make_unique<TTDFile>();
+    m_textFile = std::make_unique<CsvFile>();
     m_providerApplied = false;
     return 0;
 }
 
-int32_t TDataReader::finishOpen(QStringList* fields)
+int32_t DataReader::finishOpen(QStringList* fields)
 {
     m_active = true;
     if (m_table) {
@@ -191,25 +191,25 @@ int32_t TDataReader::finishOpen(QStringList* fields)
         }
     } else {
         const QString textPath = m_tempCsvPath.isEmpty() ? m_linkPath : m_tempCsvPath;
-        if (!m_textFile->OpenRead(textPath, ',', '"')) {
+        if (!m_textFile->openRead(textPath, ',', '"')) {
             Messages::error(MergeTexts::OpenWithTdFileError);
             return -1;
         }
-        m_fieldNames = m_textFile->Values();
-        m_textFile->ReadNext();
+        m_fieldNames = m_textFile->values();
+        m_textFile->readNext();
     }
     if (fields)
         *fields = m_fieldNames;
-    m_recordCount = CountRecords();
+    m_recordCount = countRecords();
     return int32_t(m_fieldNames.size());
 }
 
-bool TDataReader::readTextRecord()
+bool DataReader::readTextRecord()
 {
-    return m_textFile->ReadNext();
+    return m_textFile->readNext();
 }
 
-int32_t TDataReader::CountRecords()
+int32_t DataReader::countRecords()
 {
     if (!m_active)
         return 0;
@@ -220,25 +220,25 @@ int32_t TDataReader::CountRecords()
     if (!m_textFile || !m_textFile->isOpen())
         return 0;
     int32_t count = 0;
-    m_textFile->Rewind();
+    m_textFile->rewind();
     while (readTextRecord())
-        if (MatchesFilter())
+        if (matchesFilter())
             ++count;
-    m_textFile->Rewind();
+    m_textFile->rewind();
     bool onRecord = readTextRecord();
     if (count > 0 && !m_filterText.isEmpty())
-        while (onRecord && !MatchesFilter())
+        while (onRecord && !matchesFilter())
             onRecord = readTextRecord();
     m_currentRecord = 0;
     return count;
 }
 
 // Reads forward over count matching records; false when the file ended first.
-bool TDataReader::advanceText(int32_t count)
+bool DataReader::advanceText(int32_t count)
 {
     for (int32_t i = 0; i < count; ++i) {
         bool onRecord = readTextRecord();
-        while (onRecord && !m_filterText.isEmpty() && !MatchesFilter())
+        while (onRecord && !m_filterText.isEmpty() && !matchesFilter())
             onRecord = readTextRecord();
         if (!onRecord)
             return false;
@@ -246,7 +246,7 @@ bool TDataReader::advanceText(int32_t count)
     return true;
 }
 
-int32_t TDataReader::GotoRecord(int32_t index)
+int32_t DataReader::gotoRecord(int32_t index)
 {
     if (!m_active || index < 0 || index >= m_recordCount)
         return -1;
@@ -268,7 +268,7 @@ int32_t TDataReader::GotoRecord(int32_t index)
     if (!m_textFile || !m_textFile->isOpen())
         return -1;
     if (index < m_currentRecord) {
-        m_textFile->Rewind();
+        m_textFile->rewind();
         m_currentRecord = 0;
         if (!advanceText(1)) {
             m_currentRecord = -1;
@@ -280,12 +280,12 @@ int32_t TDataReader::GotoRecord(int32_t index)
     return ok ? index : -1;
 }
 
-bool TDataReader::MatchesFilter()
+bool DataReader::matchesFilter()
 {
     if (m_providerApplied || m_filterText.isEmpty())
         return true;
     if (m_filterLinesSource != m_filterText) {
-        m_filterLines = FilterSort::SplitLines(m_filterText);
+        m_filterLines = FilterSort::splitLines(m_filterText);
         m_filterLinesSource = m_filterText;
     }
     const QStringList& lines = m_filterLines;
@@ -313,7 +313,7 @@ bool TDataReader::MatchesFilter()
     return result;
 }
 
-int TDataReader::fieldPosition(const QString& name) const
+int DataReader::fieldPosition(const QString& name) const
 {
     for (qsizetype i = 0; i < m_fieldNames.size(); ++i)
         if (m_fieldNames[i].compare(name, Qt::CaseInsensitive) == 0)
@@ -321,7 +321,7 @@ int TDataReader::fieldPosition(const QString& name) const
     return -1;
 }
 
-QString TDataReader::valueAt(int position)
+QString DataReader::valueAt(int position)
 {
     if (position < 0)
         return QString();
@@ -329,16 +329,16 @@ QString TDataReader::valueAt(int position)
         return m_table->fieldText(position);
     if (!m_textFile)
         return QString();
-    const QStringList& values = m_textFile->Values();
+    const QStringList& values = m_textFile->values();
     return position < values.size() ? values[position] : QString();
 }
 
-QString TDataReader::fieldValue(const QString& name)
+QString DataReader::fieldValue(const QString& name)
 {
     return valueAt(fieldPosition(name));
 }
 
-QString TDataReader::GetFieldValue(const QString& fieldSpec)
+QString DataReader::getFieldValue(const QString& fieldSpec)
 {
     if (!m_active)
         return QString();
@@ -379,77 +379,77 @@ QString TDataReader::GetFieldValue(const QString& fieldSpec)
     return result;
 }
 
-QString TDataReader::GetFilter() const
+QString DataReader::getFilter() const
 {
     return m_active ? m_filterText : QString();
 }
 
-QString TDataReader::GetSort() const
+QString DataReader::getSort() const
 {
     return m_active ? m_sortText : QString();
 }
 
-void TDataReader::LoadFilter()
+void DataReader::loadFilter()
 {
-    m_filterText = FilterSort::LoadFilter(m_linkPath);
+    m_filterText = FilterSort::loadFilter(m_linkPath);
 }
 
-void TDataReader::LoadSort()
+void DataReader::loadSort()
 {
-    m_sortText = FilterSort::LoadSort(m_linkPath);
+    m_sortText = FilterSort::loadSort(m_linkPath);
 }
 
-void TDataReader::SaveFilter() const
+void DataReader::saveFilter() const
 {
-    FilterSort::SaveFilter(m_linkPath, m_filterText);
+    FilterSort::saveFilter(m_linkPath, m_filterText);
 }
 
-void TDataReader::SaveSort() const
+void DataReader::saveSort() const
 {
-    FilterSort::SaveSort(m_linkPath, m_sortText);
+    FilterSort::saveSort(m_linkPath, m_sortText);
 }
 
-bool TDataReader::reopen()
+bool DataReader::reopen()
 {
     const QString path = m_linkPath;
-    return Open(path) >= 0;
+    return open(path) >= 0;
 }
 
-bool TDataReader::SetFilter(const QString& text)
+bool DataReader::setFilter(const QString& text)
 {
     if (!m_active || text == m_filterText)
         return true;
     const QString path = m_linkPath;
     const QString old = m_filterText;
     m_filterText = text;
-    SaveFilter();
+    saveFilter();
     if (reopen())
         return true;
     m_linkPath = path;
     m_filterText = old;
-    SaveFilter();
+    saveFilter();
     reopen();
     return false;
 }
 
-bool TDataReader::SetSort(const QString& text)
+bool DataReader::setSort(const QString& text)
 {
     if (!m_active || text == m_sortText)
         return true;
     const QString path = m_linkPath;
     const QString old = m_sortText;
     m_sortText = text;
-    SaveSort();
+    saveSort();
     if (reopen())
         return true;
     m_linkPath = path;
     m_sortText = old;
-    SaveSort();
+    saveSort();
     reopen();
     return false;
 }
 
-void TDataReader::ListRecords(QStringList& list, int32_t first, int32_t count, int32_t maxChars,
+void DataReader::listRecords(QStringList& list, int32_t first, int32_t count, int32_t maxChars,
                               int32_t maxFields, QString& status)
 {
     if (!m_active)
@@ -458,7 +458,7 @@ void TDataReader::ListRecords(QStringList& list, int32_t first, int32_t count, i
         count = m_recordCount - first;
     const int fields = int(std::min<qsizetype>(std::max(maxFields, 0), m_fieldNames.size()));
     for (int32_t i = first; i < first + count; ++i) {
-        GotoRecord(i);
+        gotoRecord(i);
         QString line;
         for (int f = 0; f < fields; ++f) {
             if (maxChars > 0 && line.size() >= maxChars)
@@ -473,7 +473,7 @@ void TDataReader::ListRecords(QStringList& list, int32_t first, int32_t count, i
     }
 }
 
-QString TDataReader::BuildConnection(const std::function<QString(const QString&)>& dataLinkDialog,
+QString DataReader::buildConnection(const std::function<QString(const QString&)>& dataLinkDialog,
                                      QStringList& tables)
 {
     if (!dataLinkDialog)
@@ -486,26 +486,26 @@ QString TDataReader::BuildConnection(const std::function<QString(const QString&)
     return connection;
 }
 
-int32_t TDataReader::CreateCSVSubset(const QString& path, TBinaryDataSet& dataset)
+int32_t DataReader::createCsvSubset(const QString& path, PersonalTable& dataset)
 {
-    TTDFile out;
+    CsvFile out;
     // The copy is ours alone and read straight back: UTF-8 keeps every character.
-    out.setEncoding(TTDFile::Encoding::Utf8);
-    if (!out.OpenWrite(path, ',', '"'))
+    out.setEncoding(CsvFile::Encoding::Utf8);
+    if (!out.openWrite(path, ',', '"'))
         return -1;
-    const QStringList names = dataset.FieldNames();
-    bool ok = out.WriteRecord(names);
+    const QStringList names = dataset.fieldNames();
+    bool ok = out.writeRecord(names);
     int32_t written = 0;
-    dataset.First();
-    const int32_t total = dataset.RecordCount();
-    for (int32_t i = 0; i < total && !dataset.Eof(); ++i) {
+    dataset.first();
+    const int32_t total = dataset.recordCount();
+    for (int32_t i = 0; i < total && !dataset.eof(); ++i) {
         QStringList values;
         for (const QString& name : names)
-            values << dataset.FieldValue(name);
-        ok = out.WriteRecord(values) && ok;
+            values << dataset.fieldValue(name);
+        ok = out.writeRecord(values) && ok;
         ++written;
-        dataset.Next();
+        dataset.next();
     }
-    ok = out.Close() && ok;
+    ok = out.close() && ok;
     return ok ? written : -1;
 }

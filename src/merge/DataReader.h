@@ -2,7 +2,7 @@
 // The one reader of merge data per linked source: a data link file (.DLF), a
 // personal database file (.dat) or a delimited text file. Tables are read
 // through the read-only table dataset (platform/DataAccess); when the text
-// driver cannot open a text file the reader falls back to its own TTDFile.
+// driver cannot open a text file the reader falls back to its own CsvFile.
 
 #include <QString>
 #include <QStringList>
@@ -11,62 +11,62 @@
 #include <memory>
 
 class TableDataset;
-class TTDFile;
-class TBinaryDataSet;
+class CsvFile;
+class PersonalTable;
 
-class TDataReader {
+class DataReader {
 public:
-    TDataReader();
-    ~TDataReader();
-    TDataReader(const TDataReader&) = delete;
-    TDataReader& operator=(const TDataReader&) = delete;
+    DataReader();
+    ~DataReader();
+    DataReader(const DataReader&) = delete;
+    DataReader& operator=(const DataReader&) = delete;
 
     // Opens a source; the field names go into fields (cleared first) when given.
     // Returns the number of fields, or -1 on failure. Any open source is closed first.
-    int32_t Open(const QString& path, QStringList* fields = nullptr);
-    void Close();
+    int32_t open(const QString& path, QStringList* fields = nullptr);
+    void close();
 
     // Counts the records after filtering and stands on the first one; 0 when closed.
-    int32_t CountRecords();
+    int32_t countRecords();
     // Positions on the 0-based record; returns index, or -1 when there is no such record.
-    int32_t GotoRecord(int32_t index);
+    int32_t gotoRecord(int32_t index);
     // The value of a field name or a composite ("FIRSTNAME+ +LASTNAME+\r\nCITY")
     // for the current record; empty when closed.
-    QString GetFieldValue(const QString& fieldSpec);
+    QString getFieldValue(const QString& fieldSpec);
 
-    bool Active() const { return m_active; }
-    int32_t RecordCount() const { return m_recordCount; }
-    bool ProviderApplied() const { return m_providerApplied; }
-    const QString& LinkPath() const { return m_linkPath; }
-    const QStringList& FieldNames() const { return m_fieldNames; }
+    bool active() const { return m_active; }
+    int32_t recordCount() const { return m_recordCount; }
+    bool providerApplied() const { return m_providerApplied; }
+    const QString& linkPath() const { return m_linkPath; }
+    const QStringList& fieldNames() const { return m_fieldNames; }
     // The temporary CSV made from a personal database file (empty otherwise).
-    const QString& TempCsvPath() const { return m_tempCsvPath; }
+    const QString& tempCsvPath() const { return m_tempCsvPath; }
 
     // Filter and sort: lines each followed by CR LF, without the header line.
-    QString GetFilter() const;
-    QString GetSort() const;
+    QString getFilter() const;
+    QString getSort() const;
     // Replace, store and reopen; false (with the previous text restored and
     // stored again) when the source will not open with the new one.
-    bool SetFilter(const QString& text);
-    bool SetSort(const QString& text);
-    void LoadFilter();
-    void LoadSort();
-    void SaveFilter() const;
-    void SaveSort() const;
+    bool setFilter(const QString& text);
+    bool setSort(const QString& text);
+    void loadFilter();
+    void loadSort();
+    void saveFilter() const;
+    void saveSort() const;
 
     // Appends one summary line per record ("value | value | ...").
-    void ListRecords(QStringList& list, int32_t first, int32_t count, int32_t maxChars, int32_t maxFields,
+    void listRecords(QStringList& list, int32_t first, int32_t count, int32_t maxChars, int32_t maxFields,
                      QString& status);
 
     // Lets the user build a connection with the data-link dialog the caller
     // supplies (it edits a connection string, starting from the given one) and
     // lists the new connection's tables into tables. Empty when cancelled
     // (a result shorter than 19 characters) or when the dialog fails.
-    static QString BuildConnection(const std::function<QString(const QString&)>& dataLinkDialog, QStringList& tables);
+    static QString buildConnection(const std::function<QString(const QString&)>& dataLinkDialog, QStringList& tables);
 
     // Exports an open personal database table to a CSV file; the number of
     // records written, or -1 when the file cannot be created.
-    static int32_t CreateCSVSubset(const QString& path, TBinaryDataSet& dataset);
+    static int32_t createCsvSubset(const QString& path, PersonalTable& dataset);
 
     // The text-driver settings file; programFolder() + "/defado.cfg" unless set.
     static void setTextDriverSettingsFile(const QString& path);
@@ -81,7 +81,7 @@ private:
     bool reopen();
     bool readTextRecord();
     bool advanceText(int32_t count);
-    bool MatchesFilter();
+    bool matchesFilter();
     QString fieldValue(const QString& name);
     int fieldPosition(const QString& name) const;
     QString valueAt(int position);
@@ -94,7 +94,7 @@ private:
     int32_t m_currentRecord = -1;
     QStringList m_fieldNames;
     std::unique_ptr<TableDataset> m_table;
-    std::unique_ptr<TTDFile> m_textFile;
+    std::unique_ptr<CsvFile> m_textFile;
     bool m_active = false;
     bool m_providerApplied = false;
     int32_t m_recordCount = 0;

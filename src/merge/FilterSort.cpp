@@ -47,12 +47,12 @@ QString convertContainsLine(const QString& line)
 
 namespace FilterSort {
 
-QStringList SplitLines(const QString& text)
+QStringList splitLines(const QString& text)
 {
     return splitTextLines(text);
 }
 
-QString JoinLines(const QStringList& lines)
+QString joinLines(const QStringList& lines)
 {
     QString out;
     for (const QString& line : lines)
@@ -60,7 +60,7 @@ QString JoinLines(const QStringList& lines)
     return out;
 }
 
-QString LoadFilter(const QString& linkPath)
+QString loadFilter(const QString& linkPath)
 {
     QStringList lines;
     if (!readTextLines(filterPath(linkPath), lines) || lines.isEmpty())
@@ -72,57 +72,57 @@ QString LoadFilter(const QString& linkPath)
         lines.prepend(MergeTexts::FilterHeader2);
         QFile file(filterPath(linkPath));
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-            file.write(encodeText(JoinLines(lines)));
+            file.write(encodeText(joinLines(lines)));
     } else if (lines.first() != MergeTexts::FilterHeader2) {
         return QString();
     }
     lines.removeFirst();
-    return JoinLines(lines);
+    return joinLines(lines);
 }
 
-QString LoadSort(const QString& linkPath)
+QString loadSort(const QString& linkPath)
 {
     QStringList lines;
     if (!readTextLines(sortPath(linkPath), lines) || lines.isEmpty() || lines.first() != MergeTexts::SortHeader2)
         return QString();
     lines.removeFirst();
-    return JoinLines(lines);
+    return joinLines(lines);
 }
 
-void SaveFilter(const QString& linkPath, const QString& filterText)
+void saveFilter(const QString& linkPath, const QString& filterText)
 {
     writeWithHeader(filterPath(linkPath), MergeTexts::FilterHeader2, filterText);
 }
 
-void SaveSort(const QString& linkPath, const QString& sortText)
+void saveSort(const QString& linkPath, const QString& sortText)
 {
     writeWithHeader(sortPath(linkPath), MergeTexts::SortHeader2, sortText);
 }
 
-QString ProviderFilter(const QString& filterText)
+QString providerFilter(const QString& filterText)
 {
     QString out = filterText;
     return out.replace(kCrLf, QStringLiteral(" "));
 }
 
-QString ProviderSort(const QString& sortText)
+QString providerSort(const QString& sortText)
 {
     QString out = sortText;
     return out.replace(kCrLf, QStringLiteral(", "));
 }
 
-QString QuoteValue(const QString& value)
+QString quoteValue(const QString& value)
 {
     QString escaped = value;
     escaped.replace('\'', QStringLiteral("''"));
     return '\'' + escaped + '\'';
 }
 
-QString Condition(const QString& field, const QString& comparison, const QString& value)
+QString condition(const QString& field, const QString& comparison, const QString& value)
 {
     if (comparison.compare(QStringLiteral("LIKE"), Qt::CaseInsensitive) == 0)
-        return field + QStringLiteral(" LIKE ") + QuoteValue(value);
-    return field + comparison + ' ' + QuoteValue(value);
+        return field + QStringLiteral(" LIKE ") + quoteValue(value);
+    return field + comparison + ' ' + quoteValue(value);
 }
 
 } // namespace FilterSort

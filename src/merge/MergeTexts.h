@@ -15,7 +15,7 @@ inline const QString FilterRejected = QStringLiteral(
     "Error connecting to selected database with filter.\n\nPlease make sure the filter is valid.");
 inline const QString SortRejected = QStringLiteral(
     "Error connecting to selected database with sorting.\n\nPlease make sure the sorting is valid.");
-inline QString TableOpenFailed(const QString& error, const QString& connection, const QString& table,
+inline QString tableOpenFailed(const QString& error, const QString& connection, const QString& table,
                                const QString& filter, const QString& sort)
 {
     return error + QStringLiteral("\n\nConnection=") + connection + QStringLiteral("\nTable=") + table +

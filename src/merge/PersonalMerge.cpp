@@ -14,10 +14,10 @@ constexpr const char* kTokens[PersonalField::kValueCount] = {
     "USER3",      "USER4",      "USER5",      "USER6",       "USER7",            "USER8"};
 const QString kPostalSample = QStringLiteral("11111");
 
-void replaceWith(TObjectData& data, const QString& value)
+void replaceWith(ObjectData& data, const QString& value)
 {
     if (!value.isEmpty())
-        data.Lines = QStringList{value};
+        data.lines = QStringList{value};
 }
 
 // 1..8 when c is such a digit, else 0.
@@ -26,29 +26,29 @@ int userDigit(QChar c)
     return c >= '1' && c <= '8' ? c.digitValue() : 0;
 }
 
-bool mergeToken(TObjectData& data, const QString& entry, PersonalMergeValues& values)
+bool mergeToken(ObjectData& data, const QString& entry, PersonalMergeValues& values)
 {
     for (int i = 0; i < PersonalField::kFlaggedCount; ++i) {
         if (entry == QLatin1String(kTokens[i])) {
-            values.FieldFound[size_t(i)] = 1;
-            replaceWith(data, values.FieldValues[size_t(i)]);
+            values.fieldFound[size_t(i)] = 1;
+            replaceWith(data, values.fieldValues[size_t(i)]);
             return true;
         }
     }
     return false;
 }
 
-bool mergeUserToken(TObjectData& data, const QString& entry, PersonalMergeValues& values)
+bool mergeUserToken(ObjectData& data, const QString& entry, PersonalMergeValues& values)
 {
     if (entry.size() != 5 || !entry.startsWith(QLatin1String("USER")) || !userDigit(entry[4]))
         return false;
     const int d = userDigit(entry[4]);
-    values.UserLabels[size_t(d - 1)] = entry;
-    replaceWith(data, values.FieldValues[size_t(PersonalField::User1 + d - 1)]);
+    values.userLabels[size_t(d - 1)] = entry;
+    replaceWith(data, values.fieldValues[size_t(PersonalField::User1 + d - 1)]);
     return true;
 }
 
-bool mergeUserCode(TObjectData& data, const QString& entry, PersonalMergeValues& values)
+bool mergeUserCode(ObjectData& data, const QString& entry, PersonalMergeValues& values)
 {
     if (!entry.startsWith(QLatin1String("{-USER")) || !entry.endsWith(QLatin1String("-}")) || entry.size() < 9)
         return false;
@@ -56,9 +56,9 @@ bool mergeUserCode(TObjectData& data, const QString& entry, PersonalMergeValues&
     if (!d)
         return true;  // some other code: nothing to do
     const bool labelled = entry[7] == '=';
-    values.UserLabels[size_t(d - 1)] =
+    values.userLabels[size_t(d - 1)] =
         labelled ? entry.mid(8, entry.size() - 10) : QStringLiteral("USER") + QString::number(d);
-    replaceWith(data, values.FieldValues[size_t(PersonalField::User1 + d - 1)]);
+    replaceWith(data, values.fieldValues[size_t(PersonalField::User1 + d - 1)]);
     return true;
 }
 
@@ -73,7 +73,7 @@ QString postalFieldCode(const QString& address)
     QString name;
     for (qsizetype i = at; i < address.size() && address[i] != '+' && address[i] != '-'; ++i)
         name += address[i];
-    return name.isEmpty() ? QString() : Vartext::ComposeFieldCode(name);
+    return name.isEmpty() ? QString() : VariableText::composeFieldCode(name);
 }
 
 QString postalDigits(const QString& address)
@@ -99,31 +99,31 @@ QString postalDigits(const QString& address)
 
 } // namespace
 
-QString PersonalToken(int index)
+QString personalToken(int index)
 {
     return index >= 0 && index < PersonalField::kValueCount ? QString::fromLatin1(kTokens[index]) : QString();
 }
 
-QString PostalCodeFromAddress(const QString& address)
+QString postalCodeFromAddress(const QString& address)
 {
-    return Vartext::IsCode(address) ? postalFieldCode(address) : postalDigits(address);
+    return VariableText::isCode(address) ? postalFieldCode(address) : postalDigits(address);
 }
 
-void MergePersonalData(TObjectManager& manager, PersonalMergeValues& values)
+void mergePersonalData(ObjectManager& manager, PersonalMergeValues& values)
 {
     for (const auto& control : manager.surface().controls()) {
-        TObjectData* data = control->data();
-        if (control->isPicture() || !data || !data->isText() || data->Lines.size() != 1)
+        ObjectData* data = control->data();
+        if (control->isPicture() || !data || !data->isText() || data->lines.size() != 1)
             continue;
-        const QString entry = data->Lines.first();
+        const QString entry = data->lines.first();
         if (mergeToken(*data, entry, values) || mergeUserToken(*data, entry, values) ||
             mergeUserCode(*data, entry, values))
             continue;
-        const QString& address = values.FieldValues[PersonalField::Address];
+        const QString& address = values.fieldValues[PersonalField::Address];
         if (entry == kPostalSample && address.size() > 3) {
-            const QString code = PostalCodeFromAddress(address);
+            const QString code = postalCodeFromAddress(address);
             if (!code.isEmpty())
-                data->Lines = QStringList{code};
+                data->lines = QStringList{code};
         }
     }
 }

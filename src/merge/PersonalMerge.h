@@ -7,12 +7,12 @@
 #include <array>
 #include <cstdint>
 
-class TObjectManager;
+class ObjectManager;
 
 namespace PersonalField {
-// Indexes into PersonalMergeValues::FieldValues, in token order.
+// Indexes into PersonalMergeValues::fieldValues, in token order.
 enum : int {
-    Name, FromName, Company, Title, Address, ReturnAddress, Phone, Fax, Email, Website, CoverText, InsideText,
+    Name, FromName, Company, title, Address, ReturnAddress, Phone, Fax, Email, Website, CoverText, InsideText,
     MediaTitle, MediaAuthor, MediaDescription, MediaContents, User1, User2, User3, User4, User5, User6, User7, User8
 };
 constexpr int kValueCount = 24;
@@ -22,24 +22,24 @@ constexpr int kUserCount = 8;
 
 // The part of the wizard's record the merge reads and writes.
 struct PersonalMergeValues {
-    std::array<QString, PersonalField::kValueCount> FieldValues;
-    std::array<uint8_t, PersonalField::kFlaggedCount> FieldFound{};  // set by the merge
-    std::array<QString, PersonalField::kUserCount> UserLabels;      // set by the merge
+    std::array<QString, PersonalField::kValueCount> fieldValues;
+    std::array<uint8_t, PersonalField::kFlaggedCount> fieldFound{};  // set by the merge
+    std::array<QString, PersonalField::kUserCount> userLabels;      // set by the merge
 
     void clearFound()
     {
-        FieldFound.fill(0);
-        UserLabels.fill(QString());
+        fieldFound.fill(0);
+        userLabels.fill(QString());
     }
 };
 
 // The token text of a value index ("NAME" … "USER8").
-QString PersonalToken(int index);
+QString personalToken(int index);
 
 // Merges into every text object of the manager's live region.
-void MergePersonalData(TObjectManager& manager, PersonalMergeValues& values);
+void mergePersonalData(ObjectManager& manager, PersonalMergeValues& values);
 
 // The postal code of an address: for a field code the field named ZIP… or
 // POST… as a field code; for literal text the first run of exactly 5 or 9
 // digits. Empty when there is none.
-QString PostalCodeFromAddress(const QString& address);
+QString postalCodeFromAddress(const QString& address);

@@ -42,18 +42,18 @@ bool isTextDriverName(const QString& driver)
 // "Provider=MSDASQL.1;Data Source=NAME" names an ODBC data source the OLE DB way.
 bool isOdbcProviderWithSource(const QString& connection)
 {
-    return ConnectionValue(connection, QStringLiteral("Provider")).startsWith(QLatin1String("MSDASQL"), Qt::CaseInsensitive) &&
-           !ConnectionValue(connection, QStringLiteral("Data Source")).isEmpty();
+    return connectionValue(connection, QStringLiteral("Provider")).startsWith(QLatin1String("MSDASQL"), Qt::CaseInsensitive) &&
+           !connectionValue(connection, QStringLiteral("Data Source")).isEmpty();
 }
 
 // "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=FOLDER;Extended Properties=text"
 // is the other classic way to read a folder of text files.
 bool isJetText(const QString& connection)
 {
-    const QString provider = ConnectionValue(connection, QStringLiteral("Provider"));
+    const QString provider = connectionValue(connection, QStringLiteral("Provider"));
     return (provider.contains(QLatin1String("Jet.OLEDB"), Qt::CaseInsensitive) ||
             provider.contains(QLatin1String("ACE.OLEDB"), Qt::CaseInsensitive)) &&
-           ConnectionValue(connection, QStringLiteral("Extended Properties"))
+           connectionValue(connection, QStringLiteral("Extended Properties"))
                .startsWith(QLatin1String("text"), Qt::CaseInsensitive);
 }
 
@@ -72,7 +72,7 @@ QString findInFolder(const QString& folder, const QString& file)
 Target targetOf(const QString& connection)
 {
     Target target;
-    const QString driver = ConnectionValue(connection, QStringLiteral("Driver"));
+    const QString driver = connectionValue(connection, QStringLiteral("Driver"));
     if (driver.compare(QStringLiteral("QSQLITE"), Qt::CaseInsensitive) == 0)
         target.backend = Backend::Sqlite;
     else if (driver.compare(QStringLiteral("QPSQL"), Qt::CaseInsensitive) == 0)
@@ -81,15 +81,15 @@ Target targetOf(const QString& connection)
         target.backend = Backend::Odbc;
     else if (isTextDriverName(driver) || isJetText(connection))
         target.backend = Backend::Text;
-    else if (!driver.isEmpty() || !ConnectionValue(connection, QStringLiteral("DSN")).isEmpty() ||
+    else if (!driver.isEmpty() || !connectionValue(connection, QStringLiteral("DSN")).isEmpty() ||
              isOdbcProviderWithSource(connection))
         target.backend = Backend::Odbc;  // any other ODBC driver or data source name
     if (target.backend == Backend::Text) {
-        target.folder = ConnectionValue(connection, QStringLiteral("DBQ"));
+        target.folder = connectionValue(connection, QStringLiteral("DBQ"));
         if (target.folder.isNull())
-            target.folder = ConnectionValue(connection, QStringLiteral("DefaultDir"));
+            target.folder = connectionValue(connection, QStringLiteral("DefaultDir"));
         if (target.folder.isNull())
-            target.folder = ConnectionValue(connection, QStringLiteral("Data Source"));
+            target.folder = connectionValue(connection, QStringLiteral("Data Source"));
     }
     return target;
 }
@@ -98,7 +98,7 @@ Target targetOf(const QString& connection)
 QString odbcString(const QString& connection)
 {
     QStringList parts;
-    for (const auto& [key, value] : ParseConnectionString(connection)) {
+    for (const auto& [key, value] : parseConnectionString(connection)) {
         if (key.compare(QStringLiteral("Provider"), Qt::CaseInsensitive) == 0 ||
             key.compare(QStringLiteral("Persist Security Info"), Qt::CaseInsensitive) == 0)
             continue;
@@ -118,7 +118,7 @@ QString odbcString(const QString& connection)
 QString firstValue(const QString& connection, std::initializer_list<const char*> keys)
 {
     for (const char* key : keys) {
-        const QString v = ConnectionValue(connection, QString::fromLatin1(key));
+        const QString v = connectionValue(connection, QString::fromLatin1(key));
         if (!v.isNull())
             return v;
     }
@@ -193,7 +193,7 @@ QStringList uniqueColumnNames(const QStringList& names)
 
 } // namespace
 
-QList<QPair<QString, QString>> ParseConnectionString(const QString& connection)
+QList<QPair<QString, QString>> parseConnectionString(const QString& connection)
 {
     QList<QPair<QString, QString>> out;
     qsizetype i = 0;
@@ -236,9 +236,9 @@ QList<QPair<QString, QString>> ParseConnectionString(const QString& connection)
     return out;
 }
 
-QString ConnectionValue(const QString& connection, const QString& key)
+QString connectionValue(const QString& connection, const QString& key)
 {
-    for (const auto& [k, v] : ParseConnectionString(connection))
+    for (const auto& [k, v] : parseConnectionString(connection))
         if (k.compare(key, Qt::CaseInsensitive) == 0)
             return v.isNull() ? QStringLiteral("") : v;
     return QString();
@@ -343,12 +343,12 @@ bool TableDataset::loadTextTable()
         m_error = QStringLiteral("Text file not found: ") + path;
         return false;
     }
-    TTDFile text;
-    if (!text.OpenRead(path, ',', '"')) {
+    CsvFile text;
+    if (!text.openRead(path, ',', '"')) {
         m_error = QStringLiteral("Cannot read the text file: ") + path;
         return false;
     }
-    const QStringList columns = uniqueColumnNames(text.Values());
+    const QStringList columns = uniqueColumnNames(text.values());
     m_fieldNames = columns;
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     QStringList defs;
@@ -373,7 +373,7 @@ bool TableDataset::loadTextTable()
 
 // Rows go in many to a statement: one statement per row would cost more
 // than reading the file itself.
-bool TableDataset::insertTextRows(QSqlDatabase& db, TTDFile& text, int columns)
+bool TableDataset::insertTextRows(QSqlDatabase& db, CsvFile& text, int columns)
 {
     const int perStatement = std::max(1, 900 / std::max(columns, 1));
     auto statement = [&](int rows) {
@@ -399,8 +399,8 @@ bool TableDataset::insertTextRows(QSqlDatabase& db, TTDFile& text, int columns)
         m_error = query.lastError().text();
         return false;
     };
-    while (text.ReadNext()) {
-        pending.append(text.Values());
+    while (text.readNext()) {
+        pending.append(text.values());
         if (pending.size() == perStatement && !flush(batch))
             return false;
     }

@@ -8,7 +8,7 @@
 //   Provider=MSDASQL.1;Driver={Microsoft Text Driver (*.txt; *.csv)};DBQ=FOLDER
 //   (or Provider=Microsoft.Jet.OLEDB.4.0;Data Source=FOLDER;Extended Properties=text)
 // The text driver reads the file named by the table from the folder (with
-// TTDFile; the name matches in any letter case) into an in-memory SQLite
+// CsvFile; the name matches in any letter case) into an in-memory SQLite
 // table, so filter and sort strings work as SQL there too. Filters are SQL conditions ("NAME= 'Smith' AND CITY LIKE 'B%' "),
 // sorts are "FIELD ASC, FIELD DESC, " lists; trailing spaces and separators are accepted.
 
@@ -20,12 +20,12 @@
 
 class QSqlDatabase;
 class QSqlQuery;
-class TTDFile;
+class CsvFile;
 
 // The key/value pairs of a connection string, in order; keys keep their spelling.
-QList<QPair<QString, QString>> ParseConnectionString(const QString& connection);
+QList<QPair<QString, QString>> parseConnectionString(const QString& connection);
 // The value of a key (matched without regard to letter case), or a null string.
-QString ConnectionValue(const QString& connection, const QString& key);
+QString connectionValue(const QString& connection, const QString& key);
 
 class TableDataset {
 public:
@@ -63,7 +63,7 @@ public:
 private:
     bool connect();
     bool loadTextTable();
-    bool insertTextRows(QSqlDatabase& db, TTDFile& text, int columns);
+    bool insertTextRows(QSqlDatabase& db, CsvFile& text, int columns);
     bool runQuery();
     QString selectFrom() const;
     QString whereClause() const;

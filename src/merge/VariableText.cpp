@@ -13,16 +13,16 @@ int32_t integerOr(const QString& text, int32_t fallback)
 
 } // namespace
 
-namespace Vartext {
+namespace VariableText {
 
-bool IsCode(const QString& entry)
+bool isCode(const QString& entry)
 {
     return entry.size() >= 4 && entry.startsWith(QStringLiteral("{-")) && entry.endsWith(QStringLiteral("-}"));
 }
 
-EntryKind KindOf(const QString& entry)
+EntryKind kindOf(const QString& entry)
 {
-    if (!IsCode(entry))
+    if (!isCode(entry))
         return EntryKind::Plain;
     if (entry[2] == '_')
         return EntryKind::Counter;
@@ -31,12 +31,12 @@ EntryKind KindOf(const QString& entry)
     return EntryKind::Field;
 }
 
-QString CodeBody(const QString& entry)
+QString codeBody(const QString& entry)
 {
-    return IsCode(entry) ? entry.mid(2, entry.size() - 4) : QString();
+    return isCode(entry) ? entry.mid(2, entry.size() - 4) : QString();
 }
 
-QString ZeroFilled(int64_t value, int32_t width)
+QString zeroFilled(int64_t value, int32_t width)
 {
     const bool negative = value < 0;
     // Through unsigned so the most negative value has a magnitude too.
@@ -48,21 +48,21 @@ QString ZeroFilled(int64_t value, int32_t width)
     return negative ? '-' + digits : digits;
 }
 
-QString ComposeCounterCode(const QString& digitsText, const QString& startText, const QString& incrementText)
+QString composeCounterCode(const QString& digitsText, const QString& startText, const QString& incrementText)
 {
     const int32_t digits = std::clamp(integerOr(digitsText, 6), 0, 100);
     const int32_t start = integerOr(startText, 0);
     const int32_t increment = integerOr(incrementText, 1);
-    return QStringLiteral("{-_") + ZeroFilled(start, digits) + '_' + QString::number(increment) +
+    return QStringLiteral("{-_") + zeroFilled(start, digits) + '_' + QString::number(increment) +
            QStringLiteral("_-}");
 }
 
-QString ComposeFieldCode(const QString& fieldSpec)
+QString composeFieldCode(const QString& fieldSpec)
 {
     return QStringLiteral("{-") + fieldSpec + QStringLiteral("-}");
 }
 
-Counter ParseCounter(const QString& entry)
+Counter parseCounter(const QString& entry)
 {
     Counter counter;
     const QString inner = entry.size() >= 6 ? entry.mid(3, entry.size() - 6) : QString();
@@ -79,14 +79,14 @@ Counter ParseCounter(const QString& entry)
     return counter;
 }
 
-QString CounterText(const Counter& counter, int64_t elementNumber)
+QString counterText(const Counter& counter, int64_t elementNumber)
 {
     // Wraps like the 64-bit arithmetic it is rather than overflowing undefinedly.
     const uint64_t value = uint64_t(counter.start) + uint64_t(elementNumber - 1) * uint64_t(counter.increment);
-    return ZeroFilled(int64_t(value), counter.width);
+    return zeroFilled(int64_t(value), counter.width);
 }
 
-TextPage DescribeTextPage(const QStringList& lines, bool designHasLinkedSource)
+TextPage describeTextPage(const QStringList& lines, bool designHasLinkedSource)
 {
     TextPage page;
     if (lines.size() >= 2) {
@@ -94,18 +94,18 @@ TextPage DescribeTextPage(const QStringList& lines, bool designHasLinkedSource)
         return page;
     }
     const QString entry = lines.value(0);
-    const EntryKind kind = KindOf(entry);
+    const EntryKind kind = kindOf(entry);
     if (kind == EntryKind::Counter) {
-        const Counter counter = ParseCounter(entry);
+        const Counter counter = parseCounter(entry);
         page.choice = TextChoice::Counter;
         page.counterLength = QString::number(counter.width);
         page.counterStart = QString::number(counter.start);
         page.counterIncrement = QString::number(counter.increment);
     } else if (kind != EntryKind::Plain && designHasLinkedSource) {
         page.choice = TextChoice::DBField;
-        page.fieldSpec = CodeBody(entry);
+        page.fieldSpec = codeBody(entry);
     }
     return page;
 }
 
-} // namespace Vartext
+} // namespace VariableText

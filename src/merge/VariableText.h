@@ -8,20 +8,20 @@
 #include <QStringList>
 #include <cstdint>
 
-namespace Vartext {
+namespace VariableText {
 
 enum class EntryKind { Plain, Counter, PersonalData, Field };
 
 // Begins with "{-" and ends with "-}".
-bool IsCode(const QString& entry);
-EntryKind KindOf(const QString& entry);
+bool isCode(const QString& entry);
+EntryKind kindOf(const QString& entry);
 // The text between "{-" and "-}" of a code (the field description of a field code).
-QString CodeBody(const QString& entry);
+QString codeBody(const QString& entry);
 
 // The counter code from the Text page's boxes: digits (6 when not an integer,
 // at most 100, below 0 taken as 0), start (0) and increment (1) when not integers.
-QString ComposeCounterCode(const QString& digitsText, const QString& startText, const QString& incrementText);
-QString ComposeFieldCode(const QString& fieldSpec);
+QString composeCounterCode(const QString& digitsText, const QString& startText, const QString& incrementText);
+QString composeFieldCode(const QString& fieldSpec);
 
 struct Counter {
     int32_t width = 0;      // characters the start value occupies in the code
@@ -29,11 +29,11 @@ struct Counter {
     int64_t increment = 1;  // 1 when absent or no integer
 };
 // The parts of a counter code (call only for a Counter entry).
-Counter ParseCounter(const QString& entry);
+Counter parseCounter(const QString& entry);
 // s + (n - 1) × i, zero-filled to the counter's width (a minus sign counts).
-QString CounterText(const Counter& counter, int64_t elementNumber);
+QString counterText(const Counter& counter, int64_t elementNumber);
 // value zero-filled to width characters, a minus sign first.
-QString ZeroFilled(int64_t value, int32_t width);
+QString zeroFilled(int64_t value, int32_t width);
 
 // What the Text page shows for an object's entries.
 enum class TextChoice { SingleText, VarText, Counter, DBField };
@@ -44,6 +44,6 @@ struct TextPage {
     QString counterIncrement;
     QString fieldSpec;  // for DBField: the field to select, when the list has it
 };
-TextPage DescribeTextPage(const QStringList& lines, bool designHasLinkedSource);
+TextPage describeTextPage(const QStringList& lines, bool designHasLinkedSource);
 
 }

@@ -76,7 +76,7 @@ QByteArray forPlayer(const QByteArray& emf)
 }
 } // namespace
 
-bool IsWellFormedEmf(QByteArrayView emf)
+bool isWellFormedEmf(QByteArrayView emf)
 {
     if (emf.size() < kMinHeaderSize || emf.size() > kMaxEmfBytes)
         return false;
@@ -104,9 +104,9 @@ bool IsWellFormedEmf(QByteArrayView emf)
     return false;
 }
 
-QByteArray MetafileToSvg(const QByteArray& emf)
+QByteArray metafileToSvg(const QByteArray& emf)
 {
-    if (!IsWellFormedEmf(emf))
+    if (!isWellFormedEmf(emf))
         return {};
     generatorOptions options{};
     char nameSpace[] = "svg";
@@ -136,14 +136,14 @@ QByteArray cachedSvg(const QByteArray& emf)
     QMutexLocker lock(&mutex);
     if (const QByteArray* hit = cache.object(emf))
         return *hit;
-    QByteArray svg = MetafileToSvg(emf);
+    QByteArray svg = metafileToSvg(emf);
     const qsizetype cost = std::max<qsizetype>(1, svg.size() + emf.size());
     if (!svg.isEmpty() && cost < kSvgCacheBytes)
         cache.insert(emf, new QByteArray(svg), cost);
     return svg;
 }
 
-bool DrawMetafile(QPainter& painter, const QRectF& target, const QByteArray& emf)
+bool drawMetafile(QPainter& painter, const QRectF& target, const QByteArray& emf)
 {
     const QByteArray svg = cachedSvg(emf);
     if (svg.isEmpty())

@@ -10,11 +10,11 @@ class QPainter;
 
 // Plays emf stretched into target. False (nothing drawn) when the bytes are
 // not a well-formed EMF or the player fails.
-bool DrawMetafile(QPainter& painter, const QRectF& target, const QByteArray& emf);
+bool drawMetafile(QPainter& painter, const QRectF& target, const QByteArray& emf);
 
 // True when emf is a complete, well-formed record sequence: header first,
 // every record 8..remaining bytes long and a multiple of 4, EOF last.
-bool IsWellFormedEmf(QByteArrayView emf);
+bool isWellFormedEmf(QByteArrayView emf);
 
 // The SVG text libemf2svg makes of emf (empty on failure).
-QByteArray MetafileToSvg(const QByteArray& emf);
+QByteArray metafileToSvg(const QByteArray& emf);

@@ -522,7 +522,7 @@ private:
 
     void appendDib(const QRectF& target, const QImage& image)
     {
-        const QByteArray dib = ImageToDib(image, 24);
+        const QByteArray dib = imageToDib(image, 24);
         if (dib.size() < 40)
             return;
         const int w = image.width(), h = image.height();

@@ -388,7 +388,7 @@ private:
             srcW = destW;
             srcH = destH;
         }
-        const QImage image = DibToImage(in.view(in.remaining()));
+        const QImage image = dibToImage(in.view(in.remaining()));
         if (!in.ok() || image.isNull())
             return;
         m_painter.drawImage(QRectF(dest, QSizeF(destW, destH)), image, QRectF(srcX, srcY, srcW, srcH));
@@ -442,13 +442,13 @@ QSize frameSizeFor(const Header& header, QRect window)
 
 } // namespace
 
-bool IsWmf(QByteArrayView bytes)
+bool isWmf(QByteArrayView bytes)
 {
     Header header;
     return readHeader(bytes, header);
 }
 
-bool PlayWmf(QPainter& painter, QByteArrayView wmf, QSize& frameSize)
+bool playWmf(QPainter& painter, QByteArrayView wmf, QSize& frameSize)
 {
     Header header;
     std::vector<Record> records;
@@ -473,17 +473,17 @@ bool PlayWmf(QPainter& painter, QByteArrayView wmf, QSize& frameSize)
     return true;
 }
 
-QByteArray ConvertWmfToEmf(QByteArrayView wmf)
+QByteArray convertWmfToEmf(QByteArrayView wmf)
 {
     QPainter probe;
     QSize frameSize;
-    if (!PlayWmf(probe, wmf, frameSize))
+    if (!playWmf(probe, wmf, frameSize))
         return {};
     EmfPaintDevice device(frameSize, QStringLiteral("Quillon Stickwell"), QStringLiteral("Converted WMF"));
     QPainter painter;
     if (!painter.begin(&device))
         return {};
-    PlayWmf(painter, wmf, frameSize);
+    playWmf(painter, wmf, frameSize);
     painter.end();
     return device.emfBytes();
 }

@@ -9,9 +9,9 @@
 
 class QPainter;
 
-bool IsWmf(QByteArrayView bytes);
+bool isWmf(QByteArrayView bytes);
 // Empty when bytes are not a usable WMF.
-QByteArray ConvertWmfToEmf(QByteArrayView wmf);
+QByteArray convertWmfToEmf(QByteArrayView wmf);
 // Plays the records onto painter in the metafile's own coordinates mapped
 // onto its frame; false when the file is damaged.
-bool PlayWmf(QPainter& painter, QByteArrayView wmf, QSize& frameSize);
+bool playWmf(QPainter& painter, QByteArrayView wmf, QSize& frameSize);

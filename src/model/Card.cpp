@@ -3,24 +3,24 @@
 #include "model/Units.h"
 #include "model/ObjectData.h"
 
-void TGridPanel::setRegionSize(int32_t width, int32_t height)
+void Card::setRegionSize(int32_t width, int32_t height)
 {
     m_regionWidth = width;
     m_regionHeight = height;
 }
 
-void TGridPanel::setScale(int32_t zoom) { m_scale = zoom > 0 ? zoom : 100; }
+void Card::setScale(int32_t zoom) { m_scale = zoom > 0 ? zoom : 100; }
 
-int TGridPanel::width() const { return UnitsToPixels(m_regionWidth, m_scale); }
+int Card::width() const { return unitsToPixels(m_regionWidth, m_scale); }
 
-int TGridPanel::height() const { return UnitsToPixels(m_regionHeight, m_scale); }
+int Card::height() const { return unitsToPixels(m_regionHeight, m_scale); }
 
-ObjectControl* TGridPanel::control(int index) const
+ObjectControl* Card::control(int index) const
 {
     return index >= 0 && index < int(m_controls.size()) ? m_controls[size_t(index)].get() : nullptr;
 }
 
-int TGridPanel::indexOf(const ObjectControl* control) const
+int Card::indexOf(const ObjectControl* control) const
 {
     for (size_t i = 0; i < m_controls.size(); ++i)
         if (m_controls[i].get() == control)
@@ -28,7 +28,7 @@ int TGridPanel::indexOf(const ObjectControl* control) const
     return -1;
 }
 
-ObjectControl* TGridPanel::findByName(const QString& name) const
+ObjectControl* Card::findByName(const QString& name) const
 {
     for (const auto& c : m_controls)
         if (c->name == name)
@@ -36,13 +36,13 @@ ObjectControl* TGridPanel::findByName(const QString& name) const
     return nullptr;
 }
 
-ObjectControl* TGridPanel::addControl(std::unique_ptr<ObjectControl> control)
+ObjectControl* Card::addControl(std::unique_ptr<ObjectControl> control)
 {
     m_controls.push_back(std::move(control));
     return m_controls.back().get();
 }
 
-void TGridPanel::destroyControl(ObjectControl* control)
+void Card::destroyControl(ObjectControl* control)
 {
     const int at = indexOf(control);
     if (at < 0)
@@ -51,13 +51,13 @@ void TGridPanel::destroyControl(ObjectControl* control)
     m_controls.erase(m_controls.begin() + at);
 }
 
-void TGridPanel::destroyAllControls()
+void Card::destroyAllControls()
 {
     while (!m_controls.empty())
         destroyControl(m_controls.back().get());
 }
 
-void TGridPanel::bringToFront(ObjectControl* control)
+void Card::bringToFront(ObjectControl* control)
 {
     const int at = indexOf(control);
     if (at < 0)
@@ -67,7 +67,7 @@ void TGridPanel::bringToFront(ObjectControl* control)
     m_controls.push_back(std::move(owned));
 }
 
-void TGridPanel::sendToBack(ObjectControl* control)
+void Card::sendToBack(ObjectControl* control)
 {
     const int at = indexOf(control);
     if (at < 0)
@@ -77,7 +77,7 @@ void TGridPanel::sendToBack(ObjectControl* control)
     m_controls.insert(m_controls.begin(), std::move(owned));
 }
 
-void TGridPanel::repaint()
+void Card::repaint()
 {
     ++m_repaints;
     if (onRepaint)

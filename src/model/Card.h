@@ -10,29 +10,29 @@
 #include "model/ObjectControl.h"
 #include "imaging/Picture.h"
 
-class TGridPanel {
+class Card {
 public:
-    TGridPanel() = default;
+    Card() = default;
 
     // Region size in design units; the pixel size follows the zoom.
     void setRegionSize(int32_t width, int32_t height);
     int32_t regionWidth() const { return m_regionWidth; }
     int32_t regionHeight() const { return m_regionHeight; }
     void setScale(int32_t zoom);
-    int32_t Scale() const { return m_scale; }
+    int32_t scale() const { return m_scale; }
     int width() const;
     int height() const;
 
     // Margins in design units: left, right, top, bottom.
-    int32_t MarginLeft = 8;
-    int32_t MarginRight = 8;
-    int32_t MarginTop = 8;
-    int32_t MarginBottom = 8;
-    Picture BackImage;
-    int BaseImage = 0;  // stock outline: 0 none, 1 tall CD card, 2 wide CD card, 3 full CD
-    bool ShowGrid = false;
-    int GridX = 4;
-    int GridY = 4;
+    int32_t marginLeft = 8;
+    int32_t marginRight = 8;
+    int32_t marginTop = 8;
+    int32_t marginBottom = 8;
+    Picture backImage;
+    int baseImage = 0;  // stock outline: 0 none, 1 tall CD card, 2 wide CD card, 3 full CD
+    bool showGrid = false;
+    int gridX = 4;
+    int gridY = 4;
 
     const std::vector<std::unique_ptr<ObjectControl>>& controls() const { return m_controls; }
     int controlCount() const { return int(m_controls.size()); }
@@ -42,7 +42,7 @@ public:
     ObjectControl* findByName(const QString& name) const;
 
     ObjectControl* addControl(std::unique_ptr<ObjectControl> control);
-    // Destroys the control with its TObjectData.
+    // Destroys the control with its ObjectData.
     void destroyControl(ObjectControl* control);
     void destroyAllControls();
     void bringToFront(ObjectControl* control);

@@ -8,8 +8,8 @@
 #include "model/ObjectManager.h"
 
 struct DesignEditor {
-    TGridPanel panel;
-    TObjectManager manager{panel};
+    Card panel;
+    ObjectManager manager{panel};
     int32_t zoom = 100;
     std::vector<ObjectControl*> selection;
     bool modified = false;

@@ -17,7 +17,7 @@ constexpr const char* kFoldNames[9] = {
 
 } // namespace
 
-int32_t GetRegionGeometry(uint8_t layoutUnit, uint32_t foldType, int32_t sheetSide, int32_t elementWidth,
+int32_t regionGeometry(uint8_t layoutUnit, uint32_t foldType, int32_t sheetSide, int32_t elementWidth,
                           int32_t elementHeight, QStringList* captions, int32_t* regionWidth,
                           int32_t* regionHeight, bool* sideFold, bool* flat)
 {
@@ -45,9 +45,9 @@ int32_t GetRegionGeometry(uint8_t layoutUnit, uint32_t foldType, int32_t sheetSi
             *captions << "Cover" << "Inside Cover" << "Inside";
     }
     if (regionWidth)
-        *regionWidth = LayoutToDesignUnits(layoutUnit, w);
+        *regionWidth = layoutToDesignUnits(layoutUnit, w);
     if (regionHeight)
-        *regionHeight = LayoutToDesignUnits(layoutUnit, h);
+        *regionHeight = layoutToDesignUnits(layoutUnit, h);
     if (sideFold)
         *sideFold = isSideFold;
     if (flat)
@@ -57,7 +57,7 @@ int32_t GetRegionGeometry(uint8_t layoutUnit, uint32_t foldType, int32_t sheetSi
     return sheetSide == 0 ? 2 : 1;
 }
 
-bool GetRegionSlot(uint32_t foldType, int32_t regionIndex, int32_t* side, int32_t* panel)
+bool regionSlotFor(uint32_t foldType, int32_t regionIndex, int32_t* side, int32_t* panel)
 {
     int32_t s = 0, p = 0;
     if (foldType == 0) {
@@ -81,17 +81,17 @@ bool GetRegionSlot(uint32_t foldType, int32_t regionIndex, int32_t* side, int32_
     return true;
 }
 
-const char* FoldTypeName(uint32_t foldType) { return foldType <= 8 ? kFoldNames[foldType] : ""; }
+const char* foldTypeName(uint32_t foldType) { return foldType <= 8 ? kFoldNames[foldType] : ""; }
 
-bool RegionSizeAllowed(int32_t width, int32_t height)
+bool regionSizeAllowed(int32_t width, int32_t height)
 {
     return width >= kMinRegionSize && width <= kMaxRegionSize && height >= kMinRegionSize &&
            height <= kMaxRegionSize;
 }
 
-QString RegionSizeMessage(bool metricDisplay)
+QString regionSizeMessage(bool metricDisplay)
 {
     return QStringLiteral("The width and height or each region must be between ") +
-           FormatFixed(UnitsToDisplay(kMinRegionSize, metricDisplay, 0), 2) + " and " +
-           FormatFixed(UnitsToDisplay(kMaxRegionSize, metricDisplay, 0), 2) + (metricDisplay ? " mm" : " in");
+           formatFixed(unitsToDisplay(kMinRegionSize, metricDisplay, 0), 2) + " and " +
+           formatFixed(unitsToDisplay(kMaxRegionSize, metricDisplay, 0), 2) + (metricDisplay ? " mm" : " in");
 }

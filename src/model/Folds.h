@@ -13,14 +13,14 @@ struct RegionGeometry {
     bool sideFold = false;
     bool flat = false;
 };
-int32_t GetRegionGeometry(uint8_t layoutUnit, uint32_t foldType, int32_t sheetSide, int32_t elementWidth,
+int32_t regionGeometry(uint8_t layoutUnit, uint32_t foldType, int32_t sheetSide, int32_t elementWidth,
                           int32_t elementHeight, QStringList* captions = nullptr, int32_t* regionWidth = nullptr,
                           int32_t* regionHeight = nullptr, bool* sideFold = nullptr, bool* flat = nullptr);
-bool GetRegionSlot(uint32_t foldType, int32_t regionIndex, int32_t* side, int32_t* panel);
+bool regionSlotFor(uint32_t foldType, int32_t regionIndex, int32_t* side, int32_t* panel);
 
-const char* FoldTypeName(uint32_t foldType);  // "None", "Side Fold Tall Business Card", …
+const char* foldTypeName(uint32_t foldType);  // "None", "Side Fold Tall Business Card", …
 
 constexpr int32_t kMinRegionSize = 10;
 constexpr int32_t kMaxRegionSize = 1700;
-bool RegionSizeAllowed(int32_t width, int32_t height);
-QString RegionSizeMessage(bool metricDisplay);
+bool regionSizeAllowed(int32_t width, int32_t height);
+QString regionSizeMessage(bool metricDisplay);

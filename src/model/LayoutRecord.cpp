@@ -105,7 +105,7 @@ LayoutRecord LayoutRecord::fromBytes(QByteArrayView bytes)
 void LayoutRecord::regionSize(int32_t* width, int32_t* height) const
 {
     int32_t w = 0, h = 0;
-    GetRegionGeometry(unit, foldType, 0, elementWidth, elementHeight, nullptr, &w, &h);
+    regionGeometry(unit, foldType, 0, elementWidth, elementHeight, nullptr, &w, &h);
     if (width)
         *width = w;
     if (height)
@@ -124,12 +124,12 @@ void LayoutRecord::paperSize(bool metricDisplay, int32_t* width, int32_t* height
 {
     int32_t w = 0, h = 0;
     if (paperType == kPaperUserDefined) {
-        w = LayoutToDesignUnits(unit, paperWidth);
-        h = LayoutToDesignUnits(unit, paperLength);
+        w = layoutToDesignUnits(unit, paperWidth);
+        h = layoutToDesignUnits(unit, paperLength);
     } else if (paperType == kPaperNone) {
-        GetPaperType(metricDisplay ? 4 : 0, nullptr, &w, &h);
+        paperForIndex(metricDisplay ? 4 : 0, nullptr, &w, &h);
     } else {
-        GetPaperType(paperType, nullptr, &w, &h);
+        paperForIndex(paperType, nullptr, &w, &h);
     }
     if (width)
         *width = w;
@@ -153,7 +153,7 @@ namespace {
 qsizetype noteSeparator(const QString& name) { return name.indexOf(QStringLiteral("<>")); }
 } // namespace
 
-QString LayoutShownName(const LayoutRecord& record)
+QString layoutShownName(const LayoutRecord& record)
 {
     const QString whole = record.displayName();
     const qsizetype at = noteSeparator(whole);
@@ -161,7 +161,7 @@ QString LayoutShownName(const LayoutRecord& record)
     return shown.startsWith(QStringLiteral(".....")) ? QString() : shown;
 }
 
-QString LayoutNote(const LayoutRecord& record)
+QString layoutNote(const LayoutRecord& record)
 {
     const QString whole = record.displayName();
     const qsizetype at = noteSeparator(whole);
@@ -170,8 +170,8 @@ QString LayoutNote(const LayoutRecord& record)
     return QString::number(int64_t(record.rows) * record.columns) + " Per Sheet";
 }
 
-bool LayoutSelectable(const LayoutRecord& record)
+bool layoutSelectable(const LayoutRecord& record)
 {
-    const QString shown = LayoutShownName(record);
+    const QString shown = layoutShownName(record);
     return !shown.isEmpty() && !shown.startsWith(QStringLiteral("=====")) && !shown.startsWith(QStringLiteral("-----"));
 }

@@ -60,7 +60,7 @@ struct LayoutRecord {
 
 // Shown name and note of a layout name: "Name<>Note"; without "<>" the note is
 // rows × columns followed by " Per Sheet".
-QString LayoutShownName(const LayoutRecord& record);
-QString LayoutNote(const LayoutRecord& record);
+QString layoutShownName(const LayoutRecord& record);
+QString layoutNote(const LayoutRecord& record);
 // Headings and separators cannot be chosen and have no preview.
-bool LayoutSelectable(const LayoutRecord& record);
+bool layoutSelectable(const LayoutRecord& record);

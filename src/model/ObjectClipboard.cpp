@@ -9,7 +9,7 @@
 #include "system/Clipboard.h"
 #include "system/Messages.h"
 
-QByteArray BuildClipboardBlock(const DesignEditor& editor)
+QByteArray buildClipboardBlock(const DesignEditor& editor)
 {
     QByteArray block;
     ByteWriter out(block);
@@ -20,7 +20,7 @@ QByteArray BuildClipboardBlock(const DesignEditor& editor)
     for (const ObjectControl* control : editor.selection) {
         if (!control->data())
             continue;
-        control->data()->SaveToRecord(block, editor.zoom);
+        control->data()->saveToRecord(block, editor.zoom);
         ++count;
     }
     out.patchI32(4, count);
@@ -28,20 +28,20 @@ QByteArray BuildClipboardBlock(const DesignEditor& editor)
     return block;
 }
 
-void CopyObjects(const DesignEditor& editor, ClipboardPort& clipboard)
+void copyObjects(const DesignEditor& editor, ClipboardPort& clipboard)
 {
-    clipboard.setPrivateBlock(BuildClipboardBlock(editor));
+    clipboard.setPrivateBlock(buildClipboardBlock(editor));
 }
 
-void DeleteSelection(DesignEditor& editor)
+void deleteSelection(DesignEditor& editor)
 {
     while (!editor.selection.empty()) {
         ObjectControl* control = editor.selection.back();
         editor.selection.pop_back();
         if (control->data())
-            editor.manager.ChangeStack().Push(ObjectDeleted, control, 0, 0, nullptr, nullptr,
+            editor.manager.undoHistory().push(ObjectDeleted, control, 0, 0, nullptr, nullptr,
                                               control->data()->toRecord(editor.zoom), {});
-        editor.manager.DestroyObject(control);
+        editor.manager.destroyObject(control);
     }
     editor.modified = true;
 }
@@ -58,7 +58,7 @@ void attachPasteHandlers(ObjectControl& control, const ControlHandlers& handlers
 
 int32_t pasteBitmap(DesignEditor& editor, const QImage& bitmap)
 {
-    ObjectControl* control = editor.manager.CreateGraphic(nullptr, 10, 10, true);
+    ObjectControl* control = editor.manager.createGraphic(nullptr, 10, 10, true);
     attachPasteHandlers(*control, editor.handlers);
     control->picture.setBitmap(bitmap);
     const int larger = std::max(bitmap.width(), bitmap.height());
@@ -73,7 +73,7 @@ int32_t pasteBitmap(DesignEditor& editor, const QImage& bitmap)
 
 int32_t pasteMetafile(DesignEditor& editor, const Picture& metafile)
 {
-    ObjectControl* control = editor.manager.CreateGraphic(nullptr, 10, 10, true);
+    ObjectControl* control = editor.manager.createGraphic(nullptr, 10, 10, true);
     attachPasteHandlers(*control, editor.handlers);
     control->picture = metafile;
     editor.select(control);
@@ -99,11 +99,11 @@ int32_t pastePrivateBlock(DesignEditor& editor, const QByteArray& block)
     QByteArrayView rest = QByteArrayView(block).sliced(kClipboardHeaderSize, end - kClipboardHeaderSize);
     int32_t pasted = 0;
     for (int32_t i = 0; i < count; ++i) {
-        const qsizetype size = ObjectRecordSize(rest);
+        const qsizetype size = objectRecordSize(rest);
         if (size < 0)
             break;
         ObjectControl* control = nullptr;
-        editor.manager.CreateFromRecord(rest.first(size), editor.zoom, editor.handlers, true, &control);
+        editor.manager.createFromRecord(rest.first(size), editor.zoom, editor.handlers, true, &control);
         if (control) {
             editor.select(control);
             ++pasted;
@@ -115,18 +115,18 @@ int32_t pastePrivateBlock(DesignEditor& editor, const QByteArray& block)
 
 int32_t pasteText(DesignEditor& editor, const QString& text)
 {
-    ObjectControl* control = editor.manager.CreateText(10, 10);
+    ObjectControl* control = editor.manager.createText(10, 10);
     attachPasteHandlers(*control, editor.handlers);
     const QString kept = text.left(kMaxPastedTextLength);
     if (!kept.isEmpty())
-        control->data()->Lines = QStringList{kept};
+        control->data()->lines = QStringList{kept};
     editor.select(control);
     return 1;
 }
 
 } // namespace
 
-int32_t PasteObjects(DesignEditor& editor, const ClipboardPort& clipboard)
+int32_t pasteObjects(DesignEditor& editor, const ClipboardPort& clipboard)
 {
     editor.clearSelection();
     int32_t result = 0;
@@ -141,31 +141,31 @@ int32_t PasteObjects(DesignEditor& editor, const ClipboardPort& clipboard)
     if (result >= 1) {
         for (ObjectControl* control : editor.selection)
             if (control->data())
-                editor.manager.ChangeStack().Push(ObjectAdded, control, 0, 0, nullptr, nullptr, {},
+                editor.manager.undoHistory().push(ObjectAdded, control, 0, 0, nullptr, nullptr, {},
                                                   control->data()->toRecord(editor.zoom));
         editor.modified = true;
     }
     return result;
 }
 
-bool CanCutCopyOrDelete(const DesignEditor& editor) { return !editor.selection.empty(); }
+bool canCutCopyOrDelete(const DesignEditor& editor) { return !editor.selection.empty(); }
 
-bool CanPaste(const ClipboardPort& clipboard) { return clipboard.hasAnythingToPaste(); }
+bool canPaste(const ClipboardPort& clipboard) { return clipboard.hasAnythingToPaste(); }
 
-void CutObjects(DesignEditor& editor, ClipboardPort& clipboard)
+void cutObjects(DesignEditor& editor, ClipboardPort& clipboard)
 {
-    if (!CanCutCopyOrDelete(editor))
+    if (!canCutCopyOrDelete(editor))
         return;
-    CopyObjects(editor, clipboard);
-    DeleteSelection(editor);
+    copyObjects(editor, clipboard);
+    deleteSelection(editor);
 }
 
-bool DeleteObjects(DesignEditor& editor, bool promptOnDelete)
+bool deleteObjects(DesignEditor& editor, bool promptOnDelete)
 {
-    if (!CanCutCopyOrDelete(editor))
+    if (!canCutCopyOrDelete(editor))
         return false;
     if (promptOnDelete && Messages::askYesNo(ModelTexts::DeletePrompt) != Messages::Answer::Yes)
         return false;
-    DeleteSelection(editor);
+    deleteSelection(editor);
     return true;
 }

@@ -14,11 +14,11 @@ void ObjectControl::setBounds(int l, int t, int w, int h)
     height = h;
 }
 
-void ObjectControl::setData(std::unique_ptr<TObjectData> data)
+void ObjectControl::setData(std::unique_ptr<ObjectData> data)
 {
     m_data = std::move(data);
     if (m_data)
-        m_data->Control = this;
+        m_data->control = this;
 }
 
-std::unique_ptr<TObjectData> ObjectControl::takeData() { return std::move(m_data); }
+std::unique_ptr<ObjectData> ObjectControl::takeData() { return std::move(m_data); }

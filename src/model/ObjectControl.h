@@ -1,6 +1,6 @@
 #pragma once
 // One object on the card: a paint control (text, lines, shapes) or a picture
-// control. It carries the geometry in surface pixels and the TObjectData with
+// control. It carries the geometry in surface pixels and the ObjectData with
 // everything else.
 
 #include <QRect>
@@ -11,7 +11,7 @@
 #include "imaging/Picture.h"
 
 class QPainter;
-class TObjectData;
+class ObjectData;
 class ObjectControl;
 
 // What the design window attaches to every object control it gets.
@@ -47,11 +47,11 @@ public:
     QRect rect() const { return QRect(left, top, width, height); }
     void setBounds(int l, int t, int w, int h);
 
-    TObjectData* data() const { return m_data.get(); }
-    void setData(std::unique_ptr<TObjectData> data);
-    std::unique_ptr<TObjectData> takeData();
+    ObjectData* data() const { return m_data.get(); }
+    void setData(std::unique_ptr<ObjectData> data);
+    std::unique_ptr<ObjectData> takeData();
 
 private:
     Type m_type;
-    std::unique_ptr<TObjectData> m_data;
+    std::unique_ptr<ObjectData> m_data;
 };

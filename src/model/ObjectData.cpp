@@ -16,29 +16,29 @@ bool isKnown(char kind)
 
 using namespace ObjectRecordLayout;
 
-TObjectData::TObjectData(ObjectControl* control, char kind) : Control(control), Kind(kind)
+ObjectData::ObjectData(ObjectControl* control, char kind) : control(control), kind(kind)
 {
     if (kind == ObjectKind::Text)
-        Lines << QStringLiteral("Text");
+        lines << QStringLiteral("Text");
 }
 
-QByteArray TObjectData::payload(char* kind) const
+QByteArray ObjectData::payload(char* payloadKind) const
 {
-    *kind = 0;
-    if (Kind == ObjectKind::Graphic) {
-        if (!Control || !Control->isPicture() || Control->picture.isEmpty())
+    *payloadKind = 0;
+    if (kind == ObjectKind::Graphic) {
+        if (!control || !control->isPicture() || control->picture.isEmpty())
             return {};
-        switch (Control->picture.kind()) {
-        case Picture::Kind::Bitmap: *kind = 'B'; break;
-        case Picture::Kind::Jpeg: *kind = 'J'; break;
-        default: *kind = 'M'; break;
+        switch (control->picture.kind()) {
+        case Picture::Kind::Bitmap: *payloadKind = 'B'; break;
+        case Picture::Kind::Jpeg: *payloadKind = 'J'; break;
+        default: *payloadKind = 'M'; break;
         }
-        return Control->picture.streamBytes();
+        return control->picture.streamBytes();
     }
-    if (Kind == ObjectKind::Text) {
-        *kind = 'T';
+    if (kind == ObjectKind::Text) {
+        *payloadKind = 'T';
         QByteArray bytes;
-        for (const QString& line : Lines) {
+        for (const QString& line : lines) {
             QByteArray encoded = toCp1252(line);
             // Entries are NUL-terminated, so a NUL inside one would split it.
             encoded.replace('\0', ' ');
@@ -51,57 +51,57 @@ QByteArray TObjectData::payload(char* kind) const
     return {};
 }
 
-int32_t TObjectData::StoredSize() const
+int32_t ObjectData::storedSize() const
 {
-    char kind = 0;
-    return kFixedSize + int32_t(payload(&kind).size());
+    char payloadKind = 0;
+    return kFixedSize + int32_t(payload(&payloadKind).size());
 }
 
-int32_t TObjectData::SaveToRecord(QByteArray& out, int32_t zoom) const
+int32_t ObjectData::saveToRecord(QByteArray& out, int32_t zoom) const
 {
     const qsizetype start = out.size();
     ByteWriter w(out);
-    w.u8(uint8_t(Kind));
-    const ObjectControl* c = Control;
-    w.i32(c ? PixelsToUnits(c->left, zoom) : 0);
-    w.i32(c ? PixelsToUnits(c->top, zoom) : 0);
-    w.i32(c ? PixelsToUnits(c->height, zoom) : 0);
-    w.i32(c ? PixelsToUnits(c->width, zoom) : 0);
-    w.i32(Flags);
-    w.i32(Style);
-    w.i32(ForeColor);
-    w.i32(BackColor);
-    w.i8(int8_t(LineSize));
-    w.i8(int8_t(Spare));
-    w.i8(int8_t(LineType));
-    if (Kind == ObjectKind::Text) {
-        LogFontA font = Font;
-        font.escapement = Rotation;
-        font.orientation = Rotation;
-        font.write(w);
-        w.i32(TextStyle);
-        w.i8(ShadowX);
-        w.i8(ShadowY);
+    w.u8(uint8_t(kind));
+    const ObjectControl* c = control;
+    w.i32(c ? pixelsToUnits(c->left, zoom) : 0);
+    w.i32(c ? pixelsToUnits(c->top, zoom) : 0);
+    w.i32(c ? pixelsToUnits(c->height, zoom) : 0);
+    w.i32(c ? pixelsToUnits(c->width, zoom) : 0);
+    w.i32(flags);
+    w.i32(style);
+    w.i32(foreColor);
+    w.i32(backColor);
+    w.i8(int8_t(lineSize));
+    w.i8(int8_t(spare));
+    w.i8(int8_t(lineType));
+    if (kind == ObjectKind::Text) {
+        LogFontA stored = font;
+        stored.escapement = rotation;
+        stored.orientation = rotation;
+        stored.write(w);
+        w.i32(textStyle);
+        w.i8(shadowX);
+        w.i8(shadowY);
     } else {
         w.zeros(LogFontA::kSize + 6);
     }
     w.zeros(64);
-    char kind = 0;
-    const QByteArray body = payload(&kind);
+    char payloadKind = 0;
+    const QByteArray body = payload(&payloadKind);
     w.i32(int32_t(body.size()));
-    w.u8(uint8_t(kind));
+    w.u8(uint8_t(payloadKind));
     w.bytes(body);
     return int32_t(out.size() - start);
 }
 
-QByteArray TObjectData::toRecord(int32_t zoom) const
+QByteArray ObjectData::toRecord(int32_t zoom) const
 {
     QByteArray out;
-    SaveToRecord(out, zoom);
+    saveToRecord(out, zoom);
     return out;
 }
 
-qsizetype ObjectRecordSize(QByteArrayView data)
+qsizetype objectRecordSize(QByteArrayView data)
 {
     if (data.size() < kFixedSize)
         return -1;
@@ -119,7 +119,7 @@ constexpr int32_t kMaxPixelCoordinate = 1 << 24;
 
 int clampedPixels(int32_t units, int32_t zoom)
 {
-    return std::clamp(UnitsToPixels(units, zoom), -kMaxPixelCoordinate, kMaxPixelCoordinate);
+    return std::clamp(unitsToPixels(units, zoom), -kMaxPixelCoordinate, kMaxPixelCoordinate);
 }
 
 void readTextLines(QByteArrayView payload, QStringList& lines)
@@ -162,18 +162,18 @@ bool loadGraphicPayload(char kind, QByteArrayView payload, Picture& picture, QSt
 
 } // namespace
 
-std::unique_ptr<TObjectData> TObjectData::fromRecord(ObjectControl* control, QByteArrayView record, int32_t zoom,
+std::unique_ptr<ObjectData> ObjectData::fromRecord(ObjectControl* control, QByteArrayView record, int32_t zoom,
                                                      bool keepInside, QSize surfacePixels, QString* error)
 {
-    const qsizetype size = ObjectRecordSize(record);
+    const qsizetype size = objectRecordSize(record);
     if (size < 0) {
         if (error)
             *error = QStringLiteral("truncated object record");
         return nullptr;
     }
     ByteReader in(record.first(size));
-    auto data = std::make_unique<TObjectData>(control, char(in.u8()));
-    data->Lines.clear();
+    auto data = std::make_unique<ObjectData>(control, char(in.u8()));
+    data->lines.clear();
     const int32_t left = in.i32(), top = in.i32(), height = in.i32(), width = in.i32();
     if (control) {
         control->setBounds(clampedPixels(left, zoom), clampedPixels(top, zoom), clampedPixels(width, zoom),
@@ -185,31 +185,31 @@ std::unique_ptr<TObjectData> TObjectData::fromRecord(ObjectControl* control, QBy
                 control->top = surfacePixels.height() - control->height - 25;
         }
     }
-    data->Flags = in.i32();
-    data->Style = in.i32();
-    data->ForeColor = in.i32();
-    data->BackColor = in.i32();
-    data->LineSize = in.i8();
-    data->Spare = in.i8();
-    data->LineType = in.i8();
+    data->flags = in.i32();
+    data->style = in.i32();
+    data->foreColor = in.i32();
+    data->backColor = in.i32();
+    data->lineSize = in.i8();
+    data->spare = in.i8();
+    data->lineType = in.i8();
     LogFontA font;
     font.read(in);
-    data->TextStyle = in.i32();
-    data->ShadowX = in.i8();
-    data->ShadowY = in.i8();
+    data->textStyle = in.i32();
+    data->shadowX = in.i8();
+    data->shadowY = in.i8();
     in.seek(kPayloadLengthOffset);
     const int32_t payloadLength = in.i32();
     const char payloadKind = char(in.u8());
     const QByteArrayView body = in.view(payloadLength);
 
-    if (data->Kind == ObjectKind::Graphic && control) {
+    if (data->kind == ObjectKind::Graphic && control) {
         if (!loadGraphicPayload(payloadKind, body, control->picture, error))
             return nullptr;
-    } else if (data->Kind == ObjectKind::Text) {
-        data->Font = font;
-        data->Rotation = font.escapement;
+    } else if (data->kind == ObjectKind::Text) {
+        data->font = font;
+        data->rotation = font.escapement;
         if (payloadLength >= 1)
-            readTextLines(body, data->Lines);
+            readTextLines(body, data->lines);
     }
     return data;
 }

@@ -44,51 +44,51 @@ constexpr int kPayloadLengthOffset = 166;
 constexpr int kPayloadKindOffset = 170;
 }
 
-class TObjectData {
+class ObjectData {
 public:
-    TObjectData(ObjectControl* control, char kind);
+    ObjectData(ObjectControl* control, char kind);
 
     // Builds the block from a record and sets the control's geometry from it.
     // keepInside pulls an object that would lie off the surface back onto it.
     // Returns null (with a reason) when a bitmap or metafile payload cannot be
     // loaded; an undecodable JPEG just leaves the picture empty.
-    static std::unique_ptr<TObjectData> fromRecord(ObjectControl* control, QByteArrayView record, int32_t zoom,
+    static std::unique_ptr<ObjectData> fromRecord(ObjectControl* control, QByteArrayView record, int32_t zoom,
                                                    bool keepInside, QSize surfacePixels,
                                                    QString* error = nullptr);
 
-    ObjectControl* Control = nullptr;
-    char Kind = ObjectKind::Text;
-    int32_t Flags = 0;
-    int32_t Style = 0;
-    int32_t ForeColor = 0x000000;
-    int32_t BackColor = 0xFFFFFF;
-    int32_t LineSize = 1;
-    int32_t Spare = 0;
-    int32_t LineType = 0;
-    LogFontA Font;        // text only
-    QStringList Lines;    // text only
-    int32_t TextStyle = 1;
-    int8_t ShadowX = 0;
-    int8_t ShadowY = 0;
-    int32_t Rotation = 0;  // tenths of a degree, counter-clockwise
+    ObjectControl* control = nullptr;
+    char kind = ObjectKind::Text;
+    int32_t flags = 0;
+    int32_t style = 0;
+    int32_t foreColor = 0x000000;
+    int32_t backColor = 0xFFFFFF;
+    int32_t lineSize = 1;
+    int32_t spare = 0;
+    int32_t lineType = 0;
+    LogFontA font;        // text only
+    QStringList lines;    // text only
+    int32_t textStyle = 1;
+    int8_t shadowX = 0;
+    int8_t shadowY = 0;
+    int32_t rotation = 0;  // tenths of a degree, counter-clockwise
 
-    bool isText() const { return Kind == ObjectKind::Text; }
-    bool nonPrinting() const { return (Flags & ObjectFlags::NonPrinting) != 0; }
-    bool locked() const { return (Flags & ObjectFlags::Locked) != 0; }
-    int textStyleKind() const { return TextStyle & 0xFF; }
-    int textStyleParam1() const { return (TextStyle >> 8) & 0xFF; }
-    int textStyleParam2() const { return int8_t((TextStyle >> 16) & 0xFF); }
-    int textStyleParam3() const { return int8_t((TextStyle >> 24) & 0xFF); }
+    bool isText() const { return kind == ObjectKind::Text; }
+    bool nonPrinting() const { return (flags & ObjectFlags::NonPrinting) != 0; }
+    bool locked() const { return (flags & ObjectFlags::Locked) != 0; }
+    int textStyleKind() const { return textStyle & 0xFF; }
+    int textStyleParam1() const { return (textStyle >> 8) & 0xFF; }
+    int textStyleParam2() const { return int8_t((textStyle >> 16) & 0xFF); }
+    int textStyleParam3() const { return int8_t((textStyle >> 24) & 0xFF); }
 
-    int32_t StoredSize() const;
-    // Appends the record to out and returns the bytes written (StoredSize()).
-    int32_t SaveToRecord(QByteArray& out, int32_t zoom) const;
+    int32_t storedSize() const;
+    // Appends the record to out and returns the bytes written (storedSize()).
+    int32_t saveToRecord(QByteArray& out, int32_t zoom) const;
     QByteArray toRecord(int32_t zoom) const;
 
 private:
-    QByteArray payload(char* kind) const;
+    QByteArray payload(char* payloadKind) const;
 };
 
 // Size of the record at the start of data (171 + payload length), or -1 when
 // the record does not fit in data or its length field is nonsense.
-qsizetype ObjectRecordSize(QByteArrayView data);
+qsizetype objectRecordSize(QByteArrayView data);

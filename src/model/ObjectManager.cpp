@@ -13,41 +13,41 @@ namespace {
 constexpr uint8_t kPasswordMask = 0xA7;
 }
 
-TObjectManager::TObjectManager(TGridPanel& surface) : m_surface(surface) {}
+ObjectManager::ObjectManager(Card& surface) : m_surface(surface) {}
 
-TObjectManager::~TObjectManager() = default;
+ObjectManager::~ObjectManager() = default;
 
-RegionSlot& TObjectManager::slot(int side, int panel)
+RegionSlot& ObjectManager::slot(int side, int panel)
 {
     return m_slots[size_t(std::clamp(side, 0, kSides - 1))][size_t(std::clamp(panel, 0, kPanels - 1))];
 }
 
-const RegionSlot& TObjectManager::slot(int side, int panel) const
+const RegionSlot& ObjectManager::slot(int side, int panel) const
 {
     return m_slots[size_t(std::clamp(side, 0, kSides - 1))][size_t(std::clamp(panel, 0, kPanels - 1))];
 }
 
-void TObjectManager::resetCounters()
+void ObjectManager::resetCounters()
 {
-    GraphicCounter = 0;
-    SpareCounter = 0;
-    TextCounter = 0;
-    ShapeCounter = 0;
+    graphicCounter = 0;
+    spareCounter = 0;
+    textCounter = 0;
+    shapeCounter = 0;
 }
 
-bool TObjectManager::storeRegion(int32_t side, int32_t panel, int32_t zoom)
+bool ObjectManager::storeRegion(int32_t side, int32_t panel, int32_t zoom)
 {
     RegionSlot& s = slot(side, panel);
     s = RegionSlot{};
-    if (!m_surface.BackImage.isEmpty())
-        s.background = m_surface.BackImage;
-    s.margins = {m_surface.MarginLeft, m_surface.MarginRight, m_surface.MarginTop, m_surface.MarginBottom};
+    if (!m_surface.backImage.isEmpty())
+        s.background = m_surface.backImage;
+    s.margins = {m_surface.marginLeft, m_surface.marginRight, m_surface.marginTop, m_surface.marginBottom};
     QByteArray data;
     int32_t count = 0;
     for (const auto& control : m_surface.controls()) {
         if (!control->data())
             continue;
-        control->data()->SaveToRecord(data, zoom);
+        control->data()->saveToRecord(data, zoom);
         ++count;
     }
     if (data.size() > INT32_MAX)
@@ -59,33 +59,33 @@ bool TObjectManager::storeRegion(int32_t side, int32_t panel, int32_t zoom)
     return true;
 }
 
-void TObjectManager::loadRegion(int32_t side, int32_t panel, int32_t zoom, const ControlHandlers& handlers)
+void ObjectManager::loadRegion(int32_t side, int32_t panel, int32_t zoom, const ControlHandlers& handlers)
 {
-    CurrentPanel = panel;
-    CurrentSide = side;
-    m_surface.BackImage.clear();
+    currentPanel = panel;
+    currentSide = side;
+    m_surface.backImage.clear();
     m_surface.destroyAllControls();
     resetCounters();
     const RegionSlot& s = slot(side, panel);
-    m_surface.BackImage = s.background;
-    m_surface.MarginLeft = s.margins[0];
-    m_surface.MarginRight = s.margins[1];
-    m_surface.MarginTop = s.margins[2];
-    m_surface.MarginBottom = s.margins[3];
+    m_surface.backImage = s.background;
+    m_surface.marginLeft = s.margins[0];
+    m_surface.marginRight = s.margins[1];
+    m_surface.marginTop = s.margins[2];
+    m_surface.marginBottom = s.margins[3];
     // Records that run past the slot's data are dropped: never read beyond it.
     QByteArrayView rest(s.data.constData(), std::min<qsizetype>(s.data.size(), std::max(0, s.dataSize)));
     for (int32_t i = 0; i < s.objectCount && !rest.isEmpty(); ++i) {
-        const qsizetype size = ObjectRecordSize(rest);
+        const qsizetype size = objectRecordSize(rest);
         if (size < 0)
             break;
-        if (CreateFromRecord(rest.first(size), zoom, handlers) == 0 && m_loadError.isEmpty())
+        if (createFromRecord(rest.first(size), zoom, handlers) == 0 && m_loadError.isEmpty())
             m_loadError = QStringLiteral("unreadable object record");
         rest = rest.sliced(size);
     }
     m_surface.repaint();
 }
 
-bool TObjectManager::ChangeRegion(int32_t oldSide, int32_t oldPanel, int32_t newSide, int32_t newPanel,
+bool ObjectManager::changeRegion(int32_t oldSide, int32_t oldPanel, int32_t newSide, int32_t newPanel,
                                   int32_t zoom, const ControlHandlers& handlers)
 {
     if (oldSide >= 0 && oldPanel >= 0) {
@@ -96,27 +96,27 @@ bool TObjectManager::ChangeRegion(int32_t oldSide, int32_t oldPanel, int32_t new
     }
     m_loadError.clear();
     if (newSide >= 0 && newPanel >= 0 && validSlot(newSide, newPanel) &&
-        (newSide != CurrentSide || newPanel != CurrentPanel)) {
+        (newSide != currentSide || newPanel != currentPanel)) {
         // The history holds references to the controls that are about to go.
-        m_changeStack.Clear();
+        m_changeStack.clear();
         loadRegion(newSide, newPanel, zoom, handlers);
     }
     return true;
 }
 
-ObjectControl* TObjectManager::CreatePaintControl(int x, int y)
+ObjectControl* ObjectManager::createPaintControl(int x, int y)
 {
     auto control = std::make_unique<ObjectControl>(ObjectControl::Type::Paint);
     control->setBounds(x, y, 120, 30);
     return m_surface.addControl(std::move(control));
 }
 
-ObjectControl* TObjectManager::CreateGraphic(const Picture* picture, int x, int y, bool withData)
+ObjectControl* ObjectManager::createGraphic(const Picture* picture, int x, int y, bool withData)
 {
     auto owned = std::make_unique<ObjectControl>(ObjectControl::Type::Picture);
     ObjectControl* control = owned.get();
     control->setBounds(x, y, 100, 100);
-    control->name = QStringLiteral("Graphic") + QString::number(GraphicCounter++);
+    control->name = QStringLiteral("Graphic") + QString::number(graphicCounter++);
     control->autoSize = false;
     control->stretch = true;
     if (picture && !picture->isEmpty()) {
@@ -130,47 +130,47 @@ ObjectControl* TObjectManager::CreateGraphic(const Picture* picture, int x, int 
         control->picture = *picture;
     }
     if (withData)
-        control->setData(std::make_unique<TObjectData>(control, ObjectKind::Graphic));
+        control->setData(std::make_unique<ObjectData>(control, ObjectKind::Graphic));
     return m_surface.addControl(std::move(owned));
 }
 
-ObjectControl* TObjectManager::CreateText(int x, int y)
+ObjectControl* ObjectManager::createText(int x, int y)
 {
-    ObjectControl* control = CreatePaintControl(x, y);
-    control->name = QStringLiteral("Text") + QString::number(TextCounter++);
-    auto data = std::make_unique<TObjectData>(control, ObjectKind::Text);
-    data->Style = DefaultTextJustify;
-    data->ForeColor = DefaultForeColor;
-    data->BackColor = DefaultBackColor;
-    data->TextStyle = DefaultTextStyle;
-    data->ShadowX = DefaultShadowX;
-    data->ShadowY = DefaultShadowY;
-    data->Rotation = DefaultRotation;
-    data->Font = DefaultFont;
+    ObjectControl* control = createPaintControl(x, y);
+    control->name = QStringLiteral("Text") + QString::number(textCounter++);
+    auto data = std::make_unique<ObjectData>(control, ObjectKind::Text);
+    data->style = defaultTextJustify;
+    data->foreColor = defaultForeColor;
+    data->backColor = defaultBackColor;
+    data->textStyle = defaultTextStyle;
+    data->shadowX = defaultShadowX;
+    data->shadowY = defaultShadowY;
+    data->rotation = defaultRotation;
+    data->font = defaultFont;
     control->setData(std::move(data));
     return control;
 }
 
-ObjectControl* TObjectManager::createShape(char kind, int x, int y)
+ObjectControl* ObjectManager::createShape(char kind, int x, int y)
 {
-    ObjectControl* control = CreatePaintControl(x, y);
-    control->name = QStringLiteral("Shape") + QString::number(ShapeCounter++);
-    auto data = std::make_unique<TObjectData>(control, kind);
-    data->Style = kind == ObjectKind::Line ? 0 : DefaultShapeStyle;
-    data->ForeColor = DefaultForeColor;
-    data->BackColor = DefaultBackColor;
-    data->LineSize = DefaultLineSize;
-    data->Spare = DefaultSpare;
+    ObjectControl* control = createPaintControl(x, y);
+    control->name = QStringLiteral("Shape") + QString::number(shapeCounter++);
+    auto data = std::make_unique<ObjectData>(control, kind);
+    data->style = kind == ObjectKind::Line ? 0 : defaultShapeStyle;
+    data->foreColor = defaultForeColor;
+    data->backColor = defaultBackColor;
+    data->lineSize = defaultLineSize;
+    data->spare = defaultSpare;
     control->setData(std::move(data));
     return control;
 }
 
-ObjectControl* TObjectManager::CreateLine(int x, int y) { return createShape(ObjectKind::Line, x, y); }
-ObjectControl* TObjectManager::CreateBox(int x, int y) { return createShape(ObjectKind::Box, x, y); }
-ObjectControl* TObjectManager::CreateRoundBox(int x, int y) { return createShape(ObjectKind::RoundBox, x, y); }
-ObjectControl* TObjectManager::CreateEllipse(int x, int y) { return createShape(ObjectKind::Ellipse, x, y); }
+ObjectControl* ObjectManager::createLine(int x, int y) { return createShape(ObjectKind::Line, x, y); }
+ObjectControl* ObjectManager::createBox(int x, int y) { return createShape(ObjectKind::Box, x, y); }
+ObjectControl* ObjectManager::createRoundBox(int x, int y) { return createShape(ObjectKind::RoundBox, x, y); }
+ObjectControl* ObjectManager::createEllipse(int x, int y) { return createShape(ObjectKind::Ellipse, x, y); }
 
-void TObjectManager::attachHandlers(ObjectControl& control, const ControlHandlers& handlers) const
+void ObjectManager::attachHandlers(ObjectControl& control, const ControlHandlers& handlers) const
 {
     control.handlers.popupMenu = handlers.popupMenu;
     control.handlers.mouseDown = handlers.mouseDown;
@@ -178,18 +178,18 @@ void TObjectManager::attachHandlers(ObjectControl& control, const ControlHandler
         control.handlers.paint = handlers.paint;
 }
 
-int32_t TObjectManager::CreateFromRecord(QByteArrayView record, int32_t zoom, const ControlHandlers& handlers,
+int32_t ObjectManager::createFromRecord(QByteArrayView record, int32_t zoom, const ControlHandlers& handlers,
                                          bool keepInside, ObjectControl** created)
 {
     if (created)
         *created = nullptr;
-    if (ObjectRecordSize(record) < 0)
+    if (objectRecordSize(record) < 0)
         return 0;
     const char kind = record[0];
-    ObjectControl* control = kind == ObjectKind::Graphic ? CreateGraphic(nullptr, 10, 10, false)
-                                                         : CreatePaintControl(10, 10);
+    ObjectControl* control = kind == ObjectKind::Graphic ? createGraphic(nullptr, 10, 10, false)
+                                                         : createPaintControl(10, 10);
     QString error;
-    auto data = TObjectData::fromRecord(control, record, zoom, keepInside,
+    auto data = ObjectData::fromRecord(control, record, zoom, keepInside,
                                         QSize(m_surface.width(), m_surface.height()), &error);
     if (!data) {
         m_loadError = error;
@@ -198,45 +198,45 @@ int32_t TObjectManager::CreateFromRecord(QByteArrayView record, int32_t zoom, co
     }
     control->setData(std::move(data));
     if (kind == ObjectKind::Graphic)
-        control->name = QStringLiteral("Graphic") + QString::number(GraphicCounter++);
+        control->name = QStringLiteral("Graphic") + QString::number(graphicCounter++);
     else if (kind == ObjectKind::Text)
-        control->name = QStringLiteral("Text") + QString::number(TextCounter++);
+        control->name = QStringLiteral("Text") + QString::number(textCounter++);
     else
-        control->name = QStringLiteral("Shape") + QString::number(ShapeCounter++);
+        control->name = QStringLiteral("Shape") + QString::number(shapeCounter++);
     attachHandlers(*control, handlers);
     if (created)
         *created = control;
-    return control->data()->StoredSize();
+    return control->data()->storedSize();
 }
 
-void TObjectManager::SetDefaults(char kind, int32_t foreColor, int32_t backColor, int32_t style, int32_t lineSize,
+void ObjectManager::setDefaults(char kind, int32_t foreColor, int32_t backColor, int32_t style, int32_t lineSize,
                                  int32_t spare, const LogFontA& font, int32_t textStyle, int8_t shadowX,
                                  int8_t shadowY, int32_t rotation)
 {
-    DefaultForeColor = foreColor;
-    DefaultBackColor = backColor;
+    defaultForeColor = foreColor;
+    defaultBackColor = backColor;
     if (kind == ObjectKind::Box || kind == ObjectKind::Ellipse || kind == ObjectKind::RoundBox) {
-        DefaultShapeStyle = style;
+        defaultShapeStyle = style;
     } else if (kind == ObjectKind::Line) {
-        DefaultLineSize = lineSize;
-        DefaultSpare = spare;
+        defaultLineSize = lineSize;
+        defaultSpare = spare;
     } else if (kind == ObjectKind::Text) {
-        DefaultTextJustify = style;
-        DefaultTextStyle = textStyle;
-        DefaultShadowX = shadowX;
-        DefaultShadowY = shadowY;
-        DefaultRotation = rotation;
-        DefaultFont = font;
+        defaultTextJustify = style;
+        defaultTextStyle = textStyle;
+        defaultShadowX = shadowX;
+        defaultShadowY = shadowY;
+        defaultRotation = rotation;
+        defaultFont = font;
     }
 }
 
-void TObjectManager::SetDefaultsFrom(const TObjectData& d)
+void ObjectManager::setDefaultsFrom(const ObjectData& d)
 {
-    SetDefaults(d.Kind, d.ForeColor, d.BackColor, d.Style, d.LineSize, d.Spare, d.Font, d.TextStyle, d.ShadowX,
-                d.ShadowY, d.Rotation);
+    setDefaults(d.kind, d.foreColor, d.backColor, d.style, d.lineSize, d.spare, d.font, d.textStyle, d.shadowX,
+                d.shadowY, d.rotation);
 }
 
-bool TObjectManager::hasPassword() const
+bool ObjectManager::hasPassword() const
 {
     for (uint8_t b : m_password)
         if (b != 0)
@@ -244,7 +244,7 @@ bool TObjectManager::hasPassword() const
     return false;
 }
 
-bool TObjectManager::CheckPassword(const QString& text) const
+bool ObjectManager::checkPassword(const QString& text) const
 {
     if (!hasPassword())
         return true;
@@ -258,7 +258,7 @@ bool TObjectManager::CheckPassword(const QString& text) const
     return fromCp1252(plain) == text;
 }
 
-void TObjectManager::SetPassword(const QString& text)
+void ObjectManager::setPassword(const QString& text)
 {
     m_password.fill(0);
     const QByteArray bytes = toCp1252(text).left(kPasswordSize);
@@ -269,9 +269,9 @@ void TObjectManager::SetPassword(const QString& text)
         m_password[size_t(i)] = kPasswordMask;
 }
 
-void TObjectManager::DestroyObject(ObjectControl* control) { m_surface.destroyControl(control); }
+void ObjectManager::destroyObject(ObjectControl* control) { m_surface.destroyControl(control); }
 
-void TObjectManager::applyChange(ChangeRecord& entry, bool undo, int32_t zoom, const ControlHandlers& handlers)
+void ObjectManager::applyChange(ChangeRecord& entry, bool undo, int32_t zoom, const ControlHandlers& handlers)
 {
     const bool onSurface = entry.control && m_surface.contains(entry.control);
     const uint8_t type = entry.type;
@@ -280,22 +280,22 @@ void TObjectManager::applyChange(ChangeRecord& entry, bool undo, int32_t zoom, c
     if (recreate) {
         const QByteArray& record = undo ? entry.recordBefore : entry.recordAfter;
         ObjectControl* created = nullptr;
-        CreateFromRecord(record, zoom, handlers, false, &created);
+        createFromRecord(record, zoom, handlers, false, &created);
         if (created) {
             ObjectControl* old = entry.control;
             entry.control = created;
-            m_changeStack.ReplaceControl(old, created);
+            m_changeStack.replaceControl(old, created);
         }
     } else if (destroy) {
         if (onSurface)
-            DestroyObject(entry.control);
+            destroyObject(entry.control);
     } else if (type == ObjectMoved && onSurface) {
         const ChangeRect& r = undo ? entry.rectBefore : entry.rectAfter;
-        entry.control->setBounds(UnitsToPixels(r.left, zoom), UnitsToPixels(r.top, zoom),
-                                 UnitsToPixels(r.right - r.left, zoom), UnitsToPixels(r.bottom - r.top, zoom));
+        entry.control->setBounds(unitsToPixels(r.left, zoom), unitsToPixels(r.top, zoom),
+                                 unitsToPixels(r.right - r.left, zoom), unitsToPixels(r.bottom - r.top, zoom));
     } else if (type == ObjectChanged && onSurface) {
         const QByteArray& record = undo ? entry.recordBefore : entry.recordAfter;
-        auto data = TObjectData::fromRecord(entry.control, record, zoom, false,
+        auto data = ObjectData::fromRecord(entry.control, record, zoom, false,
                                             QSize(m_surface.width(), m_surface.height()));
         if (data)
             entry.control->setData(std::move(data));
@@ -303,18 +303,18 @@ void TObjectManager::applyChange(ChangeRecord& entry, bool undo, int32_t zoom, c
     }
 }
 
-bool TObjectManager::Undo(int32_t zoom, const ControlHandlers& handlers)
+bool ObjectManager::undo(int32_t zoom, const ControlHandlers& handlers)
 {
-    ChangeRecord* entry = m_changeStack.PopUndo();
+    ChangeRecord* entry = m_changeStack.popUndo();
     if (!entry)
         return false;
     applyChange(*entry, true, zoom, handlers);
     return true;
 }
 
-bool TObjectManager::Redo(int32_t zoom, const ControlHandlers& handlers)
+bool ObjectManager::redo(int32_t zoom, const ControlHandlers& handlers)
 {
-    ChangeRecord* entry = m_changeStack.PopRedo();
+    ChangeRecord* entry = m_changeStack.popRedo();
     if (!entry)
         return false;
     applyChange(*entry, false, zoom, handlers);

@@ -1,7 +1,7 @@
 #pragma once
 // One design's content. The live region's objects are controls on the card;
 // every other region slot is kept flat (records, background, margins).
-// ChangeRegion is the only way a region moves between the two states.
+// changeRegion is the only way a region moves between the two states.
 
 #include <QByteArray>
 #include <QString>
@@ -14,7 +14,7 @@
 #include "gdi/LogFont.h"
 #include "imaging/Picture.h"
 
-class TObjectData;
+class ObjectData;
 
 struct RegionSlot {
     QByteArray data;  // back-to-back ObjectRecords
@@ -26,74 +26,74 @@ struct RegionSlot {
     bool isEmpty() const { return objectCount <= 0 && background.isEmpty(); }
 };
 
-class TObjectManager {
+class ObjectManager {
 public:
     static constexpr int kSides = 2;
     static constexpr int kPanels = 4;
     static constexpr int kPasswordSize = 8;
 
-    explicit TObjectManager(TGridPanel& surface);
-    ~TObjectManager();
+    explicit ObjectManager(Card& surface);
+    ~ObjectManager();
 
-    TGridPanel& surface() const { return m_surface; }
+    Card& surface() const { return m_surface; }
 
-    bool ChangeRegion(int32_t oldSide, int32_t oldPanel, int32_t newSide, int32_t newPanel, int32_t zoom,
+    bool changeRegion(int32_t oldSide, int32_t oldPanel, int32_t newSide, int32_t newPanel, int32_t zoom,
                       const ControlHandlers& handlers = {});
     // Why the last load phase dropped or refused records (empty when none).
     const QString& lastLoadError() const { return m_loadError; }
 
-    ObjectControl* CreatePaintControl(int x, int y);
-    ObjectControl* CreateGraphic(const Picture* picture, int x, int y, bool withData);
-    ObjectControl* CreateText(int x, int y);
-    ObjectControl* CreateLine(int x, int y);
-    ObjectControl* CreateBox(int x, int y);
-    ObjectControl* CreateRoundBox(int x, int y);
-    ObjectControl* CreateEllipse(int x, int y);
-    // Creates one object from a record; returns its StoredSize() (0 when no control was made).
-    int32_t CreateFromRecord(QByteArrayView record, int32_t zoom, const ControlHandlers& handlers,
+    ObjectControl* createPaintControl(int x, int y);
+    ObjectControl* createGraphic(const Picture* picture, int x, int y, bool withData);
+    ObjectControl* createText(int x, int y);
+    ObjectControl* createLine(int x, int y);
+    ObjectControl* createBox(int x, int y);
+    ObjectControl* createRoundBox(int x, int y);
+    ObjectControl* createEllipse(int x, int y);
+    // Creates one object from a record; returns its storedSize() (0 when no control was made).
+    int32_t createFromRecord(QByteArrayView record, int32_t zoom, const ControlHandlers& handlers,
                              bool keepInside = false, ObjectControl** created = nullptr);
 
-    void SetDefaults(char kind, int32_t foreColor, int32_t backColor, int32_t style, int32_t lineSize,
+    void setDefaults(char kind, int32_t foreColor, int32_t backColor, int32_t style, int32_t lineSize,
                      int32_t spare, const LogFontA& font, int32_t textStyle, int8_t shadowX, int8_t shadowY,
                      int32_t rotation);
-    void SetDefaultsFrom(const TObjectData& data);
+    void setDefaultsFrom(const ObjectData& data);
 
-    bool CheckPassword(const QString& text) const;
-    void SetPassword(const QString& text);
+    bool checkPassword(const QString& text) const;
+    void setPassword(const QString& text);
     bool hasPassword() const;
-    const std::array<uint8_t, kPasswordSize>& Password() const { return m_password; }
+    const std::array<uint8_t, kPasswordSize>& password() const { return m_password; }
     void setPasswordBytes(const std::array<uint8_t, kPasswordSize>& bytes) { m_password = bytes; }
 
-    bool Undo(int32_t zoom, const ControlHandlers& handlers = {});
-    bool Redo(int32_t zoom, const ControlHandlers& handlers = {});
-    TDOChangeStack& ChangeStack() { return m_changeStack; }
+    bool undo(int32_t zoom, const ControlHandlers& handlers = {});
+    bool redo(int32_t zoom, const ControlHandlers& handlers = {});
+    UndoHistory& undoHistory() { return m_changeStack; }
 
-    // Destroys an object: its TObjectData, then its control.
-    void DestroyObject(ObjectControl* control);
+    // Destroys an object: its ObjectData, then its control.
+    void destroyObject(ObjectControl* control);
 
     RegionSlot& slot(int side, int panel);
     const RegionSlot& slot(int side, int panel) const;
     static bool validSlot(int side, int panel) { return side >= 0 && side < kSides && panel >= 0 && panel < kPanels; }
 
-    int32_t CurrentSide = -1;
-    int32_t CurrentPanel = -1;
+    int32_t currentSide = -1;
+    int32_t currentPanel = -1;
 
-    int32_t DefaultForeColor = 0x000000;
-    int32_t DefaultBackColor = 0xFFFFFF;
-    int32_t DefaultTextJustify = 0;
-    int32_t DefaultShapeStyle = 0;
-    int32_t DefaultLineSize = 1;
-    int32_t DefaultSpare = 0;
-    int32_t DefaultTextStyle = 1;
-    int8_t DefaultShadowX = 0;
-    int8_t DefaultShadowY = 0;
-    int32_t DefaultRotation = 0;
-    LogFontA DefaultFont;
+    int32_t defaultForeColor = 0x000000;
+    int32_t defaultBackColor = 0xFFFFFF;
+    int32_t defaultTextJustify = 0;
+    int32_t defaultShapeStyle = 0;
+    int32_t defaultLineSize = 1;
+    int32_t defaultSpare = 0;
+    int32_t defaultTextStyle = 1;
+    int8_t defaultShadowX = 0;
+    int8_t defaultShadowY = 0;
+    int32_t defaultRotation = 0;
+    LogFontA defaultFont;
 
-    int32_t GraphicCounter = 0;
-    int32_t SpareCounter = 0;
-    int32_t TextCounter = 0;
-    int32_t ShapeCounter = 0;
+    int32_t graphicCounter = 0;
+    int32_t spareCounter = 0;
+    int32_t textCounter = 0;
+    int32_t shapeCounter = 0;
 
 private:
     bool storeRegion(int32_t side, int32_t panel, int32_t zoom);
@@ -103,9 +103,9 @@ private:
     void applyChange(ChangeRecord& entry, bool undo, int32_t zoom, const ControlHandlers& handlers);
     void resetCounters();
 
-    TGridPanel& m_surface;
+    Card& m_surface;
     std::array<std::array<RegionSlot, kPanels>, kSides> m_slots;
     std::array<uint8_t, kPasswordSize> m_password{};
-    TDOChangeStack m_changeStack;
+    UndoHistory m_changeStack;
     QString m_loadError;
 };

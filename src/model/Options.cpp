@@ -16,13 +16,13 @@ struct BoolOption {
 };
 
 const std::vector<BoolOption> kGeneral = {
-    {"PromptOnDelete", &Options::PromptOnDelete}, {"SelectReturn", &Options::SelectReturn},
-    {"MetricUnits", &Options::MetricUnits},       {"ReduceColor", &Options::ReduceColor},
-    {"ShowDesignWizard", &Options::ShowDesignWizard}, {"SaveProperties", &Options::SaveProperties},
+    {"PromptOnDelete", &Options::promptOnDelete}, {"SelectReturn", &Options::selectReturn},
+    {"MetricUnits", &Options::metricUnits},       {"ReduceColor", &Options::reduceColor},
+    {"ShowDesignWizard", &Options::showDesignWizard}, {"SaveProperties", &Options::saveProperties},
 };
 const std::vector<BoolOption> kPrint = {
-    {"CropMarks", &Options::CropMarks}, {"CornerMarks", &Options::CornerMarks},
-    {"SetOrientation", &Options::SetOrientation},
+    {"CropMarks", &Options::cropMarks}, {"CornerMarks", &Options::cornerMarks},
+    {"SetOrientation", &Options::setOrientation},
 };
 
 // Within a key, the first missing or unreadable value leaves it and the later ones at their defaults.
@@ -64,34 +64,34 @@ void Options::load(const SettingsStore& store)
     const QString grid = optionsKey("Grid");
     if (store.keyExists(grid)) {
         if (const auto size = store.readInteger(grid, "GridSize")) {
-            GridSize = std::clamp(*size, kMinGridSize, kMaxGridSize);
-            readBools(store, grid, {{"ShowGrid", &Options::ShowGrid}, {"SnapToGrid", &Options::SnapToGrid}}, *this);
+            gridSize = std::clamp(*size, kMinGridSize, kMaxGridSize);
+            readBools(store, grid, {{"ShowGrid", &Options::showGrid}, {"SnapToGrid", &Options::snapToGrid}}, *this);
         }
     }
     if (store.keyExists(optionsKey("Print")))
         readBools(store, optionsKey("Print"), kPrint, *this);
     const QString folders = optionsKey("Folders");
-    Favorites = store.readString(folders, "Favorites").value_or(QString());
-    Graphics = store.readString(folders, "Graphics").value_or(QString());
-    DB = store.readString(folders, "DB").value_or(QString());
-    if (Graphics.isEmpty())
-        Graphics = defaultGraphicsFolder();
-    if (DB.isEmpty())
-        DB = defaultDbFolder();
+    favorites = store.readString(folders, "Favorites").value_or(QString());
+    graphics = store.readString(folders, "Graphics").value_or(QString());
+    db = store.readString(folders, "DB").value_or(QString());
+    if (graphics.isEmpty())
+        graphics = defaultGraphicsFolder();
+    if (db.isEmpty())
+        db = defaultDbFolder();
 }
 
 void Options::save(SettingsStore& store) const
 {
     writeBools(store, optionsKey("General"), kGeneral, *this);
     const QString grid = optionsKey("Grid");
-    store.writeInteger(grid, "GridSize", GridSize);
-    store.writeInteger(grid, "ShowGrid", ShowGrid ? 1 : 0);
-    store.writeInteger(grid, "SnapToGrid", SnapToGrid ? 1 : 0);
+    store.writeInteger(grid, "GridSize", gridSize);
+    store.writeInteger(grid, "ShowGrid", showGrid ? 1 : 0);
+    store.writeInteger(grid, "SnapToGrid", snapToGrid ? 1 : 0);
     writeBools(store, optionsKey("Print"), kPrint, *this);
     const QString folders = optionsKey("Folders");
-    store.writeString(folders, "Favorites", Favorites);
-    store.writeString(folders, "Graphics", Graphics);
-    store.writeString(folders, "DB", DB);
+    store.writeString(folders, "Favorites", favorites);
+    store.writeString(folders, "Graphics", graphics);
+    store.writeString(folders, "DB", db);
     store.sync();
 }
 
@@ -99,8 +99,8 @@ Options& Options::current()
 {
     static Options options = [] {
         Options o;
-        o.Graphics = defaultGraphicsFolder();
-        o.DB = defaultDbFolder();
+        o.graphics = defaultGraphicsFolder();
+        o.db = defaultDbFolder();
         return o;
     }();
     return options;

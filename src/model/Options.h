@@ -7,24 +7,24 @@ class SettingsStore;
 
 struct Options {
     // General
-    bool PromptOnDelete = true;
-    bool SelectReturn = true;
-    bool MetricUnits = false;
-    bool ReduceColor = true;
-    bool ShowDesignWizard = true;
-    bool SaveProperties = true;
+    bool promptOnDelete = true;
+    bool selectReturn = true;
+    bool metricUnits = false;
+    bool reduceColor = true;
+    bool showDesignWizard = true;
+    bool saveProperties = true;
     // Grid
-    int GridSize = 4;
-    bool ShowGrid = false;
-    bool SnapToGrid = false;
+    int gridSize = 4;
+    bool showGrid = false;
+    bool snapToGrid = false;
     // Print
-    bool CropMarks = false;
-    bool CornerMarks = false;
-    bool SetOrientation = true;
+    bool cropMarks = false;
+    bool cornerMarks = false;
+    bool setOrientation = true;
     // Folders
-    QString Favorites;
-    QString Graphics;
-    QString DB;
+    QString favorites;
+    QString graphics;
+    QString db;
 
     static constexpr int kMinGridSize = 4;
     static constexpr int kMaxGridSize = 50;

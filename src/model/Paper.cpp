@@ -27,9 +27,9 @@ constexpr PaperInfo kPapers[kPaperTypeCount] = {
 
 } // namespace
 
-const PaperInfo& PaperTableEntry(int index) { return kPapers[std::clamp(index, 0, kPaperTypeCount - 1)]; }
+const PaperInfo& paperTableEntry(int index) { return kPapers[std::clamp(index, 0, kPaperTypeCount - 1)]; }
 
-bool GetPaperType(uint32_t paperIndex, int32_t* paperCode, int32_t* width, int32_t* height)
+bool paperForIndex(uint32_t paperIndex, int32_t* paperCode, int32_t* width, int32_t* height)
 {
     const bool known = paperIndex < uint32_t(kPaperTypeCount);
     const PaperInfo& paper = kPapers[known ? paperIndex : 0];

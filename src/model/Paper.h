@@ -12,6 +12,6 @@ struct PaperInfo {
 constexpr int kPaperTypeCount = 19;
 constexpr int kPaperUserDefined = 17;
 constexpr int kPaperNone = 18;
-const PaperInfo& PaperTableEntry(int index);  // index 0..18
-bool GetPaperType(uint32_t paperIndex, int32_t* paperCode, int32_t* width, int32_t* height);
+const PaperInfo& paperTableEntry(int index);  // index 0..18
+bool paperForIndex(uint32_t paperIndex, int32_t* paperCode, int32_t* width, int32_t* height);
 

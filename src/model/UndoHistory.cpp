@@ -3,7 +3,7 @@
 #include "model/Units.h"
 #include "model/ObjectControl.h"
 
-void TDOChangeStack::Push(uint8_t changeType, ObjectControl* control, int32_t spare1, int32_t spare2,
+void UndoHistory::push(uint8_t changeType, ObjectControl* control, int32_t spare1, int32_t spare2,
                           const ChangeRect* rectBefore, const ChangeRect* rectAfter, QByteArray recordBefore,
                           QByteArray recordAfter)
 {
@@ -25,7 +25,7 @@ void TDOChangeStack::Push(uint8_t changeType, ObjectControl* control, int32_t sp
         ++m_undoCount;
 }
 
-ChangeRecord* TDOChangeStack::PopUndo()
+ChangeRecord* UndoHistory::popUndo()
 {
     if (m_undoCount <= 0)
         return nullptr;
@@ -35,7 +35,7 @@ ChangeRecord* TDOChangeStack::PopUndo()
     return &m_entries[size_t(m_position % kCapacity)];
 }
 
-ChangeRecord* TDOChangeStack::PopRedo()
+ChangeRecord* UndoHistory::popRedo()
 {
     if (m_redoCount <= 0)
         return nullptr;
@@ -47,14 +47,14 @@ ChangeRecord* TDOChangeStack::PopRedo()
     return entry;
 }
 
-void TDOChangeStack::ReplaceControl(const ObjectControl* oldControl, ObjectControl* newControl)
+void UndoHistory::replaceControl(const ObjectControl* oldControl, ObjectControl* newControl)
 {
     for (ChangeRecord& entry : m_entries)
         if (entry.control == oldControl)
             entry.control = newControl;
 }
 
-void TDOChangeStack::Clear()
+void UndoHistory::clear()
 {
     m_entries.fill(ChangeRecord{});
     m_position = 0;
@@ -62,8 +62,8 @@ void TDOChangeStack::Clear()
     m_redoCount = 0;
 }
 
-ChangeRect ControlRectInUnits(const ObjectControl& control, int32_t zoom)
+ChangeRect controlRectInUnits(const ObjectControl& control, int32_t zoom)
 {
-    return {PixelsToUnits(control.left, zoom), PixelsToUnits(control.top, zoom),
-            PixelsToUnits(control.left + control.width, zoom), PixelsToUnits(control.top + control.height, zoom)};
+    return {pixelsToUnits(control.left, zoom), pixelsToUnits(control.top, zoom),
+            pixelsToUnits(control.left + control.width, zoom), pixelsToUnits(control.top + control.height, zoom)};
 }

@@ -26,19 +26,19 @@ struct ChangeRecord {
     QByteArray recordAfter;
 };
 
-class TDOChangeStack {
+class UndoHistory {
 public:
     static constexpr int kCapacity = 128;
 
-    void Push(uint8_t changeType, ObjectControl* control, int32_t spare1, int32_t spare2,
+    void push(uint8_t changeType, ObjectControl* control, int32_t spare1, int32_t spare2,
               const ChangeRect* rectBefore, const ChangeRect* rectAfter, QByteArray recordBefore,
               QByteArray recordAfter);
-    ChangeRecord* PopUndo();
-    ChangeRecord* PopRedo();
-    bool CanUndo() const { return m_undoCount > 0; }
-    bool CanRedo() const { return m_redoCount > 0; }
-    void ReplaceControl(const ObjectControl* oldControl, ObjectControl* newControl);
-    void Clear();
+    ChangeRecord* popUndo();
+    ChangeRecord* popRedo();
+    bool canUndo() const { return m_undoCount > 0; }
+    bool canRedo() const { return m_redoCount > 0; }
+    void replaceControl(const ObjectControl* oldControl, ObjectControl* newControl);
+    void clear();
 
     int32_t position() const { return m_position; }
     int32_t undoCount() const { return m_undoCount; }
@@ -52,4 +52,4 @@ private:
 };
 
 // A control's rectangle in design units at the given zoom.
-ChangeRect ControlRectInUnits(const ObjectControl& control, int32_t zoom);
+ChangeRect controlRectInUnits(const ObjectControl& control, int32_t zoom);

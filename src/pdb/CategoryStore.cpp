@@ -24,7 +24,7 @@ bool validName(const QString& name)
 
 namespace PdbCategories {
 
-QString FolderName(PdbKind kind)
+QString folderName(PdbKind kind)
 {
     switch (kind) {
     case PdbKind::Names:
@@ -37,12 +37,12 @@ QString FolderName(PdbKind kind)
     return QStringLiteral("Texts");
 }
 
-QString Folder(const QString& databaseFolder, PdbKind kind)
+QString kindFolder(const QString& databaseFolder, PdbKind kind)
 {
-    return QDir(databaseFolder).filePath(FolderName(kind));
+    return QDir(databaseFolder).filePath(folderName(kind));
 }
 
-QString DefaultCategory(PdbKind kind)
+QString defaultCategory(PdbKind kind)
 {
     switch (kind) {
     case PdbKind::Names:
@@ -55,28 +55,28 @@ QString DefaultCategory(PdbKind kind)
     return QStringLiteral("My Texts");
 }
 
-std::vector<TableField> Schema(PdbKind kind)
+std::vector<TableField> schema(PdbKind kind)
 {
     switch (kind) {
     case PdbKind::Names:
-        return PdbSchema::Names();
+        return PdbSchema::names();
     case PdbKind::Media:
-        return PdbSchema::Media();
+        return PdbSchema::media();
     case PdbKind::Texts:
         break;
     }
-    return PdbSchema::Texts();
+    return PdbSchema::texts();
 }
 
-QString CategoryPath(const QString& databaseFolder, PdbKind kind, const QString& name)
+QString categoryPath(const QString& databaseFolder, PdbKind kind, const QString& name)
 {
-    return QDir(Folder(databaseFolder, kind)).filePath(name + QStringLiteral(".dat"));
+    return QDir(kindFolder(databaseFolder, kind)).filePath(name + QStringLiteral(".dat"));
 }
 
-QStringList List(const QString& databaseFolder, PdbKind kind)
+QStringList list(const QString& databaseFolder, PdbKind kind)
 {
     QStringList names;
-    const QDir folder(Folder(databaseFolder, kind));
+    const QDir folder(kindFolder(databaseFolder, kind));
     for (const QFileInfo& info : folder.entryInfoList(QDir::Files)) {
         const QString file = info.fileName();
         if (file.size() > 4 && file.right(4).compare(QLatin1String(".dat"), Qt::CaseInsensitive) == 0)
@@ -87,13 +87,13 @@ QStringList List(const QString& databaseFolder, PdbKind kind)
     return names;
 }
 
-PageCategories ForPage(const QString& databaseFolder, PdbKind kind)
+PageCategories forPage(const QString& databaseFolder, PdbKind kind)
 {
     PageCategories page;
-    page.names = List(databaseFolder, kind);
-    const QString fallback = DefaultCategory(kind);
+    page.names = list(databaseFolder, kind);
+    const QString fallback = defaultCategory(kind);
     if (kind == PdbKind::Texts) {
-        if (!NameTaken(page.names, fallback)) {
+        if (!nameTaken(page.names, fallback)) {
             page.names << fallback;
             std::sort(page.names.begin(), page.names.end(),
                       [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
@@ -107,97 +107,97 @@ PageCategories ForPage(const QString& databaseFolder, PdbKind kind)
     return page;
 }
 
-bool OpenCategory(TBinaryDataSet& table, const QString& path, PdbKind kind)
+bool openCategory(PersonalTable& table, const QString& path, PdbKind kind)
 {
-    table.Close();
-    table.TableName = path;
-    table.ReadOnly = false;
-    table.FieldDefs = Schema(kind);
-    if (table.Open())
+    table.close();
+    table.tableName = path;
+    table.readOnly = false;
+    table.fieldDefs = schema(kind);
+    if (table.open())
         return true;
-    table.Close();
-    if (QFileInfo::exists(path) && Messages::askYesNo(PdbTexts::CannotOpenCategory(path)) != Messages::Answer::Yes)
+    table.close();
+    if (QFileInfo::exists(path) && Messages::askYesNo(PdbTexts::cannotOpenCategory(path)) != Messages::Answer::Yes)
         return false;
     // A new Database folder has no kind folders yet.
     QDir().mkpath(QFileInfo(path).absolutePath());
-    if (!table.CreateTable() || !table.Open()) {
-        table.Close();
-        Messages::error(PdbTexts::CannotCreateCategory(path));
+    if (!table.createTable() || !table.open()) {
+        table.close();
+        Messages::error(PdbTexts::cannotCreateCategory(path));
         return false;
     }
     return true;
 }
 
-QString DisplayText(const TBinaryDataSet& table, PdbKind kind)
+QString displayText(const PersonalTable& table, PdbKind kind)
 {
     switch (kind) {
     case PdbKind::Names:
-        return table.FieldValue(QStringLiteral("FIRSTNAME")) + ' ' + table.FieldValue(QStringLiteral("LASTNAME"));
+        return table.fieldValue(QStringLiteral("FIRSTNAME")) + ' ' + table.fieldValue(QStringLiteral("LASTNAME"));
     case PdbKind::Media:
-        return table.FieldValue(QStringLiteral("TITLE"));
+        return table.fieldValue(QStringLiteral("TITLE"));
     case PdbKind::Texts:
         break;
     }
-    const QString text = table.FieldValue(QStringLiteral("TEXT"));
+    const QString text = table.fieldValue(QStringLiteral("TEXT"));
     return text.size() > kTextPreview ? text.left(kTextPreview) + QStringLiteral("...") : text;
 }
 
-std::vector<RecordEntry> RecordList(TBinaryDataSet& table, PdbKind kind)
+std::vector<RecordEntry> recordList(PersonalTable& table, PdbKind kind)
 {
     std::vector<RecordEntry> entries;
     int ordinal = 0;
-    for (bool more = table.First(); more; more = table.Next())
-        entries.push_back({DisplayText(table, kind), ordinal++});
+    for (bool more = table.first(); more; more = table.next())
+        entries.push_back({displayText(table, kind), ordinal++});
     std::stable_sort(entries.begin(), entries.end(),
                      [](const RecordEntry& a, const RecordEntry& b) { return a.text < b.text; });
-    table.First();
+    table.first();
     return entries;
 }
 
-bool MoveToOrdinal(TBinaryDataSet& table, int ordinal)
+bool moveToOrdinal(PersonalTable& table, int ordinal)
 {
-    return table.First() && ordinal >= 0 && table.MoveBy(ordinal) == ordinal;
+    return table.first() && ordinal >= 0 && table.moveBy(ordinal) == ordinal;
 }
 
-bool NameTaken(const QStringList& names, const QString& name)
+bool nameTaken(const QStringList& names, const QString& name)
 {
     return names.contains(name, Qt::CaseInsensitive);
 }
 
-bool AddCategory(const QString& databaseFolder, PdbKind kind, const QString& name, const QStringList& existing,
-                 TBinaryDataSet& table)
+bool addCategory(const QString& databaseFolder, PdbKind kind, const QString& name, const QStringList& existing,
+                 PersonalTable& table)
 {
-    if (NameTaken(existing, name)) {
+    if (nameTaken(existing, name)) {
         Messages::error(PdbTexts::CategoryExists);
         return false;
     }
-    const QString path = CategoryPath(databaseFolder, kind, name);
+    const QString path = categoryPath(databaseFolder, kind, name);
     if (!validName(name)) {
-        Messages::error(PdbTexts::CannotCreateCategory(path));
+        Messages::error(PdbTexts::cannotCreateCategory(path));
         return false;
     }
-    return OpenCategory(table, path, kind);
+    return openCategory(table, path, kind);
 }
 
-bool RenameCategory(const QString& databaseFolder, PdbKind kind, const QString& oldName, const QString& newName,
-                    const QStringList& existing, TBinaryDataSet& table)
+bool renameCategory(const QString& databaseFolder, PdbKind kind, const QString& oldName, const QString& newName,
+                    const QStringList& existing, PersonalTable& table)
 {
-    if (NameTaken(existing, newName)) {
+    if (nameTaken(existing, newName)) {
         Messages::error(PdbTexts::CategoryExists);
         return false;
     }
     if (!validName(newName))
         return false;
-    table.Close();
-    return QFile::rename(CategoryPath(databaseFolder, kind, oldName), CategoryPath(databaseFolder, kind, newName));
+    table.close();
+    return QFile::rename(categoryPath(databaseFolder, kind, oldName), categoryPath(databaseFolder, kind, newName));
 }
 
-bool DeleteCategory(const QString& databaseFolder, PdbKind kind, const QString& name, TBinaryDataSet& table)
+bool deleteCategory(const QString& databaseFolder, PdbKind kind, const QString& name, PersonalTable& table)
 {
     if (Messages::askYesNo(PdbTexts::DeleteCategoryPrompt) != Messages::Answer::Yes)
         return false;
-    table.Close();
-    return QFile::remove(CategoryPath(databaseFolder, kind, name));
+    table.close();
+    return QFile::remove(categoryPath(databaseFolder, kind, name));
 }
 
 } // namespace PdbCategories

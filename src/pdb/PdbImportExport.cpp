@@ -56,7 +56,7 @@ void forColumns(PdbKind kind, F&& visit)
 
 namespace PdbTransfer {
 
-QStringList ExportColumns(PdbKind kind)
+QStringList exportColumns(PdbKind kind)
 {
     QStringList out;
     forColumns(kind, [&](const Column& c) {
@@ -66,7 +66,7 @@ QStringList ExportColumns(PdbKind kind)
     return out;
 }
 
-QStringList ExportFields(PdbKind kind)
+QStringList exportFields(PdbKind kind)
 {
     QStringList out;
     forColumns(kind, [&](const Column& c) {
@@ -76,32 +76,32 @@ QStringList ExportFields(PdbKind kind)
     return out;
 }
 
-bool ExportCategory(TBinaryDataSet& table, PdbKind kind, const QString& file)
+bool exportCategory(PersonalTable& table, PdbKind kind, const QString& file)
 {
-    TTDFile out;
-    if (!out.OpenWrite(file, ',', '"')) {
-        Messages::information(PdbTexts::CannotCreateExport(file));
+    CsvFile out;
+    if (!out.openWrite(file, ',', '"')) {
+        Messages::information(PdbTexts::cannotCreateExport(file));
         return false;
     }
-    bool ok = out.WriteRecord(ExportColumns(kind));
-    const QStringList fields = ExportFields(kind);
-    table.First();
-    const int32_t count = table.RecordCount();
-    for (int32_t i = 0; i < count && !table.Eof(); ++i) {
+    bool ok = out.writeRecord(exportColumns(kind));
+    const QStringList fields = exportFields(kind);
+    table.first();
+    const int32_t count = table.recordCount();
+    for (int32_t i = 0; i < count && !table.eof(); ++i) {
         QStringList values;
         for (const QString& field : fields)
-            values << table.FieldValue(field);
-        ok = out.WriteRecord(values) && ok;
-        table.Next();
+            values << table.fieldValue(field);
+        ok = out.writeRecord(values) && ok;
+        table.next();
     }
-    ok = out.Close() && ok;
-    table.First();
+    ok = out.close() && ok;
+    table.first();
     if (!ok)
-        Messages::information(PdbTexts::CannotCreateExport(file));
+        Messages::information(PdbTexts::cannotCreateExport(file));
     return ok;
 }
 
-std::vector<ImportField> ImportFieldsOffered(PdbKind kind)
+std::vector<ImportField> importFieldsOffered(PdbKind kind)
 {
     std::vector<ImportField> out;
     forColumns(kind, [&](const Column& c) {
@@ -111,22 +111,22 @@ std::vector<ImportField> ImportFieldsOffered(PdbKind kind)
     return out;
 }
 
-QStringList ReadImportColumns(const QString& file)
+QStringList readImportColumns(const QString& file)
 {
-    TTDFile in;
-    return in.OpenRead(file, ',', '"') ? in.Values() : QStringList();
+    CsvFile in;
+    return in.openRead(file, ',', '"') ? in.values() : QStringList();
 }
 
-int ImportRecords(TBinaryDataSet& table, PdbKind kind, const QString& file, const std::vector<ImportPair>& pairs)
+int importRecords(PersonalTable& table, PdbKind kind, const QString& file, const std::vector<ImportPair>& pairs)
 {
-    const std::vector<ImportField> offered = ImportFieldsOffered(kind);
-    TTDFile in;
-    if (pairs.empty() || !in.OpenRead(file, ',', '"'))
+    const std::vector<ImportField> offered = importFieldsOffered(kind);
+    CsvFile in;
+    if (pairs.empty() || !in.openRead(file, ',', '"'))
         return 0;
     int added = 0;
-    while (in.ReadNext()) {
-        const QStringList& values = in.Values();
-        if (!table.Insert())
+    while (in.readNext()) {
+        const QStringList& values = in.values();
+        if (!table.insert())
             break;
         bool ok = true;
         for (const ImportPair& pair : pairs) {
@@ -135,27 +135,27 @@ int ImportRecords(TBinaryDataSet& table, PdbKind kind, const QString& file, cons
                 ok = false;
                 break;
             }
-            ok = table.SetFieldValue(offered[size_t(pair.fieldOrdinal)].field, values[pair.columnIndex]) && ok;
+            ok = table.setFieldValue(offered[size_t(pair.fieldOrdinal)].field, values[pair.columnIndex]) && ok;
         }
-        if (ok && table.Post())
+        if (ok && table.post())
             ++added;
         else
-            table.Cancel();
+            table.cancel();
     }
     return added;
 }
 
-int ImportTexts(TBinaryDataSet& table, const QString& file)
+int importTexts(PersonalTable& table, const QString& file)
 {
     QStringList lines;
     if (!readTextLines(file, lines))
         return 0;
     int added = 0;
     for (const QString& line : lines) {
-        if (table.Insert() && table.SetFieldValue(QStringLiteral("TEXT"), line) && table.Post()) {
+        if (table.insert() && table.setFieldValue(QStringLiteral("TEXT"), line) && table.post()) {
             ++added;
         } else {
-            table.Cancel();
+            table.cancel();
             Messages::error(PdbTexts::ImportException);
         }
     }

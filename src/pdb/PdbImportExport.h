@@ -12,11 +12,11 @@
 namespace PdbTransfer {
 
 // The first line of an export file and the fields written under it.
-QStringList ExportColumns(PdbKind kind);
-QStringList ExportFields(PdbKind kind);
+QStringList exportColumns(PdbKind kind);
+QStringList exportFields(PdbKind kind);
 // Writes the column line and every record; shows the message and returns false
 // when the file cannot be created (or written). Leaves the table on its first record.
-bool ExportCategory(TBinaryDataSet& table, PdbKind kind, const QString& file);
+bool exportCategory(PersonalTable& table, PdbKind kind, const QString& file);
 
 // The fields an import offers ("NAMES" / "MEDIA"), each with its ordinal.
 struct ImportField {
@@ -24,9 +24,9 @@ struct ImportField {
     QString field;  // FIRSTNAME
     int ordinal = 0;
 };
-std::vector<ImportField> ImportFieldsOffered(PdbKind kind);
+std::vector<ImportField> importFieldsOffered(PdbKind kind);
 // The values of a file's first line (the columns to pair); empty when unreadable.
-QStringList ReadImportColumns(const QString& file);
+QStringList readImportColumns(const QString& file);
 
 struct ImportPair {
     int fieldOrdinal = 0;
@@ -39,8 +39,8 @@ struct ImportPair {
 
 // Imports every line after the first; a line without a value for a paired
 // column is skipped. Returns the number of records added.
-int ImportRecords(TBinaryDataSet& table, PdbKind kind, const QString& file, const std::vector<ImportPair>& pairs);
+int importRecords(PersonalTable& table, PdbKind kind, const QString& file, const std::vector<ImportPair>& pairs);
 // One Texts record per line (plain text, cut to the field size); the number added.
-int ImportTexts(TBinaryDataSet& table, const QString& file);
+int importTexts(PersonalTable& table, const QString& file);
 
 }

@@ -14,7 +14,7 @@ inline const QString RecordSizeMismatch = QStringLiteral("Open: File record size
 inline const QString ReadOnlyChange =
     QStringLiteral("Dataset must be opened for read/write to add or change records.");
 inline const QString ReadOnlyDelete = QStringLiteral("Dataset must be opened for read/write to delete records.");
-inline QString InvalidRecordSize(qint64 dataStart, qint64 recordCount, qint64 recordSize, qint64 fileSize)
+inline QString invalidRecordSize(qint64 dataStart, qint64 recordCount, qint64 recordSize, qint64 fileSize)
 {
     return QStringLiteral("Open: Invalid record size.\rStartData   : %1\rfRecordCount: %2\rfRecordSize : %3\r"
                           "fStream.SIze: %4")
@@ -25,14 +25,14 @@ inline QString InvalidRecordSize(qint64 dataStart, qint64 recordCount, qint64 re
 }
 
 // Categories
-inline QString CannotOpenCategory(const QString& path)
+inline QString cannotOpenCategory(const QString& path)
 {
     return QStringLiteral("Could not open ") + path +
            QStringLiteral("\n\nMake sure you have proper access to the file and that it is ot in use by another "
                           "process.") +
            QStringLiteral("\n\nWould you like to overwrite the file with a new blank file?");
 }
-inline QString CannotCreateCategory(const QString& path)
+inline QString cannotCreateCategory(const QString& path)
 {
     return QStringLiteral("Could not open or create ") + path + QStringLiteral("\n\nMake sure the filename is valid.");
 }
@@ -46,7 +46,7 @@ inline const QString RenameCategoryTitle = QStringLiteral("Rename Category");
 inline const QString RenameCategoryPrompt = QStringLiteral("Enter a New Name for the Category");
 
 // Import and export
-inline QString CannotCreateExport(const QString& path)
+inline QString cannotCreateExport(const QString& path)
 {
     return QStringLiteral("Error creating ") + path + QStringLiteral("\n\nPlease specify a valid filename.");
 }

@@ -9,7 +9,7 @@ int32_t DesignForPrinting::load(const QString& fileName)
 {
     path = fileName;
     int32_t zoom = 100;
-    const int32_t result = ReadDesignFile(editor.manager, fileName, layout, linkedPath, zoom);
+    const int32_t result = readDesignFile(editor.manager, fileName, layout, linkedPath, zoom);
     editor.zoom = zoom;
     return result;
 }
@@ -24,7 +24,7 @@ PrintDesign DesignForPrinting::printDesign()
     return d;
 }
 
-QString ResolveLinkedPath(const QString& designPath, const QString& linkedPath)
+QString resolveLinkedPath(const QString& designPath, const QString& linkedPath)
 {
     if (linkedPath.isEmpty())
         return {};

@@ -22,4 +22,4 @@ struct DesignForPrinting {
 
 // A relative linked path is taken from the design file's folder, so a design
 // and its data travel together; an absolute one is used as it is.
-QString ResolveLinkedPath(const QString& designPath, const QString& linkedPath);
+QString resolveLinkedPath(const QString& designPath, const QString& linkedPath);

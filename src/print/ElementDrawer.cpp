@@ -7,7 +7,7 @@
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
 
-int32_t ElementNumberForCell(int32_t element, int32_t rec, int32_t sheetSide, int32_t rows, int32_t columns,
+int32_t elementNumberForCell(int32_t element, int32_t rec, int32_t sheetSide, int32_t rows, int32_t columns,
                              BackMapping mapping)
 {
     if (sheetSide == 0 || rows <= 0 || columns <= 0)
@@ -21,12 +21,12 @@ int32_t ElementNumberForCell(int32_t element, int32_t rec, int32_t sheetSide, in
     return base + (rows - 1 - row) * columns + column + 1;
 }
 
-std::vector<QRect> PanelRects(uint8_t foldType, int32_t sheetSide, const QRect& cell)
+std::vector<QRect> panelRects(uint8_t foldType, int32_t sheetSide, const QRect& cell)
 {
     int32_t w = 0, h = 0;
     bool sideFold = false, flat = false;
     const int32_t panels =
-        GetRegionGeometry(0, foldType, sheetSide, cell.width(), cell.height(), nullptr, &w, &h, &sideFold, &flat);
+        regionGeometry(0, foldType, sheetSide, cell.width(), cell.height(), nullptr, &w, &h, &sideFold, &flat);
     if (panels <= 0)
         return {};
     if (flat)
@@ -45,21 +45,21 @@ std::vector<QRect> PanelRects(uint8_t foldType, int32_t sheetSide, const QRect& 
 }
 
 struct PrintRegions::Loaded {
-    TGridPanel surface;
-    TObjectManager manager{surface};
+    Card surface;
+    ObjectManager manager{surface};
     bool ok = false;
 };
 
-PrintRegions::PrintRegions(const TObjectManager& design, const LayoutRecord& layout) : m_design(design)
+PrintRegions::PrintRegions(const ObjectManager& design, const LayoutRecord& layout) : m_design(design)
 {
     layout.regionSize(&m_width, &m_height);
 }
 
 PrintRegions::~PrintRegions() = default;
 
-const TGridPanel* PrintRegions::region(int32_t side, int32_t panel)
+const Card* PrintRegions::region(int32_t side, int32_t panel)
 {
-    if (!TObjectManager::validSlot(side, panel))
+    if (!ObjectManager::validSlot(side, panel))
         return nullptr;
     std::unique_ptr<Loaded>& loaded = m_loaded[size_t(side)][size_t(panel)];
     if (!loaded) {
@@ -67,22 +67,22 @@ const TGridPanel* PrintRegions::region(int32_t side, int32_t panel)
         loaded->surface.setRegionSize(m_width, m_height);
         loaded->surface.setScale(100);
         loaded->manager.slot(side, panel) = m_design.slot(side, panel);
-        loaded->ok = loaded->manager.ChangeRegion(-1, -1, side, panel, 100);
+        loaded->ok = loaded->manager.changeRegion(-1, -1, side, panel, 100);
     }
     return loaded->ok ? &loaded->surface : nullptr;
 }
 
-void DrawRegion(QPainter& canvas, const TGridPanel& region, const ElementNumbers& numbers,
+void drawRegion(QPainter& canvas, const Card& region, const ElementNumbers& numbers,
                 const ObjectDrawing& drawing)
 {
-    if (!region.BackImage.isEmpty() && drawing.picture) {
-        const int32_t left = region.MarginLeft, top = region.MarginTop;
-        const int32_t right = region.regionWidth() - region.MarginRight;
-        const int32_t bottom = region.regionHeight() - region.MarginBottom;
-        drawing.picture(canvas, region.BackImage, QRect(left, top, right - left, bottom - top));
+    if (!region.backImage.isEmpty() && drawing.picture) {
+        const int32_t left = region.marginLeft, top = region.marginTop;
+        const int32_t right = region.regionWidth() - region.marginRight;
+        const int32_t bottom = region.regionHeight() - region.marginBottom;
+        drawing.picture(canvas, region.backImage, QRect(left, top, right - left, bottom - top));
     }
     for (const auto& control : region.controls()) {
-        const TObjectData* data = control->data();
+        const ObjectData* data = control->data();
         if (!data || data->nonPrinting())
             continue;
         if (control->isPicture()) {
@@ -101,23 +101,23 @@ void DrawRegion(QPainter& canvas, const TGridPanel& region, const ElementNumbers
     }
 }
 
-void DrawElement(QPainter& canvas, int32_t element, int32_t rec, const QRect& cell, const ElementPass& pass,
+void drawElement(QPainter& canvas, int32_t element, int32_t rec, const QRect& cell, const ElementPass& pass,
                  PrintRegions& regions, const ObjectDrawing& drawing)
 {
-    const int32_t n = ElementNumberForCell(element, rec, pass.sheetSide, pass.rows, pass.columns, pass.mapping);
+    const int32_t n = elementNumberForCell(element, rec, pass.sheetSide, pass.rows, pass.columns, pass.mapping);
     if (n > pass.quantity || regions.regionWidth() <= 0 || regions.regionHeight() <= 0)
         return;
     const ElementNumbers numbers{n, int32_t(int64_t(n) + pass.startRecord - 1), pass.cycle};
-    const std::vector<QRect> panels = PanelRects(pass.foldType, pass.sheetSide, cell);
+    const std::vector<QRect> panels = panelRects(pass.foldType, pass.sheetSide, cell);
     for (size_t p = 0; p < panels.size(); ++p) {
-        const TGridPanel* region = regions.region(pass.sheetSide, int32_t(p));
+        const Card* region = regions.region(pass.sheetSide, int32_t(p));
         if (!region)
             continue;
         const QRect& target = panels[p];
         canvas.save();
         canvas.translate(target.left(), target.top());
         canvas.scale(double(target.width()) / regions.regionWidth(), double(target.height()) / regions.regionHeight());
-        DrawRegion(canvas, *region, numbers, drawing);
+        drawRegion(canvas, *region, numbers, drawing);
         canvas.restore();
     }
 }

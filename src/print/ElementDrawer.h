@@ -10,14 +10,14 @@
 #include <memory>
 #include <vector>
 
-#include "print/SheetGrid.h"
+#include "print/PrintSettings.h"
 #include "model/LayoutRecord.h"
 
 class ObjectControl;
 class Picture;
 class QPainter;
-class TGridPanel;
-class TObjectManager;
+class Card;
+class ObjectManager;
 
 // The element being drawn: its number n in the run (1-based) and its record
 // index r (0-based), with the job's cycle flag.
@@ -36,30 +36,30 @@ struct ObjectDrawing {
 
 // The element number a cell carries. Side 0 prints in running order; on side 1
 // each back lands behind its front as the paper turns.
-int32_t ElementNumberForCell(int32_t element, int32_t rec, int32_t sheetSide, int32_t rows, int32_t columns,
+int32_t elementNumberForCell(int32_t element, int32_t rec, int32_t sheetSide, int32_t rows, int32_t columns,
                              BackMapping mapping);
 
 // The parts of a cell that one sheet side of a fold type carries: the whole
 // cell for a flat card; both halves on side 0 and the cover half on side 1 of
 // a folded card. Index = panel.
-std::vector<QRect> PanelRects(uint8_t foldType, int32_t sheetSide, const QRect& cell);
+std::vector<QRect> panelRects(uint8_t foldType, int32_t sheetSide, const QRect& cell);
 
 // The regions of a design as they print: each slot is loaded once, at zoom
 // 100, on a surface of its own, so the design being edited is left alone.
 class PrintRegions {
 public:
     // The manager's live region must already be stored in its slot.
-    PrintRegions(const TObjectManager& design, const LayoutRecord& layout);
+    PrintRegions(const ObjectManager& design, const LayoutRecord& layout);
     ~PrintRegions();
 
     // Null when the slot could not be loaded.
-    const TGridPanel* region(int32_t side, int32_t panel);
+    const Card* region(int32_t side, int32_t panel);
     int32_t regionWidth() const { return m_width; }
     int32_t regionHeight() const { return m_height; }
 
 private:
     struct Loaded;
-    const TObjectManager& m_design;
+    const ObjectManager& m_design;
     int32_t m_width = 0;
     int32_t m_height = 0;
     std::array<std::array<std::unique_ptr<Loaded>, 4>, 2> m_loaded;
@@ -67,7 +67,7 @@ private:
 
 // Draws one region in its own coordinates (design units): the background
 // inside the region's margins, then every printable object, back to front.
-void DrawRegion(QPainter& canvas, const TGridPanel& region, const ElementNumbers& numbers,
+void drawRegion(QPainter& canvas, const Card& region, const ElementNumbers& numbers,
                 const ObjectDrawing& drawing);
 
 // One pass of a run: the sheet side printed, how backs are mapped, and the
@@ -85,5 +85,5 @@ struct ElementPass {
 
 // The engine's element handler: draws the regions of the element that cell
 // (element, rec) carries, each mapped onto its part of the cell.
-void DrawElement(QPainter& canvas, int32_t element, int32_t rec, const QRect& cell, const ElementPass& pass,
+void drawElement(QPainter& canvas, int32_t element, int32_t rec, const QRect& cell, const ElementPass& pass,
                  PrintRegions& regions, const ObjectDrawing& drawing);

@@ -11,16 +11,16 @@
 #include "render/FieldSource.h"
 
 struct PrintData::Impl {
-    TDataReader reader;
-    DataReaderSource<TDataReader> source{reader};
+    DataReader reader;
+    DataReaderSource<DataReader> source{reader};
 };
 
 PrintData::PrintData() : m_impl(std::make_unique<Impl>()) {}
 PrintData::~PrintData() = default;
 
-bool PrintData::open(const QString& path) { return m_impl->reader.Open(path) >= 0 && m_impl->reader.Active(); }
-bool PrintData::active() const { return m_impl->reader.Active(); }
-int32_t PrintData::recordCount() const { return m_impl->reader.Active() ? m_impl->reader.RecordCount() : 0; }
+bool PrintData::open(const QString& path) { return m_impl->reader.open(path) >= 0 && m_impl->reader.active(); }
+bool PrintData::active() const { return m_impl->reader.active(); }
+int32_t PrintData::recordCount() const { return m_impl->reader.active() ? m_impl->reader.recordCount() : 0; }
 
 ObjectDrawing PrintData::drawing()
 {
@@ -29,11 +29,11 @@ ObjectDrawing PrintData::drawing()
     // Printing always draws at zoom 100: one unit of the painter's mapping is one design unit.
     d.object = [source](QPainter& painter, const ObjectControl& control, const ElementNumbers& e) {
         Canvas canvas(painter);
-        DrawDesignObject(canvas, control.rect(), *control.data(), 100,
-                         ElementContext{e.n, e.r, source->Active() ? source : nullptr, e.cycle});
+        drawDesignObject(canvas, control.rect(), *control.data(), 100,
+                         ElementContext{e.n, e.r, source->active() ? source : nullptr, e.cycle});
     };
     d.picture = [](QPainter& painter, const Picture& picture, const QRect& rect) {
-        DrawPicture(painter, picture, rect);
+        drawPicture(painter, picture, rect);
     };
     return d;
 }

@@ -19,10 +19,10 @@ int32_t effectiveStartCell(const PrintSettings& settings) { return settings.side
 
 bool storeLiveRegion(PrintDesign& design)
 {
-    TObjectManager& manager = *design.manager;
-    if (manager.CurrentSide < 0 || manager.CurrentPanel < 0)
+    ObjectManager& manager = *design.manager;
+    if (manager.currentSide < 0 || manager.currentPanel < 0)
         return true;
-    return manager.ChangeRegion(manager.CurrentSide, manager.CurrentPanel, -1, -1, design.zoom);
+    return manager.changeRegion(manager.currentSide, manager.currentPanel, -1, -1, design.zoom);
 }
 
 class PageCounter {
@@ -41,10 +41,10 @@ private:
     const std::function<void(int, int)>& m_progress;
 };
 
-bool printPages(PrintDocument& document, TPreviewPrinter& printer, int first, int last, PageCounter& counter)
+bool printPages(PrintDocument& document, SheetPrinter& printer, int first, int last, PageCounter& counter)
 {
     for (int page = first; page <= last; ++page) {
-        if (!printer.PrintRangeInto(document, page, page))
+        if (!printer.printRangeInto(document, page, page))
             return false;
         counter.pageDone();
     }
@@ -53,7 +53,7 @@ bool printPages(PrintDocument& document, TPreviewPrinter& printer, int first, in
 
 } // namespace
 
-QString CheckPrintSettings(const PrintSettings& settings, const LayoutRecord& layout)
+QString checkPrintSettings(const PrintSettings& settings, const LayoutRecord& layout)
 {
     const int32_t n = elementsPerSheet(layout);
     if (n <= 0)
@@ -64,8 +64,8 @@ QString CheckPrintSettings(const PrintSettings& settings, const LayoutRecord& la
         return PrintTexts::NoBackSide;
     const int32_t start = effectiveStartCell(settings);
     if (start < 1 || start > n)
-        return PrintTexts::StartPositionRange(n);
-    if (settings.quantity <= 0 || TotalSlots(settings.quantity, start, n) <= 0)
+        return PrintTexts::startPositionRange(n);
+    if (settings.quantity <= 0 || totalSlots(settings.quantity, start, n) <= 0)
         return PrintTexts::InvalidQuantity;
     return {};
 }
@@ -74,36 +74,36 @@ PrintPass::PrintPass(PrintRegions& regions, const LayoutRecord& layout, const Pr
                      int32_t sheetSide, const ObjectDrawing& drawing, const QString& caption)
     : m_regions(regions), m_drawing(drawing)
 {
-    m_printer.Title = PrintTexts::DocumentTitle;
-    m_printer.Units = unInches;
-    TTextOptions& o = m_printer.TextOptions;
-    o = SheetOptionsForLayout(layout);
-    o.CropMarks = settings.cropMarks;
-    o.CornerMarks = settings.cornerMarks;
-    o.Header = settings.header ? caption : QString();
-    o.Footer = settings.footer ? caption : QString();
-    o.HeaderFont.family = o.FooterFont.family = PrintTexts::HeaderFontFamily;
+    m_printer.title = PrintTexts::DocumentTitle;
+    m_printer.units = SheetUnits::Inches;
+    SheetGrid& o = m_printer.grid;
+    o = sheetOptionsForLayout(layout);
+    o.cropMarks = settings.cropMarks;
+    o.cornerMarks = settings.cornerMarks;
+    o.header = settings.header ? caption : QString();
+    o.footer = settings.footer ? caption : QString();
+    o.headerFont.family = o.footerFont.family = PrintTexts::HeaderFontFamily;
 
     m_pass.foldType = layout.foldType;
-    m_pass.rows = o.Rows;
-    m_pass.columns = o.Columns;
+    m_pass.rows = o.rows;
+    m_pass.columns = o.columns;
     m_pass.sheetSide = sheetSide;
-    m_pass.mapping = BackMappingFor(layout.foldType, settings.flip);
+    m_pass.mapping = backMappingFor(layout.foldType, settings.flip);
     m_pass.quantity = settings.quantity;
     m_pass.startRecord = settings.startRecord;
     m_pass.cycle = settings.cycle;
-    m_printer.OnDrawElement = [this](TPreviewPrinter&, int element, int rec, const QRect& cell, QPainter& canvas) {
-        DrawElement(canvas, element, rec, cell, m_pass, m_regions, m_drawing);
+    m_printer.onDrawElement = [this](SheetPrinter&, int element, int rec, const QRect& cell, QPainter& canvas) {
+        drawElement(canvas, element, rec, cell, m_pass, m_regions, m_drawing);
         if (m_keepResponsive && element % 5 == 1)
             m_keepResponsive();
     };
 }
 
-PrintJobResult RunPrintJob(PrintDesign& design, QPagedPaintDevice& device, const PrintSettings& settings,
+PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const PrintSettings& settings,
                            const ObjectDrawing& drawing, const PrintJobCallbacks& callbacks)
 {
     PrintJobResult result;
-    result.error = CheckPrintSettings(settings, design.layout);
+    result.error = checkPrintSettings(settings, design.layout);
     if (!result.error.isEmpty())
         return result;
     if (!design.manager || !storeLiveRegion(design)) {
@@ -111,12 +111,12 @@ PrintJobResult RunPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
         return result;
     }
     if (settings.setOrientation)
-        ApplyLayoutPaper(device, design.layout);
+        applyLayoutPaper(device, design.layout);
     if (design.reopenData)
         design.reopenData();
 
     const int32_t start = effectiveStartCell(settings);
-    const int32_t total = TotalSlots(settings.quantity, start, elementsPerSheet(design.layout));
+    const int32_t total = totalSlots(settings.quantity, start, elementsPerSheet(design.layout));
     const bool twoPasses = settings.side1 && settings.side2;
     PrintRegions regions(*design.manager, design.layout);
     PrintPass first(regions, design.layout, settings, settings.side1 ? 0 : 1, drawing, design.caption);
@@ -124,9 +124,9 @@ PrintJobResult RunPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
     for (PrintPass* pass : {&first, &second}) {
         pass->setKeepResponsive(callbacks.keepResponsive);
         pass->printer().setDevice(&device);
-        pass->printer().InitNonGenerated(start, total);
+        pass->printer().beginRun(start, total);
     }
-    const int pages = first.printer().PageCount();
+    const int pages = first.printer().pageCount();
     PageCounter counter(twoPasses ? 2 * pages : pages, callbacks.progress);
 
     bool ok = true;
@@ -148,7 +148,7 @@ PrintJobResult RunPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
         ok = printPages(frontDocument, first.printer(), 0, pages - 1, counter);
         ok = frontDocument.finish() && ok;
         result.pages = frontDocument.pageCount();
-        const bool sideFlip = BackMappingFor(design.layout.foldType, settings.flip) == BackMapping::MirrorColumns;
+        const bool sideFlip = backMappingFor(design.layout.foldType, settings.flip) == BackMapping::MirrorColumns;
         if (ok && (!callbacks.beforeSecondPass || callbacks.beforeSecondPass(sideFlip))) {
             PrintDocument backDocument(device, PrintTexts::DocumentTitle);
             ok = printPages(backDocument, second.printer(), 0, pages - 1, counter);

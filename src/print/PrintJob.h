@@ -9,14 +9,14 @@
 
 #include "print/ElementDrawer.h"
 #include "print/SheetPrinter.h"
-#include "print/SheetGrid.h"
+#include "print/PrintSettings.h"
 #include "model/LayoutRecord.h"
 
 class QPagedPaintDevice;
-class TObjectManager;
+class ObjectManager;
 
 struct PrintDesign {
-    TObjectManager* manager = nullptr;
+    ObjectManager* manager = nullptr;
     LayoutRecord layout;
     int32_t zoom = 100;  // the zoom the live region is shown at
     QString caption;     // printed as header or footer when asked
@@ -41,10 +41,10 @@ struct PrintJobCallbacks {
 
 // The settings checked as the dialog checks them, with the quantity already in
 // elements; the message to show, or empty.
-QString CheckPrintSettings(const PrintSettings& settings, const LayoutRecord& layout);
+QString checkPrintSettings(const PrintSettings& settings, const LayoutRecord& layout);
 
 // Runs the whole job onto the device.
-PrintJobResult RunPrintJob(PrintDesign& design, QPagedPaintDevice& device, const PrintSettings& settings,
+PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const PrintSettings& settings,
                            const ObjectDrawing& drawing, const PrintJobCallbacks& callbacks = {});
 
 // Prepares the engine for one pass (sheet grid from the layout, element
@@ -55,11 +55,11 @@ public:
               int32_t sheetSide, const ObjectDrawing& drawing, const QString& caption);
     PrintPass(const PrintPass&) = delete;
     PrintPass& operator=(const PrintPass&) = delete;
-    TPreviewPrinter& printer() { return m_printer; }
+    SheetPrinter& printer() { return m_printer; }
     void setKeepResponsive(std::function<void()> keepResponsive) { m_keepResponsive = std::move(keepResponsive); }
 
 private:
-    TPreviewPrinter m_printer;
+    SheetPrinter m_printer;
     ElementPass m_pass;
     PrintRegions& m_regions;
     const ObjectDrawing& m_drawing;

@@ -4,7 +4,7 @@
 #include <QString>
 
 namespace PrintTexts {
-inline QString StartPositionRange(int elementsPerSheet)
+inline QString startPositionRange(int elementsPerSheet)
 {
     return QStringLiteral("Please enter a starting position between 1 and ") + QString::number(elementsPerSheet) +
            QStringLiteral(".");
@@ -19,7 +19,7 @@ inline const QString SingleSideInstructions = QStringLiteral(
     "\nSTEP 3: Click the OK button to start printing.");
 
 // Turning the paper over for the second side: a side flip or a top flip.
-inline QString TurnInstructions(bool sideFlip)
+inline QString turnInstructions(bool sideFlip)
 {
     return QStringLiteral("STEP 1: Wait for the page(s) to finish printing.\n\n"
                           "STEP 2: With the paper in your hands and the printed side facing you,\n") +
@@ -40,15 +40,15 @@ inline const QString CannotStoreRegion = QStringLiteral("The design could not be
 inline const QString CannotPrint = QStringLiteral("The pages could not be printed.");
 inline const QString SecondSideStartsAtCellOne =
     QStringLiteral("The second side always starts at cell 1: leave out the starting position.");
-inline QString StartRecordRange(int recordCount)
+inline QString startRecordRange(int recordCount)
 {
     return QStringLiteral("Please enter a starting record between 0 and ") + QString::number(recordCount) +
            QStringLiteral(".");
 }
-inline QString NoSuchPrinter(const QString& name) { return QStringLiteral("There is no printer named ") + name + "."; }
-inline QString CannotOpenData(const QString& path)
+inline QString noSuchPrinter(const QString& name) { return QStringLiteral("There is no printer named ") + name + "."; }
+inline QString cannotOpenData(const QString& path)
 {
     return QStringLiteral("The data source could not be opened: ") + path;
 }
-inline QString CannotWriteFile(const QString& path) { return QStringLiteral("Cannot write ") + path + "."; }
+inline QString cannotWriteFile(const QString& path) { return QStringLiteral("Cannot write ") + path + "."; }
 }

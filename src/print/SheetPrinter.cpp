@@ -49,35 +49,35 @@ DeviceMetrics DeviceMetrics::fromDevice(const QPagedPaintDevice& device)
     return m;
 }
 
-int TPreviewPrinter::UnitToX(double u) const { return int(std::nearbyint(m_metrics.dpiX * u / divisor())); }
-int TPreviewPrinter::UnitToY(double u) const { return int(std::nearbyint(m_metrics.dpiY * u / divisor())); }
-double TPreviewPrinter::XToUnit(int d) const { return double(d) / m_metrics.dpiX * divisor(); }
-double TPreviewPrinter::YToUnit(int d) const { return double(d) / m_metrics.dpiY * divisor(); }
+int SheetPrinter::unitToX(double u) const { return int(std::nearbyint(m_metrics.dpiX * u / divisor())); }
+int SheetPrinter::unitToY(double u) const { return int(std::nearbyint(m_metrics.dpiY * u / divisor())); }
+double SheetPrinter::XToUnit(int d) const { return double(d) / m_metrics.dpiX * divisor(); }
+double SheetPrinter::YToUnit(int d) const { return double(d) / m_metrics.dpiY * divisor(); }
 
-void TPreviewPrinter::InitNonGenerated(int firstCell, int total)
+void SheetPrinter::beginRun(int firstCell, int total)
 {
     m_firstCell = std::max(1, firstCell);
     m_total = std::max(0, total);
     m_metrics = m_device ? DeviceMetrics::fromDevice(*m_device) : DeviceMetrics{};
 }
 
-int TPreviewPrinter::cellsPerPage() const
+int SheetPrinter::cellsPerPage() const
 {
-    return std::max(1, TextOptions.Rows) * std::max(1, TextOptions.Columns);
+    return std::max(1, grid.rows) * std::max(1, grid.columns);
 }
 
-int TPreviewPrinter::PageCount() const
+int SheetPrinter::pageCount() const
 {
     const int n = cellsPerPage();
     return (m_total + n - 1) / n;
 }
 
-std::vector<PageCell> TPreviewPrinter::PageCells(int page) const
+std::vector<PageCell> SheetPrinter::pageCells(int page) const
 {
     std::vector<PageCell> cells;
     const int n = cellsPerPage();
-    const int columns = std::max(1, TextOptions.Columns);
-    if (page < 0 || page >= PageCount() || m_firstCell > n)
+    const int columns = std::max(1, grid.columns);
+    if (page < 0 || page >= pageCount() || m_firstCell > n)
         return cells;
     const int firstPageCount = std::min(n - m_firstCell + 1, m_total);
     int element = 1;
@@ -96,27 +96,27 @@ std::vector<PageCell> TPreviewPrinter::PageCells(int page) const
     return cells;
 }
 
-QRect TPreviewPrinter::cellRect(int row, int column, int ox, int oy) const
+QRect SheetPrinter::cellRect(int row, int column, int ox, int oy) const
 {
-    const TTextOptions& o = TextOptions;
-    const double left = o.MarginLeft + (o.ColumnSpace + o.ColumnWidth) * (column - 1) - XToUnit(ox);
-    const double top = o.MarginTop + (o.RowSpace + o.RowHeight) * (row - 1) - YToUnit(oy);
-    const int l = UnitToX(left), t = UnitToY(top);
-    const int r = UnitToX(left + o.ColumnWidth), b = UnitToY(top + o.RowHeight);
+    const SheetGrid& o = grid;
+    const double left = o.marginLeft + (o.columnSpace + o.columnWidth) * (column - 1) - XToUnit(ox);
+    const double top = o.marginTop + (o.rowSpace + o.rowHeight) * (row - 1) - YToUnit(oy);
+    const int l = unitToX(left), t = unitToY(top);
+    const int r = unitToX(left + o.columnWidth), b = unitToY(top + o.rowHeight);
     return QRect(l, t, r - l, b - t);
 }
 
-void TPreviewPrinter::DrawNonGeneratedPage(QPainter& canvas, int page, bool preview)
+void SheetPrinter::drawPage(QPainter& canvas, int page, bool preview)
 {
-    if (!OnDrawElement)
+    if (!onDrawElement)
         return;
     const int ox = preview ? 0 : m_metrics.offsetX;
     const int oy = preview ? 0 : m_metrics.offsetY;
     // A failure while composing ends the page; what was drawn stays.
     try {
-        if (TextOptions.CropMarks)
+        if (grid.cropMarks)
             drawCropMarks(canvas, preview, ox, oy);
-        if (TextOptions.CornerMarks)
+        if (grid.cornerMarks)
             drawCornerMarks(canvas, ox, oy);
         drawCells(canvas, page, ox, oy);
         drawHeaderAndFooter(canvas, ox, oy);
@@ -126,29 +126,29 @@ void TPreviewPrinter::DrawNonGeneratedPage(QPainter& canvas, int page, bool prev
     }
 }
 
-void TPreviewPrinter::drawCells(QPainter& canvas, int page, int ox, int oy)
+void SheetPrinter::drawCells(QPainter& canvas, int page, int ox, int oy)
 {
-    for (const PageCell& cell : PageCells(page))
-        OnDrawElement(*this, cell.element, cell.rec, cellRect(cell.row, cell.column, ox, oy), canvas);
+    for (const PageCell& cell : pageCells(page))
+        onDrawElement(*this, cell.element, cell.rec, cellRect(cell.row, cell.column, ox, oy), canvas);
 }
 
-void TPreviewPrinter::drawCropMarks(QPainter& canvas, bool preview, int ox, int oy) const
+void SheetPrinter::drawCropMarks(QPainter& canvas, bool preview, int ox, int oy) const
 {
-    const TTextOptions& o = TextOptions;
-    const int columns = std::max(1, o.Columns), rows = std::max(1, o.Rows);
-    const int mx = UnitToX(kMarkLengthInches * divisor());
-    const int my = UnitToY(kMarkLengthInches * divisor());
+    const SheetGrid& o = grid;
+    const int columns = std::max(1, o.columns), rows = std::max(1, o.rows);
+    const int mx = unitToX(kMarkLengthInches * divisor());
+    const int my = unitToY(kMarkLengthInches * divisor());
     // In the preview the marks start at the paper's edge and reach as far into
     // the printable area as the printed ones, which start at its edge.
     const int lengthX = preview ? m_metrics.offsetX + mx : mx;
     const int lengthY = preview ? m_metrics.offsetY + my : my;
-    double paperRight = o.MarginLeft + columns * o.ColumnWidth + (columns - 1) * o.ColumnSpace + o.MarginRight;
-    double paperBottom = o.MarginTop + rows * o.RowHeight + (rows - 1) * o.RowSpace + o.MarginBottom;
+    double paperRight = o.marginLeft + columns * o.columnWidth + (columns - 1) * o.columnSpace + o.marginRight;
+    double paperBottom = o.marginTop + rows * o.rowHeight + (rows - 1) * o.rowSpace + o.marginBottom;
     if (!preview) {
         paperRight -= 2 * XToUnit(m_metrics.offsetX);
         paperBottom -= 2 * YToUnit(m_metrics.offsetY);
     }
-    const int right = UnitToX(paperRight), bottom = UnitToY(paperBottom);
+    const int right = unitToX(paperRight), bottom = unitToY(paperBottom);
 
     PainterStateGuard guard(canvas);
     canvas.setPen(markPen());
@@ -168,15 +168,15 @@ void TPreviewPrinter::drawCropMarks(QPainter& canvas, bool preview, int ox, int 
     }
 }
 
-void TPreviewPrinter::drawCornerMarks(QPainter& canvas, int ox, int oy) const
+void SheetPrinter::drawCornerMarks(QPainter& canvas, int ox, int oy) const
 {
-    const TTextOptions& o = TextOptions;
-    const int mx = UnitToX(kMarkLengthInches * divisor());
-    const int my = UnitToY(kMarkLengthInches * divisor());
+    const SheetGrid& o = grid;
+    const int mx = unitToX(kMarkLengthInches * divisor());
+    const int my = unitToY(kMarkLengthInches * divisor());
     PainterStateGuard guard(canvas);
     canvas.setPen(markPen());
-    for (int r = 1; r <= std::max(1, o.Rows); ++r) {
-        for (int c = 1; c <= std::max(1, o.Columns); ++c) {
+    for (int r = 1; r <= std::max(1, o.rows); ++r) {
+        for (int c = 1; c <= std::max(1, o.columns); ++c) {
             const QRect cell = cellRect(r, c, ox, oy);
             const int left = cell.left(), top = cell.top();
             const int right = left + cell.width(), bottom = top + cell.height();
@@ -192,9 +192,9 @@ void TPreviewPrinter::drawCornerMarks(QPainter& canvas, int ox, int oy) const
     }
 }
 
-void TPreviewPrinter::drawHeaderAndFooter(QPainter& canvas, int ox, int oy) const
+void SheetPrinter::drawHeaderAndFooter(QPainter& canvas, int ox, int oy) const
 {
-    const auto fontFor = [this](const TPrintFont& f) {
+    const auto fontFor = [this](const SheetFont& f) {
         QFont font(f.family);
         font.setPixelSize(std::max(1, int(std::lround(double(f.height) * m_metrics.dpiY / kScreenDpi))));
         return font;
@@ -208,17 +208,17 @@ void TPreviewPrinter::drawHeaderAndFooter(QPainter& canvas, int ox, int oy) cons
                         Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
     };
     const int x = m_metrics.offsetX - ox;
-    const TTextOptions& o = TextOptions;
-    if (!o.Header.isEmpty())
-        drawLine(fontFor(o.HeaderFont), o.HeaderFont.color, x, m_metrics.offsetY - oy, o.Header);
-    if (!o.Footer.isEmpty()) {
-        const QFont font = fontFor(o.FooterFont);
+    const SheetGrid& o = grid;
+    if (!o.header.isEmpty())
+        drawLine(fontFor(o.headerFont), o.headerFont.color, x, m_metrics.offsetY - oy, o.header);
+    if (!o.footer.isEmpty()) {
+        const QFont font = fontFor(o.footerFont);
         const int h = QFontMetrics(font).height();
-        drawLine(font, o.FooterFont.color, x, m_metrics.pageHeight - 2 * m_metrics.offsetY - h - oy, o.Footer);
+        drawLine(font, o.footerFont.color, x, m_metrics.pageHeight - 2 * m_metrics.offsetY - h - oy, o.footer);
     }
 }
 
-void TPreviewPrinter::drawPrintableOutline(QPainter& canvas) const
+void SheetPrinter::drawPrintableOutline(QPainter& canvas) const
 {
     const DeviceMetrics& m = m_metrics;
     PainterStateGuard guard(canvas);
@@ -231,38 +231,38 @@ void TPreviewPrinter::drawPrintableOutline(QPainter& canvas) const
     canvas.drawPolyline(corners, 5);
 }
 
-bool TPreviewPrinter::Print() { return PrintRange(0, PageCount() - 1); }
+bool SheetPrinter::print() { return printRange(0, pageCount() - 1); }
 
-bool TPreviewPrinter::PrintRange(int firstPage, int lastPage)
+bool SheetPrinter::printRange(int firstPage, int lastPage)
 {
     if (!m_device)
         return false;
-    PrintDocument document(*m_device, Title);
-    const bool printed = PrintRangeInto(document, firstPage, lastPage);
+    PrintDocument document(*m_device, title);
+    const bool printed = printRangeInto(document, firstPage, lastPage);
     return document.finish() && printed;
 }
 
-bool TPreviewPrinter::PrintRangeInto(PrintDocument& document, int firstPage, int lastPage)
+bool SheetPrinter::printRangeInto(PrintDocument& document, int firstPage, int lastPage)
 {
     firstPage = std::max(0, firstPage);
-    lastPage = std::min(lastPage, PageCount() - 1);
+    lastPage = std::min(lastPage, pageCount() - 1);
     for (int page = firstPage; page <= lastPage; ++page) {
         if (!document.startPage())
             return false;
-        DrawNonGeneratedPage(document.painter(), page, false);
-        if (OnProgress)
-            OnProgress(page - firstPage + 1, lastPage - firstPage + 1);
+        drawPage(document.painter(), page, false);
+        if (onProgress)
+            onProgress(page - firstPage + 1, lastPage - firstPage + 1);
     }
     return true;
 }
 
-QImage TPreviewPrinter::PreviewPageImage(int page, int width, int height)
+QImage SheetPrinter::previewPageImage(int page, int width, int height)
 {
     QImage image(std::max(1, width), std::max(1, height), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     painter.setWindow(0, 0, m_metrics.pageWidth, m_metrics.pageHeight);
     painter.setViewport(0, 0, image.width(), image.height());
-    DrawNonGeneratedPage(painter, page, true);
+    drawPage(painter, page, true);
     return image;
 }

@@ -1,7 +1,7 @@
 #pragma once
 // The sheet print engine: a run of elements on a grid of cells, paginated from
 // any start cell of the first sheet, with crop marks, corner marks, a header
-// and a footer line. What goes inside a cell is the OnDrawElement handler's
+// and a footer line. What goes inside a cell is the onDrawElement handler's
 // business. Pages are composed on any QPagedPaintDevice (QPdfWriter for files,
 // QPrinter for printers) or, for the preview, on any painter mapped to the
 // whole physical page.
@@ -17,9 +17,9 @@ class QPainter;
 class QPagedPaintDevice;
 class PrintDocument;
 
-enum TUnits { unInches, unCentimeters };
+enum class SheetUnits { Inches, Centimeters };
 
-struct TPrintFont {
+struct SheetFont {
     QString family = QStringLiteral("Arial");
     // Character height in screen pixels (96 per inch); scaled to the device so
     // the header reads the same on every printer.
@@ -27,23 +27,23 @@ struct TPrintFont {
     QColor color = Qt::black;
 };
 
-struct TTextOptions {
-    double MarginLeft = 0;
-    double MarginTop = 0;
-    double MarginRight = 0;
-    double MarginBottom = 0;
-    int Columns = 1;
-    int Rows = 1;
-    double ColumnWidth = 1;
-    double RowHeight = 1;
-    double ColumnSpace = 0;
-    double RowSpace = 0;
-    bool CropMarks = false;
-    bool CornerMarks = false;
-    QString Header;
-    QString Footer;
-    TPrintFont HeaderFont;
-    TPrintFont FooterFont;
+struct SheetGrid {
+    double marginLeft = 0;
+    double marginTop = 0;
+    double marginRight = 0;
+    double marginBottom = 0;
+    int columns = 1;
+    int rows = 1;
+    double columnWidth = 1;
+    double rowHeight = 1;
+    double columnSpace = 0;
+    double rowSpace = 0;
+    bool cropMarks = false;
+    bool cornerMarks = false;
+    QString header;
+    QString footer;
+    SheetFont headerFont;
+    SheetFont footerFont;
 };
 
 // What the engine knows about the page device: resolution, the physical page
@@ -69,24 +69,24 @@ struct PageCell {
     int column = 0;   // 1-based
 };
 
-class TPreviewPrinter {
+class SheetPrinter {
 public:
     using DrawElementHandler =
-        std::function<void(TPreviewPrinter& sender, int element, int rec, const QRect& rect, QPainter& canvas)>;
+        std::function<void(SheetPrinter& sender, int element, int rec, const QRect& rect, QPainter& canvas)>;
     // Called after each printed page: (pages done, pages in the range).
     using ProgressHandler = std::function<void(int done, int total)>;
 
-    QString Title = QStringLiteral("Printout");
-    TUnits Units = unInches;
-    TTextOptions TextOptions;
-    DrawElementHandler OnDrawElement;
-    ProgressHandler OnProgress;
+    QString title = QStringLiteral("Printout");
+    SheetUnits units = SheetUnits::Inches;
+    SheetGrid grid;
+    DrawElementHandler onDrawElement;
+    ProgressHandler onProgress;
 
-    // The device pages are printed on; InitNonGenerated reads its metrics.
+    // The device pages are printed on; beginRun reads its metrics.
     void setDevice(QPagedPaintDevice* device) { m_device = device; }
     QPagedPaintDevice* device() const { return m_device; }
 
-    void InitNonGenerated(int firstCell, int total);
+    void beginRun(int firstCell, int total);
     // For composing without a device (the preview of a printer that is not there).
     void setDeviceMetrics(const DeviceMetrics& metrics) { m_metrics = metrics; }
     const DeviceMetrics& deviceMetrics() const { return m_metrics; }
@@ -94,31 +94,31 @@ public:
     int firstCell() const { return m_firstCell; }
     int totalSlots() const { return m_total; }
     int cellsPerPage() const;
-    int PageCount() const;
+    int pageCount() const;
     // The cells a page offers, in drawing order.
-    std::vector<PageCell> PageCells(int page) const;
+    std::vector<PageCell> pageCells(int page) const;
 
     // Prints every page on the device as one document. False when the device
     // could not start the document or a page.
-    bool Print();
-    bool PrintRange(int firstPage, int lastPage);
+    bool print();
+    bool printRange(int firstPage, int lastPage);
     // Adds pages to a document that is already open (several passes in one file).
-    bool PrintRangeInto(PrintDocument& document, int firstPage, int lastPage);
+    bool printRangeInto(PrintDocument& document, int firstPage, int lastPage);
 
     // Composes one page. When printing the canvas origin is the printable
     // area's top-left; in the preview it is the physical page's top-left.
-    void DrawNonGeneratedPage(QPainter& canvas, int page, bool preview);
+    void drawPage(QPainter& canvas, int page, bool preview);
     // The preview of a page: the physical page scaled into an image of the given size.
-    QImage PreviewPageImage(int page, int width, int height);
+    QImage previewPageImage(int page, int width, int height);
 
-    // Conversions between TextOptions lengths and device dots.
-    int UnitToX(double u) const;
-    int UnitToY(double u) const;
+    // Conversions between grid lengths and device dots.
+    int unitToX(double u) const;
+    int unitToY(double u) const;
     double XToUnit(int d) const;
     double YToUnit(int d) const;
 
 private:
-    double divisor() const { return Units == unCentimeters ? 2.54 : 1.0; }
+    double divisor() const { return units == SheetUnits::Centimeters ? 2.54 : 1.0; }
     QRect cellRect(int row, int column, int ox, int oy) const;
     void drawCells(QPainter& canvas, int page, int ox, int oy);
     void drawCropMarks(QPainter& canvas, bool preview, int ox, int oy) const;

@@ -37,7 +37,7 @@ QPageSize::PageSizeId pageSizeForCode(int32_t code)
     }
 }
 
-double inches(const LayoutRecord& layout, int32_t value) { return double(UnitsToDisplay(value, false, layout.unit)); }
+double inches(const LayoutRecord& layout, int32_t value) { return double(unitsToDisplay(value, false, layout.unit)); }
 
 struct PaperInches {
     int32_t code = 0;
@@ -49,7 +49,7 @@ PaperInches paperInches(const LayoutRecord& layout)
 {
     PaperInches p;
     int32_t w = 0, h = 0;
-    GetPaperType(layout.paperType, &p.code, &w, &h);
+    paperForIndex(layout.paperType, &p.code, &w, &h);
     p.width = w / 100.0;
     p.height = h / 100.0;
     if (layout.paperType == kPaperUserDefined) {
@@ -67,7 +67,7 @@ double usedWidth(const LayoutRecord& layout)
 
 } // namespace
 
-std::optional<LayoutPaper> PaperForLayout(const LayoutRecord& layout)
+std::optional<LayoutPaper> paperForLayout(const LayoutRecord& layout)
 {
     if (layout.paperType == kPaperNone)
         return std::nullopt;
@@ -88,9 +88,9 @@ std::optional<LayoutPaper> PaperForLayout(const LayoutRecord& layout)
     return result;
 }
 
-void ApplyLayoutPaper(QPagedPaintDevice& device, const LayoutRecord& layout)
+void applyLayoutPaper(QPagedPaintDevice& device, const LayoutRecord& layout)
 {
-    const std::optional<LayoutPaper> paper = PaperForLayout(layout);
+    const std::optional<LayoutPaper> paper = paperForLayout(layout);
     if (!paper || !paper->size.isValid())
         return;
     device.setPageOrientation(paper->orientation);
@@ -98,24 +98,24 @@ void ApplyLayoutPaper(QPagedPaintDevice& device, const LayoutRecord& layout)
         device.setPageSize(paper->size);
 }
 
-TTextOptions SheetOptionsForLayout(const LayoutRecord& layout)
+SheetGrid sheetOptionsForLayout(const LayoutRecord& layout)
 {
     PaperInches paper = paperInches(layout);
     const int columns = std::max(1, layout.columns), rows = std::max(1, layout.rows);
-    TTextOptions o;
-    o.Rows = rows;
-    o.Columns = columns;
-    o.ColumnWidth = inches(layout, layout.elementWidth);
-    o.RowHeight = inches(layout, layout.elementHeight);
-    o.ColumnSpace = inches(layout, layout.columnSpace);
-    o.RowSpace = inches(layout, layout.rowSpace);
-    o.MarginLeft = inches(layout, layout.leftMargin);
-    o.MarginTop = inches(layout, layout.topMargin);
-    const double gridWidth = columns * o.ColumnWidth + (columns - 1) * o.ColumnSpace;
-    const double gridHeight = rows * o.RowHeight + (rows - 1) * o.RowSpace;
-    if (paper.width + 0.25 < gridWidth + 2 * o.MarginLeft)
+    SheetGrid o;
+    o.rows = rows;
+    o.columns = columns;
+    o.columnWidth = inches(layout, layout.elementWidth);
+    o.rowHeight = inches(layout, layout.elementHeight);
+    o.columnSpace = inches(layout, layout.columnSpace);
+    o.rowSpace = inches(layout, layout.rowSpace);
+    o.marginLeft = inches(layout, layout.leftMargin);
+    o.marginTop = inches(layout, layout.topMargin);
+    const double gridWidth = columns * o.columnWidth + (columns - 1) * o.columnSpace;
+    const double gridHeight = rows * o.rowHeight + (rows - 1) * o.rowSpace;
+    if (paper.width + 0.25 < gridWidth + 2 * o.marginLeft)
         std::swap(paper.width, paper.height);
-    o.MarginRight = std::max(0.0, paper.width - o.MarginLeft - gridWidth);
-    o.MarginBottom = std::max(0.0, paper.height - o.MarginTop - gridHeight);
+    o.marginRight = std::max(0.0, paper.width - o.marginLeft - gridWidth);
+    o.marginBottom = std::max(0.0, paper.height - o.marginTop - gridHeight);
     return o;
 }

@@ -16,12 +16,12 @@ struct LayoutPaper {
     QPageSize size;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
 };
-std::optional<LayoutPaper> PaperForLayout(const LayoutRecord& layout);
+std::optional<LayoutPaper> paperForLayout(const LayoutRecord& layout);
 
-// Gives the device the layout's paper and orientation (the "SetOrientation"
+// Gives the device the layout's paper and orientation (the "setOrientation"
 // option). The paper is changed only when it differs; margins are kept.
-void ApplyLayoutPaper(QPagedPaintDevice& device, const LayoutRecord& layout);
+void applyLayoutPaper(QPagedPaintDevice& device, const LayoutRecord& layout);
 
-// The grid, in inches. MarginRight and MarginBottom complete the paper (for
+// The grid, in inches. marginRight and marginBottom complete the paper (for
 // the crop marks), with the paper taken across when the grid is wider than it.
-TTextOptions SheetOptionsForLayout(const LayoutRecord& layout);
+SheetGrid sheetOptionsForLayout(const LayoutRecord& layout);

@@ -21,18 +21,18 @@ int spanOf(int subStyle)
 bool escapementFor(int startAngle, double turned, int* escapement)
 {
     switch (startAngle) {
-    case 0: *escapement = Trunc((-90 - turned) * 10); return true;
-    case -90: *escapement = Trunc(turned * -10); return true;
-    case -180: *escapement = Trunc((90 - turned) * 10); return true;
-    case 90: *escapement = Trunc((180 - turned) * 10); return true;
-    case 180: *escapement = Trunc((90 - turned) * -10); return true;
+    case 0: *escapement = truncToInt((-90 - turned) * 10); return true;
+    case -90: *escapement = truncToInt(turned * -10); return true;
+    case -180: *escapement = truncToInt((90 - turned) * 10); return true;
+    case 90: *escapement = truncToInt((180 - turned) * 10); return true;
+    case 180: *escapement = truncToInt((90 - turned) * -10); return true;
     default: return false;
     }
 }
 
 } // namespace
 
-std::vector<ArcGlyph> LayoutArcText(const Canvas& canvas, int left, int top, int right, int bottom,
+std::vector<ArcGlyph> layoutArcText(const Canvas& canvas, int left, int top, int right, int bottom,
                                     const QString& text, int subStyle, int startStep)
 {
     std::vector<ArcGlyph> glyphs;
@@ -69,19 +69,19 @@ std::vector<ArcGlyph> LayoutArcText(const Canvas& canvas, int left, int top, int
     glyphs.reserve(size_t(n));
     for (qsizetype i = 0; i < n; ++i) {
         const double spread = double(i) * (span - half) / steps;
-        const int a = a0 == 180 ? Trunc(a0 - spread) : Trunc(a0 + spread);
+        const int a = a0 == 180 ? truncToInt(a0 - spread) : truncToInt(a0 + spread);
         escapementFor(a0, span / steps * double(i), &escapement);
         const double radians = a * kDegreesToRadians;
         glyphs.push_back({QString(text[i]),
-                          QPoint(cx + Trunc(std::cos(radians) * r), cy + Trunc(std::sin(radians) * r)), escapement});
+                          QPoint(cx + truncToInt(std::cos(radians) * r), cy + truncToInt(std::sin(radians) * r)), escapement});
     }
     return glyphs;
 }
 
-void DrawArcText(Canvas& canvas, int left, int top, int right, int bottom, const QString& text, int subStyle,
+void drawArcText(Canvas& canvas, int left, int top, int right, int bottom, const QString& text, int subStyle,
                  int startStep)
 {
-    const std::vector<ArcGlyph> glyphs = LayoutArcText(canvas, left, top, right, bottom, text, subStyle, startStep);
+    const std::vector<ArcGlyph> glyphs = layoutArcText(canvas, left, top, right, bottom, text, subStyle, startStep);
     if (glyphs.empty())
         return;
     LogFontA turned = canvas.font();

@@ -22,8 +22,8 @@ struct ArcGlyph {
 
 // The characters' places; empty when nothing is to be drawn (one character
 // or fewer, or a frame too small for the font).
-std::vector<ArcGlyph> LayoutArcText(const Canvas& canvas, int left, int top, int right, int bottom,
+std::vector<ArcGlyph> layoutArcText(const Canvas& canvas, int left, int top, int right, int bottom,
                                     const QString& text, int subStyle, int startStep);
 // Uses the canvas's current font and text colour; leaves the font as it was.
-void DrawArcText(Canvas& canvas, int left, int top, int right, int bottom, const QString& text, int subStyle,
+void drawArcText(Canvas& canvas, int left, int top, int right, int bottom, const QString& text, int subStyle,
                  int startStep);

@@ -136,11 +136,11 @@ void drawPlaceholder(Canvas& canvas, int left, int top, int right, int bottom)
 
 } // namespace
 
-bool DrawBarCode(Canvas& canvas, int left, int top, int right, int bottom, const QString& text, int type,
+bool drawBarCode(Canvas& canvas, int left, int top, int right, int bottom, const QString& text, int type,
                  unsigned justification, bool drawBars, bool drawText, int32_t zoom, int barWidth,
                  BarCodeGeometry* geometry)
 {
-    const BarCodePattern pattern = EncodeBarCode(text, type);
+    const BarCodePattern pattern = encodeBarCode(text, type);
     if (!pattern.ok || pattern.modules.isEmpty()) {
         drawPlaceholder(canvas, left, top, right, bottom);
         if (geometry)
@@ -148,7 +148,7 @@ bool DrawBarCode(Canvas& canvas, int left, int top, int right, int bottom, const
         return false;
     }
     const Composition c = compose(canvas, top, bottom, text, type, pattern, justification, drawText, barWidth);
-    const int w = Trunc(c.totalWidth * double(zoom) * 0.01);
+    const int w = truncToInt(c.totalWidth * double(zoom) * 0.01);
     int x0 = left;
     if (justification == TextFormat::Right)
         x0 = right - w;

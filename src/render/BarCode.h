@@ -29,13 +29,13 @@ struct BarCodePattern {
 
 constexpr int kMaxPatternModules = 511;
 
-BarCodePattern EncodePostNet(const QString& text);
-BarCodePattern EncodeUpcA(const QString& text);
-BarCodePattern EncodeCode39(const QString& text);
-BarCodePattern EncodeEan(const QString& text, int length);  // 8 or 13
-BarCodePattern EncodeEan8(const QString& digits);            // 7 digits
-BarCodePattern EncodeEan13(const QString& digits);           // 12 digits
-BarCodePattern EncodeBarCode(const QString& text, int type);
+BarCodePattern encodePostNet(const QString& text);
+BarCodePattern encodeUpcA(const QString& text);
+BarCodePattern encodeCode39(const QString& text);
+BarCodePattern encodeEan(const QString& text, int length);  // 8 or 13
+BarCodePattern encodeEan8(const QString& digits);            // 7 digits
+BarCodePattern encodeEan13(const QString& digits);           // 12 digits
+BarCodePattern encodeBarCode(const QString& text, int type);
 
 // Where a drawn bar code landed: its destination rectangle on the canvas.
 struct BarCodeGeometry {
@@ -47,6 +47,6 @@ struct BarCodeGeometry {
 
 // justification: 0 left, 1 centre, 2 right. barWidth is the module width in
 // design units at zoom 100 (0 or less counts as 2).
-bool DrawBarCode(Canvas& canvas, int left, int top, int right, int bottom, const QString& text, int type,
+bool drawBarCode(Canvas& canvas, int left, int top, int right, int bottom, const QString& text, int type,
                  unsigned justification, bool drawBars, bool drawText, int32_t zoom, int barWidth,
                  BarCodeGeometry* geometry = nullptr);

@@ -94,7 +94,7 @@ BarCodePattern finished(QString modules, QString digits, int check)
 
 } // namespace
 
-BarCodePattern EncodeCode39(const QString& text)
+BarCodePattern encodeCode39(const QString& text)
 {
     if (text.size() > kCode39MaxChars)
         return failed();
@@ -126,7 +126,7 @@ BarCodePattern EncodeCode39(const QString& text)
     return finished(modules, QString(), -1);
 }
 
-BarCodePattern EncodePostNet(const QString& text)
+BarCodePattern encodePostNet(const QString& text)
 {
     QString digits;
     for (QChar c : text)
@@ -149,7 +149,7 @@ BarCodePattern EncodePostNet(const QString& text)
     return p;
 }
 
-BarCodePattern EncodeUpcA(const QString& text)
+BarCodePattern encodeUpcA(const QString& text)
 {
     if (text.size() != 11 || !allDigits(text))
         return failed();
@@ -165,7 +165,7 @@ BarCodePattern EncodeUpcA(const QString& text)
     return finished(modules, digits, check);
 }
 
-BarCodePattern EncodeEan8(const QString& text)
+BarCodePattern encodeEan8(const QString& text)
 {
     if (text.size() != 7 || !allDigits(text))
         return failed();
@@ -181,7 +181,7 @@ BarCodePattern EncodeEan8(const QString& text)
     return finished(modules, digits, check);
 }
 
-BarCodePattern EncodeEan13(const QString& text)
+BarCodePattern encodeEan13(const QString& text)
 {
     if (text.size() != 12 || !allDigits(text))
         return failed();
@@ -198,7 +198,7 @@ BarCodePattern EncodeEan13(const QString& text)
     return finished(modules, digits, check);
 }
 
-BarCodePattern EncodeEan(const QString& text, int length)
+BarCodePattern encodeEan(const QString& text, int length)
 {
     QString digits;
     for (QChar c : text) {
@@ -210,20 +210,20 @@ BarCodePattern EncodeEan(const QString& text, int length)
             digits += c;
     }
     if (length == 8)
-        return EncodeEan8(digits);
+        return encodeEan8(digits);
     if (length == 13)
-        return EncodeEan13(digits);
+        return encodeEan13(digits);
     return failed();
 }
 
-BarCodePattern EncodeBarCode(const QString& text, int type)
+BarCodePattern encodeBarCode(const QString& text, int type)
 {
     switch (type) {
-    case BarCodeType::PostNet: return EncodePostNet(text);
-    case BarCodeType::UpcA: return EncodeUpcA(text);
-    case BarCodeType::Code39: return EncodeCode39(text);
-    case BarCodeType::Ean8: return EncodeEan(text, 8);
-    case BarCodeType::Ean13: return EncodeEan(text, 13);
+    case BarCodeType::PostNet: return encodePostNet(text);
+    case BarCodeType::UpcA: return encodeUpcA(text);
+    case BarCodeType::Code39: return encodeCode39(text);
+    case BarCodeType::Ean8: return encodeEan(text, 8);
+    case BarCodeType::Ean13: return encodeEan(text, 13);
     default: return failed();
     }
 }

@@ -16,11 +16,11 @@ struct MarginRect {
     int left, top, right, bottom;
 };
 
-MarginRect marginRect(const TGridPanel& card)
+MarginRect marginRect(const Card& card)
 {
-    const int scale = card.Scale();
-    return {card.MarginLeft * scale / 100 - 1, card.MarginTop * scale / 100 - 1,
-            card.width() - card.MarginRight * scale / 100 + 1, card.height() - card.MarginBottom * scale / 100 + 1};
+    const int scale = card.scale();
+    return {card.marginLeft * scale / 100 - 1, card.marginTop * scale / 100 - 1,
+            card.width() - card.marginRight * scale / 100 + 1, card.height() - card.marginBottom * scale / 100 + 1};
 }
 
 void drawMargins(Canvas& canvas, const MarginRect& m)
@@ -30,10 +30,10 @@ void drawMargins(Canvas& canvas, const MarginRect& m)
     canvas.rectangle(m.left, m.top, m.right, m.bottom);
 }
 
-void drawGrid(Canvas& canvas, const TGridPanel& card, const QColor& color)
+void drawGrid(Canvas& canvas, const Card& card, const QColor& color)
 {
-    const int stepX = card.GridX * card.Scale() / 100;
-    const int stepY = card.GridY * card.Scale() / 100;
+    const int stepX = card.gridX * card.scale() / 100;
+    const int stepY = card.gridY * card.scale() / 100;
     if (stepX < kMinGridStep || stepY < kMinGridStep)
         return;
     // One row of dots per call: a large card at a high zoom has millions.
@@ -57,35 +57,35 @@ void drawGrid(Canvas& canvas, const TGridPanel& card, const QColor& color)
 void drawControl(Canvas& canvas, const ObjectControl& control, int32_t zoom, const ElementContext& context)
 {
     if (control.isPicture()) {
-        DrawPictureInto(canvas, control.picture, control.rect());
+        drawPictureInto(canvas, control.picture, control.rect());
         return;
     }
-    if (const TObjectData* data = control.data())
-        DrawDesignObject(canvas, control.rect(), *data, zoom, context);
+    if (const ObjectData* data = control.data())
+        drawDesignObject(canvas, control.rect(), *data, zoom, context);
 }
 
 } // namespace
 
-void DrawPictureInto(Canvas& canvas, const Picture& picture, const QRect& target)
+void drawPictureInto(Canvas& canvas, const Picture& picture, const QRect& target)
 {
-    DrawPicture(canvas.painter(), picture, target);
+    drawPicture(canvas.painter(), picture, target);
 }
 
-void PaintCard(Canvas& canvas, const TGridPanel& card, const CardPaintOptions& options)
+void paintCard(Canvas& canvas, const Card& card, const CardPaintOptions& options)
 {
     canvas.fillRect(QRect(0, 0, card.width(), card.height()), Qt::white);
     const MarginRect margins = marginRect(card);
     if (options.showMargins)
         drawMargins(canvas, margins);
-    if (!card.BackImage.isEmpty())
-        DrawPictureInto(canvas, card.BackImage,
+    if (!card.backImage.isEmpty())
+        drawPictureInto(canvas, card.backImage,
                         QRect(QPoint(margins.left + 1, margins.top + 1), QPoint(margins.right - 2, margins.bottom - 2)));
-    DrawStockOverlay(canvas, card.BaseImage, QRect(0, 0, card.width() + 1, card.height() + 1));
-    if (options.showGrid && card.ShowGrid)
+    drawStockOverlay(canvas, card.baseImage, QRect(0, 0, card.width() + 1, card.height() + 1));
+    if (options.showGrid && card.showGrid)
         drawGrid(canvas, card, options.dotColor);
     for (const auto& control : card.controls()) {
         if (options.skipNonPrinting && control->data() && control->data()->nonPrinting())
             continue;
-        drawControl(canvas, *control, card.Scale(), options.context);
+        drawControl(canvas, *control, card.scale(), options.context);
     }
 }

@@ -12,10 +12,10 @@
 class Canvas;
 class Picture;
 class QPainter;
-class TGridPanel;
+class Card;
 
 struct CardPaintOptions {
-    bool showGrid = true;     // also needs the card's own ShowGrid
+    bool showGrid = true;     // also needs the card's own showGrid
     bool showMargins = true;
     QColor dotColor = Qt::black;
     bool skipNonPrinting = false;  // the print path leaves non-printing objects out
@@ -23,7 +23,7 @@ struct CardPaintOptions {
 };
 
 // The card's top-left is the canvas's logical (0, 0).
-void PaintCard(Canvas& canvas, const TGridPanel& card, const CardPaintOptions& options = {});
+void paintCard(Canvas& canvas, const Card& card, const CardPaintOptions& options = {});
 
 // The stock outline drawn over the card: 1 tall CD card, 2 wide CD card,
 // 3 full-size CD; anything else draws nothing.
@@ -33,7 +33,7 @@ constexpr int CardHigh = 1;  // BaseImage1H
 constexpr int CardWide = 2;  // BaseImage1W
 constexpr int FullDisc = 3;  // BaseImage2
 }
-void DrawStockOverlay(Canvas& canvas, int overlay, const QRect& target);
+void drawStockOverlay(Canvas& canvas, int overlay, const QRect& target);
 
 // Picture objects and backgrounds, stretched into the rectangle.
-void DrawPictureInto(Canvas& canvas, const Picture& picture, const QRect& target);
+void drawPictureInto(Canvas& canvas, const Picture& picture, const QRect& target);

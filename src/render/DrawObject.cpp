@@ -55,39 +55,39 @@ QString personalDataText(const QString& code)
 QString fieldValue(const QString& code, const ElementContext& context)
 {
     FieldSource* reader = context.reader;
-    if (!reader || !reader->Active())
+    if (!reader || !reader->active())
         return code;
     const QString fieldSpec = code.mid(2, std::max<qsizetype>(0, code.size() - 4));
-    if (reader->GotoRecord(context.record) >= 0)
-        return reader->GetFieldValue(fieldSpec);
+    if (reader->gotoRecord(context.record) >= 0)
+        return reader->getFieldValue(fieldSpec);
     if (context.cycle) {
-        const int32_t count = reader->RecordCount();
-        if (count >= 1 && reader->GotoRecord(context.record % count) >= 0)
-            return reader->GetFieldValue(fieldSpec);
+        const int32_t count = reader->recordCount();
+        if (count >= 1 && reader->gotoRecord(context.record % count) >= 0)
+            return reader->getFieldValue(fieldSpec);
     }
     return QString();
 }
 
-void drawText(Canvas& canvas, const QRect& frame, const TObjectData& object, int32_t zoom,
+void drawText(Canvas& canvas, const QRect& frame, const ObjectData& object, int32_t zoom,
               const ElementContext& context)
 {
-    LogFontA font = object.Font;
+    LogFontA font = object.font;
     // A bar code scales as a whole, so its font keeps the stored height.
     if (zoom != 100 && object.textStyleKind() != TextStyleKind::BarCode)
-        font.height = ScaleByZoom(font.height, zoom);
+        font.height = scaleByZoom(font.height, zoom);
     canvas.setFont(font);
-    const QString text = ResolveElementText(object, context);
-    const unsigned justification = object.Style >= 0 && object.Style <= 2 ? unsigned(object.Style) : 0u;
-    DrawStyledText(canvas, object.Rotation, frame, justification | TextFormat::NoClip, text,
-                   ColorFromRef(object.ForeColor), object.TextStyle, object.ShadowX, object.ShadowY,
-                   ColorFromRef(object.BackColor), zoom);
+    const QString text = resolveElementText(object, context);
+    const unsigned justification = object.style >= 0 && object.style <= 2 ? unsigned(object.style) : 0u;
+    drawStyledText(canvas, object.rotation, frame, justification | TextFormat::NoClip, text,
+                   colorFromRef(object.foreColor), object.textStyle, object.shadowX, object.shadowY,
+                   colorFromRef(object.backColor), zoom);
 }
 
 } // namespace
 
-QString ResolveElementText(const TObjectData& object, const ElementContext& context)
+QString resolveElementText(const ObjectData& object, const ElementContext& context)
 {
-    const QStringList& lines = object.Lines;
+    const QStringList& lines = object.lines;
     if (lines.isEmpty())
         return QString();
     if (lines.size() >= 2) {
@@ -104,21 +104,21 @@ QString ResolveElementText(const TObjectData& object, const ElementContext& cont
     return fieldValue(entry, context);
 }
 
-QString ResolveElementText(const TObjectData& object, int32_t element, int32_t record, FieldSource* reader,
+QString resolveElementText(const ObjectData& object, int32_t element, int32_t record, FieldSource* reader,
                            bool cycle)
 {
-    return ResolveElementText(object, ElementContext{element, record, reader, cycle});
+    return resolveElementText(object, ElementContext{element, record, reader, cycle});
 }
 
-void DrawDesignObject(Canvas& canvas, const QRect& frame, const TObjectData& object, int32_t zoom,
+void drawDesignObject(Canvas& canvas, const QRect& frame, const ObjectData& object, int32_t zoom,
                       const ElementContext& context)
 {
-    switch (object.Kind) {
+    switch (object.kind) {
     case ObjectKind::Text: drawText(canvas, frame, object, zoom, context); break;
     case ObjectKind::Line:
     case ObjectKind::Box:
     case ObjectKind::RoundBox:
-    case ObjectKind::Ellipse: DrawShape(canvas, frame, object, zoom); break;
+    case ObjectKind::Ellipse: drawShape(canvas, frame, object, zoom); break;
     default: break;
     }
 }

@@ -1,6 +1,6 @@
 #pragma once
 // Drawing one design object onto a canvas at a zoom, for the design surface,
-// the previews and the print job. Pictures are drawn by DrawPicture.
+// the previews and the print job. Pictures are drawn by drawPicture.
 
 #include <QRect>
 #include <QString>
@@ -8,11 +8,11 @@
 
 class Canvas;
 class FieldSource;
-class TObjectData;
+class ObjectData;
 
 // Which copy of the design is being drawn. The screen and every preview use
 // the defaults; the print job passes element n (1-based), record r = n − 1 +
-// start record, the linked reader (wrap a TDataReader in DataReaderSource)
+// start record, the linked reader (wrap a DataReader in DataReaderSource)
 // and whether the records restart after the last one.
 struct ElementContext {
     int32_t element = 1;
@@ -25,11 +25,11 @@ struct ElementContext {
 // frame's top-left. Lines and shapes take their width and height from the
 // object's control (its frame on the surface at this zoom); text uses the
 // frame rectangle. Other kinds draw nothing. Sets the canvas font.
-void DrawDesignObject(Canvas& canvas, const QRect& frame, const TObjectData& object, int32_t zoom,
+void drawDesignObject(Canvas& canvas, const QRect& frame, const ObjectData& object, int32_t zoom,
                       const ElementContext& context = {});
 
 // The text an object shows on one element: a list entry, a counter value, a
 // personal-data label, a database field's value or the text itself.
-QString ResolveElementText(const TObjectData& object, const ElementContext& context);
-QString ResolveElementText(const TObjectData& object, int32_t element, int32_t record, FieldSource* reader,
+QString resolveElementText(const ObjectData& object, const ElementContext& context);
+QString resolveElementText(const ObjectData& object, int32_t element, int32_t record, FieldSource* reader,
                            bool cycle);

@@ -16,17 +16,17 @@ int bitsPerPixelOf(const QImage& image)
 }
 } // namespace
 
-void DrawPicture(QPainter& surface, const Picture& picture, const QRect& rect)
+void drawPicture(QPainter& surface, const Picture& picture, const QRect& rect)
 {
     switch (picture.kind()) {
     case Picture::Kind::Metafile:
-        DrawMetafile(surface, QRectF(rect), picture.metafileBytes());
+        drawMetafile(surface, QRectF(rect), picture.metafileBytes());
         break;
     case Picture::Kind::Bitmap:
     case Picture::Kind::Jpeg: {
         // Converted afresh for every drawing; nothing is cached between elements.
-        const QByteArray dib = PictureToDib(picture);
-        StretchDrawDib(surface, dib, rect.left(), rect.top(), rect.width(), rect.height());
+        const QByteArray dib = pictureToDib(picture);
+        stretchDrawDib(surface, dib, rect.left(), rect.top(), rect.width(), rect.height());
         break;
     }
     case Picture::Kind::None:
@@ -34,36 +34,36 @@ void DrawPicture(QPainter& surface, const Picture& picture, const QRect& rect)
     }
 }
 
-QByteArray PictureToDib(const Picture& picture)
+QByteArray pictureToDib(const Picture& picture)
 {
     if (picture.kind() == Picture::Kind::Jpeg)
-        return ImageToDib(picture.image(), 24);
+        return imageToDib(picture.image(), 24);
     if (picture.kind() != Picture::Kind::Bitmap)
         return {};
     // The bitmap's own bytes keep its depth and palette exactly.
-    QByteArray dib = BmpFileToDib(picture.streamBytes());
-    if (!IsUsableDib(dib))
-        dib = ImageToDib(picture.image(), bitsPerPixelOf(picture.image()));
+    QByteArray dib = bmpFileToDib(picture.streamBytes());
+    if (!isUsableDib(dib))
+        dib = imageToDib(picture.image(), bitsPerPixelOf(picture.image()));
     return dib;
 }
 
-Picture DibToBitmap(QByteArray&& dib)
+Picture dibToBitmap(QByteArray&& dib)
 {
     const QByteArray taken = std::move(dib);
     dib.clear();
     Picture picture;
-    const QByteArray file = DibToBmpFile(taken);
+    const QByteArray file = dibToBmpFile(taken);
     if (!file.isEmpty())
         picture.loadBmp(file);
     return picture;
 }
 
-QVector<QRgb> MakeDibPalette(const QByteArray& dib)
+QVector<QRgb> makeDibPalette(const QByteArray& dib)
 {
-    const DibDescription info = DescribeDib(dib);
+    const DibDescription info = describeDib(dib);
     if (!info.ok || info.bitsPerPixel > 8 || info.tableEntries == 0)
         return {};
-    const QImage image = DibToImage(dib);
+    const QImage image = dibToImage(dib);
     if (image.isNull())
         return {};
     QVector<QRgb> palette = image.colorTable();
@@ -71,12 +71,12 @@ QVector<QRgb> MakeDibPalette(const QByteArray& dib)
     return palette;
 }
 
-void StretchDrawDib(QPainter& surface, const QByteArray& dib, int x, int y, int width, int height,
+void stretchDrawDib(QPainter& surface, const QByteArray& dib, int x, int y, int width, int height,
                     const QVector<QRgb>*, bool)
 {
-    if (!DibInfo(dib).ok || width == 0 || height == 0)
+    if (!dibInfo(dib).ok || width == 0 || height == 0)
         return;
-    QImage image = DibToImage(dib);
+    QImage image = dibToImage(dib);
     if (image.isNull())
         return;
     // Negative extents mirror, as the stretch primitive does.
@@ -98,18 +98,18 @@ void StretchDrawDib(QPainter& surface, const QByteArray& dib, int x, int y, int 
     surface.restore();
 }
 
-DibDescription DibInfo(const QByteArray& dib)
+DibDescription dibInfo(const QByteArray& dib)
 {
-    return DescribeDib(dib);
+    return describeDib(dib);
 }
 
-Picture RotatePicture(const Picture& bitmap)
+Picture rotatePicture(const Picture& bitmap)
 {
-    const QByteArray dib = PictureToDib(bitmap);
+    const QByteArray dib = pictureToDib(bitmap);
     if (dib.isEmpty())
         return {};
-    QByteArray rotated = RotateDibQuarterTurn(dib);
+    QByteArray rotated = rotateDibQuarterTurn(dib);
     if (rotated.isEmpty())
         return {};
-    return DibToBitmap(std::move(rotated));
+    return dibToBitmap(std::move(rotated));
 }

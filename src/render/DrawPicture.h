@@ -15,31 +15,31 @@
 class QPainter;
 
 // Plays a metafile stretched into rect; draws a bitmap or JPEG through a DIB
-// with StretchDrawDib. An empty picture draws nothing.
-void DrawPicture(QPainter& surface, const Picture& picture, const QRect& rect);
+// with stretchDrawDib. An empty picture draws nothing.
+void drawPicture(QPainter& surface, const Picture& picture, const QRect& rect);
 
 // Packed DIB of a bitmap or JPEG picture at the picture's own depth (JPEG: 24
 // bits); empty for metafiles and empty pictures.
-QByteArray PictureToDib(const Picture& picture);
+QByteArray pictureToDib(const Picture& picture);
 
 // Bitmap picture from a packed DIB; takes the block (it is cleared on every
 // path). An empty picture when the block is not a usable DIB.
-Picture DibToBitmap(QByteArray&& dib);
+Picture dibToBitmap(QByteArray&& dib);
 
 // The palette a DIB would realise on a palette-based device: only 1, 4 and 8
 // bit DIBs have one (colours-used entries, or the full table when that is 0).
 // Our surfaces are never palette-based, so drawing does not need it.
-QVector<QRgb> MakeDibPalette(const QByteArray& dib);
+QVector<QRgb> makeDibPalette(const QByteArray& dib);
 
 // Copies the whole DIB stretched into (x, y, width, height), dropping rows and
 // columns when shrinking (no blending). palette and backgroundPalette are
 // accepted for the callers' sake; true-colour surfaces ignore them.
-void StretchDrawDib(QPainter& surface, const QByteArray& dib, int x, int y, int width, int height,
+void stretchDrawDib(QPainter& surface, const QByteArray& dib, int x, int y, int width, int height,
                     const QVector<QRgb>* palette = nullptr, bool backgroundPalette = false);
 
 // Width, height, table entries and total size of a packed DIB.
-DibDescription DibInfo(const QByteArray& dib);
+DibDescription dibInfo(const QByteArray& dib);
 
-// The bitmap turned a quarter turn clockwise (see RotateDibQuarterTurn); an
+// The bitmap turned a quarter turn clockwise (see rotateDibQuarterTurn); an
 // empty picture when there is nothing to rotate.
-Picture RotatePicture(const Picture& bitmap);
+Picture rotatePicture(const Picture& bitmap);

@@ -20,7 +20,7 @@ Picture loadMetafile(const QByteArray& bytes)
     Picture picture;
     if (picture.loadEmf(bytes))
         return picture;
-    const QByteArray emf = ConvertWmfToEmf(bytes);
+    const QByteArray emf = convertWmfToEmf(bytes);
     if (!emf.isEmpty())
         picture.loadEmf(emf);
     return picture;
@@ -29,7 +29,7 @@ Picture loadMetafile(const QByteArray& bytes)
 Picture loadRaster(const QByteArray& bytes, bool reduceColors)
 {
     ImageFileInfo info;
-    if (!QueryImageBytes(bytes, info))
+    if (!queryImageBytes(bytes, info))
         return {};
     int bitsPerPixel = info.bitsPerPixel;
     if (reduceColors && info.paletteColors == 0)
@@ -40,21 +40,21 @@ Picture loadRaster(const QByteArray& bytes, bool reduceColors)
     if (!loadable.contains(info.type, Qt::CaseInsensitive))
         return {};
     QByteArray dib;
-    if (!LoadImageAsDib(info.type, bytes, bitsPerPixel, dib))
+    if (!loadImageAsDib(info.type, bytes, bitsPerPixel, dib))
         return {};
-    return DibToBitmap(std::move(dib));
+    return dibToBitmap(std::move(dib));
 }
 
 } // namespace
 
-Picture LoadPictureFile(const QString& path, bool reduceColors)
+Picture loadPictureFile(const QString& path, bool reduceColors)
 {
     static const QStringList accepted = {".BMP", ".PCX", ".JPG", ".PNG", ".GIF", ".TIF", ".WMF", ".EMF"};
     const QString extension = upperExtension(path);
     if (!accepted.contains(extension))
         return {};
     QByteArray bytes;
-    if (!ReadPictureFileBytes(path, bytes))
+    if (!readPictureFileBytes(path, bytes))
         return {};
     if (extension == QLatin1String(".WMF") || extension == QLatin1String(".EMF"))
         return loadMetafile(bytes);

@@ -12,4 +12,4 @@
 // image, the rest through the signature query; GIF and unknown signatures give
 // an empty picture. reduceColors ("Reduce graphics to 256 colors") loads
 // true-colour files at 8 bits per pixel with a palette of their own colours.
-Picture LoadPictureFile(const QString& path, bool reduceColors);
+Picture loadPictureFile(const QString& path, bool reduceColors);

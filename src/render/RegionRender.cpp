@@ -9,27 +9,27 @@
 #include "gdi/Canvas.h"
 #include "render/RenderMath.h"
 
-bool ShowRegionAtZoom(TObjectManager& manager, const LayoutRecord& layout, int regionIndex, int32_t zoom)
+bool showRegionAtZoom(ObjectManager& manager, const LayoutRecord& layout, int regionIndex, int32_t zoom)
 {
     QStringList captions;
-    GetRegionGeometry(layout.unit, layout.foldType, 0, layout.elementWidth, layout.elementHeight, &captions);
+    regionGeometry(layout.unit, layout.foldType, 0, layout.elementWidth, layout.elementHeight, &captions);
     if (regionIndex < 0 || regionIndex >= captions.size())
         return false;
     int32_t side = 0, panel = 0;
-    if (!GetRegionSlot(layout.foldType, regionIndex, &side, &panel))
+    if (!regionSlotFor(layout.foldType, regionIndex, &side, &panel))
         return false;
-    TGridPanel& surface = manager.surface();
-    if (manager.CurrentSide >= 0 && manager.CurrentPanel >= 0 &&
-        !manager.ChangeRegion(manager.CurrentSide, manager.CurrentPanel, -1, -1, surface.Scale()))
+    Card& surface = manager.surface();
+    if (manager.currentSide >= 0 && manager.currentPanel >= 0 &&
+        !manager.changeRegion(manager.currentSide, manager.currentPanel, -1, -1, surface.scale()))
         return false;
     // Reload even when the region is already live, so its controls follow the zoom.
-    manager.CurrentSide = -1;
-    manager.CurrentPanel = -1;
+    manager.currentSide = -1;
+    manager.currentPanel = -1;
     surface.setScale(zoom);
-    return manager.ChangeRegion(-1, -1, side, panel, zoom);
+    return manager.changeRegion(-1, -1, side, panel, zoom);
 }
 
-CardPaintOptions ExportPaintOptions()
+CardPaintOptions exportPaintOptions()
 {
     CardPaintOptions options;
     options.showGrid = false;
@@ -37,18 +37,18 @@ CardPaintOptions ExportPaintOptions()
     return options;
 }
 
-void PaintCardOn(QPainter& painter, const TGridPanel& card, const CardPaintOptions& options)
+void paintCardOn(QPainter& painter, const Card& card, const CardPaintOptions& options)
 {
     Canvas canvas(painter);
-    PaintCard(canvas, card, options);
+    paintCard(canvas, card, options);
 }
 
-QImage RenderCardImage(const TGridPanel& card, const CardPaintOptions& options)
+QImage renderCardImage(const Card& card, const CardPaintOptions& options)
 {
     QImage image(std::max(1, card.width()), std::max(1, card.height()), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    PaintCardOn(painter, card, options);
+    paintCardOn(painter, card, options);
     painter.end();
     return image;
 }

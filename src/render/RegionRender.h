@@ -9,15 +9,15 @@
 #include "render/CardPainter.h"
 
 struct LayoutRecord;
-class TObjectManager;
-class TGridPanel;
+class ObjectManager;
+class Card;
 class QPainter;
 
 // Makes region regionIndex (caption order) live on the manager's surface,
 // with its controls built at the zoom. False for a region the layout lacks.
-bool ShowRegionAtZoom(TObjectManager& manager, const LayoutRecord& layout, int regionIndex, int32_t zoom);
+bool showRegionAtZoom(ObjectManager& manager, const LayoutRecord& layout, int regionIndex, int32_t zoom);
 
 // Export paints the card without grid and margins rectangle.
-CardPaintOptions ExportPaintOptions();
-void PaintCardOn(QPainter& painter, const TGridPanel& card, const CardPaintOptions& options);
-QImage RenderCardImage(const TGridPanel& card, const CardPaintOptions& options);
+CardPaintOptions exportPaintOptions();
+void paintCardOn(QPainter& painter, const Card& card, const CardPaintOptions& options);
+QImage renderCardImage(const Card& card, const CardPaintOptions& options);

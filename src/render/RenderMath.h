@@ -8,7 +8,7 @@
 constexpr double kDegreesToRadians = 0.0174533;
 constexpr double kRadiansToDegrees = 57.29578;
 
-inline int Trunc(double value)
+inline int truncToInt(double value)
 {
     if (!std::isfinite(value))
         return 0;
@@ -20,10 +20,10 @@ inline int Trunc(double value)
 }
 
 // A stored length at zoom Z in surface pixels.
-inline int ScaleByZoom(int32_t value, int32_t zoom) { return Trunc(value * double(zoom) * 0.01); }
+inline int scaleByZoom(int32_t value, int32_t zoom) { return truncToInt(value * double(zoom) * 0.01); }
 
 // Whole degrees of a rotation in tenths, brought into 0..359.
-inline int NormalizedDegrees(int32_t tenths)
+inline int normalizedDegrees(int32_t tenths)
 {
     const int degrees = int(tenths / 10);
     return ((degrees % 360) + 360) % 360;

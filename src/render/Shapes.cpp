@@ -30,29 +30,29 @@ void drawLine(Canvas& canvas, const QRect& frame, int lineType)
     }
 }
 
-void drawClosedShape(Canvas& canvas, const QRect& frame, const TObjectData& object, int penWidth)
+void drawClosedShape(Canvas& canvas, const QRect& frame, const ObjectData& object, int penWidth)
 {
     const int l = frame.left(), t = frame.top(), w = frame.width(), h = frame.height();
-    const QColor fore = ColorFromRef(object.ForeColor);
-    const QColor back = ColorFromRef(object.BackColor);
-    switch (ShapeStyle(object.Style)) {
+    const QColor fore = colorFromRef(object.foreColor);
+    const QColor back = colorFromRef(object.backColor);
+    switch (ShapeStyle(object.style)) {
     case ShapeStyle::Normal:
         canvas.setPen({fore, penWidth, CanvasPen::Style::Solid});
         canvas.setBrush({back, CanvasBrush::Style::Null});
-        drawPrimitive(canvas, object.Kind, l, t, l + w, t + h);
+        drawPrimitive(canvas, object.kind, l, t, l + w, t + h);
         break;
     case ShapeStyle::Filled:
         canvas.setPen({fore, penWidth, CanvasPen::Style::Solid});
         canvas.setBrush({back, CanvasBrush::Style::Solid});
-        drawPrimitive(canvas, object.Kind, l, t, l + w, t + h);
+        drawPrimitive(canvas, object.kind, l, t, l + w, t + h);
         break;
     case ShapeStyle::Shadow: {
         const int dx = w / 7, dy = h / 7;
         canvas.setPen({Qt::black, penWidth, CanvasPen::Style::Solid});
         canvas.setBrush({fore, CanvasBrush::Style::Solid});
-        drawPrimitive(canvas, object.Kind, l + dx, t + dy, l + w, t + h);
+        drawPrimitive(canvas, object.kind, l + dx, t + dy, l + w, t + h);
         canvas.setBrush({back, CanvasBrush::Style::Solid});
-        drawPrimitive(canvas, object.Kind, l, t, l + w - dx, t + h - dy);
+        drawPrimitive(canvas, object.kind, l, t, l + w - dx, t + h - dy);
         break;
     }
     default: {
@@ -61,7 +61,7 @@ void drawClosedShape(Canvas& canvas, const QRect& frame, const TObjectData& obje
         brush.color = back;
         canvas.setPen({fore, penWidth, CanvasPen::Style::Solid});
         canvas.setBrush(brush);
-        drawPrimitive(canvas, object.Kind, l, t, l + w, t + h);
+        drawPrimitive(canvas, object.kind, l, t, l + w, t + h);
         break;
     }
     }
@@ -69,13 +69,13 @@ void drawClosedShape(Canvas& canvas, const QRect& frame, const TObjectData& obje
 
 } // namespace
 
-void DrawShape(Canvas& canvas, const QRect& frame, const TObjectData& object, int32_t zoom)
+void drawShape(Canvas& canvas, const QRect& frame, const ObjectData& object, int32_t zoom)
 {
-    const int penWidth = std::max(0, ScaleByZoom(object.LineSize, zoom));
-    switch (object.Kind) {
+    const int penWidth = std::max(0, scaleByZoom(object.lineSize, zoom));
+    switch (object.kind) {
     case ObjectKind::Line:
-        canvas.setPen({ColorFromRef(object.ForeColor), penWidth, CanvasPen::Style::Solid});
-        drawLine(canvas, frame, object.LineType);
+        canvas.setPen({colorFromRef(object.foreColor), penWidth, CanvasPen::Style::Solid});
+        drawLine(canvas, frame, object.lineType);
         break;
     case ObjectKind::Box:
     case ObjectKind::RoundBox:

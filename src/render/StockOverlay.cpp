@@ -70,7 +70,7 @@ void drawCardDisc(QPainter& painter, const QRectF& box, bool wide)
 
 } // namespace
 
-void DrawStockOverlay(Canvas& canvas, int overlay, const QRect& target)
+void drawStockOverlay(Canvas& canvas, int overlay, const QRect& target)
 {
     if (overlay != StockOverlay::CardHigh && overlay != StockOverlay::CardWide && overlay != StockOverlay::FullDisc)
         return;

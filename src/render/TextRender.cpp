@@ -23,7 +23,7 @@ QRect rectOf(const Edges& e) { return QRect(e.left, e.top, e.right - e.left, e.b
 // The shadow copy keeps the rectangle's size up to the truncation of each edge.
 Edges shadowEdges(const Edges& e, double sx, double sy)
 {
-    return {Trunc(e.left + sx), Trunc(e.top + sy), Trunc(e.right + sx), Trunc(e.bottom + sy)};
+    return {truncToInt(e.left + sx), truncToInt(e.top + sy), truncToInt(e.right + sx), truncToInt(e.bottom + sy)};
 }
 
 // One line of rotated text from position pos; advances pos past the line and
@@ -68,7 +68,7 @@ QStringList breakRotatedLines(const Canvas& canvas, const QString& text, int ava
 
 } // namespace
 
-std::vector<RotatedLine> LayoutRotatedText(const Canvas& canvas, int angle, const QRect& rect, const QString& text,
+std::vector<RotatedLine> layoutRotatedText(const Canvas& canvas, int angle, const QRect& rect, const QString& text,
                                            bool wrap)
 {
     const Edges e = edgesOf(rect);
@@ -81,15 +81,15 @@ std::vector<RotatedLine> LayoutRotatedText(const Canvas& canvas, int angle, cons
     int x = 0, y = 0;
     if (angle < 90) {
         x = e.left;
-        y = Trunc(e.bottom - c * block);
+        y = truncToInt(e.bottom - c * block);
     } else if (angle < 180) {
-        x = Trunc(e.right - s * block);
+        x = truncToInt(e.right - s * block);
         y = e.bottom;
     } else if (angle < 270) {
         x = e.right;
-        y = Trunc(e.top - c * block);
+        y = truncToInt(e.top - c * block);
     } else {
-        x = Trunc(e.left - s * block);
+        x = truncToInt(e.left - s * block);
         y = e.top;
     }
     std::vector<RotatedLine> placed;
@@ -104,26 +104,26 @@ std::vector<RotatedLine> LayoutRotatedText(const Canvas& canvas, int angle, cons
         } else if (angle == 270) {
             x -= h;
         } else {
-            y = Trunc(y + c * h);
-            x = Trunc(x + s * h);
+            y = truncToInt(y + c * h);
+            x = truncToInt(x + s * h);
         }
     }
     return placed;
 }
 
-void DrawPlainText(Canvas& canvas, int32_t rotation, const QRect& rect, const QString& text, unsigned flags)
+void drawPlainText(Canvas& canvas, int32_t rotation, const QRect& rect, const QString& text, unsigned flags)
 {
-    const int angle = NormalizedDegrees(rotation);
+    const int angle = normalizedDegrees(rotation);
     if (angle == 0) {
         canvas.drawText(rect, text, flags | TextFormat::NoPrefix | TextFormat::NoClip);
         return;
     }
     const bool wrap = (flags & TextFormat::WordBreak) != 0;
-    for (const RotatedLine& line : LayoutRotatedText(canvas, angle, rect, text, wrap))
+    for (const RotatedLine& line : layoutRotatedText(canvas, angle, rect, text, wrap))
         canvas.textOut(line.origin.x(), line.origin.y(), line.text);
 }
 
-bool DrawStyledText(Canvas& canvas, int32_t rotation, const QRect& rect, unsigned justification, const QString& text,
+bool drawStyledText(Canvas& canvas, int32_t rotation, const QRect& rect, unsigned justification, const QString& text,
                     const QColor& textColor, int32_t textStyle, int shadowX, int shadowY, const QColor& shadowColor,
                     int32_t zoom)
 {
@@ -151,10 +151,10 @@ bool DrawStyledText(Canvas& canvas, int32_t rotation, const QRect& rect, unsigne
         const unsigned flags = justification | (style == TextStyleKind::Wrap ? TextFormat::WordBreak : 0);
         if (hasShadow) {
             canvas.setTextColor(shadowColor);
-            DrawPlainText(canvas, rotation, rectOf(shadow), text, flags);
+            drawPlainText(canvas, rotation, rectOf(shadow), text, flags);
         }
         canvas.setTextColor(textColor);
-        DrawPlainText(canvas, rotation, rect, text, flags);
+        drawPlainText(canvas, rotation, rect, text, flags);
         drawn = true;
         break;
     }
@@ -165,11 +165,11 @@ bool DrawStyledText(Canvas& canvas, int32_t rotation, const QRect& rect, unsigne
         const unsigned justify = justification & TextFormat::JustifyMask;
         if (showText && hasShadow) {
             canvas.setTextColor(shadowColor);
-            DrawBarCode(canvas, shadow.left, shadow.top, shadow.right, shadow.bottom, text, param1, justify, false,
+            drawBarCode(canvas, shadow.left, shadow.top, shadow.right, shadow.bottom, text, param1, justify, false,
                         true, zoom, param3);
         }
         canvas.setTextColor(textColor);
-        DrawBarCode(canvas, face.left, face.top, face.right, face.bottom, text, param1, justify, true, showText, zoom,
+        drawBarCode(canvas, face.left, face.top, face.right, face.bottom, text, param1, justify, true, showText, zoom,
                     param3);
         drawn = true;
         break;
@@ -177,10 +177,10 @@ bool DrawStyledText(Canvas& canvas, int32_t rotation, const QRect& rect, unsigne
     case TextStyleKind::ArcText:
         if (hasShadow) {
             canvas.setTextColor(shadowColor);
-            DrawArcText(canvas, shadow.left, shadow.top, shadow.right, shadow.bottom, text, param1, param2);
+            drawArcText(canvas, shadow.left, shadow.top, shadow.right, shadow.bottom, text, param1, param2);
         }
         canvas.setTextColor(textColor);
-        DrawArcText(canvas, face.left, face.top, face.right, face.bottom, text, param1, param2);
+        drawArcText(canvas, face.left, face.top, face.right, face.bottom, text, param1, param2);
         drawn = true;
         break;
     default:

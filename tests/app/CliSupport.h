@@ -10,7 +10,7 @@ struct CliRun {
     QByteArray err;
 };
 
-inline CliRun RunCli(const QStringList& arguments)
+inline CliRun runCli(const QStringList& arguments)
 {
     QProcess process;
     process.start(QStringLiteral(STICKWELL_CLI), arguments);

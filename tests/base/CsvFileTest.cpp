@@ -13,13 +13,13 @@ struct ReadCase {
     std::vector<QStringList> records;
 };
 
-class TDFileRead : public testing::TestWithParam<ReadCase> {};
+class CsvFileRead : public testing::TestWithParam<ReadCase> {};
 
-TEST_P(TDFileRead, ReadsNamesAndRecords)
+TEST_P(CsvFileRead, ReadsNamesAndRecords)
 {
     QTemporaryDir dir;
     const ReadCase& c = GetParam();
-    const ReadResult result = ReadDelimited(WriteFileBytes(dir.filePath("f.csv"), c.bytes));
+    const ReadResult result = readDelimited(writeFileBytes(dir.filePath("f.csv"), c.bytes));
     ASSERT_TRUE(result.opened);
     EXPECT_EQ(result.names, c.names);
     EXPECT_EQ(result.fieldCount, c.names.size());
@@ -31,7 +31,7 @@ TEST_P(TDFileRead, ReadsNamesAndRecords)
 const QByteArray kLongField(10000, 'x');
 
 INSTANTIATE_TEST_SUITE_P(
-    Cases, TDFileRead,
+    Cases, CsvFileRead,
     testing::Values(
         ReadCase{"QuotedComma", "A,B,C\r\n1,\"x,y\",3\r\n", {"A", "B", "C"}, {{"1", "x,y", "3"}}},
         ReadCase{"DoubledQuote", "A,B\r\n\"say \"\"hi\"\"\",2\r\n", {"A", "B"}, {{"say \"hi\"", "2"}}},
@@ -63,28 +63,28 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TDFile, EmptyOrMissingFileDoesNotOpen)
 {
     QTemporaryDir dir;
-    TTDFile file;
-    EXPECT_FALSE(file.OpenRead(WriteFileBytes(dir.filePath("empty.csv"), QByteArray()), ',', '"'));
-    EXPECT_FALSE(file.OpenRead(dir.filePath("missing.csv"), ',', '"'));
-    EXPECT_EQ(file.FieldCount(), 0);
-    EXPECT_FALSE(file.ReadNext());
+    CsvFile file;
+    EXPECT_FALSE(file.openRead(writeFileBytes(dir.filePath("empty.csv"), QByteArray()), ',', '"'));
+    EXPECT_FALSE(file.openRead(dir.filePath("missing.csv"), ',', '"'));
+    EXPECT_EQ(file.fieldCount(), 0);
+    EXPECT_FALSE(file.readNext());
 }
 
 TEST(TDFile, RewindReadsTheNamesAgain)
 {
     QTemporaryDir dir;
-    TTDFile file;
-    ASSERT_TRUE(file.OpenRead(WriteFileBytes(dir.filePath("f.csv"), "A,B\r\n1,2\r\n3,4\r\n"), ',', '"'));
-    ASSERT_TRUE(file.ReadNext());
-    ASSERT_TRUE(file.ReadNext());
-    EXPECT_FALSE(file.ReadNext());
-    ASSERT_TRUE(file.Rewind());
-    EXPECT_EQ(file.Values(), QStringList({"A", "B"}));
-    ASSERT_TRUE(file.ReadNext());
-    EXPECT_EQ(file.Values(), QStringList({"1", "2"}));
-    EXPECT_EQ(file.CountFields(), 2);
-    ASSERT_TRUE(file.ReadNext());  // counting kept the position
-    EXPECT_EQ(file.Values(), QStringList({"3", "4"}));
+    CsvFile file;
+    ASSERT_TRUE(file.openRead(writeFileBytes(dir.filePath("f.csv"), "A,B\r\n1,2\r\n3,4\r\n"), ',', '"'));
+    ASSERT_TRUE(file.readNext());
+    ASSERT_TRUE(file.readNext());
+    EXPECT_FALSE(file.readNext());
+    ASSERT_TRUE(file.rewind());
+    EXPECT_EQ(file.values(), QStringList({"A", "B"}));
+    ASSERT_TRUE(file.readNext());
+    EXPECT_EQ(file.values(), QStringList({"1", "2"}));
+    EXPECT_EQ(file.countFields(), 2);
+    ASSERT_TRUE(file.readNext());  // counting kept the position
+    EXPECT_EQ(file.values(), QStringList({"3", "4"}));
 }
 
 TEST(TDFile, RewindWorksPastTheFirstBuffer)
@@ -93,41 +93,41 @@ TEST(TDFile, RewindWorksPastTheFirstBuffer)
     QByteArray bytes = "A,B\r\n";
     for (int i = 0; i < 20000; ++i)
         bytes += QByteArray::number(i) + ",row\r\n";
-    TTDFile file;
-    ASSERT_TRUE(file.OpenRead(WriteFileBytes(dir.filePath("f.csv"), bytes), ',', '"'));
+    CsvFile file;
+    ASSERT_TRUE(file.openRead(writeFileBytes(dir.filePath("f.csv"), bytes), ',', '"'));
     int count = 0;
-    while (file.ReadNext())
+    while (file.readNext())
         ++count;
     EXPECT_EQ(count, 20000);
-    ASSERT_TRUE(file.Rewind());
-    ASSERT_TRUE(file.ReadNext());
-    EXPECT_EQ(file.Values().first(), "0");
+    ASSERT_TRUE(file.rewind());
+    ASSERT_TRUE(file.readNext());
+    EXPECT_EQ(file.values().first(), "0");
 }
 
 TEST(TDFile, OtherDelimiterAndQuote)
 {
     QTemporaryDir dir;
-    TTDFile file;
-    ASSERT_TRUE(file.OpenRead(WriteFileBytes(dir.filePath("f.txt"), "A;B\r\n'x;y';2\r\n"), ';', '\''));
-    ASSERT_TRUE(file.ReadNext());
-    EXPECT_EQ(file.Values(), QStringList({"x;y", "2"}));
+    CsvFile file;
+    ASSERT_TRUE(file.openRead(writeFileBytes(dir.filePath("f.txt"), "A;B\r\n'x;y';2\r\n"), ';', '\''));
+    ASSERT_TRUE(file.readNext());
+    EXPECT_EQ(file.values(), QStringList({"x;y", "2"}));
 }
 
 TEST(TDFile, WritesQuotedWindows1252Lines)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("out.csv");
-    TTDFile file;
-    ASSERT_TRUE(file.OpenWrite(path, ';', '\''));  // the writer always uses comma and double quote
-    EXPECT_TRUE(file.WriteRecord({"A", "B", "C"}));
-    EXPECT_TRUE(file.WriteRecord({"x", "y\"z", ""}));
-    EXPECT_TRUE(file.WriteRecord({QString::fromUtf8("Jos\xC3\xA9"), "a,b", "c", "surplus"}));
-    EXPECT_TRUE(file.Close());
-    EXPECT_EQ(ReadFileBytes(path), QByteArray("\"A\",\"B\",\"C\"\r\n"
+    CsvFile file;
+    ASSERT_TRUE(file.openWrite(path, ';', '\''));  // the writer always uses comma and double quote
+    EXPECT_TRUE(file.writeRecord({"A", "B", "C"}));
+    EXPECT_TRUE(file.writeRecord({"x", "y\"z", ""}));
+    EXPECT_TRUE(file.writeRecord({QString::fromUtf8("Jos\xC3\xA9"), "a,b", "c", "surplus"}));
+    EXPECT_TRUE(file.close());
+    EXPECT_EQ(readFileBytes(path), QByteArray("\"A\",\"B\",\"C\"\r\n"
                                               "\"x\",\"y\"\"z\",\"\"\r\n"
                                               "\"Jos\xE9\",\"a,b\",\"c\"\r\n"));
     // ... and reads back what it wrote.
-    const ReadResult back = ReadDelimited(path);
+    const ReadResult back = readDelimited(path);
     ASSERT_EQ(back.records.size(), 2u);
     EXPECT_EQ(back.records[0], QStringList({"x", "y\"z", ""}));
     EXPECT_EQ(back.records[1], QStringList({QString::fromUtf8("Jos\xC3\xA9"), "a,b", "c"}));
@@ -135,10 +135,10 @@ TEST(TDFile, WritesQuotedWindows1252Lines)
 
 TEST(TDFile, WriteFailsWhenNotOpen)
 {
-    TTDFile file;
-    EXPECT_FALSE(file.WriteRecord({"a"}));
+    CsvFile file;
+    EXPECT_FALSE(file.writeRecord({"a"}));
     QTemporaryDir dir;
-    EXPECT_FALSE(file.OpenWrite(dir.filePath("no/such/folder/out.csv")));
+    EXPECT_FALSE(file.openWrite(dir.filePath("no/such/folder/out.csv")));
 }
 
 } // namespace

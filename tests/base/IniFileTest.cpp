@@ -10,7 +10,7 @@ namespace {
 TEST(IniFile, ReadsKeysOfSections)
 {
     QTemporaryDir dir;
-    const QString path = WriteFileBytes(dir.filePath("a.DLF"), "; a link\r\n[Other]\r\nTable=wrong\r\n"
+    const QString path = writeFileBytes(dir.filePath("a.DLF"), "; a link\r\n[Other]\r\nTable=wrong\r\n"
                                                                "[ado]\n  connection = Driver=QSQLITE;Database=x \n"
                                                                "Table=\"my table\"\rEmpty=\r\n");
     const std::vector<std::array<QString, 3>> cases = {
@@ -34,7 +34,7 @@ TEST(IniFile, WritesKeysKeepingTheRest)
     ASSERT_TRUE(IniFile::writeString(path, "ADO", "Table", "people"));
     ASSERT_TRUE(IniFile::writeString(path, "Other", "Key", QString::fromUtf8("Jos\xC3\xA9")));
     ASSERT_TRUE(IniFile::writeString(path, "ado", "connection", "Driver=QPSQL"));
-    EXPECT_EQ(ReadFileBytes(path),
+    EXPECT_EQ(readFileBytes(path),
               QByteArray("[ADO]\r\nconnection=Driver=QPSQL\r\nTable=people\r\n[Other]\r\nKey=Jos\xE9\r\n"));
     EXPECT_EQ(IniFile::readString(path, "Other", "Key"), QString::fromUtf8("Jos\xC3\xA9"));
     // Text with no Windows-1252 form keeps every character.

@@ -23,25 +23,25 @@ struct ExportFixture : testing::Test {
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        design.layout = ExampleLayout("card", 350, 200);
-        design.build = [](DesignBuilder& b, TObjectManager&) {
-            b.shape(ObjectKind::Box, {100, 40, 50, 30}, 1).BackColor = 0xFF0000;
+        design.layout = exampleLayout("card", 350, 200);
+        design.build = [](DesignBuilder& b, ObjectManager&) {
+            b.shape(ObjectKind::Box, {100, 40, 50, 30}, 1).backColor = 0xFF0000;
             b.text({20, 120, 200, 40}, "Exported text");
         };
-        BuildExample(manager, design);
-        ASSERT_TRUE(ShowRegionAtZoom(manager, design.layout, 0, 200));
+        buildExample(manager, design);
+        ASSERT_TRUE(showRegionAtZoom(manager, design.layout, 0, 200));
     }
     QByteArray write(const QString& name, CardExportSettings settings = {})
     {
         const QString path = dir.filePath(name);
-        EXPECT_TRUE(ExportCard(surface, path, settings));
+        EXPECT_TRUE(exportCard(surface, path, settings));
         QFile file(path);
         return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
     }
 
     QTemporaryDir dir;
-    TGridPanel surface;
-    TObjectManager manager{surface};
+    Card surface;
+    ObjectManager manager{surface};
     ExampleDesign design;
 };
 
@@ -53,8 +53,8 @@ TEST_F(ExportFixture, BitmapAndJpegAreCardSized)
         const QImage image = QImage::fromData(bytes);
         EXPECT_EQ(image.size(), QSize(700, 400));
         // The box's blue fill survives every format.
-        EXPECT_TRUE(IsBlueish(image.pixel(250, 110)));
-        EXPECT_TRUE(IsWhite(image.pixel(650, 350)));
+        EXPECT_TRUE(isBlueish(image.pixel(250, 110)));
+        EXPECT_TRUE(isWhite(image.pixel(650, 350)));
     }
     EXPECT_TRUE(write("card.bmp").startsWith("BM"));
     EXPECT_TRUE(write("card.JPG").startsWith("\xFF\xD8"));
@@ -72,17 +72,17 @@ TEST_F(ExportFixture, MetafilePlaysBackWithShapesInPlace)
         QImage image(700, 400, QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        ASSERT_TRUE(DrawMetafile(painter, QRectF(0, 0, 700, 400), emf));
+        ASSERT_TRUE(drawMetafile(painter, QRectF(0, 0, 700, 400), emf));
         painter.end();
         if (qEnvironmentVariableIsSet("STICKWELL_KEEP_RENDERS"))
             image.save(QStringLiteral("/tmp/played-%1.png").arg(name));
-        const QRect fill = PixelBounds(image, IsBlueish);
+        const QRect fill = pixelBounds(image, isBlueish);
         EXPECT_NEAR(fill.left(), 201, 2);
         EXPECT_NEAR(fill.top(), 81, 2);
         EXPECT_NEAR(fill.right(), 298, 2);
         EXPECT_NEAR(fill.bottom(), 138, 2);
         // The text is there below the box.
-        EXPECT_FALSE(PixelBounds(image.copy(40, 240, 400, 80), IsDark).isNull());
+        EXPECT_FALSE(pixelBounds(image.copy(40, 240, 400, 80), isDark).isNull());
     }
 }
 
@@ -93,25 +93,25 @@ namespace {
 TEST(ExampleExport, EveryExampleWritesAPlayableMetafile)
 {
     QTemporaryDir dir;
-    for (const ExampleDesign& design : ExampleDesigns()) {
+    for (const ExampleDesign& design : exampleDesigns()) {
         SCOPED_TRACE(design.fileName.toStdString());
-        TGridPanel surface;
-        TObjectManager manager(surface);
-        BuildExample(manager, design);
-        ASSERT_TRUE(ShowRegionAtZoom(manager, design.layout, 0, 100));
-        surface.BaseImage = design.layout.stockType;
+        Card surface;
+        ObjectManager manager(surface);
+        buildExample(manager, design);
+        ASSERT_TRUE(showRegionAtZoom(manager, design.layout, 0, 100));
+        surface.baseImage = design.layout.stockType;
         const QString path = dir.filePath(design.fileName + ".emf");
-        ASSERT_TRUE(ExportCard(surface, path));
+        ASSERT_TRUE(exportCard(surface, path));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
         QImage image(surface.width(), surface.height(), QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
-        EXPECT_TRUE(DrawMetafile(painter, QRectF(image.rect()), file.readAll()));
+        EXPECT_TRUE(drawMetafile(painter, QRectF(image.rect()), file.readAll()));
         painter.end();
         if (qEnvironmentVariableIsSet("STICKWELL_KEEP_RENDERS"))
             image.save("/tmp/played-" + design.fileName + ".png");
-        EXPECT_FALSE(PixelBounds(image, IsDark).isNull());
+        EXPECT_FALSE(pixelBounds(image, isDark).isNull());
     }
 }
 

@@ -30,7 +30,7 @@ void paintCard(QPainter& painter)
     painter.drawRoundedRect(QRectF(100, 20, 80, 60), 19, 19);
     painter.setBrush(QColor(0, 0, 255));
     painter.drawEllipse(QRect(200, 20, 80, 60));
-    painter.drawImage(QRect(300, 20, 40, 40), MakeTestImage(8, 8));
+    painter.drawImage(QRect(300, 20, 40, 40), makeTestImage(8, 8));
     QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(20);
     painter.setFont(font);
@@ -46,7 +46,7 @@ protected:
     QByteArray exportBytes(ExportFormat format, const ExportOptions& options = {})
     {
         const QString path = m_dir.filePath("out");
-        EXPECT_TRUE(ExportPicture(path, format, QSize(400, 200), paintCard, options));
+        EXPECT_TRUE(exportPicture(path, format, QSize(400, 200), paintCard, options));
         QFile file(path);
         file.open(QIODevice::ReadOnly);
         return file.readAll();
@@ -56,7 +56,7 @@ protected:
 
 qsizetype findRecord(const QByteArray& emf, uint32_t type)
 {
-    for (const auto& [t, offset] : EmfRecords(emf))
+    for (const auto& [t, offset] : emfRecords(emf))
         if (t == type)
             return offset;
     return -1;
@@ -73,10 +73,10 @@ QRect rectAt(const QByteArray& emf, qsizetype offset)
 TEST_F(ExportTest, MetafileHoldsVectorRecords)
 {
     const QByteArray emf = exportBytes(ExportFormat::Emf);
-    ASSERT_TRUE(IsWellFormedEmf(emf));
+    ASSERT_TRUE(isWellFormedEmf(emf));
     EXPECT_EQ(rectAt(emf, 0), QRect(0, 0, 400, 200));  // bounds: the card, inclusive
     EXPECT_EQ(readU32At(emf, 48), uint32_t(emf.size()));
-    EXPECT_EQ(readU32At(emf, 52), uint32_t(EmfRecords(emf).size()));
+    EXPECT_EQ(readU32At(emf, 52), uint32_t(emfRecords(emf).size()));
 
     const qsizetype rect = findRecord(emf, kRectangle);
     const qsizetype round = findRecord(emf, kRoundRect);
@@ -87,7 +87,7 @@ TEST_F(ExportTest, MetafileHoldsVectorRecords)
     // Boxes have exclusive right and bottom edges: the outline drawn over
     // x..x+w on screen is the box x, x+w+1.
     QList<QRect> rects;
-    for (const auto& [type, offset] : EmfRecords(emf))
+    for (const auto& [type, offset] : emfRecords(emf))
         if (type == kRectangle)
             rects.append(rectAt(emf, offset));
     EXPECT_TRUE(rects.contains(QRect(QPoint(20, 20), QPoint(81, 61))));
@@ -129,7 +129,7 @@ TEST_F(ExportTest, MetafilePlaysBackWhereItWasDrawn)
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        ASSERT_TRUE(DrawMetafile(painter, QRectF(0, 0, 400, 200), emf));
+        ASSERT_TRUE(drawMetafile(painter, QRectF(0, 0, 400, 200), emf));
     }
     EXPECT_EQ(image.pixel(50, 40), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(140, 50), qRgb(0, 160, 0));
@@ -164,14 +164,14 @@ TEST_F(ExportTest, TurnedTextPlaysBackFromItsCell)
         painter.drawText(QPointF(0, QFontMetricsF(font).ascent()), QStringLiteral("HHH"));
     };
     const QString path = m_dir.filePath("turned.emf");
-    ASSERT_TRUE(ExportPicture(path, ExportFormat::Emf, QSize(200, 200), paint, {}));
+    ASSERT_TRUE(exportPicture(path, ExportFormat::Emf, QSize(200, 200), paint, {}));
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     QImage image(200, 200, QImage::Format_RGB32);
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        ASSERT_TRUE(DrawMetafile(painter, QRectF(0, 0, 200, 200), file.readAll()));
+        ASSERT_TRUE(drawMetafile(painter, QRectF(0, 0, 200, 200), file.readAll()));
     }
     EXPECT_GT(inkIn(image, QRect(100, 70, 40, 75)), 200);
     EXPECT_EQ(inkIn(image, QRect(60, 155, 100, 45)), 0);  // nothing below the cell
@@ -181,7 +181,7 @@ TEST_F(ExportTest, TurnedTextPlaysBackFromItsCell)
 TEST_F(ExportTest, WmfNameStillGetsAnEnhancedMetafile)
 {
     const QByteArray bytes = exportBytes(ExportFormat::Wmf);
-    EXPECT_TRUE(IsWellFormedEmf(bytes));
+    EXPECT_TRUE(isWellFormedEmf(bytes));
 }
 
 TEST_F(ExportTest, BitmapFileIs24Bit)
@@ -220,9 +220,9 @@ TEST_F(ExportTest, PngAndFailures)
     const QByteArray png = exportBytes(ExportFormat::Png);
     EXPECT_EQ(QImage::fromData(png, "PNG").pixel(240, 50), qRgb(0, 0, 255));
     const ExportOptions options;
-    EXPECT_FALSE(ExportPicture(m_dir.filePath("no/such/folder/x.bmp"), ExportFormat::Bmp, QSize(10, 10), paintCard,
+    EXPECT_FALSE(exportPicture(m_dir.filePath("no/such/folder/x.bmp"), ExportFormat::Bmp, QSize(10, 10), paintCard,
                                options));
-    EXPECT_FALSE(ExportPicture(m_dir.filePath("empty.bmp"), ExportFormat::Bmp, QSize(0, 10), paintCard, options));
+    EXPECT_FALSE(exportPicture(m_dir.filePath("empty.bmp"), ExportFormat::Bmp, QSize(0, 10), paintCard, options));
     EXPECT_FALSE(QFile::exists(m_dir.filePath("empty.bmp")));
 }
 
@@ -236,7 +236,7 @@ TEST(ExportFormat, ChosenByExtension)
         {"a.png", ExportFormat::Png}, {"a.bmp", ExportFormat::Bmp}, {"a.xyz", ExportFormat::Bmp},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ExportFormatForPath(c.path), c.format) << c.path;
+        EXPECT_EQ(exportFormatForPath(c.path), c.format) << c.path;
 }
 
 } // namespace

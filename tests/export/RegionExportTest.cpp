@@ -40,11 +40,11 @@ protected:
         ASSERT_TRUE(dir.isValid());
         if (!QFile::exists(QCoreApplication::applicationDirPath() + "/../stickwell-cli"))
             GTEST_SKIP() << "stickwell-cli is not built";
-        ExampleDesign design{"card.lpd", ExampleLayout("card", 350, 200), [](DesignBuilder& b, TObjectManager&) {
-                                 b.shape(ObjectKind::Box, {100, 40, 50, 30}, 1).BackColor = 0xFF0000;
+        ExampleDesign design{"card.lpd", exampleLayout("card", 350, 200), [](DesignBuilder& b, ObjectManager&) {
+                                 b.shape(ObjectKind::Box, {100, 40, 50, 30}, 1).backColor = 0xFF0000;
                              }};
         designPath = dir.filePath("card.lpd");
-        ASSERT_TRUE(WriteExample(design, designPath));
+        ASSERT_TRUE(writeExample(design, designPath));
     }
     QString out(const QString& name) const { return dir.filePath(name); }
 
@@ -71,9 +71,9 @@ TEST_F(RenderCommand, WritesThePngAtTheZoom)
     // The front's box is there, in its place, at zoom 200; no grid, no margins.
     ASSERT_EQ(runCli({"render", designPath, "-o", out("front.png"), "--zoom", "200"}).status, 0);
     const QImage front(out("front.png"));
-    EXPECT_TRUE(QRect(200, 80, 100, 60).contains(PixelBounds(front, IsBlueish)));
+    EXPECT_TRUE(QRect(200, 80, 100, 60).contains(pixelBounds(front, isBlueish)));
     // The 2-pixel pen is centred on the outline that runs at 200..299 and 80..139.
-    EXPECT_EQ(PixelBounds(front, IsDark), QRect(QPoint(199, 79), QPoint(299, 139)));
+    EXPECT_EQ(pixelBounds(front, isDark), QRect(QPoint(199, 79), QPoint(299, 139)));
 }
 
 TEST_F(RenderCommand, WritesEveryPictureFormatByExtension)
@@ -124,8 +124,8 @@ TEST_F(RenderCommand, RefusesBadDesignsArgumentsAndOutputs)
 
     const CliRun unwritable = runCli({"render", designPath, "-o", out("no/such/folder/x.png")});
     EXPECT_EQ(unwritable.status, 4);
-    EXPECT_TRUE(unwritable.err.endsWith(ExportSaveErrorText())) << unwritable.err.toStdString();
-    EXPECT_EQ(ExportSaveErrorText(), "An error occurred saving the specified file.\n\nBe sure to choose a valid "
+    EXPECT_TRUE(unwritable.err.endsWith(exportSaveErrorText())) << unwritable.err.toStdString();
+    EXPECT_EQ(exportSaveErrorText(), "An error occurred saving the specified file.\n\nBe sure to choose a valid "
                                      "filename on a non-write protected disk.");
 
     for (const QStringList& bad : {QStringList{"--zoom", "0"}, QStringList{"--zoom", "5000"},
@@ -139,28 +139,28 @@ TEST_F(RenderCommand, RefusesBadDesignsArgumentsAndOutputs)
 
 TEST(CardExportFormat, ChosenByExtensionWithoutRegardToCase)
 {
-    EXPECT_EQ(CardExportFormatFor("a.png"), CardExportFormat::Png);
-    EXPECT_EQ(CardExportFormatFor("a.JPG"), CardExportFormat::Jpeg);
-    EXPECT_EQ(CardExportFormatFor("a.jpeg"), CardExportFormat::Bmp);  // only .jpg means JPEG
-    EXPECT_EQ(CardExportFormatFor("a.Wmf"), CardExportFormat::Emf);
-    EXPECT_EQ(CardExportFormatFor("a.emf"), CardExportFormat::Emf);
-    EXPECT_EQ(CardExportFormatFor("a.bmp"), CardExportFormat::Bmp);
-    EXPECT_EQ(CardExportFormatFor("noextension"), CardExportFormat::Bmp);
+    EXPECT_EQ(cardExportFormatFor("a.png"), CardExportFormat::Png);
+    EXPECT_EQ(cardExportFormatFor("a.JPG"), CardExportFormat::Jpeg);
+    EXPECT_EQ(cardExportFormatFor("a.jpeg"), CardExportFormat::Bmp);  // only .jpg means JPEG
+    EXPECT_EQ(cardExportFormatFor("a.Wmf"), CardExportFormat::Emf);
+    EXPECT_EQ(cardExportFormatFor("a.emf"), CardExportFormat::Emf);
+    EXPECT_EQ(cardExportFormatFor("a.bmp"), CardExportFormat::Bmp);
+    EXPECT_EQ(cardExportFormatFor("noextension"), CardExportFormat::Bmp);
 }
 
 TEST(DesignPreview, ScalesTheFirstRegionToTheRectangle)
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("card.lpd");
-    ASSERT_TRUE(WriteExample({"card.lpd", ExampleLayout("card", 350, 200),
-                              [](DesignBuilder& b, TObjectManager&) {
-                                  b.shape(ObjectKind::Box, {0, 0, 350, 200}, 1).BackColor = 0xFF0000;
+    ASSERT_TRUE(writeExample({"card.lpd", exampleLayout("card", 350, 200),
+                              [](DesignBuilder& b, ObjectManager&) {
+                                  b.shape(ObjectKind::Box, {0, 0, 350, 200}, 1).backColor = 0xFF0000;
                               }},
                              path));
     TestSurface s(360, 300);
     // factor = (360 − 10) / 350 = 1: zoom 100, offset (300 − 200) / 2 = 50, left 6.
-    EXPECT_TRUE(DrawDesignPreview(path, *s.canvas, QRect(0, 0, 360, 300)));
-    const QRect ink = PixelBounds(s.done(), IsBlueish);
+    EXPECT_TRUE(drawDesignPreview(path, *s.canvas, QRect(0, 0, 360, 300)));
+    const QRect ink = pixelBounds(s.done(), isBlueish);
     EXPECT_EQ(ink.left(), 6 + 1);
     EXPECT_EQ(ink.top(), 50 + 1);
     EXPECT_EQ(ink.width(), 350 - 2);
@@ -170,8 +170,8 @@ TEST(DesignPreview, ScalesTheFirstRegionToTheRectangle)
     junk.write(QByteArray(600, 'x'));
     junk.close();
     TestSurface t(100, 100);
-    EXPECT_FALSE(DrawDesignPreview(junk.fileName(), *t.canvas, QRect(0, 0, 100, 100)));
-    EXPECT_FALSE(DrawDesignPreview(dir.filePath("missing.lpd"), *t.canvas, QRect(0, 0, 100, 100)));
+    EXPECT_FALSE(drawDesignPreview(junk.fileName(), *t.canvas, QRect(0, 0, 100, 100)));
+    EXPECT_FALSE(drawDesignPreview(dir.filePath("missing.lpd"), *t.canvas, QRect(0, 0, 100, 100)));
 }
 
 } // namespace

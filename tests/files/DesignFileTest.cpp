@@ -14,8 +14,8 @@
 namespace {
 
 struct Loaded {
-    TGridPanel panel;
-    TObjectManager manager{panel};
+    Card panel;
+    ObjectManager manager{panel};
     LayoutRecord layout;
     QString linked;
     int32_t zoom = 0;
@@ -25,12 +25,12 @@ struct Loaded {
 
 void load(Loaded& l, const QByteArray& bytes)
 {
-    l.result = ParseDesignFile(l.manager, bytes, l.layout, l.linked, l.zoom, {}, &l.info);
+    l.result = parseDesignFile(l.manager, bytes, l.layout, l.linked, l.zoom, {}, &l.info);
 }
 
 QByteArray saved(DesignEditor& e, const LayoutRecord& layout, const QString& linked = {})
 {
-    return BuildDesignFile(e.manager, layout, linked, e.zoom, 0, 0);
+    return buildDesignFile(e.manager, layout, linked, e.zoom, 0, 0);
 }
 
 } // namespace
@@ -39,12 +39,12 @@ TEST(DesignFile, SingleTextDesignMatchesTheJsonDescription)
 {
     QTemporaryDir dir;
     DesignEditor e;
-    ObjectControl* text = e.manager.CreateText(10, 10);
+    ObjectControl* text = e.manager.createText(10, 10);
     (void)text;
     const QString path = dir.filePath("one.lpd");
-    ASSERT_TRUE(WriteDesignFile(e.manager, path, ThirtyUpLayout(), "", 100, 0, 0));
+    ASSERT_TRUE(writeDesignFile(e.manager, path, thirtyUpLayout(), "", 100, 0, 0));
     QByteArray json;
-    ASSERT_EQ(DescribeDesignFile(path, json), 1);
+    ASSERT_EQ(describeDesignFile(path, json), 1);
     EXPECT_EQ(json,
               "{\"version\":700,\"signature\":\"0x7B34DEA1\",\"zoom\":100,\"password_set\":false,\"linked_database\":"
               "\"\",\"layout\":{\"name\":\"Address 1 x 2 5/8 in<>30 per sheet\",\"rows\":10,\"columns\":3,\"element_width\":262,"
@@ -64,37 +64,37 @@ TEST(DesignFile, RoundTripIsByteIdentical)
     DesignEditor e;
     e.zoom = 150;
     e.panel.setScale(150);
-    e.manager.CreateText(15, 30)->data()->Lines = {"Name", "{-_001_1_-}"};
-    e.manager.CreateGraphic(nullptr, 0, 0, true)->picture = MakeBitmapPicture(30, 10);
-    e.manager.CreateRoundBox(45, 60);
-    e.manager.SetPassword("pw");
-    e.panel.MarginTop = 20;
-    e.panel.BackImage = MakeBitmapPicture(12, 12);
-    e.manager.ChangeRegion(0, 0, 1, 0, e.zoom);
-    e.manager.CreateLine(3, 3);
-    LayoutRecord layout = ThirtyUpLayout();
+    e.manager.createText(15, 30)->data()->lines = {"Name", "{-_001_1_-}"};
+    e.manager.createGraphic(nullptr, 0, 0, true)->picture = makeBitmapPicture(30, 10);
+    e.manager.createRoundBox(45, 60);
+    e.manager.setPassword("pw");
+    e.panel.marginTop = 20;
+    e.panel.backImage = makeBitmapPicture(12, 12);
+    e.manager.changeRegion(0, 0, 1, 0, e.zoom);
+    e.manager.createLine(3, 3);
+    LayoutRecord layout = thirtyUpLayout();
     layout.reserved106[3] = 0x5A;  // unknown bytes survive
-    const QByteArray first = BuildDesignFile(e.manager, layout, "/data/addresses.csv", e.zoom, 1, 0);
+    const QByteArray first = buildDesignFile(e.manager, layout, "/data/addresses.csv", e.zoom, 1, 0);
 
     Loaded l;
     load(l, first);
     ASSERT_EQ(l.result, 1);
     EXPECT_EQ(l.zoom, 150);
     EXPECT_EQ(l.linked, "/data/addresses.csv");
-    EXPECT_TRUE(l.manager.CheckPassword("pw"));
+    EXPECT_TRUE(l.manager.checkPassword("pw"));
     EXPECT_EQ(l.panel.controlCount(), 3);
-    EXPECT_EQ(l.panel.MarginTop, 20);
+    EXPECT_EQ(l.panel.marginTop, 20);
     EXPECT_EQ(l.info.blockSlots, (std::vector<std::pair<int, int>>{{0, 0}, {1, 0}}));
-    const QByteArray second = BuildDesignFile(l.manager, l.layout, l.linked, l.zoom, l.manager.CurrentSide,
-                                              l.manager.CurrentPanel);
+    const QByteArray second = buildDesignFile(l.manager, l.layout, l.linked, l.zoom, l.manager.currentSide,
+                                              l.manager.currentPanel);
     EXPECT_EQ(second, first);
 }
 
 TEST(DesignFile, HeaderChecks)
 {
     DesignEditor e;
-    e.manager.CreateBox(1, 1);
-    const QByteArray good = saved(e, ThirtyUpLayout());
+    e.manager.createBox(1, 1);
+    const QByteArray good = saved(e, thirtyUpLayout());
     struct Case {
         const char* what;
         qsizetype offset;
@@ -131,10 +131,10 @@ TEST(DesignFile, HeaderChecks)
 TEST(DesignFile, OnlyNonEmptySlotsAreWritten)
 {
     DesignEditor e;
-    e.manager.CreateText(1, 1);
-    e.manager.ChangeRegion(0, 0, 1, 0, 100);
-    e.panel.MarginLeft = 30;  // the back stays empty: its margins are not kept
-    const QByteArray bytes = BuildDesignFile(e.manager, ThirtyUpLayout(), "", 100, 1, 0);
+    e.manager.createText(1, 1);
+    e.manager.changeRegion(0, 0, 1, 0, 100);
+    e.panel.marginLeft = 30;  // the back stays empty: its margins are not kept
+    const QByteArray bytes = buildDesignFile(e.manager, thirtyUpLayout(), "", 100, 1, 0);
     EXPECT_EQ(readU32At(bytes, 12), 1u);
     Loaded l;
     load(l, bytes);
@@ -150,11 +150,11 @@ TEST(DesignFile, BackgroundsAndTheirLengths)
     ASSERT_TRUE(jpeg.loadJpeg(encodeJpeg(image, 80, false)));
 
     DesignEditor e;
-    e.panel.BackImage = MakeBitmapPicture(5, 5);  // bitmap background, no objects
-    e.manager.ChangeRegion(0, 0, 1, 0, 100);
-    e.panel.BackImage = jpeg;
-    e.manager.CreateBox(1, 2);
-    const QByteArray bytes = BuildDesignFile(e.manager, ThirtyUpLayout(), "", 100, 1, 0);
+    e.panel.backImage = makeBitmapPicture(5, 5);  // bitmap background, no objects
+    e.manager.changeRegion(0, 0, 1, 0, 100);
+    e.panel.backImage = jpeg;
+    e.manager.createBox(1, 2);
+    const QByteArray bytes = buildDesignFile(e.manager, thirtyUpLayout(), "", 100, 1, 0);
     const qsizetype firstBlock = 528 + 122;
     EXPECT_EQ(bytes[firstBlock + 2], 'B');
     EXPECT_EQ(readU32At(bytes, firstBlock + 4), 0u);
@@ -168,14 +168,14 @@ TEST(DesignFile, BackgroundsAndTheirLengths)
     load(l, bytes);
     ASSERT_EQ(l.result, 1);
     EXPECT_EQ(l.manager.slot(1, 0).background.kind(), Picture::Kind::Jpeg);
-    EXPECT_EQ(l.panel.BackImage.size(), QSize(5, 5));
+    EXPECT_EQ(l.panel.backImage.size(), QSize(5, 5));
 }
 
 TEST(DesignFile, DamagedPayloadsAndShortJpegs)
 {
     DesignEditor e;
-    e.manager.CreateGraphic(nullptr, 0, 0, true)->picture = MakeBitmapPicture(4, 4);
-    QByteArray bytes = saved(e, ThirtyUpLayout());
+    e.manager.createGraphic(nullptr, 0, 0, true)->picture = makeBitmapPicture(4, 4);
+    QByteArray bytes = saved(e, thirtyUpLayout());
     const qsizetype payload = 528 + 122 + 156 + 171;
     QByteArray damaged = bytes;
     damaged[payload + 1] = 'X';
@@ -187,33 +187,33 @@ TEST(DesignFile, DamagedPayloadsAndShortJpegs)
     DesignEditor j;
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::blue);
-    j.panel.BackImage.loadJpeg(encodeJpeg(image, 50, false));
-    QByteArray withJpeg = saved(j, ThirtyUpLayout());
+    j.panel.backImage.loadJpeg(encodeJpeg(image, 50, false));
+    QByteArray withJpeg = saved(j, thirtyUpLayout());
     ByteWriter(withJpeg).patchU32(528 + 122 + 156, 0x7FFFFFFF);
     Loaded lj;
     load(lj, withJpeg);
     EXPECT_EQ(lj.result, 1);
-    EXPECT_TRUE(lj.panel.BackImage.isEmpty());
+    EXPECT_TRUE(lj.panel.backImage.isEmpty());
 }
 
 TEST(DesignFile, SaveClearsUndoAndFailedSaveKeepsThePreviousFile)
 {
     QTemporaryDir dir;
     DesignEditor e;
-    ObjectControl* box = e.manager.CreateBox(0, 0);
-    e.manager.ChangeStack().Push(ObjectAdded, box, 0, 0, nullptr, nullptr, {}, box->data()->toRecord(100));
+    ObjectControl* box = e.manager.createBox(0, 0);
+    e.manager.undoHistory().push(ObjectAdded, box, 0, 0, nullptr, nullptr, {}, box->data()->toRecord(100));
     const QString path = dir.filePath("keep.lpd");
-    ASSERT_TRUE(WriteDesignFile(e.manager, path, ThirtyUpLayout(), "", 100, 0, 0));
-    EXPECT_FALSE(e.manager.Undo(100));
+    ASSERT_TRUE(writeDesignFile(e.manager, path, thirtyUpLayout(), "", 100, 0, 0));
+    EXPECT_FALSE(e.manager.undo(100));
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     file.close();
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::ExeOwner);
-    e.manager.CreateEllipse(5, 5);
+    e.manager.createEllipse(5, 5);
     const bool writable = QFileInfo(dir.path()).isWritable();  // root may still write
-    const bool ok = WriteDesignFile(e.manager, path, ThirtyUpLayout(), "", 100, 0, 0);
+    const bool ok = writeDesignFile(e.manager, path, thirtyUpLayout(), "", 100, 0, 0);
     QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
     if (!writable) {
         EXPECT_FALSE(ok);
@@ -221,36 +221,36 @@ TEST(DesignFile, SaveClearsUndoAndFailedSaveKeepsThePreviousFile)
         ASSERT_TRUE(again.open(QIODevice::ReadOnly));
         EXPECT_EQ(again.readAll(), before);
     }
-    EXPECT_FALSE(WriteDesignFile(e.manager, dir.filePath("missing/dir/x.lpd"), ThirtyUpLayout(), "", 100, 0, 0));
+    EXPECT_FALSE(writeDesignFile(e.manager, dir.filePath("missing/dir/x.lpd"), thirtyUpLayout(), "", 100, 0, 0));
 }
 
 TEST(DesignFile, UnreadableFilesAreRefused)
 {
     QTemporaryDir dir;
-    TGridPanel panel;
-    TObjectManager manager(panel);
+    Card panel;
+    ObjectManager manager(panel);
     LayoutRecord layout;
     QString linked;
     int32_t zoom = 0;
-    EXPECT_EQ(ReadDesignFile(manager, dir.filePath("nothing.lpd"), layout, linked, zoom), 1002);
+    EXPECT_EQ(readDesignFile(manager, dir.filePath("nothing.lpd"), layout, linked, zoom), 1002);
     QByteArray json;
-    EXPECT_EQ(DescribeDesignFile(dir.filePath("nothing.lpd"), json), 1002);
-    EXPECT_EQ(DesignFileResultText(1100), "An error occurred trying to allocate memory.");
+    EXPECT_EQ(describeDesignFile(dir.filePath("nothing.lpd"), json), 1002);
+    EXPECT_EQ(designFileResultText(1100), "An error occurred trying to allocate memory.");
 }
 
 TEST(DesignFile, FoldedDesignStartsOnTheFirstCaption)
 {
     DesignEditor e;
-    LayoutRecord layout = ThirtyUpLayout();
+    LayoutRecord layout = thirtyUpLayout();
     layout.foldType = 5;  // occasion card: region 0 is "Cover" on side 1
-    e.manager.CreateText(1, 1)->data()->Lines = {"inside cover"};
-    e.manager.ChangeRegion(0, 0, 1, 0, 100);
-    e.manager.CreateText(1, 1)->data()->Lines = {"cover"};
-    const QByteArray bytes = BuildDesignFile(e.manager, layout, "", 100, 1, 0);
+    e.manager.createText(1, 1)->data()->lines = {"inside cover"};
+    e.manager.changeRegion(0, 0, 1, 0, 100);
+    e.manager.createText(1, 1)->data()->lines = {"cover"};
+    const QByteArray bytes = buildDesignFile(e.manager, layout, "", 100, 1, 0);
     Loaded l;
     load(l, bytes);
     ASSERT_EQ(l.result, 1);
-    EXPECT_EQ(l.manager.CurrentSide, 1);
-    EXPECT_EQ(l.panel.control(0)->data()->Lines, QStringList{"cover"});
+    EXPECT_EQ(l.manager.currentSide, 1);
+    EXPECT_EQ(l.panel.control(0)->data()->lines, QStringList{"cover"});
     EXPECT_EQ(l.panel.regionWidth(), 131);
 }

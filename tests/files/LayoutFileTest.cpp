@@ -97,9 +97,9 @@ TEST(LayoutRecord, NamesNotesAndHeadings)
         l.rows = 10;
         l.columns = 3;
         l.setName(c.name);
-        EXPECT_EQ(LayoutShownName(l), c.shown) << qPrintable(c.name);
-        EXPECT_EQ(LayoutNote(l), c.note) << qPrintable(c.name);
-        EXPECT_EQ(LayoutSelectable(l), c.selectable) << qPrintable(c.name);
+        EXPECT_EQ(layoutShownName(l), c.shown) << qPrintable(c.name);
+        EXPECT_EQ(layoutNote(l), c.note) << qPrintable(c.name);
+        EXPECT_EQ(layoutSelectable(l), c.selectable) << qPrintable(c.name);
     }
 }
 
@@ -109,21 +109,21 @@ TEST(LayoutFile, ReadWriteAndTrailingBytes)
     std::vector<LayoutRecord> records(2, sample());
     records[1].setName("Second");
     const QString path = dir.filePath("Test.LYT");
-    ASSERT_TRUE(WriteLayoutFile(path, records));
+    ASSERT_TRUE(writeLayoutFile(path, records));
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::Append));
         f.write("x");  // 245 bytes: the last one is ignored
     }
-    const auto back = ReadLayoutFile(path);
+    const auto back = readLayoutFile(path);
     ASSERT_EQ(back.size(), 2u);
     EXPECT_EQ(back[1].displayName(), "Second");
     EXPECT_EQ(back[0].toBytes(), records[0].toBytes());
-    EXPECT_TRUE(ReadLayoutFile(dir.filePath("missing.LYT")).empty());
+    EXPECT_TRUE(readLayoutFile(dir.filePath("missing.LYT")).empty());
 
     QFile(dir.filePath("Avery.lyt")).open(QIODevice::WriteOnly);
     QFile(dir.filePath("notes.txt")).open(QIODevice::WriteOnly);
-    EXPECT_EQ(ListLayoutFiles(dir.path()), QStringList({"Avery", "Test"}));
+    EXPECT_EQ(listLayoutFiles(dir.path()), QStringList({"Avery", "Test"}));
 }
 
 TEST(LayoutRecord, NameFieldTailSurvivesAnUnchangedName)

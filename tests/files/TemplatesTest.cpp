@@ -20,11 +20,11 @@ TEST(Templates, CategoriesAndTemplatesAreListedFromTheFolders)
         QFile f(root + "/" + file);
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
-    QStringList categories = ListTemplateCategories("Standard", root);
+    QStringList categories = listTemplateCategories("Standard", root);
     categories.sort();
     EXPECT_EQ(categories, QStringList({"Business", "Media"}));
-    EXPECT_TRUE(ListTemplateCategories("A4", root).isEmpty());
-    QStringList templates = ListTemplates("Standard", "Business", root);
+    EXPECT_TRUE(listTemplateCategories("A4", root).isEmpty());
+    QStringList templates = listTemplates("Standard", "Business", root);
     templates.sort();
     EXPECT_EQ(templates, QStringList({"Blue card", "Red"}));
 }
@@ -39,10 +39,10 @@ TEST(Templates, SaveAsTemplateStoresTheWizardType)
     QTemporaryDir dir;
     for (const Case& c : cases) {
         DesignEditor e;
-        e.manager.CreateText(1, 1);
-        LayoutRecord layout = ThirtyUpLayout();
+        e.manager.createText(1, 1);
+        LayoutRecord layout = thirtyUpLayout();
         const QString path = dir.filePath(QString("t%1.cct").arg(c.entry));
-        ASSERT_TRUE(SaveAsTemplate(e.manager, layout, "", 100, 0, 0, c.entry, path));
+        ASSERT_TRUE(saveAsTemplate(e.manager, layout, "", 100, 0, 0, c.entry, path));
         EXPECT_EQ(layout.wizardType, c.stored);
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));

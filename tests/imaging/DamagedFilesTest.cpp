@@ -21,7 +21,7 @@ QByteArray smallEmf()
 {
     QTemporaryDir dir;
     const QString path = dir.filePath("x.emf");
-    ExportPicture(path, ExportFormat::Emf, QSize(40, 30),
+    exportPicture(path, ExportFormat::Emf, QSize(40, 30),
                   [](QPainter& p) {
                       p.setBrush(Qt::red);
                       p.drawRect(5, 5, 20, 10);
@@ -38,29 +38,29 @@ QByteArray smallEmf()
 void loadEverywhere(const QByteArray& bytes)
 {
     ImageFileInfo info;
-    QueryImageBytes(bytes, info);
+    queryImageBytes(bytes, info);
     QByteArray dib;
     for (const char* type : {"BMP", "PCX", "PNG", "TIFF"})
-        LoadImageAsDib(type, bytes, 8, dib);
-    DibToImage(bytes);
-    RotateDibQuarterTurn(bytes);
+        loadImageAsDib(type, bytes, 8, dib);
+    dibToImage(bytes);
+    rotateDibQuarterTurn(bytes);
     Picture picture;
     picture.loadJpeg(bytes);
-    QByteArray emf = ConvertWmfToEmf(bytes);
+    QByteArray emf = convertWmfToEmf(bytes);
     QImage target(32, 32, QImage::Format_RGB32);
     QPainter painter(&target);
-    DrawMetafile(painter, QRectF(0, 0, 32, 32), bytes);
+    drawMetafile(painter, QRectF(0, 0, 32, 32), bytes);
     if (!emf.isEmpty())
-        DrawMetafile(painter, QRectF(0, 0, 32, 32), emf);
+        drawMetafile(painter, QRectF(0, 0, 32, 32), emf);
 }
 
 TEST(DamagedFiles, TruncatedAndFlippedFilesAreSurvived)
 {
-    const QImage image = MakeTestImage(17, 9);
+    const QImage image = makeTestImage(17, 9);
     const QList<QByteArray> files = {
-        EncodeWithQt(image, "BMP"), EncodeWithQt(image, "PNG"), EncodeWithQt(image, "TIFF"), MakePcx(image),
-        MakePcx(image.convertToFormat(QImage::Format_Indexed8)), encodeJpeg(image, 80, true), MakeWmf(),
-        smallEmf(), ImageToDib(image, 4),
+        encodeWithQt(image, "BMP"), encodeWithQt(image, "PNG"), encodeWithQt(image, "TIFF"), makePcx(image),
+        makePcx(image.convertToFormat(QImage::Format_Indexed8)), encodeJpeg(image, 80, true), makeWmf(),
+        smallEmf(), imageToDib(image, 4),
     };
     for (const QByteArray& file : files) {
         ASSERT_FALSE(file.isEmpty());
@@ -77,31 +77,31 @@ TEST(DamagedFiles, TruncatedAndFlippedFilesAreSurvived)
 TEST(DamagedFiles, ImpossibleSizesAreRefusedBeforeAllocating)
 {
     // A PCX header claiming 65535 x 65535 pixels with a few bytes of data.
-    QByteArray pcx = MakePcx(MakeTestImage(4, 4));
+    QByteArray pcx = makePcx(makeTestImage(4, 4));
     ByteWriter(pcx).patchU32(8, 0xFFFFFFFF);  // xmax, ymax
-    EXPECT_TRUE(DecodePcx(pcx).isNull());
+    EXPECT_TRUE(decodePcx(pcx).isNull());
     // 20000 x 20000 is within the side limit but not in a file this short.
     ByteWriter(pcx).patchU32(8, (19999u << 16) | 19999u);
-    EXPECT_TRUE(DecodePcx(pcx).isNull());
+    EXPECT_TRUE(decodePcx(pcx).isNull());
 
-    QByteArray dib = ImageToDib(MakeTestImage(4, 4), 24);
+    QByteArray dib = imageToDib(makeTestImage(4, 4), 24);
     ByteWriter(dib).patchI32(4, 30000);
-    EXPECT_TRUE(DibToImage(dib).isNull());  // rows missing
+    EXPECT_TRUE(dibToImage(dib).isNull());  // rows missing
     ByteWriter(dib).patchI32(8, -30000);
-    EXPECT_TRUE(DibToImage(dib).isNull());
+    EXPECT_TRUE(dibToImage(dib).isNull());
     ByteWriter(dib).patchI32(4, 0);
-    EXPECT_TRUE(DibToImage(dib).isNull());
+    EXPECT_TRUE(dibToImage(dib).isNull());
 
-    QByteArray bmp = EncodeWithQt(MakeTestImage(4, 4), "BMP");
+    QByteArray bmp = encodeWithQt(makeTestImage(4, 4), "BMP");
     ByteWriter(bmp).patchI32(18, 1 << 20);
-    EXPECT_TRUE(LoadImageAsDib("BMP", bmp, 24, dib) == false);
+    EXPECT_TRUE(loadImageAsDib("BMP", bmp, 24, dib) == false);
 }
 
 TEST(DamagedFiles, MalformedMetafilesAreRefused)
 {
     const QByteArray emf = smallEmf();
-    ASSERT_TRUE(IsWellFormedEmf(emf));
-    const qsizetype last = EmfRecords(emf).last().second;
+    ASSERT_TRUE(isWellFormedEmf(emf));
+    const qsizetype last = emfRecords(emf).last().second;
     const struct {
         const char* name;
         qsizetype offset;
@@ -117,22 +117,22 @@ TEST(DamagedFiles, MalformedMetafilesAreRefused)
         SCOPED_TRACE(c.name);
         QByteArray damaged = emf;
         ByteWriter(damaged).patchU32(c.offset, c.value);
-        EXPECT_FALSE(IsWellFormedEmf(damaged));
+        EXPECT_FALSE(isWellFormedEmf(damaged));
         Picture picture;
         if (picture.loadEmf(damaged)) {
             QImage target(10, 10, QImage::Format_RGB32);
             QPainter painter(&target);
-            DrawPicture(painter, picture, QRect(0, 0, 10, 10));  // refused quietly
+            drawPicture(painter, picture, QRect(0, 0, 10, 10));  // refused quietly
         }
     }
 
-    QByteArray wmf = MakeWmf();
+    QByteArray wmf = makeWmf();
     ByteWriter(wmf).patchU32(22 + 18, 0x7FFFFFFF);  // first record's size in words
-    EXPECT_TRUE(ConvertWmfToEmf(wmf).isEmpty());
+    EXPECT_TRUE(convertWmfToEmf(wmf).isEmpty());
     QTemporaryDir dir;
     const QString path = dir.filePath("broken.wmf");
-    ASSERT_TRUE(WriteBytes(path, wmf));
-    EXPECT_TRUE(LoadPictureFile(path, false).isEmpty());
+    ASSERT_TRUE(writeBytes(path, wmf));
+    EXPECT_TRUE(loadPictureFile(path, false).isEmpty());
 }
 
 } // namespace

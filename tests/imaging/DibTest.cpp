@@ -37,8 +37,8 @@ TEST(Dib, InfoFollowsTheHeader)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.bitsPerPixel);
-        const QByteArray dib = ImageToDib(indexedImage(c.width, c.height, 2), c.bitsPerPixel);
-        const DibDescription info = DibInfo(dib);
+        const QByteArray dib = imageToDib(indexedImage(c.width, c.height, 2), c.bitsPerPixel);
+        const DibDescription info = dibInfo(dib);
         ASSERT_TRUE(info.ok);
         EXPECT_EQ(info.width, c.width);
         EXPECT_EQ(info.height, c.height);
@@ -46,25 +46,25 @@ TEST(Dib, InfoFollowsTheHeader)
         EXPECT_EQ(info.totalSize, c.size);
         EXPECT_EQ(dib.size(), c.size);  // the block is exactly what the header states
     }
-    EXPECT_FALSE(DibInfo(QByteArray("\x28\x00", 2)).ok);
+    EXPECT_FALSE(dibInfo(QByteArray("\x28\x00", 2)).ok);
     // Headers no picture could have are refused instead of giving a nonsense size.
-    QByteArray absurd = ImageToDib(indexedImage(4, 4, 2), 24);
+    QByteArray absurd = imageToDib(indexedImage(4, 4, 2), 24);
     ByteWriter(absurd).patchI32(4, 0x7FFFFFFF);
     ByteWriter(absurd).patchI32(8, 0x7FFFFFFF);
-    EXPECT_FALSE(DibInfo(absurd).ok);
-    QByteArray oddDepth = ImageToDib(indexedImage(4, 4, 2), 24);
+    EXPECT_FALSE(dibInfo(absurd).ok);
+    QByteArray oddDepth = imageToDib(indexedImage(4, 4, 2), 24);
     ByteWriter(oddDepth).patchU32(14, 0xFFFF);
-    EXPECT_FALSE(DibInfo(oddDepth).ok);
+    EXPECT_FALSE(dibInfo(oddDepth).ok);
 }
 
 TEST(Dib, SmallerColoursUsedCountIsTheStoredTable)
 {
-    QByteArray dib = ImageToDib(indexedImage(4, 2, 4), 8);
+    QByteArray dib = imageToDib(indexedImage(4, 2, 4), 8);
     // Cut the table to the 4 colours used and say so in the header.
     QByteArray cut = dib.left(40 + 16) + dib.mid(40 + 1024);
     ByteWriter(cut).patchU32(32, 4);
-    EXPECT_EQ(DibInfo(cut).tableEntries, 4);
-    const QImage a = DibToImage(dib), b = DibToImage(cut);
+    EXPECT_EQ(dibInfo(cut).tableEntries, 4);
+    const QImage a = dibToImage(dib), b = dibToImage(cut);
     ASSERT_FALSE(b.isNull());
     for (int x = 0; x < 4; ++x)
         EXPECT_EQ(a.pixel(x, 1), b.pixel(x, 1));
@@ -74,14 +74,14 @@ TEST(Dib, RoundTripKeepsDepthAndPixels)
 {
     for (int bits : {1, 4, 8, 24, 32}) {
         SCOPED_TRACE(bits);
-        const QImage source = bits <= 8 ? indexedImage(13, 5, 1 << std::min(bits, 4)) : MakeTestImage(13, 5);
-        QByteArray dib = ImageToDib(source, bits);
-        const Picture picture = DibToBitmap(std::move(dib));
+        const QImage source = bits <= 8 ? indexedImage(13, 5, 1 << std::min(bits, 4)) : makeTestImage(13, 5);
+        QByteArray dib = imageToDib(source, bits);
+        const Picture picture = dibToBitmap(std::move(dib));
         EXPECT_TRUE(dib.isEmpty());  // the block was taken
         ASSERT_EQ(picture.kind(), Picture::Kind::Bitmap);
-        const QByteArray back = PictureToDib(picture);
-        EXPECT_EQ(DibInfo(back).bitsPerPixel, bits);
-        const QImage image = DibToImage(back).convertToFormat(QImage::Format_RGB32);
+        const QByteArray back = pictureToDib(picture);
+        EXPECT_EQ(dibInfo(back).bitsPerPixel, bits);
+        const QImage image = dibToImage(back).convertToFormat(QImage::Format_RGB32);
         const QImage expected = source.convertToFormat(QImage::Format_RGB32);
         for (int y = 0; y < 5; ++y)
             for (int x = 0; x < 13; ++x)
@@ -100,8 +100,8 @@ TEST(Dib, RotationIsAQuarterTurnClockwise)
     for (int bits : {8, 24}) {
         SCOPED_TRACE(bits);
         Picture picture;
-        picture.setBitmap(bits == 8 ? ReduceColors(source, 256) : source);
-        const Picture rotated = RotatePicture(picture);
+        picture.setBitmap(bits == 8 ? reduceColors(source, 256) : source);
+        const Picture rotated = rotatePicture(picture);
         ASSERT_EQ(rotated.size(), QSize(2, 3));
         // The top row became the right column, read top to bottom.
         const QImage image = rotated.image().convertToFormat(QImage::Format_RGB32);
@@ -109,15 +109,15 @@ TEST(Dib, RotationIsAQuarterTurnClockwise)
         EXPECT_EQ(image.pixel(1, 1), qRgb(0, 255, 0));
         EXPECT_EQ(image.pixel(1, 2), qRgb(0, 0, 255));
         EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
-        EXPECT_EQ(DibInfo(PictureToDib(rotated)).bitsPerPixel, DibInfo(PictureToDib(picture)).bitsPerPixel);
+        EXPECT_EQ(dibInfo(pictureToDib(rotated)).bitsPerPixel, dibInfo(pictureToDib(picture)).bitsPerPixel);
     }
-    EXPECT_TRUE(RotatePicture(Picture()).isEmpty());
+    EXPECT_TRUE(rotatePicture(Picture()).isEmpty());
 }
 
 TEST(Dib, ReduceColorsKeepsFewColoursExactly)
 {
-    const QImage source = MakeTestImage(30, 20);
-    const QImage reduced = ReduceColors(source, 16);
+    const QImage source = makeTestImage(30, 20);
+    const QImage reduced = reduceColors(source, 16);
     ASSERT_EQ(reduced.format(), QImage::Format_Indexed8);
     EXPECT_EQ(reduced.colorCount(), 3);
     for (int y = 0; y < 20; ++y)
@@ -125,7 +125,7 @@ TEST(Dib, ReduceColorsKeepsFewColoursExactly)
             ASSERT_EQ(reduced.pixel(x, y), source.pixel(x, y));
     // An indexed image that already fits keeps its palette order.
     const QImage indexed = indexedImage(5, 5, 16);
-    EXPECT_EQ(ReduceColors(indexed, 16).colorTable(), indexed.colorTable());
+    EXPECT_EQ(reduceColors(indexed, 16).colorTable(), indexed.colorTable());
 }
 
 TEST(Dib, RunLengthEncodedRowsDecode)
@@ -150,7 +150,7 @@ TEST(Dib, RunLengthEncodedRowsDecode)
     }
     for (int b : {3, 1, 1, 2, 0, 0, 0, 4, 3, 0, 3, 0, 0, 1})
         out.u8(uint8_t(b));
-    const QImage image = DibToImage(dib);
+    const QImage image = dibToImage(dib);
     ASSERT_FALSE(image.isNull());
     EXPECT_EQ(image.pixel(0, 1), qRgb(255, 0, 0));
     EXPECT_EQ(image.pixel(3, 1), qRgb(0, 255, 0));
@@ -160,14 +160,14 @@ TEST(Dib, RunLengthEncodedRowsDecode)
 
 TEST(Dib, StretchDrawDropsRowsWithoutBlending)
 {
-    const QByteArray dib = ImageToDib(MakeTestImage(10, 10), 24);
+    const QByteArray dib = imageToDib(makeTestImage(10, 10), 24);
     QImage target(30, 20, QImage::Format_RGB32);
     target.fill(Qt::white);
     {
         QPainter painter(&target);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        StretchDrawDib(painter, dib, 5, 5, 20, 10);
-        StretchDrawDib(painter, QByteArray("junk"), 0, 0, 30, 20);  // draws nothing
+        stretchDrawDib(painter, dib, 5, 5, 20, 10);
+        stretchDrawDib(painter, QByteArray("junk"), 0, 0, 30, 20);  // draws nothing
     }
     EXPECT_EQ(target.pixel(4, 10), qRgb(255, 255, 255));
     EXPECT_EQ(target.pixel(6, 10), qRgb(255, 0, 0));
@@ -179,9 +179,9 @@ TEST(Dib, StretchDrawDropsRowsWithoutBlending)
 
 TEST(Dib, PaletteOnlyForIndexedDibs)
 {
-    EXPECT_EQ(MakeDibPalette(ImageToDib(indexedImage(4, 4, 16), 4)).size(), 16);
-    EXPECT_EQ(MakeDibPalette(ImageToDib(indexedImage(4, 4, 16), 8)).size(), 256);
-    EXPECT_TRUE(MakeDibPalette(ImageToDib(MakeTestImage(4, 4), 24)).isEmpty());
+    EXPECT_EQ(makeDibPalette(imageToDib(indexedImage(4, 4, 16), 4)).size(), 16);
+    EXPECT_EQ(makeDibPalette(imageToDib(indexedImage(4, 4, 16), 8)).size(), 256);
+    EXPECT_TRUE(makeDibPalette(imageToDib(makeTestImage(4, 4), 24)).isEmpty());
 }
 
 } // namespace
@@ -191,19 +191,19 @@ namespace {
 TEST(DrawPictureKinds, EachKindDrawsIntoItsRectangle)
 {
     Picture jpeg;
-    ASSERT_TRUE(jpeg.loadJpeg(encodeJpeg(MakeTestImage(20, 20), 100, false)));
-    EXPECT_EQ(DibInfo(PictureToDib(jpeg)).bitsPerPixel, 24);
+    ASSERT_TRUE(jpeg.loadJpeg(encodeJpeg(makeTestImage(20, 20), 100, false)));
+    EXPECT_EQ(dibInfo(pictureToDib(jpeg)).bitsPerPixel, 24);
     Picture bitmap;
-    bitmap.setBitmap(MakeTestImage(20, 20));
+    bitmap.setBitmap(makeTestImage(20, 20));
     Picture metafile;
-    EXPECT_TRUE(PictureToDib(metafile).isEmpty());
+    EXPECT_TRUE(pictureToDib(metafile).isEmpty());
     for (const Picture* picture : {&jpeg, &bitmap}) {
         QImage target(100, 60, QImage::Format_RGB32);
         target.fill(Qt::white);
         {
             QPainter painter(&target);
-            DrawPicture(painter, *picture, QRect(10, 10, 80, 40));
-            DrawPicture(painter, metafile, QRect(0, 0, 100, 60));  // empty: nothing
+            drawPicture(painter, *picture, QRect(10, 10, 80, 40));
+            drawPicture(painter, metafile, QRect(0, 0, 100, 60));  // empty: nothing
         }
         EXPECT_EQ(target.pixel(5, 30), qRgb(255, 255, 255));
         EXPECT_GT(target.pixelColor(20, 40).red(), 230);

@@ -69,10 +69,10 @@ TEST(Pcx, EveryLayoutDecodes)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         ImageFileInfo info;
-        ASSERT_TRUE(QueryImageBytes(c.file, info));
+        ASSERT_TRUE(queryImageBytes(c.file, info));
         EXPECT_EQ(info.type, "PCX");
         EXPECT_EQ(info.paletteColors, c.paletteColors);
-        const QImage image = DecodePcx(c.file);
+        const QImage image = decodePcx(c.file);
         ASSERT_EQ(image.size(), QSize(int(c.pixels.size()), 1));
         for (int x = 0; x < c.pixels.size(); ++x)
             EXPECT_EQ(image.pixel(x, 0), c.pixels[x]) << x;
@@ -96,13 +96,13 @@ TEST(Pcx, InconsistentHeadersAreRefused)
         QByteArray damaged = good;
         if (c.offset == 8) {  // xmin after xmax
             ByteWriter(damaged).patchU32(4, 5);
-            EXPECT_TRUE(DecodePcx(damaged).isNull());
+            EXPECT_TRUE(decodePcx(damaged).isNull());
             continue;
         }
         damaged[c.offset] = char(c.value);
-        EXPECT_TRUE(DecodePcx(damaged).isNull());
+        EXPECT_TRUE(decodePcx(damaged).isNull());
     }
-    EXPECT_TRUE(DecodePcx(good.left(129)).isNull());  // rows cut short
+    EXPECT_TRUE(decodePcx(good.left(129)).isNull());  // rows cut short
 }
 
 } // namespace

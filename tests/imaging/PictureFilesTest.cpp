@@ -19,10 +19,10 @@ protected:
     QString write(const QString& name, const QByteArray& bytes)
     {
         const QString path = m_dir.filePath(name);
-        EXPECT_TRUE(WriteBytes(path, bytes));
+        EXPECT_TRUE(writeBytes(path, bytes));
         return path;
     }
-    int loadedDepth(const Picture& picture) { return DibInfo(PictureToDib(picture)).bitsPerPixel; }
+    int loadedDepth(const Picture& picture) { return dibInfo(pictureToDib(picture)).bitsPerPixel; }
 
     QTemporaryDir m_dir;
 };
@@ -51,12 +51,12 @@ QImage manyColorImage()
 
 TEST_F(PictureFilesTest, SignatureChoosesTheLoaderNotTheName)
 {
-    const QImage image = MakeTestImage(12, 8);
-    const QString pcxNamedBmp = write("photo.BMP", MakePcx(image));
+    const QImage image = makeTestImage(12, 8);
+    const QString pcxNamedBmp = write("photo.BMP", makePcx(image));
     ImageFileInfo info;
-    ASSERT_TRUE(QueryImageFile(pcxNamedBmp, info));
+    ASSERT_TRUE(queryImageFile(pcxNamedBmp, info));
     EXPECT_EQ(info.type, "PCX");
-    const Picture picture = LoadPictureFile(pcxNamedBmp, false);
+    const Picture picture = loadPictureFile(pcxNamedBmp, false);
     ASSERT_EQ(picture.kind(), Picture::Kind::Bitmap);
     EXPECT_EQ(picture.size(), QSize(12, 8));
     EXPECT_EQ(picture.image().pixel(0, 0), qRgb(0, 255, 0));
@@ -64,29 +64,29 @@ TEST_F(PictureFilesTest, SignatureChoosesTheLoaderNotTheName)
     EXPECT_EQ(picture.image().pixel(11, 5), qRgb(0, 0, 255));
 
     // A PNG with a .pcx name loads as a PNG.
-    const Picture png = LoadPictureFile(write("x.pcx", EncodeWithQt(image, "PNG")), false);
+    const Picture png = loadPictureFile(write("x.pcx", encodeWithQt(image, "PNG")), false);
     ASSERT_EQ(png.kind(), Picture::Kind::Bitmap);
     EXPECT_EQ(png.image().pixel(11, 5), qRgb(0, 0, 255));
 }
 
 TEST_F(PictureFilesTest, EveryRasterFormatLoadsItsPixels)
 {
-    const QImage image = MakeTestImage(9, 7);
+    const QImage image = makeTestImage(9, 7);
     const struct {
         const char* name;
         QByteArray bytes;
         Picture::Kind kind;
     } cases[] = {
-        {"a.bmp", EncodeWithQt(image, "BMP"), Picture::Kind::Bitmap},
-        {"a.png", EncodeWithQt(image, "PNG"), Picture::Kind::Bitmap},
-        {"a.tif", EncodeWithQt(image, "TIFF"), Picture::Kind::Bitmap},
-        {"a.pcx", MakePcx(image), Picture::Kind::Bitmap},
-        {"a.pcx", MakePcx(image.convertToFormat(QImage::Format_Indexed8)), Picture::Kind::Bitmap},
+        {"a.bmp", encodeWithQt(image, "BMP"), Picture::Kind::Bitmap},
+        {"a.png", encodeWithQt(image, "PNG"), Picture::Kind::Bitmap},
+        {"a.tif", encodeWithQt(image, "TIFF"), Picture::Kind::Bitmap},
+        {"a.pcx", makePcx(image), Picture::Kind::Bitmap},
+        {"a.pcx", makePcx(image.convertToFormat(QImage::Format_Indexed8)), Picture::Kind::Bitmap},
         {"a.jpg", encodeJpeg(image, 100, false), Picture::Kind::Jpeg},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        const Picture picture = LoadPictureFile(write(c.name, c.bytes), false);
+        const Picture picture = loadPictureFile(write(c.name, c.bytes), false);
         ASSERT_EQ(picture.kind(), c.kind);
         ASSERT_EQ(picture.size(), QSize(9, 7));
         const QColor left = picture.image().pixelColor(1, 4), right = picture.image().pixelColor(7, 4);
@@ -99,8 +99,8 @@ TEST_F(PictureFilesTest, EveryRasterFormatLoadsItsPixels)
 
 TEST_F(PictureFilesTest, ExtensionDecidesWhatIsAccepted)
 {
-    const QByteArray png = EncodeWithQt(MakeTestImage(4, 4), "PNG");
-    const QByteArray jpeg = encodeJpeg(MakeTestImage(4, 4), 90, false);
+    const QByteArray png = encodeWithQt(makeTestImage(4, 4), "PNG");
+    const QByteArray jpeg = encodeJpeg(makeTestImage(4, 4), 90, false);
     const struct {
         const char* name;
         QByteArray bytes;
@@ -109,7 +109,7 @@ TEST_F(PictureFilesTest, ExtensionDecidesWhatIsAccepted)
         {"upper.PNG", png, true},
         {"mixed.Png", png, true},
         {"four.jpeg", jpeg, false},
-        {"four.tiff", EncodeWithQt(MakeTestImage(4, 4), "TIFF"), false},
+        {"four.tiff", encodeWithQt(makeTestImage(4, 4), "TIFF"), false},
         {"other.txt", png, false},
         {"noextension", png, false},
         {"picture.gif", QByteArray("GIF89a\x04\x00\x04\x00\x80\x00\x00", 13), false},
@@ -118,9 +118,9 @@ TEST_F(PictureFilesTest, ExtensionDecidesWhatIsAccepted)
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        EXPECT_EQ(!LoadPictureFile(write(c.name, c.bytes), false).isEmpty(), c.loads);
+        EXPECT_EQ(!loadPictureFile(write(c.name, c.bytes), false).isEmpty(), c.loads);
     }
-    EXPECT_TRUE(LoadPictureFile(m_dir.filePath("missing.png"), false).isEmpty());
+    EXPECT_TRUE(loadPictureFile(m_dir.filePath("missing.png"), false).isEmpty());
 }
 
 TEST_F(PictureFilesTest, ReduceColorsChoosesTheLoadDepth)
@@ -131,19 +131,19 @@ TEST_F(PictureFilesTest, ReduceColorsChoosesTheLoadDepth)
         bool reduce;
         int depth;
     } cases[] = {
-        {"true-colour PNG, reduce", EncodeWithQt(manyColorImage(), "PNG"), true, 8},
-        {"true-colour PNG, keep", EncodeWithQt(manyColorImage(), "PNG"), false, 24},
-        {"true-colour TIFF, reduce", EncodeWithQt(manyColorImage(), "TIFF"), true, 8},
-        {"16-colour PCX, reduce", MakePcx(sixteenColorImage()), true, 4},
-        {"16-colour PCX, keep", MakePcx(sixteenColorImage()), false, 4},
-        {"24-bit PCX, reduce", MakePcx(manyColorImage()), true, 8},
-        {"24-bit BMP, keep", EncodeWithQt(manyColorImage(), "BMP"), false, 24},
+        {"true-colour PNG, reduce", encodeWithQt(manyColorImage(), "PNG"), true, 8},
+        {"true-colour PNG, keep", encodeWithQt(manyColorImage(), "PNG"), false, 24},
+        {"true-colour TIFF, reduce", encodeWithQt(manyColorImage(), "TIFF"), true, 8},
+        {"16-colour PCX, reduce", makePcx(sixteenColorImage()), true, 4},
+        {"16-colour PCX, keep", makePcx(sixteenColorImage()), false, 4},
+        {"24-bit PCX, reduce", makePcx(manyColorImage()), true, 8},
+        {"24-bit BMP, keep", encodeWithQt(manyColorImage(), "BMP"), false, 24},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         const QString suffix = c.bytes.startsWith("\x89PNG") ? ".png" : c.bytes.startsWith("BM") ? ".bmp"
                                : c.bytes.startsWith("II") || c.bytes.startsWith("MM") ? ".tif" : ".pcx";
-        const Picture picture = LoadPictureFile(write(QString("p") + suffix, c.bytes), c.reduce);
+        const Picture picture = loadPictureFile(write(QString("p") + suffix, c.bytes), c.reduce);
         ASSERT_EQ(picture.kind(), Picture::Kind::Bitmap);
         EXPECT_EQ(loadedDepth(picture), c.depth);
     }
@@ -152,7 +152,7 @@ TEST_F(PictureFilesTest, ReduceColorsChoosesTheLoadDepth)
 TEST_F(PictureFilesTest, ReducedPictureKeepsItsColoursClose)
 {
     const QImage source = manyColorImage();
-    const Picture picture = LoadPictureFile(write("many.png", EncodeWithQt(source, "PNG")), true);
+    const Picture picture = loadPictureFile(write("many.png", encodeWithQt(source, "PNG")), true);
     ASSERT_EQ(loadedDepth(picture), 8);
     // Error diffusion keeps the average colour of an area close to the source.
     for (const QPoint corner : {QPoint(0, 0), QPoint(48, 48), QPoint(0, 48)}) {
@@ -172,7 +172,7 @@ TEST_F(PictureFilesTest, ReducedPictureKeepsItsColoursClose)
 
 TEST_F(PictureFilesTest, MetafilesLoadAsEmfBytes)
 {
-    const Picture wmf = LoadPictureFile(write("drawing.WMF", MakeWmf()), true);
+    const Picture wmf = loadPictureFile(write("drawing.WMF", makeWmf()), true);
     ASSERT_EQ(wmf.kind(), Picture::Kind::Metafile);
     EXPECT_EQ(readU32At(wmf.metafileBytes(), 40), 0x464D4520u);  // " EMF"
     EXPECT_EQ(wmf.size(), QSize(96, 48));  // one inch by half an inch at 96 dpi
@@ -182,7 +182,7 @@ TEST_F(PictureFilesTest, MetafilesLoadAsEmfBytes)
     target.fill(Qt::white);
     {
         QPainter painter(&target);
-        DrawPicture(painter, wmf, QRect(0, 0, 200, 100));
+        drawPicture(painter, wmf, QRect(0, 0, 200, 100));
     }
     EXPECT_EQ(target.pixel(40, 40), qRgb(255, 0, 0));
     EXPECT_EQ(target.pixel(160, 40), qRgb(255, 255, 255));
@@ -193,7 +193,7 @@ TEST_F(PictureFilesTest, MetafilesLoadAsEmfBytes)
     // The text keeps its font, size and escapement as vector records.
     const QByteArray& emfBytes = wmf.metafileBytes();
     qsizetype font = -1, text = -1;
-    for (const auto& [type, offset] : EmfRecords(emfBytes)) {
+    for (const auto& [type, offset] : emfRecords(emfBytes)) {
         if (type == 82)
             font = offset;
         if (type == 84)
@@ -208,7 +208,7 @@ TEST_F(PictureFilesTest, MetafilesLoadAsEmfBytes)
     EXPECT_EQ(readU32At(emfBytes, text + 44), 2u);
 
     // An EMF file is kept byte for byte, whatever its extension says.
-    const Picture emf = LoadPictureFile(write("copy.wmf", wmf.metafileBytes()), true);
+    const Picture emf = loadPictureFile(write("copy.wmf", wmf.metafileBytes()), true);
     ASSERT_EQ(emf.kind(), Picture::Kind::Metafile);
     EXPECT_EQ(emf.metafileBytes(), wmf.metafileBytes());
 }

@@ -14,7 +14,7 @@ struct CliResult {
     QByteArray err;
 };
 
-CliResult RunCli(const QStringList& arguments)
+CliResult runCli(const QStringList& arguments)
 {
     QProcess process;
     process.start(QStringLiteral(STICKWELL_CLI), arguments);
@@ -26,7 +26,7 @@ CliResult RunCli(const QStringList& arguments)
 TEST(DataCommand, PrintsFieldsCountAndRecords)
 {
     QTemporaryDir dir;
-    const QString csv = WriteFileBytes(dir.filePath("p.csv"), "A,B\r\n1,\"x\"\"y\"\r\nJos\xC3\xA9,2\n3,4\n");
+    const QString csv = writeFileBytes(dir.filePath("p.csv"), "A,B\r\n1,\"x\"\"y\"\r\nJos\xC3\xA9,2\n3,4\n");
     const std::vector<std::pair<QStringList, QByteArray>> cases = {
         {{"data", csv},
          "{\"fields\":[\"A\",\"B\"],\"record_count\":3,\"records\":[[\"1\",\"x\\\"y\"],[\"Jos\xC3\xA9\",\"2\"],[\"3\",\"4\"]]}\n"},
@@ -35,7 +35,7 @@ TEST(DataCommand, PrintsFieldsCountAndRecords)
         {{"data", csv, "--first", "5"}, "{\"fields\":[\"A\",\"B\"],\"record_count\":3,\"records\":[]}\n"},
     };
     for (const auto& [args, json] : cases) {
-        const CliResult run = RunCli(args);
+        const CliResult run = runCli(args);
         EXPECT_EQ(run.exitCode, 0) << run.err.constData();
         EXPECT_EQ(run.out, json);
     }
@@ -44,14 +44,14 @@ TEST(DataCommand, PrintsFieldsCountAndRecords)
 TEST(DataCommand, RefusesSourcesAndArguments)
 {
     QTemporaryDir dir;
-    const CliResult missing = RunCli({"data", dir.filePath("none.csv")});
+    const CliResult missing = runCli({"data", dir.filePath("none.csv")});
     EXPECT_EQ(missing.exitCode, 3);
     EXPECT_TRUE(missing.out.isEmpty());
     EXPECT_TRUE(missing.err.contains("ERROR: Open with TDFile"));
-    EXPECT_EQ(RunCli({"data"}).exitCode, 2);
-    EXPECT_EQ(RunCli({"data", "x.csv", "--first", "-1"}).exitCode, 2);
-    EXPECT_EQ(RunCli({"data", "x.csv", "--count"}).exitCode, 2);
-    EXPECT_EQ(RunCli({"data", "--help"}).exitCode, 0);
+    EXPECT_EQ(runCli({"data"}).exitCode, 2);
+    EXPECT_EQ(runCli({"data", "x.csv", "--first", "-1"}).exitCode, 2);
+    EXPECT_EQ(runCli({"data", "x.csv", "--count"}).exitCode, 2);
+    EXPECT_EQ(runCli({"data", "--help"}).exitCode, 0);
 }
 
 } // namespace

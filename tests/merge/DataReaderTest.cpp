@@ -11,7 +11,7 @@
 #include "TestSupport.h"
 #include "merge/DataReader.h"
 #include "merge/FilterSort.h"
-#include "pdb/BinaryDataSet.h"
+#include "pdb/PersonalTable.h"
 #include "render/FieldSource.h"
 
 namespace {
@@ -19,17 +19,17 @@ namespace {
 // Each test gets a folder and its own text-driver settings file (absent unless written).
 class DataReaderTest : public testing::Test {
 protected:
-    void SetUp() override { TDataReader::setTextDriverSettingsFile(dir.filePath("defado.cfg")); }
-    void TearDown() override { TDataReader::setTextDriverSettingsFile(QString()); }
+    void SetUp() override { DataReader::setTextDriverSettingsFile(dir.filePath("defado.cfg")); }
+    void TearDown() override { DataReader::setTextDriverSettingsFile(QString()); }
 
-    QString people() { return WriteFileBytes(dir.filePath("people.csv"), PeopleCsv()); }
+    QString people() { return writeFileBytes(dir.filePath("people.csv"), peopleCsv()); }
     // Makes the text driver fail so the reader uses its own text-file reader.
-    void breakTextDriver() { WriteFileBytes(dir.filePath("defado.cfg"), "[ADO]\r\nTextConnect=NoSuchDriver\r\n"); }
-    QStringList firstNames(TDataReader& reader)
+    void breakTextDriver() { writeFileBytes(dir.filePath("defado.cfg"), "[ADO]\r\nTextConnect=NoSuchDriver\r\n"); }
+    QStringList firstNames(DataReader& reader)
     {
         QStringList names;
-        for (int r = 0; r < reader.RecordCount(); ++r)
-            names << (reader.GotoRecord(r) == r ? reader.GetFieldValue("FIRSTNAME") : QString("?"));
+        for (int r = 0; r < reader.recordCount(); ++r)
+            names << (reader.gotoRecord(r) == r ? reader.getFieldValue("FIRSTNAME") : QString("?"));
         return names;
     }
 
@@ -50,12 +50,12 @@ protected:
 
 TEST_P(TextModes, ReadsFieldsRecordsAndComposites)
 {
-    TDataReader reader;
+    DataReader reader;
     QStringList fields{"stale"};
-    ASSERT_EQ(reader.Open(people(), &fields), 5);
-    EXPECT_EQ(reader.ProviderApplied(), !GetParam());
+    ASSERT_EQ(reader.open(people(), &fields), 5);
+    EXPECT_EQ(reader.providerApplied(), !GetParam());
     EXPECT_EQ(fields, QStringList({"FIRSTNAME", "LASTNAME", "ADDRESS", "CITY", "ZIP"}));
-    EXPECT_EQ(reader.RecordCount(), 4);
+    EXPECT_EQ(reader.recordCount(), 4);
     EXPECT_EQ(firstNames(reader), QStringList({"Ann", "Bob", "Cid", "Dee"}));
 
     struct Case {
@@ -74,33 +74,33 @@ TEST_P(TextModes, ReadsFieldsRecordsAndComposites)
         {3, "ZIP+-+CITY", "73301-Austin"},
     };
     for (const Case& c : cases) {
-        ASSERT_EQ(reader.GotoRecord(c.record), c.record);
-        EXPECT_EQ(reader.GetFieldValue(c.fieldSpec), c.value) << c.fieldSpec.toStdString();
+        ASSERT_EQ(reader.gotoRecord(c.record), c.record);
+        EXPECT_EQ(reader.getFieldValue(c.fieldSpec), c.value) << c.fieldSpec.toStdString();
     }
 }
 
 TEST_P(TextModes, GotoRecordForwardBackwardAndPastTheEnd)
 {
-    TDataReader reader;
-    ASSERT_GE(reader.Open(people()), 0);
-    EXPECT_EQ(reader.GotoRecord(4), -1);
-    EXPECT_EQ(reader.GotoRecord(-1), -1);
-    EXPECT_EQ(reader.GotoRecord(2), 2);
-    EXPECT_EQ(reader.GetFieldValue("FIRSTNAME"), "Cid");
-    EXPECT_EQ(reader.GotoRecord(1), 1);
-    EXPECT_EQ(reader.GetFieldValue("FIRSTNAME"), "Bob");
-    EXPECT_EQ(reader.GotoRecord(3), 3);
-    EXPECT_EQ(reader.GetFieldValue("FIRSTNAME"), "Dee");
-    EXPECT_EQ(reader.GotoRecord(0), 0);
-    EXPECT_EQ(reader.GetFieldValue("FIRSTNAME"), "Ann");
+    DataReader reader;
+    ASSERT_GE(reader.open(people()), 0);
+    EXPECT_EQ(reader.gotoRecord(4), -1);
+    EXPECT_EQ(reader.gotoRecord(-1), -1);
+    EXPECT_EQ(reader.gotoRecord(2), 2);
+    EXPECT_EQ(reader.getFieldValue("FIRSTNAME"), "Cid");
+    EXPECT_EQ(reader.gotoRecord(1), 1);
+    EXPECT_EQ(reader.getFieldValue("FIRSTNAME"), "Bob");
+    EXPECT_EQ(reader.gotoRecord(3), 3);
+    EXPECT_EQ(reader.getFieldValue("FIRSTNAME"), "Dee");
+    EXPECT_EQ(reader.gotoRecord(0), 0);
+    EXPECT_EQ(reader.getFieldValue("FIRSTNAME"), "Ann");
 }
 
 TEST_P(TextModes, HeaderOnlyFileHasNoRecords)
 {
-    TDataReader reader;
-    ASSERT_EQ(reader.Open(WriteFileBytes(dir.filePath("empty.csv"), "A,B\r\n")), 2);
-    EXPECT_EQ(reader.RecordCount(), 0);
-    EXPECT_EQ(reader.GotoRecord(0), -1);
+    DataReader reader;
+    ASSERT_EQ(reader.open(writeFileBytes(dir.filePath("empty.csv"), "A,B\r\n")), 2);
+    EXPECT_EQ(reader.recordCount(), 0);
+    EXPECT_EQ(reader.gotoRecord(0), -1);
 }
 
 INSTANTIATE_TEST_SUITE_P(Modes, TextModes, testing::Values(false, true),
@@ -111,25 +111,25 @@ INSTANTIATE_TEST_SUITE_P(Modes, TextModes, testing::Values(false, true),
 TEST_F(DataReaderTest, LoadsFilterAndSortFilesBesideTheSource)
 {
     const QString path = people();
-    WriteFileBytes(path + ".flt", "~FIELD FILTER 2.0~\r\nLASTNAME= 'Smith'\r\n");
-    WriteFileBytes(path + ".srt", "~FIELD SORT 2.0~\r\nFIRSTNAME DESC\r\n");
-    TDataReader reader;
-    ASSERT_EQ(reader.Open(path), 5);
-    EXPECT_EQ(reader.GetFilter(), "LASTNAME= 'Smith'\r\n");
-    EXPECT_EQ(reader.GetSort(), "FIRSTNAME DESC\r\n");
+    writeFileBytes(path + ".flt", "~FIELD FILTER 2.0~\r\nLASTNAME= 'Smith'\r\n");
+    writeFileBytes(path + ".srt", "~FIELD SORT 2.0~\r\nFIRSTNAME DESC\r\n");
+    DataReader reader;
+    ASSERT_EQ(reader.open(path), 5);
+    EXPECT_EQ(reader.getFilter(), "LASTNAME= 'Smith'\r\n");
+    EXPECT_EQ(reader.getSort(), "FIRSTNAME DESC\r\n");
     EXPECT_EQ(firstNames(reader), QStringList({"Dee", "Ann"}));
-    reader.Close();
-    EXPECT_TRUE(reader.GetFilter().isEmpty());
-    EXPECT_FALSE(reader.Active());
+    reader.close();
+    EXPECT_TRUE(reader.getFilter().isEmpty());
+    EXPECT_FALSE(reader.active());
 }
 
 TEST_F(DataReaderTest, OwnTextReaderEvaluatesOnlyContainsFilters)
 {
     breakTextDriver();
     const QString path = people();
-    TDataReader reader;
-    ASSERT_GE(reader.Open(path), 0);
-    ASSERT_FALSE(reader.ProviderApplied());
+    DataReader reader;
+    ASSERT_GE(reader.open(path), 0);
+    ASSERT_FALSE(reader.providerApplied());
     struct Case {
         QString filter;
         QStringList names;
@@ -142,50 +142,50 @@ TEST_F(DataReaderTest, OwnTextReaderEvaluatesOnlyContainsFilters)
         {"LASTNAME= 'Smith'\r\n", {}},
     };
     for (const Case& c : cases) {
-        ASSERT_TRUE(reader.SetFilter(c.filter));
+        ASSERT_TRUE(reader.setFilter(c.filter));
         EXPECT_EQ(firstNames(reader), c.names) << c.filter.toStdString();
-        EXPECT_EQ(reader.GotoRecord(int(c.names.size())), -1);
+        EXPECT_EQ(reader.gotoRecord(int(c.names.size())), -1);
     }
 }
 
 TEST_F(DataReaderTest, SetFilterAndSortStoreReopenAndRestore)
 {
     const QString path = people();
-    TDataReader reader;
-    ASSERT_GE(reader.Open(path), 0);
-    EXPECT_TRUE(reader.SetFilter(FilterSort::Condition("LASTNAME", "=", "O'Brien") + "\r\n"));
+    DataReader reader;
+    ASSERT_GE(reader.open(path), 0);
+    EXPECT_TRUE(reader.setFilter(FilterSort::condition("LASTNAME", "=", "O'Brien") + "\r\n"));
     EXPECT_EQ(firstNames(reader), QStringList({"Bob"}));
-    EXPECT_EQ(ReadFileBytes(path + ".flt"), QByteArray("~FIELD FILTER 2.0~\r\nLASTNAME= 'O''Brien'\r\n"));
+    EXPECT_EQ(readFileBytes(path + ".flt"), QByteArray("~FIELD FILTER 2.0~\r\nLASTNAME= 'O''Brien'\r\n"));
 
     // A filter the provider rejects: false, the previous filter is back in memory and on disk.
-    EXPECT_FALSE(reader.SetFilter("LASTNAME = = 'x'\r\n"));
-    EXPECT_TRUE(reader.Active());
-    EXPECT_EQ(reader.GetFilter(), "LASTNAME= 'O''Brien'\r\n");
-    EXPECT_EQ(reader.RecordCount(), 1);
-    EXPECT_EQ(ReadFileBytes(path + ".flt"), QByteArray("~FIELD FILTER 2.0~\r\nLASTNAME= 'O''Brien'\r\n"));
+    EXPECT_FALSE(reader.setFilter("LASTNAME = = 'x'\r\n"));
+    EXPECT_TRUE(reader.active());
+    EXPECT_EQ(reader.getFilter(), "LASTNAME= 'O''Brien'\r\n");
+    EXPECT_EQ(reader.recordCount(), 1);
+    EXPECT_EQ(readFileBytes(path + ".flt"), QByteArray("~FIELD FILTER 2.0~\r\nLASTNAME= 'O''Brien'\r\n"));
 
     // An empty filter deletes the file and brings every record back.
-    EXPECT_TRUE(reader.SetFilter(QString()));
+    EXPECT_TRUE(reader.setFilter(QString()));
     EXPECT_FALSE(QFile::exists(path + ".flt"));
-    EXPECT_EQ(reader.RecordCount(), 4);
+    EXPECT_EQ(reader.recordCount(), 4);
 
-    EXPECT_TRUE(reader.SetSort("LASTNAME ASC\r\nFIRSTNAME DESC\r\n"));
-    EXPECT_EQ(ReadFileBytes(path + ".srt"), QByteArray("~FIELD SORT 2.0~\r\nLASTNAME ASC\r\nFIRSTNAME DESC\r\n"));
+    EXPECT_TRUE(reader.setSort("LASTNAME ASC\r\nFIRSTNAME DESC\r\n"));
+    EXPECT_EQ(readFileBytes(path + ".srt"), QByteArray("~FIELD SORT 2.0~\r\nLASTNAME ASC\r\nFIRSTNAME DESC\r\n"));
     EXPECT_EQ(firstNames(reader), QStringList({"Cid", "Bob", "Dee", "Ann"}));
-    EXPECT_FALSE(reader.SetSort("NOSUCHFIELD ASC\r\n"));
-    EXPECT_EQ(reader.GetSort(), "LASTNAME ASC\r\nFIRSTNAME DESC\r\n");
+    EXPECT_FALSE(reader.setSort("NOSUCHFIELD ASC\r\n"));
+    EXPECT_EQ(reader.getSort(), "LASTNAME ASC\r\nFIRSTNAME DESC\r\n");
     EXPECT_EQ(firstNames(reader), QStringList({"Cid", "Bob", "Dee", "Ann"}));
 
-    TDataReader closed;
-    EXPECT_TRUE(closed.SetFilter("anything"));
+    DataReader closed;
+    EXPECT_TRUE(closed.setFilter("anything"));
 }
 
 TEST_F(DataReaderTest, StoredFilterTheTextDriverRejectsFailsTheOpen)
 {
     const QString path = people();
-    WriteFileBytes(path + ".flt", "~FIELD FILTER 2.0~\r\nLASTNAME = = 1\r\n");
-    TDataReader reader;
-    EXPECT_EQ(reader.Open(path), -1);
+    writeFileBytes(path + ".flt", "~FIELD FILTER 2.0~\r\nLASTNAME = = 1\r\n");
+    DataReader reader;
+    EXPECT_EQ(reader.open(path), -1);
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts()[0].contains("\n\nConnection=Provider=MSDASQL.1;"));
     EXPECT_TRUE(messages.texts()[0].contains("\nFilter=LASTNAME = = 1\r\n"));
@@ -194,45 +194,45 @@ TEST_F(DataReaderTest, StoredFilterTheTextDriverRejectsFailsTheOpen)
 TEST_F(DataReaderTest, TextDriverSettingsFileReplacesTheConnection)
 {
     const QString path = people();
-    WriteFileBytes(dir.filePath("defado.cfg"), "[ADO]\r\nTextConnect=Driver=TEXT;DBQ=<PATH>\r\n");
-    TDataReader reader;
-    ASSERT_EQ(reader.Open(path), 5);
-    EXPECT_TRUE(reader.ProviderApplied());
-    EXPECT_EQ(reader.RecordCount(), 4);
+    writeFileBytes(dir.filePath("defado.cfg"), "[ADO]\r\nTextConnect=Driver=TEXT;DBQ=<PATH>\r\n");
+    DataReader reader;
+    ASSERT_EQ(reader.open(path), 5);
+    EXPECT_TRUE(reader.providerApplied());
+    EXPECT_EQ(reader.recordCount(), 4);
 }
 
 TEST_F(DataReaderTest, FailsWithoutExtensionOrFile)
 {
-    TDataReader reader;
-    EXPECT_EQ(reader.Open(WriteFileBytes(dir.filePath("noext"), PeopleCsv())), -1);
+    DataReader reader;
+    EXPECT_EQ(reader.open(writeFileBytes(dir.filePath("noext"), peopleCsv())), -1);
     EXPECT_TRUE(messages.texts().isEmpty());
-    EXPECT_EQ(reader.Open(dir.filePath("missing.csv")), -1);
+    EXPECT_EQ(reader.open(dir.filePath("missing.csv")), -1);
     EXPECT_EQ(messages.texts(), QStringList({"ERROR: Open with TDFile"}));
-    EXPECT_EQ(reader.GotoRecord(0), -1);
-    EXPECT_TRUE(reader.GetFieldValue("A").isEmpty());
+    EXPECT_EQ(reader.gotoRecord(0), -1);
+    EXPECT_TRUE(reader.getFieldValue("A").isEmpty());
 }
 
 TEST_F(DataReaderTest, ListRecordsSummarisesRecords)
 {
-    WriteFileBytes(dir.filePath("seven.csv"), "A,B,C,D,E,F,G\r\n1,2,3,4,5,6,7\r\n\"a\r\nb\",x,y,z,w,v,u\r\n" +
+    writeFileBytes(dir.filePath("seven.csv"), "A,B,C,D,E,F,G\r\n1,2,3,4,5,6,7\r\n\"a\r\nb\",x,y,z,w,v,u\r\n" +
                                                   QByteArray(200, 'L') + ",2,3,4,5,6,7\r\n");
-    TDataReader reader;
-    ASSERT_EQ(reader.Open(dir.filePath("seven.csv")), 7);
+    DataReader reader;
+    ASSERT_EQ(reader.open(dir.filePath("seven.csv")), 7);
     QStringList list;
     QString status;
-    reader.ListRecords(list, 0, 25, 128, 5, status);
+    reader.listRecords(list, 0, 25, 128, 5, status);
     ASSERT_EQ(list.size(), 3);
     EXPECT_EQ(list[0], "1 | 2 | 3 | 4 | 5 | ");
     EXPECT_EQ(list[1], "a b | x | y | z | w | ");
     EXPECT_EQ(list[2], QString(128, 'L'));
     EXPECT_EQ(status, "Record 3 of 3");
     list.clear();
-    reader.ListRecords(list, 1, 1, 0, 2, status);
+    reader.listRecords(list, 1, 1, 0, 2, status);
     EXPECT_EQ(list, QStringList({"a b | x | "}));
     EXPECT_EQ(status, "Record 2 of 3");
 }
 
-QString MakeSqlite(const QString& path)
+QString makeSqlite(const QString& path)
 {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "reader-fixture");
@@ -249,90 +249,90 @@ QString MakeSqlite(const QString& path)
 
 TEST_F(DataReaderTest, DataLinkFileReadsItsTable)
 {
-    const QString db = MakeSqlite(dir.filePath("db.sqlite"));
-    const QString link = WriteFileBytes(dir.filePath("orders.DLF"), "[ADO]\r\nConnection=Driver=QSQLITE;Database=" +
+    const QString db = makeSqlite(dir.filePath("db.sqlite"));
+    const QString link = writeFileBytes(dir.filePath("orders.DLF"), "[ADO]\r\nConnection=Driver=QSQLITE;Database=" +
                                                                          db.toUtf8() + "\r\nTable=people\r\n");
-    WriteFileBytes(link + ".flt", "~FIELD FILTER 2.0~\r\nCITY LIKE 'B%'\r\n");
-    WriteFileBytes(link + ".srt", "~FIELD SORT 2.0~\r\nNAME ASC\r\n");
-    TDataReader reader;
+    writeFileBytes(link + ".flt", "~FIELD FILTER 2.0~\r\nCITY LIKE 'B%'\r\n");
+    writeFileBytes(link + ".srt", "~FIELD SORT 2.0~\r\nNAME ASC\r\n");
+    DataReader reader;
     QStringList fields;
-    ASSERT_EQ(reader.Open(link, &fields), 2) << messages.texts().join("|").toStdString();
+    ASSERT_EQ(reader.open(link, &fields), 2) << messages.texts().join("|").toStdString();
     EXPECT_EQ(fields, QStringList({"NAME", "CITY"}));
     QStringList names;
-    for (int r = 0; r < reader.RecordCount(); ++r)
-        names << (reader.GotoRecord(r) == r ? reader.GetFieldValue("NAME") : QString("?"));
+    for (int r = 0; r < reader.recordCount(); ++r)
+        names << (reader.gotoRecord(r) == r ? reader.getFieldValue("NAME") : QString("?"));
     EXPECT_EQ(names, QStringList({"Brown", "Jones", "Smith"}));
-    EXPECT_EQ(reader.GotoRecord(0), 0);
-    EXPECT_EQ(reader.GetFieldValue("NAME+ of +CITY"), "Brown of Bonn");
+    EXPECT_EQ(reader.gotoRecord(0), 0);
+    EXPECT_EQ(reader.getFieldValue("NAME+ of +CITY"), "Brown of Bonn");
 }
 
 TEST_F(DataReaderTest, DataLinkFileFailures)
 {
-    const QString db = MakeSqlite(dir.filePath("db.sqlite"));
-    TDataReader reader;
-    const QString noTable = WriteFileBytes(dir.filePath("a.dlf"), "[ADO]\r\nConnection=Driver=QSQLITE;Database=" +
+    const QString db = makeSqlite(dir.filePath("db.sqlite"));
+    DataReader reader;
+    const QString noTable = writeFileBytes(dir.filePath("a.dlf"), "[ADO]\r\nConnection=Driver=QSQLITE;Database=" +
                                                                        db.toUtf8() + "\r\nTable=\r\n");
-    EXPECT_EQ(reader.Open(noTable), -1);
+    EXPECT_EQ(reader.open(noTable), -1);
     EXPECT_TRUE(messages.texts().isEmpty());
-    const QString badTable = WriteFileBytes(dir.filePath("b.dlf"), "[ADO]\r\nConnection=Driver=QSQLITE;Database=" +
+    const QString badTable = writeFileBytes(dir.filePath("b.dlf"), "[ADO]\r\nConnection=Driver=QSQLITE;Database=" +
                                                                         db.toUtf8() + "\r\nTable=nosuch\r\n");
-    EXPECT_EQ(reader.Open(badTable), -1);
+    EXPECT_EQ(reader.open(badTable), -1);
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_TRUE(messages.texts()[0].endsWith("\nTable=nosuch\nFilter=\nSort="));
-    EXPECT_FALSE(reader.Active());
+    EXPECT_FALSE(reader.active());
 }
 
-QString MakeNamesTable(const QString& path, const std::vector<std::pair<QString, QString>>& names)
+QString makeNamesTable(const QString& path, const std::vector<std::pair<QString, QString>>& names)
 {
     QDir().mkpath(QFileInfo(path).absolutePath());
-    TBinaryDataSet table;
-    table.TableName = path;
-    table.FieldDefs = PdbSchema::Names();
-    table.CreateTable();
-    table.Open();
+    PersonalTable table;
+    table.tableName = path;
+    table.fieldDefs = PdbSchema::names();
+    table.createTable();
+    table.open();
     for (const auto& [first, last] : names) {
-        table.Insert();
-        table.SetFieldValue("FIRSTNAME", first);
-        table.SetFieldValue("LASTNAME", last);
-        table.Post();
+        table.insert();
+        table.setFieldValue("FIRSTNAME", first);
+        table.setFieldValue("LASTNAME", last);
+        table.post();
     }
     return path;
 }
 
 TEST_F(DataReaderTest, PersonalDatabaseFilesGoThroughAPrivateTemporaryCopy)
 {
-    const QString path = MakeNamesTable(dir.filePath("Pdb/Friends.dat"),
+    const QString path = makeNamesTable(dir.filePath("Pdb/Friends.dat"),
                                         {{QString::fromUtf8("Jos\xC3\xA9"), "Diaz, Jr."}, {"Ann", "\"Q\" Lee"}});
-    TDataReader first;
-    TDataReader second;
+    DataReader first;
+    DataReader second;
     QStringList fields;
-    ASSERT_EQ(first.Open(path, &fields), 22);
-    ASSERT_EQ(second.Open(path), 22);
+    ASSERT_EQ(first.open(path, &fields), 22);
+    ASSERT_EQ(second.open(path), 22);
     EXPECT_EQ(fields.first(), "FIRSTNAME");
     EXPECT_EQ(fields.last(), "USER4");
-    EXPECT_NE(first.TempCsvPath(), second.TempCsvPath());
-    EXPECT_EQ(QFileInfo(first.TempCsvPath()).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
+    EXPECT_NE(first.tempCsvPath(), second.tempCsvPath());
+    EXPECT_EQ(QFileInfo(first.tempCsvPath()).absolutePath(), QFileInfo(QDir::tempPath()).absoluteFilePath());
     EXPECT_FALSE(QFile::exists(dir.filePath("Pdb/pdbcsv.tmp")));
-    EXPECT_EQ(first.RecordCount(), 2);
-    ASSERT_EQ(first.GotoRecord(0), 0);
-    EXPECT_EQ(first.GetFieldValue("FIRSTNAME+ +LASTNAME"), QString::fromUtf8("Jos\xC3\xA9 Diaz, Jr."));
-    ASSERT_EQ(second.GotoRecord(1), 1);
-    EXPECT_EQ(second.GetFieldValue("LASTNAME"), "\"Q\" Lee");
-    const QString temp = first.TempCsvPath();
+    EXPECT_EQ(first.recordCount(), 2);
+    ASSERT_EQ(first.gotoRecord(0), 0);
+    EXPECT_EQ(first.getFieldValue("FIRSTNAME+ +LASTNAME"), QString::fromUtf8("Jos\xC3\xA9 Diaz, Jr."));
+    ASSERT_EQ(second.gotoRecord(1), 1);
+    EXPECT_EQ(second.getFieldValue("LASTNAME"), "\"Q\" Lee");
+    const QString temp = first.tempCsvPath();
     ASSERT_TRUE(QFile::exists(temp));
-    first.Close();
+    first.close();
     EXPECT_FALSE(QFile::exists(temp));
-    EXPECT_TRUE(QFile::exists(second.TempCsvPath()));
+    EXPECT_TRUE(QFile::exists(second.tempCsvPath()));
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST_F(DataReaderTest, UnreadablePersonalDatabaseFails)
 {
-    const QString path = WriteFileBytes(dir.filePath("Bad.dat"), "not a table");
-    TDataReader reader;
-    EXPECT_EQ(reader.Open(path), -1);
+    const QString path = writeFileBytes(dir.filePath("Bad.dat"), "not a table");
+    DataReader reader;
+    EXPECT_EQ(reader.open(path), -1);
     EXPECT_EQ(messages.texts(), QStringList({"EXCEPTIOM: Convert BINDATASET"}));
-    EXPECT_TRUE(reader.TempCsvPath().isEmpty());
+    EXPECT_TRUE(reader.tempCsvPath().isEmpty());
 }
 
 } // namespace
@@ -342,11 +342,11 @@ namespace {
 TEST(BuildConnection, ListsTheTablesOfTheEditedConnection)
 {
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath("a.csv"), "A\r\n");
+    writeFileBytes(dir.filePath("a.csv"), "A\r\n");
     QStringList tables{"stale"};
     QString started;
     const QString text = "Driver=TEXT;DBQ=" + dir.path();
-    EXPECT_EQ(TDataReader::BuildConnection(
+    EXPECT_EQ(DataReader::buildConnection(
                   [&](const QString& from) {
                       started = from;
                       return text;
@@ -356,7 +356,7 @@ TEST(BuildConnection, ListsTheTablesOfTheEditedConnection)
     EXPECT_EQ(started, "Provider=MSDASQL.1");
     EXPECT_EQ(tables, QStringList({"a.csv"}));
     // The unchanged starting string counts as cancelled.
-    EXPECT_TRUE(TDataReader::BuildConnection([](const QString& from) { return from; }, tables).isEmpty());
+    EXPECT_TRUE(DataReader::buildConnection([](const QString& from) { return from; }, tables).isEmpty());
     EXPECT_EQ(tables, QStringList({"a.csv"}));
 }
 
@@ -368,15 +368,15 @@ namespace {
 TEST(DataReaderAsFieldSource, AnswersThroughTheRenderAdapter)
 {
     QTemporaryDir dir;
-    TDataReader reader;
-    DataReaderSource<TDataReader> source(reader);
-    EXPECT_FALSE(source.Active());
-    ASSERT_GE(reader.Open(WriteFileBytes(dir.filePath("p.csv"), PeopleCsv())), 0);
-    EXPECT_TRUE(source.Active());
-    EXPECT_EQ(source.RecordCount(), 4);
-    EXPECT_EQ(source.GotoRecord(3), 3);
-    EXPECT_EQ(source.GetFieldValue("FIRSTNAME+ +LASTNAME"), "Dee Smith");
-    EXPECT_EQ(source.GotoRecord(4), -1);
+    DataReader reader;
+    DataReaderSource<DataReader> source(reader);
+    EXPECT_FALSE(source.active());
+    ASSERT_GE(reader.open(writeFileBytes(dir.filePath("p.csv"), peopleCsv())), 0);
+    EXPECT_TRUE(source.active());
+    EXPECT_EQ(source.recordCount(), 4);
+    EXPECT_EQ(source.gotoRecord(3), 3);
+    EXPECT_EQ(source.getFieldValue("FIRSTNAME+ +LASTNAME"), "Dee Smith");
+    EXPECT_EQ(source.gotoRecord(4), -1);
 }
 
 } // namespace

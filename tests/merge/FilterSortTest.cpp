@@ -11,12 +11,12 @@ TEST(FilterFile, VersionOneIsConvertedAndRewritten)
 {
     QTemporaryDir dir;
     const QString link = dir.filePath("list.csv");
-    WriteFileBytes(link + ".flt", "~FIELD FILTER 1.0~\r\nName contains Ann\r\nOR\r\nCity contains O'Rome\r\n");
-    EXPECT_EQ(FilterSort::LoadFilter(link), "name LIKE '%ann%'\r\nor\r\ncity LIKE '%o''rome%'\r\n");
-    EXPECT_EQ(ReadFileBytes(link + ".flt"),
+    writeFileBytes(link + ".flt", "~FIELD FILTER 1.0~\r\nName contains Ann\r\nOR\r\nCity contains O'Rome\r\n");
+    EXPECT_EQ(FilterSort::loadFilter(link), "name LIKE '%ann%'\r\nor\r\ncity LIKE '%o''rome%'\r\n");
+    EXPECT_EQ(readFileBytes(link + ".flt"),
               QByteArray("~FIELD FILTER 2.0~\r\nname LIKE '%ann%'\r\nor\r\ncity LIKE '%o''rome%'\r\n"));
     // Loading again reads the converted file as it is.
-    EXPECT_EQ(FilterSort::LoadFilter(link), "name LIKE '%ann%'\r\nor\r\ncity LIKE '%o''rome%'\r\n");
+    EXPECT_EQ(FilterSort::loadFilter(link), "name LIKE '%ann%'\r\nor\r\ncity LIKE '%o''rome%'\r\n");
 }
 
 TEST(FilterFile, HeadersAndLineEnds)
@@ -38,33 +38,33 @@ TEST(FilterFile, HeadersAndLineEnds)
          QString::fromUtf8("N= 'Jos\xC3\xA9'\r\n"), QString::fromUtf8("N\xC3\xA9 ASC\r\n")},
     };
     for (const Case& c : cases) {
-        WriteFileBytes(link + ".flt", c.filter);
-        WriteFileBytes(link + ".srt", c.sort);
-        EXPECT_EQ(FilterSort::LoadFilter(link), c.filterText) << c.filter.constData();
-        EXPECT_EQ(FilterSort::LoadSort(link), c.sortText) << c.sort.constData();
+        writeFileBytes(link + ".flt", c.filter);
+        writeFileBytes(link + ".srt", c.sort);
+        EXPECT_EQ(FilterSort::loadFilter(link), c.filterText) << c.filter.constData();
+        EXPECT_EQ(FilterSort::loadSort(link), c.sortText) << c.sort.constData();
     }
-    EXPECT_TRUE(FilterSort::LoadFilter(dir.filePath("missing.csv")).isEmpty());
+    EXPECT_TRUE(FilterSort::loadFilter(dir.filePath("missing.csv")).isEmpty());
 }
 
 TEST(FilterFile, SavingWritesHeaderOrDeletes)
 {
     QTemporaryDir dir;
     const QString link = dir.filePath("x.csv");
-    FilterSort::SaveSort(link, "NAME ASC\r\nZIP DESC\r\n");
-    EXPECT_EQ(ReadFileBytes(link + ".srt"), QByteArray("~FIELD SORT 2.0~\r\nNAME ASC\r\nZIP DESC\r\n"));
-    FilterSort::SaveFilter(link, QString::fromUtf8("N= 'Jos\xC3\xA9'\r\n"));
-    EXPECT_EQ(ReadFileBytes(link + ".flt"), QByteArray("~FIELD FILTER 2.0~\r\nN= 'Jos\xE9'\r\n"));
-    FilterSort::SaveSort(link, QString());
-    FilterSort::SaveFilter(link, QString());
+    FilterSort::saveSort(link, "NAME ASC\r\nZIP DESC\r\n");
+    EXPECT_EQ(readFileBytes(link + ".srt"), QByteArray("~FIELD SORT 2.0~\r\nNAME ASC\r\nZIP DESC\r\n"));
+    FilterSort::saveFilter(link, QString::fromUtf8("N= 'Jos\xC3\xA9'\r\n"));
+    EXPECT_EQ(readFileBytes(link + ".flt"), QByteArray("~FIELD FILTER 2.0~\r\nN= 'Jos\xE9'\r\n"));
+    FilterSort::saveSort(link, QString());
+    FilterSort::saveFilter(link, QString());
     EXPECT_FALSE(QFile::exists(link + ".srt"));
     EXPECT_FALSE(QFile::exists(link + ".flt"));
 }
 
 TEST(FilterFile, ProviderStringsAndConditions)
 {
-    EXPECT_EQ(FilterSort::ProviderFilter("NAME= 'Smith'\r\nAND\r\nCITY LIKE 'B%'\r\n"),
+    EXPECT_EQ(FilterSort::providerFilter("NAME= 'Smith'\r\nAND\r\nCITY LIKE 'B%'\r\n"),
               "NAME= 'Smith' AND CITY LIKE 'B%' ");
-    EXPECT_EQ(FilterSort::ProviderSort("NAME ASC\r\nCITY DESC\r\n"), "NAME ASC, CITY DESC, ");
+    EXPECT_EQ(FilterSort::providerSort("NAME ASC\r\nCITY DESC\r\n"), "NAME ASC, CITY DESC, ");
     const std::vector<std::array<QString, 4>> cases = {
         {"NAME", "=", "Smith", "NAME= 'Smith'"},
         {"AGE", "<", "30", "AGE< '30'"},
@@ -74,7 +74,7 @@ TEST(FilterFile, ProviderStringsAndConditions)
         {"NAME", "=", "x' OR '1'='1", "NAME= 'x'' OR ''1''=''1'"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(FilterSort::Condition(c[0], c[1], c[2]), c[3]);
+        EXPECT_EQ(FilterSort::condition(c[0], c[1], c[2]), c[3]);
 }
 
 } // namespace

@@ -10,13 +10,13 @@
 namespace {
 
 struct Template {
-    TGridPanel surface;
-    TObjectManager manager{surface};
+    Card surface;
+    ObjectManager manager{surface};
 
-    TObjectData* text(const QStringList& lines)
+    ObjectData* text(const QStringList& lines)
     {
-        TObjectData* data = manager.CreateText(0, 0)->data();
-        data->Lines = lines;
+        ObjectData* data = manager.createText(0, 0)->data();
+        data->lines = lines;
         return data;
     }
 };
@@ -25,11 +25,11 @@ TEST(PersonalMerge, ReplacesTokensAndRecordsWhatItFound)
 {
     Template t;
     PersonalMergeValues values;
-    values.FieldValues[PersonalField::Name] = "Ann";
-    values.FieldValues[PersonalField::Company] = "";
-    values.FieldValues[PersonalField::MediaContents] = "Track 1\r\nTrack 2";
-    values.FieldValues[PersonalField::User1 + 2] = "12 May";
-    values.FieldValues[PersonalField::User1 + 4] = "fifth";
+    values.fieldValues[PersonalField::Name] = "Ann";
+    values.fieldValues[PersonalField::Company] = "";
+    values.fieldValues[PersonalField::MediaContents] = "Track 1\r\nTrack 2";
+    values.fieldValues[PersonalField::User1 + 2] = "12 May";
+    values.fieldValues[PersonalField::User1 + 4] = "fifth";
 
     struct Case {
         QStringList lines;
@@ -48,26 +48,26 @@ TEST(PersonalMerge, ReplacesTokensAndRecordsWhatItFound)
         {{"{-USER7=-}"}, {"{-USER7=-}"}},
         {{"Dear NAME"}, {"Dear NAME"}},
     };
-    std::vector<TObjectData*> objects;
+    std::vector<ObjectData*> objects;
     for (const Case& c : cases)
         objects.push_back(t.text(c.lines));
-    TObjectData* box = t.manager.CreateBox(0, 0)->data();
-    box->Lines = {"NAME"};
+    ObjectData* box = t.manager.createBox(0, 0)->data();
+    box->lines = {"NAME"};
 
-    MergePersonalData(t.manager, values);
+    mergePersonalData(t.manager, values);
 
     for (size_t i = 0; i < cases.size(); ++i)
-        EXPECT_EQ(objects[i]->Lines, cases[i].merged) << cases[i].lines.join('|').toStdString();
-    EXPECT_EQ(box->Lines, QStringList({"NAME"}));
-    EXPECT_EQ(values.FieldFound[PersonalField::Name], 1);
-    EXPECT_EQ(values.FieldFound[PersonalField::Company], 1);
-    EXPECT_EQ(values.FieldFound[PersonalField::MediaContents], 1);
-    EXPECT_EQ(values.FieldFound[PersonalField::Address], 0);
-    EXPECT_EQ(values.UserLabels[2], "Birthday");
-    EXPECT_EQ(values.UserLabels[4], "USER5");
-    EXPECT_EQ(values.UserLabels[1], "USER2");
-    EXPECT_EQ(values.UserLabels[6], "");
-    EXPECT_EQ(values.UserLabels[0], "");
+        EXPECT_EQ(objects[i]->lines, cases[i].merged) << cases[i].lines.join('|').toStdString();
+    EXPECT_EQ(box->lines, QStringList({"NAME"}));
+    EXPECT_EQ(values.fieldFound[PersonalField::Name], 1);
+    EXPECT_EQ(values.fieldFound[PersonalField::Company], 1);
+    EXPECT_EQ(values.fieldFound[PersonalField::MediaContents], 1);
+    EXPECT_EQ(values.fieldFound[PersonalField::Address], 0);
+    EXPECT_EQ(values.userLabels[2], "Birthday");
+    EXPECT_EQ(values.userLabels[4], "USER5");
+    EXPECT_EQ(values.userLabels[1], "USER2");
+    EXPECT_EQ(values.userLabels[6], "");
+    EXPECT_EQ(values.userLabels[0], "");
 }
 
 TEST(PersonalMerge, PostalCodePlaceholder)
@@ -83,22 +83,22 @@ TEST(PersonalMerge, PostalCodePlaceholder)
         {"{-NAME+\r\nTOWN-}", ""},
     };
     for (const auto& [address, code] : cases)
-        EXPECT_EQ(PostalCodeFromAddress(address), code) << address.toStdString();
+        EXPECT_EQ(postalCodeFromAddress(address), code) << address.toStdString();
 
     for (const auto& [address, code] : cases) {
         Template t;
-        TObjectData* sample = t.text({"11111"});
+        ObjectData* sample = t.text({"11111"});
         PersonalMergeValues values;
-        values.FieldValues[PersonalField::Address] = address;
-        MergePersonalData(t.manager, values);
-        EXPECT_EQ(sample->Lines, QStringList({code.isEmpty() ? QString("11111") : code}));
+        values.fieldValues[PersonalField::Address] = address;
+        mergePersonalData(t.manager, values);
+        EXPECT_EQ(sample->lines, QStringList({code.isEmpty() ? QString("11111") : code}));
     }
     Template t;
-    TObjectData* sample = t.text({"11111"});
+    ObjectData* sample = t.text({"11111"});
     PersonalMergeValues shortAddress;
-    shortAddress.FieldValues[PersonalField::Address] = "123";
-    MergePersonalData(t.manager, shortAddress);
-    EXPECT_EQ(sample->Lines, QStringList({"11111"}));
+    shortAddress.fieldValues[PersonalField::Address] = "123";
+    mergePersonalData(t.manager, shortAddress);
+    EXPECT_EQ(sample->lines, QStringList({"11111"}));
 }
 
 } // namespace

@@ -14,7 +14,7 @@
 
 namespace {
 
-QString ServerConnection(const QString& port)
+QString serverConnection(const QString& port)
 {
     return "Driver=QPSQL;Host=127.0.0.1;Port=" + port + ";Database=postgres;User=tester;Password=";
 }
@@ -44,40 +44,40 @@ TEST(Postgres, DataLinkFileReadsFilteredSortedRecords)
     QSqlDatabase::removeDatabase("pg-fixture");
 
     QTemporaryDir dir;
-    const QString link = WriteFileBytes(dir.filePath("contacts.DLF"),
-                                        "[ADO]\r\nConnection=" + ServerConnection(port).toUtf8() + "\r\nTable=contacts\r\n");
-    WriteFileBytes(link + ".flt", "~FIELD FILTER 2.0~\r\nlastname= 'Smith'\r\nOR\r\ncity LIKE 'Be%'\r\n");
-    WriteFileBytes(link + ".srt", "~FIELD SORT 2.0~\r\ncity DESC\r\nfirstname ASC\r\n");
+    const QString link = writeFileBytes(dir.filePath("contacts.DLF"),
+                                        "[ADO]\r\nConnection=" + serverConnection(port).toUtf8() + "\r\nTable=contacts\r\n");
+    writeFileBytes(link + ".flt", "~FIELD FILTER 2.0~\r\nlastname= 'Smith'\r\nOR\r\ncity LIKE 'Be%'\r\n");
+    writeFileBytes(link + ".srt", "~FIELD SORT 2.0~\r\ncity DESC\r\nfirstname ASC\r\n");
 
     MessageRecorder messages;
-    TDataReader reader;
+    DataReader reader;
     QStringList fields;
-    ASSERT_EQ(reader.Open(link, &fields), 4) << messages.texts().join('\n').toStdString();
-    EXPECT_TRUE(reader.ProviderApplied());
+    ASSERT_EQ(reader.open(link, &fields), 4) << messages.texts().join('\n').toStdString();
+    EXPECT_TRUE(reader.providerApplied());
     EXPECT_EQ(fields, QStringList({"firstname", "lastname", "city", "zip"}));
-    ASSERT_EQ(reader.RecordCount(), 4);
+    ASSERT_EQ(reader.recordCount(), 4);
     QStringList rows;
-    for (int r = 0; r < reader.RecordCount(); ++r) {
-        ASSERT_EQ(reader.GotoRecord(r), r);
-        rows << reader.GetFieldValue("FIRSTNAME+ +LASTNAME+, +CITY+ +ZIP");
+    for (int r = 0; r < reader.recordCount(); ++r) {
+        ASSERT_EQ(reader.gotoRecord(r), r);
+        rows << reader.getFieldValue("FIRSTNAME+ +LASTNAME+, +CITY+ +ZIP");
     }
     EXPECT_EQ(rows, QStringList({"Dee Smith, Bremen 28195", "Ann Smith, Boston 02134", "Bob O'Brien, Berlin 10115",
                                  "Fay Smith, Austin 73344"}));
-    EXPECT_EQ(reader.GotoRecord(4), -1);
-    EXPECT_EQ(reader.GotoRecord(1), 1);
-    EXPECT_EQ(reader.GetFieldValue("firstname"), "Ann");
+    EXPECT_EQ(reader.gotoRecord(4), -1);
+    EXPECT_EQ(reader.gotoRecord(1), 1);
+    EXPECT_EQ(reader.getFieldValue("firstname"), "Ann");
 
     // A value with an apostrophe filters as itself.
-    ASSERT_TRUE(reader.SetFilter(FilterSort::Condition("lastname", "=", "O'Brien") + "\r\n"));
-    EXPECT_EQ(reader.RecordCount(), 1);
-    ASSERT_EQ(reader.GotoRecord(0), 0);
-    EXPECT_EQ(reader.GetFieldValue("firstname"), "Bob");
+    ASSERT_TRUE(reader.setFilter(FilterSort::condition("lastname", "=", "O'Brien") + "\r\n"));
+    EXPECT_EQ(reader.recordCount(), 1);
+    ASSERT_EQ(reader.gotoRecord(0), 0);
+    EXPECT_EQ(reader.getFieldValue("firstname"), "Bob");
 
     // The server refuses a bad sort: the reader keeps the previous one.
-    EXPECT_FALSE(reader.SetSort("nosuchcolumn ASC\r\n"));
-    EXPECT_EQ(reader.GetSort(), "city DESC\r\nfirstname ASC\r\n");
-    EXPECT_TRUE(reader.Active());
-    EXPECT_EQ(reader.RecordCount(), 1);
+    EXPECT_FALSE(reader.setSort("nosuchcolumn ASC\r\n"));
+    EXPECT_EQ(reader.getSort(), "city DESC\r\nfirstname ASC\r\n");
+    EXPECT_TRUE(reader.active());
+    EXPECT_EQ(reader.recordCount(), 1);
 }
 
 } // namespace

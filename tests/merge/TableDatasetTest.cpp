@@ -10,7 +10,7 @@
 
 namespace {
 
-QString TextConnection(const QString& folder)
+QString textConnection(const QString& folder)
 {
     return "Provider=MSDASQL.1;Driver={Microsoft Text Driver (*.txt; *.csv)};DBQ=" + folder;
 }
@@ -27,7 +27,7 @@ QStringList Column(TableDataset& table, const QString& field)
 }
 
 // Builds a small SQLite database file with one table.
-QString MakeSqliteDatabase(const QString& path)
+QString makeSqliteDatabase(const QString& path)
 {
     {
         QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "fixture-writer");
@@ -46,7 +46,7 @@ QString MakeSqliteDatabase(const QString& path)
 
 TEST(ConnectionString, ParsesKeysBracesAndQuotes)
 {
-    const auto parts = ParseConnectionString(
+    const auto parts = parseConnectionString(
         "Provider=MSDASQL.1;Driver={Microsoft Text Driver (*.txt; *.csv)};DBQ=/data/x; Password=\"a;b\";junk;Empty=");
     ASSERT_EQ(parts.size(), 5);
     EXPECT_EQ(parts[1].first, "Driver");
@@ -54,15 +54,15 @@ TEST(ConnectionString, ParsesKeysBracesAndQuotes)
     EXPECT_EQ(parts[2].second, "/data/x");
     EXPECT_EQ(parts[3].first, "Password");
     EXPECT_EQ(parts[3].second, "a;b");
-    EXPECT_EQ(ConnectionValue("driver=QSQLITE;DATABASE=f.db", "Database"), "f.db");
-    EXPECT_TRUE(ConnectionValue("Driver=QSQLITE", "Database").isNull());
-    EXPECT_FALSE(ConnectionValue("Empty=", "Empty").isNull());
+    EXPECT_EQ(connectionValue("driver=QSQLITE;DATABASE=f.db", "Database"), "f.db");
+    EXPECT_TRUE(connectionValue("Driver=QSQLITE", "Database").isNull());
+    EXPECT_FALSE(connectionValue("Empty=", "Empty").isNull());
 }
 
 TEST(TextDriver, FiltersAndSortsWithProviderStrings)
 {
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath("people.csv"), PeopleCsv());
+    writeFileBytes(dir.filePath("people.csv"), peopleCsv());
     struct Case {
         QString filter;
         QString sort;
@@ -78,7 +78,7 @@ TEST(TextDriver, FiltersAndSortsWithProviderStrings)
         {"ADDRESS= '' ", "", {"Bob"}},
     };
     for (const Case& c : cases) {
-        TableDataset table(TextConnection(dir.path()), "people.csv");
+        TableDataset table(textConnection(dir.path()), "people.csv");
         table.setFilter(c.filter);
         table.setSort(c.sort);
         ASSERT_TRUE(table.open()) << c.filter.toStdString() << table.errorText().toStdString();
@@ -90,9 +90,9 @@ TEST(TextDriver, FiltersAndSortsWithProviderStrings)
 TEST(TextDriver, ClassicConnectionsAndFileNameCase)
 {
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath("People.CSV"), PeopleCsv());
+    writeFileBytes(dir.filePath("People.CSV"), peopleCsv());
     const QStringList connections = {
-        TextConnection(dir.path()),
+        textConnection(dir.path()),
         "Driver={Microsoft Text Driver (*.txt; *.csv)};DefaultDir=" + dir.path() + ";Extensions=asc,csv,tab,txt;",
         "Provider=Microsoft.Jet.OLEDB.4.0;Data Source=" + dir.path() + ";Extended Properties=\"text;HDR=Yes\"",
     };
@@ -106,12 +106,12 @@ TEST(TextDriver, ClassicConnectionsAndFileNameCase)
 TEST(TextDriver, RefusesBadFilterAndMissingFile)
 {
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath("people.csv"), PeopleCsv());
-    TableDataset badFilter(TextConnection(dir.path()), "people.csv");
+    writeFileBytes(dir.filePath("people.csv"), peopleCsv());
+    TableDataset badFilter(textConnection(dir.path()), "people.csv");
     badFilter.setFilter("NOSUCHFIELD = 1 ");
     EXPECT_FALSE(badFilter.open());
     EXPECT_FALSE(badFilter.errorText().isEmpty());
-    TableDataset missing(TextConnection(dir.path()), "nothere.csv");
+    TableDataset missing(textConnection(dir.path()), "nothere.csv");
     EXPECT_FALSE(missing.open());
     TableDataset noFolder("Driver=TEXT;DBQ=" + dir.filePath("nofolder"), "people.csv");
     EXPECT_FALSE(noFolder.open());
@@ -120,7 +120,7 @@ TEST(TextDriver, RefusesBadFilterAndMissingFile)
 TEST(TextDriver, FilterOnOpenDatasetRunsAgain)
 {
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath("people.csv"), PeopleCsv());
+    writeFileBytes(dir.filePath("people.csv"), peopleCsv());
     TableDataset table("Driver=TEXT;DBQ=" + dir.path(), "people.csv");
     ASSERT_TRUE(table.open());
     EXPECT_EQ(table.recordCount(), 4);
@@ -133,7 +133,7 @@ TEST(TextDriver, FilterOnOpenDatasetRunsAgain)
 TEST(TextDriver, MovesAndReportsShortMoves)
 {
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath("people.csv"), PeopleCsv());
+    writeFileBytes(dir.filePath("people.csv"), peopleCsv());
     TableDataset table("Driver=TEXT;DBQ=" + dir.path(), "people.csv");
     ASSERT_TRUE(table.open());
     EXPECT_EQ(table.fieldNames(), QStringList({"FIRSTNAME", "LASTNAME", "ADDRESS", "CITY", "ZIP"}));
@@ -152,7 +152,7 @@ TEST(TextDriver, MovesAndReportsShortMoves)
 TEST(TextDriver, OddColumnNamesStillLoad)
 {
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath("odd.csv"), "Name,name,,\"we\"\"ird\"\r\na,b,c,d\r\n");
+    writeFileBytes(dir.filePath("odd.csv"), "Name,name,,\"we\"\"ird\"\r\na,b,c,d\r\n");
     TableDataset table("Driver=TEXT;DBQ=" + dir.path(), "odd.csv");
     ASSERT_TRUE(table.open()) << table.errorText().toStdString();
     EXPECT_EQ(table.fieldNames(), QStringList({"Name", "name_2", "F3", "we\"ird"}));
@@ -162,7 +162,7 @@ TEST(TextDriver, OddColumnNamesStillLoad)
 TEST(Sqlite, ReadsTablesReadOnlyWithQuotedNames)
 {
     QTemporaryDir dir;
-    const QString connection = "Driver=QSQLITE;Database=" + MakeSqliteDatabase(dir.filePath("db.sqlite"));
+    const QString connection = "Driver=QSQLITE;Database=" + makeSqliteDatabase(dir.filePath("db.sqlite"));
     TableDataset people(connection, "people");
     people.setFilter("AGE > 35 ");
     people.setSort("AGE DESC, ");
@@ -201,17 +201,17 @@ TEST(Sqlite, MissingDatabaseFails)
 TEST(TextDriver, ListsTextFilesAsTables)
 {
     QTemporaryDir dir;
-    WriteFileBytes(dir.filePath("b.CSV"), "A\r\n");
-    WriteFileBytes(dir.filePath("a.txt"), "A\r\n");
-    WriteFileBytes(dir.filePath("c.dat"), "A\r\n");
-    EXPECT_EQ(TableDataset::tableNames(TextConnection(dir.path())), QStringList({"a.txt", "b.CSV"}));
+    writeFileBytes(dir.filePath("b.CSV"), "A\r\n");
+    writeFileBytes(dir.filePath("a.txt"), "A\r\n");
+    writeFileBytes(dir.filePath("c.dat"), "A\r\n");
+    EXPECT_EQ(TableDataset::tableNames(textConnection(dir.path())), QStringList({"a.txt", "b.CSV"}));
 }
 
 // ODBC through unixODBC and the SQLite ODBC driver, when that driver is registered.
 TEST(Odbc, ReadsThroughTheDriverManager)
 {
     QTemporaryDir dir;
-    const QString file = MakeSqliteDatabase(dir.filePath("odbc.sqlite"));
+    const QString file = makeSqliteDatabase(dir.filePath("odbc.sqlite"));
     TableDataset table("Driver={SQLite3};Database=" + file, "people");
     table.setSort("NAME ASC, ");
     if (!table.open())

@@ -6,7 +6,7 @@
 
 namespace {
 
-TEST(Vartext, ComposesCountersAndTheirValues)
+TEST(VariableText, ComposesCountersAndTheirValues)
 {
     struct Case {
         QString digits, start, increment;
@@ -24,37 +24,37 @@ TEST(Vartext, ComposesCountersAndTheirValues)
         {"abc", "12", "5", "{-_000012_5_-}", {"000012", "000017"}},
     };
     for (const Case& c : cases) {
-        const QString code = Vartext::ComposeCounterCode(c.digits, c.start, c.increment);
+        const QString code = VariableText::composeCounterCode(c.digits, c.start, c.increment);
         EXPECT_EQ(code, c.code);
-        ASSERT_EQ(Vartext::KindOf(code), Vartext::EntryKind::Counter);
-        const Vartext::Counter counter = Vartext::ParseCounter(code);
+        ASSERT_EQ(VariableText::kindOf(code), VariableText::EntryKind::Counter);
+        const VariableText::Counter counter = VariableText::parseCounter(code);
         for (int n = 0; n < c.values.size(); ++n)
-            EXPECT_EQ(Vartext::CounterText(counter, n + 1), c.values[n]) << c.code.toStdString() << " n=" << n + 1;
+            EXPECT_EQ(VariableText::counterText(counter, n + 1), c.values[n]) << c.code.toStdString() << " n=" << n + 1;
     }
-    const QString wide = Vartext::ComposeCounterCode("250", "1", "1");
+    const QString wide = VariableText::composeCounterCode("250", "1", "1");
     EXPECT_EQ(wide, "{-_" + QString(99, '0') + "1_1_-}");
-    const Vartext::Counter down = Vartext::ParseCounter("{-_10_-1_-}");
-    EXPECT_EQ(Vartext::CounterText(down, 11), "00");
-    EXPECT_EQ(Vartext::CounterText(down, 12), "-1");
+    const VariableText::Counter down = VariableText::parseCounter("{-_10_-1_-}");
+    EXPECT_EQ(VariableText::counterText(down, 11), "00");
+    EXPECT_EQ(VariableText::counterText(down, 12), "-1");
 }
 
-TEST(Vartext, ClassifiesEntries)
+TEST(VariableText, ClassifiesEntries)
 {
-    using K = Vartext::EntryKind;
+    using K = VariableText::EntryKind;
     const std::vector<std::pair<QString, K>> cases = {
         {"Hello", K::Plain},         {"{-_7_-}", K::Counter},       {"{-USER2=Phone-}", K::PersonalData},
         {"{-USER3-}", K::PersonalData}, {"{-LASTNAME-}", K::Field}, {"{-A+ +B-}", K::Field},
         {"{-", K::Plain},            {"{--}", K::Field},            {"x{-A-}", K::Plain},
     };
     for (const auto& [entry, kind] : cases)
-        EXPECT_EQ(Vartext::KindOf(entry), kind) << entry.toStdString();
-    EXPECT_EQ(Vartext::ComposeFieldCode("FIRSTNAME+ +LASTNAME"), "{-FIRSTNAME+ +LASTNAME-}");
-    EXPECT_EQ(Vartext::CodeBody("{-FIRSTNAME+ +LASTNAME-}"), "FIRSTNAME+ +LASTNAME");
+        EXPECT_EQ(VariableText::kindOf(entry), kind) << entry.toStdString();
+    EXPECT_EQ(VariableText::composeFieldCode("FIRSTNAME+ +LASTNAME"), "{-FIRSTNAME+ +LASTNAME-}");
+    EXPECT_EQ(VariableText::codeBody("{-FIRSTNAME+ +LASTNAME-}"), "FIRSTNAME+ +LASTNAME");
 }
 
-TEST(Vartext, DescribesTheTextPage)
+TEST(VariableText, DescribesTheTextPage)
 {
-    using C = Vartext::TextChoice;
+    using C = VariableText::TextChoice;
     struct Case {
         QStringList lines;
         bool linked;
@@ -74,7 +74,7 @@ TEST(Vartext, DescribesTheTextPage)
         {{}, true, C::SingleText, "", "", "", ""},
     };
     for (const Case& c : cases) {
-        const Vartext::TextPage page = Vartext::DescribeTextPage(c.lines, c.linked);
+        const VariableText::TextPage page = VariableText::describeTextPage(c.lines, c.linked);
         EXPECT_EQ(page.choice, c.choice) << c.lines.join('|').toStdString();
         EXPECT_EQ(page.counterLength, c.length);
         EXPECT_EQ(page.counterStart, c.start);

@@ -30,17 +30,17 @@ TEST(ObjectRecord, TextPayloads)
     };
     for (const Case& c : cases) {
         ObjectControl control(ObjectControl::Type::Paint);
-        TObjectData data(&control, ObjectKind::Text);
-        data.Lines = c.lines;
+        ObjectData data(&control, ObjectKind::Text);
+        data.lines = c.lines;
         const QByteArray record = data.toRecord(100);
-        EXPECT_EQ(record.size(), data.StoredSize());
+        EXPECT_EQ(record.size(), data.storedSize());
         EXPECT_EQ(record[ObjectRecordLayout::kPayloadKindOffset], 'T');
         EXPECT_EQ(payloadOf(record), c.payload);
 
         ObjectControl back(ObjectControl::Type::Paint);
-        auto read = TObjectData::fromRecord(&back, record, 100, false, QSize(500, 500));
+        auto read = ObjectData::fromRecord(&back, record, 100, false, QSize(500, 500));
         ASSERT_TRUE(read);
-        EXPECT_EQ(read->Lines, c.lines);
+        EXPECT_EQ(read->lines, c.lines);
     }
 }
 
@@ -48,9 +48,9 @@ TEST(ObjectRecord, LineRecordIsZeroBeyondTheCommonFields)
 {
     ObjectControl control(ObjectControl::Type::Paint);
     control.setBounds(10, 20, 120, 30);
-    TObjectData data(&control, ObjectKind::Line);
-    data.LineType = 3;
-    data.LineSize = 4;
+    ObjectData data(&control, ObjectKind::Line);
+    data.lineType = 3;
+    data.lineSize = 4;
     const QByteArray record = data.toRecord(100);
     ASSERT_EQ(record.size(), 171);
     EXPECT_EQ(record[0], 'L');
@@ -63,32 +63,32 @@ TEST(ObjectRecord, TextFieldsRoundTripWithRotationInTheFont)
 {
     ObjectControl control(ObjectControl::Type::Paint);
     control.setBounds(10, 20, 120, 30);
-    TObjectData data(&control, ObjectKind::Text);
-    data.Flags = 3;
-    data.Style = 2;
-    data.ForeColor = 0x123456;
-    data.BackColor = 0x00FF00;
-    data.TextStyle = kArcTextToolStyle;
-    data.ShadowX = -3;
-    data.ShadowY = 10;
-    data.Rotation = 450;
-    data.Font.setFace("Times New Roman");
-    data.Font.weight = 700;
+    ObjectData data(&control, ObjectKind::Text);
+    data.flags = 3;
+    data.style = 2;
+    data.foreColor = 0x123456;
+    data.backColor = 0x00FF00;
+    data.textStyle = kArcTextToolStyle;
+    data.shadowX = -3;
+    data.shadowY = 10;
+    data.rotation = 450;
+    data.font.setFace("Times New Roman");
+    data.font.weight = 700;
     const QByteArray record = data.toRecord(100);
     EXPECT_EQ(readU32At(record, 36 + 8), 450u);   // escapement
     EXPECT_EQ(readU32At(record, 36 + 12), 450u);  // orientation
 
     ObjectControl back(ObjectControl::Type::Paint);
-    auto read = TObjectData::fromRecord(&back, record, 100, false, QSize(500, 500));
+    auto read = ObjectData::fromRecord(&back, record, 100, false, QSize(500, 500));
     ASSERT_TRUE(read);
-    EXPECT_EQ(read->Flags, 3);
-    EXPECT_EQ(read->Style, 2);
-    EXPECT_EQ(read->ForeColor, 0x123456);
-    EXPECT_EQ(read->TextStyle, kArcTextToolStyle);
+    EXPECT_EQ(read->flags, 3);
+    EXPECT_EQ(read->style, 2);
+    EXPECT_EQ(read->foreColor, 0x123456);
+    EXPECT_EQ(read->textStyle, kArcTextToolStyle);
     EXPECT_EQ(read->textStyleParam2(), -12);
-    EXPECT_EQ(read->ShadowX, -3);
-    EXPECT_EQ(read->Rotation, 450);
-    EXPECT_EQ(read->Font.face(), "Times New Roman");
+    EXPECT_EQ(read->shadowX, -3);
+    EXPECT_EQ(read->rotation, 450);
+    EXPECT_EQ(read->font.face(), "Times New Roman");
     EXPECT_EQ(back.rect(), QRect(10, 20, 120, 30));
     EXPECT_EQ(read->toRecord(100), record);
 }
@@ -96,67 +96,67 @@ TEST(ObjectRecord, TextFieldsRoundTripWithRotationInTheFont)
 TEST(ObjectRecord, GraphicPayloads)
 {
     ObjectControl empty(ObjectControl::Type::Picture);
-    TObjectData data(&empty, ObjectKind::Graphic);
+    ObjectData data(&empty, ObjectKind::Graphic);
     const QByteArray record = data.toRecord(100);
     EXPECT_EQ(record.size(), 171);
     EXPECT_EQ(record[170], 0);
     ObjectControl back(ObjectControl::Type::Picture);
-    ASSERT_TRUE(TObjectData::fromRecord(&back, record, 100, false, QSize(100, 100)));
+    ASSERT_TRUE(ObjectData::fromRecord(&back, record, 100, false, QSize(100, 100)));
     EXPECT_TRUE(back.picture.isEmpty());
 
     ObjectControl withPicture(ObjectControl::Type::Picture);
-    withPicture.picture = MakeBitmapPicture(40, 20);
-    TObjectData bitmapData(&withPicture, ObjectKind::Graphic);
+    withPicture.picture = makeBitmapPicture(40, 20);
+    ObjectData bitmapData(&withPicture, ObjectKind::Graphic);
     const QByteArray bitmapRecord = bitmapData.toRecord(100);
     EXPECT_EQ(bitmapRecord[170], 'B');
     EXPECT_EQ(payloadOf(bitmapRecord), withPicture.picture.streamBytes());
     ObjectControl bitmapBack(ObjectControl::Type::Picture);
-    ASSERT_TRUE(TObjectData::fromRecord(&bitmapBack, bitmapRecord, 100, false, QSize(100, 100)));
+    ASSERT_TRUE(ObjectData::fromRecord(&bitmapBack, bitmapRecord, 100, false, QSize(100, 100)));
     EXPECT_EQ(bitmapBack.picture.size(), QSize(40, 20));
 }
 
 TEST(ObjectRecord, DamagedPayloads)
 {
     ObjectControl withPicture(ObjectControl::Type::Picture);
-    withPicture.picture = MakeBitmapPicture(4, 4);
-    QByteArray record = TObjectData(&withPicture, ObjectKind::Graphic).toRecord(100);
+    withPicture.picture = makeBitmapPicture(4, 4);
+    QByteArray record = ObjectData(&withPicture, ObjectKind::Graphic).toRecord(100);
 
     QByteArray badBitmap = record;
     badBitmap[171] = 'X';  // not a BMP any more
     ObjectControl c1(ObjectControl::Type::Picture);
     QString error;
-    EXPECT_FALSE(TObjectData::fromRecord(&c1, badBitmap, 100, false, QSize(), &error));
+    EXPECT_FALSE(ObjectData::fromRecord(&c1, badBitmap, 100, false, QSize(), &error));
     EXPECT_FALSE(error.isEmpty());
 
     QByteArray badJpeg = record;
     badJpeg[170] = 'J';  // an undecodable JPEG is ignored
     ObjectControl c2(ObjectControl::Type::Picture);
-    EXPECT_TRUE(TObjectData::fromRecord(&c2, badJpeg, 100, false, QSize()));
+    EXPECT_TRUE(ObjectData::fromRecord(&c2, badJpeg, 100, false, QSize()));
     EXPECT_TRUE(c2.picture.isEmpty());
 
     ObjectControl c3(ObjectControl::Type::Picture);
-    EXPECT_FALSE(TObjectData::fromRecord(&c3, record.left(record.size() - 1), 100, false, QSize()));
-    EXPECT_EQ(ObjectRecordSize(record.left(170)), -1);
+    EXPECT_FALSE(ObjectData::fromRecord(&c3, record.left(record.size() - 1), 100, false, QSize()));
+    EXPECT_EQ(objectRecordSize(record.left(170)), -1);
     QByteArray negative = record;
     negative[169] = char(0x80);
-    EXPECT_EQ(ObjectRecordSize(negative), -1);
+    EXPECT_EQ(objectRecordSize(negative), -1);
 }
 
 TEST(ObjectRecord, ZoomAndKeepInside)
 {
     ObjectControl control(ObjectControl::Type::Paint);
     control.setBounds(300, 40, 60, 20);
-    TObjectData data(&control, ObjectKind::Box);
+    ObjectData data(&control, ObjectKind::Box);
     const QByteArray record = data.toRecord(200);
     EXPECT_EQ(readU32At(record, 1), 150u);
 
     ObjectControl back(ObjectControl::Type::Paint);
-    ASSERT_TRUE(TObjectData::fromRecord(&back, record, 200, false, QSize(1000, 1000)));
+    ASSERT_TRUE(ObjectData::fromRecord(&back, record, 200, false, QSize(1000, 1000)));
     EXPECT_EQ(back.left, 300);
     EXPECT_EQ(back.data() == nullptr, true);
 
     ObjectControl pasted(ObjectControl::Type::Paint);
-    ASSERT_TRUE(TObjectData::fromRecord(&pasted, record, 200, true, QSize(200, 30)));
+    ASSERT_TRUE(ObjectData::fromRecord(&pasted, record, 200, true, QSize(200, 30)));
     EXPECT_EQ(pasted.left, 200 - 60 - 25);
     EXPECT_EQ(pasted.top, 30 - 20 - 25);
 }
@@ -164,10 +164,10 @@ TEST(ObjectRecord, ZoomAndKeepInside)
 TEST(ObjectRecord, AbsurdGeometryIsBoundedSoPastingCannotOverflow)
 {
     ObjectControl control(ObjectControl::Type::Paint);
-    QByteArray record = TObjectData(&control, ObjectKind::Box).toRecord(100);
+    QByteArray record = ObjectData(&control, ObjectKind::Box).toRecord(100);
     ByteWriter(record).patchI32(13, INT32_MIN + 30);  // width
     ByteWriter(record).patchI32(1, INT32_MAX);        // left
     ObjectControl pasted(ObjectControl::Type::Paint);
-    ASSERT_TRUE(TObjectData::fromRecord(&pasted, record, 200, true, QSize(200, 200)));
+    ASSERT_TRUE(ObjectData::fromRecord(&pasted, record, 200, true, QSize(200, 200)));
     EXPECT_LE(std::abs(int64_t(pasted.left)), int64_t(1) << 25);
 }

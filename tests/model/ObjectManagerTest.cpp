@@ -7,7 +7,7 @@
 
 namespace {
 
-QStringList namesOn(const TGridPanel& panel)
+QStringList namesOn(const Card& panel)
 {
     QStringList names;
     for (const auto& c : panel.controls())
@@ -21,10 +21,10 @@ TEST(ObjectManager, StoreWithoutReloadKeepsLiveObjects)
 {
     DesignEditor e;
     e.panel.setRegionSize(300, 200);
-    e.manager.ChangeRegion(-1, -1, 0, 0, 100);  // slot (0,0) is live
-    ObjectControl* text = e.manager.CreateText(5, 5);
+    e.manager.changeRegion(-1, -1, 0, 0, 100);  // slot (0,0) is live
+    ObjectControl* text = e.manager.createText(5, 5);
     text->name = "kept";
-    e.manager.ChangeRegion(0, 0, 0, 0, 100);
+    e.manager.changeRegion(0, 0, 0, 0, 100);
     EXPECT_EQ(e.panel.controlCount(), 1);
     EXPECT_EQ(e.panel.control(0)->name, "kept");
     EXPECT_EQ(e.panel.control(0), text);  // not reloaded: the same control
@@ -35,23 +35,23 @@ TEST(ObjectManager, RegionsRoundTripWithNamesAndMargins)
 {
     DesignEditor e;
     e.panel.setRegionSize(300, 200);
-    e.manager.CreateGraphic(nullptr, 1, 1, true);
-    e.manager.CreateText(10, 10)->data()->Lines = {"hello"};
-    e.manager.CreateBox(20, 20);
-    e.manager.CreateGraphic(nullptr, 1, 1, true);
-    e.manager.CreateEllipse(30, 30);
-    e.panel.MarginLeft = 3;
-    e.panel.BackImage = MakeBitmapPicture(8, 8);
+    e.manager.createGraphic(nullptr, 1, 1, true);
+    e.manager.createText(10, 10)->data()->lines = {"hello"};
+    e.manager.createBox(20, 20);
+    e.manager.createGraphic(nullptr, 1, 1, true);
+    e.manager.createEllipse(30, 30);
+    e.panel.marginLeft = 3;
+    e.panel.backImage = makeBitmapPicture(8, 8);
 
-    ASSERT_TRUE(e.manager.ChangeRegion(0, 0, 1, 0, 100));  // to the back, which is empty
+    ASSERT_TRUE(e.manager.changeRegion(0, 0, 1, 0, 100));  // to the back, which is empty
     EXPECT_EQ(e.panel.controlCount(), 0);
-    EXPECT_TRUE(e.panel.BackImage.isEmpty());
-    EXPECT_EQ(e.panel.MarginLeft, 8);
-    ASSERT_TRUE(e.manager.ChangeRegion(1, 0, 0, 0, 100));
+    EXPECT_TRUE(e.panel.backImage.isEmpty());
+    EXPECT_EQ(e.panel.marginLeft, 8);
+    ASSERT_TRUE(e.manager.changeRegion(1, 0, 0, 0, 100));
     EXPECT_EQ(namesOn(e.panel), QStringList({"Graphic1", "Text0", "Shape0", "Graphic3", "Shape1"}));
-    EXPECT_EQ(e.panel.control(1)->data()->Lines, QStringList{"hello"});
-    EXPECT_EQ(e.panel.MarginLeft, 3);
-    EXPECT_EQ(e.panel.BackImage.size(), QSize(8, 8));
+    EXPECT_EQ(e.panel.control(1)->data()->lines, QStringList{"hello"});
+    EXPECT_EQ(e.panel.marginLeft, 3);
+    EXPECT_EQ(e.panel.backImage.size(), QSize(8, 8));
 
     // The empty back region still keeps its margins and has no data.
     EXPECT_EQ(e.manager.slot(1, 0).objectCount, 0);
@@ -62,68 +62,68 @@ TEST(ObjectManager, RecordsRunningPastTheRegionDataAreDropped)
 {
     DesignEditor e;
     e.panel.setRegionSize(300, 200);
-    e.manager.CreateBox(1, 1);
-    e.manager.CreateLine(2, 2);
-    e.manager.ChangeRegion(0, 0, -1, -1, 100);
+    e.manager.createBox(1, 1);
+    e.manager.createLine(2, 2);
+    e.manager.changeRegion(0, 0, -1, -1, 100);
     RegionSlot& slot = e.manager.slot(0, 0);
     slot.objectCount = 5;                      // claims more than it holds
     slot.data.chop(10);                        // and the second record is cut
     slot.dataSize = int32_t(slot.data.size());
-    e.manager.CurrentSide = e.manager.CurrentPanel = -1;
-    e.manager.ChangeRegion(-1, -1, 0, 0, 100);
+    e.manager.currentSide = e.manager.currentPanel = -1;
+    e.manager.changeRegion(-1, -1, 0, 0, 100);
     EXPECT_EQ(e.panel.controlCount(), 1);
 }
 
 TEST(ObjectManager, GraphicScalesToHundredPixels)
 {
     DesignEditor e;
-    Picture wide = MakeBitmapPicture(400, 200);
-    Picture tall = MakeBitmapPicture(200, 400);
-    EXPECT_EQ(e.manager.CreateGraphic(&wide, 0, 0, true)->rect().size(), QSize(100, 50));
-    EXPECT_EQ(e.manager.CreateGraphic(&tall, 0, 0, true)->rect().size(), QSize(50, 100));
-    EXPECT_EQ(e.manager.CreateGraphic(nullptr, 0, 0, true)->rect().size(), QSize(100, 100));
+    Picture wide = makeBitmapPicture(400, 200);
+    Picture tall = makeBitmapPicture(200, 400);
+    EXPECT_EQ(e.manager.createGraphic(&wide, 0, 0, true)->rect().size(), QSize(100, 50));
+    EXPECT_EQ(e.manager.createGraphic(&tall, 0, 0, true)->rect().size(), QSize(50, 100));
+    EXPECT_EQ(e.manager.createGraphic(nullptr, 0, 0, true)->rect().size(), QSize(100, 100));
 }
 
 TEST(ObjectManager, DefaultsCarryOverByKind)
 {
     DesignEditor e;
-    ObjectControl* line = e.manager.CreateLine(0, 0);
-    line->data()->LineSize = 4;
-    e.manager.SetDefaultsFrom(*line->data());
-    EXPECT_EQ(e.manager.CreateBox(0, 0)->data()->LineSize, 4);
+    ObjectControl* line = e.manager.createLine(0, 0);
+    line->data()->lineSize = 4;
+    e.manager.setDefaultsFrom(*line->data());
+    EXPECT_EQ(e.manager.createBox(0, 0)->data()->lineSize, 4);
 
-    ObjectControl* box = e.manager.CreateBox(0, 0);
-    box->data()->LineSize = 6;
-    box->data()->Style = 1;
-    e.manager.SetDefaultsFrom(*box->data());
-    EXPECT_EQ(e.manager.CreateLine(0, 0)->data()->LineSize, 4);
-    EXPECT_EQ(e.manager.CreateEllipse(0, 0)->data()->Style, 1);
-    EXPECT_EQ(e.manager.CreateLine(0, 0)->data()->Style, 0);
+    ObjectControl* box = e.manager.createBox(0, 0);
+    box->data()->lineSize = 6;
+    box->data()->style = 1;
+    e.manager.setDefaultsFrom(*box->data());
+    EXPECT_EQ(e.manager.createLine(0, 0)->data()->lineSize, 4);
+    EXPECT_EQ(e.manager.createEllipse(0, 0)->data()->style, 1);
+    EXPECT_EQ(e.manager.createLine(0, 0)->data()->style, 0);
 
-    ObjectControl* text = e.manager.CreateText(0, 0);
-    text->data()->Rotation = 900;
-    text->data()->Font.setFace("Courier New");
-    text->data()->ForeColor = 0xFF;
-    e.manager.SetDefaultsFrom(*text->data());
-    TObjectData* next = e.manager.CreateText(0, 0)->data();
-    EXPECT_EQ(next->Rotation, 900);
-    EXPECT_EQ(next->Font.face(), "Courier New");
-    EXPECT_EQ(next->ForeColor, 0xFF);
-    EXPECT_EQ(next->Lines, QStringList{"Text"});
+    ObjectControl* text = e.manager.createText(0, 0);
+    text->data()->rotation = 900;
+    text->data()->font.setFace("Courier New");
+    text->data()->foreColor = 0xFF;
+    e.manager.setDefaultsFrom(*text->data());
+    ObjectData* next = e.manager.createText(0, 0)->data();
+    EXPECT_EQ(next->rotation, 900);
+    EXPECT_EQ(next->font.face(), "Courier New");
+    EXPECT_EQ(next->foreColor, 0xFF);
+    EXPECT_EQ(next->lines, QStringList{"Text"});
 }
 
 TEST(ObjectManager, Passwords)
 {
     DesignEditor e;
-    EXPECT_TRUE(e.manager.CheckPassword("anything"));
-    e.manager.SetPassword("secret");
+    EXPECT_TRUE(e.manager.checkPassword("anything"));
+    e.manager.setPassword("secret");
     EXPECT_TRUE(e.manager.hasPassword());
-    EXPECT_TRUE(e.manager.CheckPassword("secret"));
-    EXPECT_FALSE(e.manager.CheckPassword("Secret"));
-    EXPECT_FALSE(e.manager.CheckPassword(""));
-    e.manager.SetPassword("eightchr");
-    EXPECT_TRUE(e.manager.CheckPassword("eightchr"));
-    e.manager.SetPassword("");
+    EXPECT_TRUE(e.manager.checkPassword("secret"));
+    EXPECT_FALSE(e.manager.checkPassword("Secret"));
+    EXPECT_FALSE(e.manager.checkPassword(""));
+    e.manager.setPassword("eightchr");
+    EXPECT_TRUE(e.manager.checkPassword("eightchr"));
+    e.manager.setPassword("");
     EXPECT_FALSE(e.manager.hasPassword());
 }
 
@@ -131,8 +131,8 @@ TEST(ObjectManager, StoreFailureOnABadSlotReportsAndKeepsTheRegion)
 {
     MessageRecorder messages;
     DesignEditor e;
-    e.manager.CreateText(0, 0);
-    EXPECT_FALSE(e.manager.ChangeRegion(2, 0, 0, 0, 100));
+    e.manager.createText(0, 0);
+    EXPECT_FALSE(e.manager.changeRegion(2, 0, 0, 0, 100));
     EXPECT_EQ(messages.texts(), QStringList{"EXCEPTION: ChangeRegion"});
     EXPECT_EQ(e.panel.controlCount(), 1);
 }

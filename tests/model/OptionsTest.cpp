@@ -26,11 +26,11 @@ TEST(Options, MissingValuesKeepTheRestOfTheKeyAtDefaults)
     store.writeInteger(kGeneral, "MetricUnits", 1);  // after a missing value: ignored
     Options o;
     o.load(store);
-    EXPECT_FALSE(o.PromptOnDelete);
-    EXPECT_TRUE(o.SelectReturn);
-    EXPECT_FALSE(o.MetricUnits);
-    EXPECT_TRUE(o.SetOrientation);
-    EXPECT_EQ(o.GridSize, 4);
+    EXPECT_FALSE(o.promptOnDelete);
+    EXPECT_TRUE(o.selectReturn);
+    EXPECT_FALSE(o.metricUnits);
+    EXPECT_TRUE(o.setOrientation);
+    EXPECT_EQ(o.gridSize, 4);
 }
 
 TEST(Options, SaveAndLoadRoundTrip)
@@ -38,27 +38,27 @@ TEST(Options, SaveAndLoadRoundTrip)
     QTemporaryDir dir;
     SettingsStore store(dir.filePath("s.ini"));
     Options o;
-    o.PromptOnDelete = false;
-    o.MetricUnits = true;
-    o.GridSize = 12;
-    o.SnapToGrid = true;
-    o.CornerMarks = true;
-    o.SetOrientation = false;
-    o.Favorites = "/home/me/labels";
-    o.Graphics = "";
-    o.DB = "/data/db";
+    o.promptOnDelete = false;
+    o.metricUnits = true;
+    o.gridSize = 12;
+    o.snapToGrid = true;
+    o.cornerMarks = true;
+    o.setOrientation = false;
+    o.favorites = "/home/me/labels";
+    o.graphics = "";
+    o.db = "/data/db";
     o.save(store);
 
     Options back;
     back.load(store);
-    EXPECT_FALSE(back.PromptOnDelete);
-    EXPECT_TRUE(back.MetricUnits);
-    EXPECT_EQ(back.GridSize, 12);
-    EXPECT_TRUE(back.SnapToGrid);
-    EXPECT_TRUE(back.CornerMarks);
-    EXPECT_FALSE(back.SetOrientation);
-    EXPECT_EQ(back.Favorites, "/home/me/labels");
-    EXPECT_EQ(back.Graphics, Options::defaultGraphicsFolder());  // empty falls back
-    EXPECT_EQ(back.DB, "/data/db");
-    EXPECT_TRUE(back.Graphics.endsWith("/Graphics/Clipart"));
+    EXPECT_FALSE(back.promptOnDelete);
+    EXPECT_TRUE(back.metricUnits);
+    EXPECT_EQ(back.gridSize, 12);
+    EXPECT_TRUE(back.snapToGrid);
+    EXPECT_TRUE(back.cornerMarks);
+    EXPECT_FALSE(back.setOrientation);
+    EXPECT_EQ(back.favorites, "/home/me/labels");
+    EXPECT_EQ(back.graphics, Options::defaultGraphicsFolder());  // empty falls back
+    EXPECT_EQ(back.db, "/data/db");
+    EXPECT_TRUE(back.graphics.endsWith("/Graphics/Clipart"));
 }

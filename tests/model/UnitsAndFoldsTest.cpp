@@ -16,43 +16,43 @@ TEST(Units, DisplayToUnitsAbsorbsRepresentationError)
         {2.54L, true, 10},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(DisplayToUnits(c.number, c.millimetres), c.expected) << double(c.number);
+        EXPECT_EQ(displayToUnits(c.number, c.millimetres), c.expected) << double(c.number);
 }
 
 TEST(Units, LayoutAndDisplayConversions)
 {
-    EXPECT_EQ(LayoutToDesignUnits(1, 2540), 100);
-    EXPECT_EQ(LayoutToDesignUnits(1, 2539), 99);
-    EXPECT_EQ(LayoutToDesignUnits(0, 2539), 2539);
-    EXPECT_NEAR(double(UnitsToDisplay(1700, true, 0)), 431.8, 1e-9);
-    EXPECT_NEAR(double(UnitsToDisplay(2540, false, 1)), 1.0, 1e-12);
-    EXPECT_NEAR(double(UnitsToDisplay(2540, true, 1)), 25.4, 1e-12);
-    EXPECT_NEAR(double(UnitsToDisplay(100, false, 0)), 1.0, 1e-12);
+    EXPECT_EQ(layoutToDesignUnits(1, 2540), 100);
+    EXPECT_EQ(layoutToDesignUnits(1, 2539), 99);
+    EXPECT_EQ(layoutToDesignUnits(0, 2539), 2539);
+    EXPECT_NEAR(double(unitsToDisplay(1700, true, 0)), 431.8, 1e-9);
+    EXPECT_NEAR(double(unitsToDisplay(2540, false, 1)), 1.0, 1e-12);
+    EXPECT_NEAR(double(unitsToDisplay(2540, true, 1)), 25.4, 1e-12);
+    EXPECT_NEAR(double(unitsToDisplay(100, false, 0)), 1.0, 1e-12);
 }
 
 TEST(Units, SurfaceScaleTruncatesBothWays)
 {
-    EXPECT_EQ(UnitsToPixels(150, 200), 300);
-    EXPECT_EQ(UnitsToPixels(3, 50), 1);
-    EXPECT_EQ(PixelsToUnits(1, 50), 2);
-    EXPECT_EQ(PixelsToUnits(7, 300), 2);
-    EXPECT_EQ(PixelsToUnits(5, 0), 0);
+    EXPECT_EQ(unitsToPixels(150, 200), 300);
+    EXPECT_EQ(unitsToPixels(3, 50), 1);
+    EXPECT_EQ(pixelsToUnits(1, 50), 2);
+    EXPECT_EQ(pixelsToUnits(7, 300), 2);
+    EXPECT_EQ(pixelsToUnits(5, 0), 0);
 }
 
 TEST(PaperTable, KnownAndUnknownIndexes)
 {
     int32_t code = 0, w = 0, h = 0;
-    EXPECT_TRUE(GetPaperType(4, &code, &w, &h));
+    EXPECT_TRUE(paperForIndex(4, &code, &w, &h));
     EXPECT_EQ(code, 9);
     EXPECT_EQ(w, 827);
     EXPECT_EQ(h, 1169);
-    EXPECT_TRUE(GetPaperType(17, &code, &w, &h));
+    EXPECT_TRUE(paperForIndex(17, &code, &w, &h));
     EXPECT_EQ(code, -1);
-    EXPECT_FALSE(GetPaperType(19, &code, &w, &h));
+    EXPECT_FALSE(paperForIndex(19, &code, &w, &h));
     EXPECT_EQ(code, 1);
     EXPECT_EQ(w, 850);
     EXPECT_EQ(h, 1100);
-    EXPECT_STREQ(PaperTableEntry(8).caption, "#11 Envelope (4 1/2 10 3/8 in)");
+    EXPECT_STREQ(paperTableEntry(8).caption, "#11 Envelope (4 1/2 10 3/8 in)");
 }
 
 TEST(RegionGeometry, FoldTypes)
@@ -78,7 +78,7 @@ TEST(RegionGeometry, FoldTypes)
         QStringList captions{"stale"};
         int32_t w = 0, h = 0;
         bool sideFold = false, flat = false;
-        EXPECT_EQ(GetRegionGeometry(0, c.fold, c.side, 1001, 600, &captions, &w, &h, &sideFold, &flat), c.count)
+        EXPECT_EQ(regionGeometry(0, c.fold, c.side, 1001, 600, &captions, &w, &h, &sideFold, &flat), c.count)
             << c.fold;
         EXPECT_EQ(captions, c.captions);
         EXPECT_EQ(w, c.width);
@@ -87,14 +87,14 @@ TEST(RegionGeometry, FoldTypes)
         EXPECT_EQ(flat, c.flat);
     }
     QStringList captions{"stale"};
-    EXPECT_EQ(GetRegionGeometry(0, 9, 0, 100, 100, &captions), 0);
+    EXPECT_EQ(regionGeometry(0, 9, 0, 100, 100, &captions), 0);
     EXPECT_TRUE(captions.isEmpty());
 }
 
 TEST(RegionGeometry, MillimetreLayoutHalvesBeforeConverting)
 {
     int32_t w = 0;
-    GetRegionGeometry(1, 1, 0, 6350, 5000, nullptr, &w);
+    regionGeometry(1, 1, 0, 6350, 5000, nullptr, &w);
     EXPECT_EQ(w, 125);
 }
 
@@ -111,21 +111,21 @@ TEST(RegionSlots, SameCaptionSameSlot)
     };
     for (const Case& c : cases) {
         int32_t side = -1, panel = -1;
-        EXPECT_TRUE(GetRegionSlot(c.fold, c.index, &side, &panel));
+        EXPECT_TRUE(regionSlotFor(c.fold, c.index, &side, &panel));
         EXPECT_EQ(side, c.side) << c.fold << "/" << c.index;
         EXPECT_EQ(panel, c.panel) << c.fold << "/" << c.index;
     }
     int32_t side = 7, panel = 7;
-    GetRegionSlot(9, 0, &side, &panel);
+    regionSlotFor(9, 0, &side, &panel);
     EXPECT_EQ(side, 7);
     EXPECT_EQ(panel, 7);
 }
 
 TEST(RegionSize, LimitAndMessage)
 {
-    EXPECT_TRUE(RegionSizeAllowed(10, 1700));
-    EXPECT_FALSE(RegionSizeAllowed(9, 100));
-    EXPECT_FALSE(RegionSizeAllowed(100, 1701));
-    EXPECT_EQ(RegionSizeMessage(false), "The width and height or each region must be between 0.10 and 17.00 in");
-    EXPECT_EQ(RegionSizeMessage(true), "The width and height or each region must be between 2.54 and 431.80 mm");
+    EXPECT_TRUE(regionSizeAllowed(10, 1700));
+    EXPECT_FALSE(regionSizeAllowed(9, 100));
+    EXPECT_FALSE(regionSizeAllowed(100, 1701));
+    EXPECT_EQ(regionSizeMessage(false), "The width and height or each region must be between 0.10 and 17.00 in");
+    EXPECT_EQ(regionSizeMessage(true), "The width and height or each region must be between 2.54 and 431.80 mm");
 }

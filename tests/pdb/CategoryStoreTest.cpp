@@ -15,11 +15,11 @@ namespace {
 class CategoryStoreTest : public testing::Test {
 protected:
     QString db() const { return dir.path(); }
-    QString path(PdbKind kind, const QString& name) const { return PdbCategories::CategoryPath(db(), kind, name); }
+    QString path(PdbKind kind, const QString& name) const { return PdbCategories::categoryPath(db(), kind, name); }
     void touch(PdbKind kind, const QString& file)
     {
-        QDir().mkpath(PdbCategories::Folder(db(), kind));
-        QFile f(QDir(PdbCategories::Folder(db(), kind)).filePath(file));
+        QDir().mkpath(PdbCategories::kindFolder(db(), kind));
+        QFile f(QDir(PdbCategories::kindFolder(db(), kind)).filePath(file));
         ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     }
 
@@ -43,7 +43,7 @@ TEST_F(CategoryStoreTest, PagesShowTheirDefaultCategories)
     for (const Case& c : cases) {
         for (const QString& file : c.files)
             touch(c.kind, file);
-        const PdbCategories::PageCategories page = PdbCategories::ForPage(db(), c.kind);
+        const PdbCategories::PageCategories page = PdbCategories::forPage(db(), c.kind);
         EXPECT_EQ(page.names, c.names);
         EXPECT_EQ(page.selected, c.selected);
     }
@@ -51,76 +51,76 @@ TEST_F(CategoryStoreTest, PagesShowTheirDefaultCategories)
 
 TEST_F(CategoryStoreTest, OpeningAMissingCategoryCreatesAnEmptyTable)
 {
-    TBinaryDataSet table;
-    ASSERT_TRUE(PdbCategories::OpenCategory(table, path(PdbKind::Names, "PDB 1"), PdbKind::Names));
-    EXPECT_EQ(FileBytes(path(PdbKind::Names, "PDB 1")).size(), 950);
-    EXPECT_EQ(table.RecordCount(), 0);
+    PersonalTable table;
+    ASSERT_TRUE(PdbCategories::openCategory(table, path(PdbKind::Names, "PDB 1"), PdbKind::Names));
+    EXPECT_EQ(fileBytes(path(PdbKind::Names, "PDB 1")).size(), 950);
+    EXPECT_EQ(table.recordCount(), 0);
     EXPECT_TRUE(messages.texts().isEmpty());
-    EXPECT_EQ(PdbCategories::List(db(), PdbKind::Names), QStringList({"PDB 1"}));
+    EXPECT_EQ(PdbCategories::list(db(), PdbKind::Names), QStringList({"PDB 1"}));
 }
 
 TEST_F(CategoryStoreTest, UnreadableCategoryAsksBeforeOverwriting)
 {
     touch(PdbKind::Texts, "Broken.dat");
     const QString file = path(PdbKind::Texts, "Broken");
-    TBinaryDataSet table;
-    RecordedMessages().queueAnswer(Messages::Answer::No);
-    EXPECT_FALSE(PdbCategories::OpenCategory(table, file, PdbKind::Texts));
-    EXPECT_EQ(messages.texts(), QStringList({PdbTexts::CannotOpenCategory(file)}));
-    EXPECT_EQ(FileBytes(file).size(), 0);
-    RecordedMessages().queueAnswer(Messages::Answer::Yes);
-    EXPECT_TRUE(PdbCategories::OpenCategory(table, file, PdbKind::Texts));
-    EXPECT_EQ(FileBytes(file).size(), 89);
+    PersonalTable table;
+    recordedMessages().queueAnswer(Messages::Answer::No);
+    EXPECT_FALSE(PdbCategories::openCategory(table, file, PdbKind::Texts));
+    EXPECT_EQ(messages.texts(), QStringList({PdbTexts::cannotOpenCategory(file)}));
+    EXPECT_EQ(fileBytes(file).size(), 0);
+    recordedMessages().queueAnswer(Messages::Answer::Yes);
+    EXPECT_TRUE(PdbCategories::openCategory(table, file, PdbKind::Texts));
+    EXPECT_EQ(fileBytes(file).size(), 89);
 }
 
 TEST_F(CategoryStoreTest, RecordListsShowDisplayTextsSorted)
 {
-    TBinaryDataSet texts;
-    ASSERT_TRUE(PdbCategories::OpenCategory(texts, path(PdbKind::Texts, "My Texts"), PdbKind::Texts));
+    PersonalTable texts;
+    ASSERT_TRUE(PdbCategories::openCategory(texts, path(PdbKind::Texts, "My Texts"), PdbKind::Texts));
     const QString thirty = "Happy birthday to you, my dea";  // 29 characters
-    ASSERT_TRUE(AddRecord(texts, {{"TEXT", thirty + "r"}}));
-    ASSERT_TRUE(AddRecord(texts, {{"TEXT", QString(25, 'b')}}));
-    ASSERT_TRUE(AddRecord(texts, {{"TEXT", "All the best"}}));
-    const auto entries = PdbCategories::RecordList(texts, PdbKind::Texts);
+    ASSERT_TRUE(addRecord(texts, {{"TEXT", thirty + "r"}}));
+    ASSERT_TRUE(addRecord(texts, {{"TEXT", QString(25, 'b')}}));
+    ASSERT_TRUE(addRecord(texts, {{"TEXT", "All the best"}}));
+    const auto entries = PdbCategories::recordList(texts, PdbKind::Texts);
     ASSERT_EQ(entries.size(), 3u);
     EXPECT_EQ(entries[0].text, "All the best");
     EXPECT_EQ(entries[0].ordinal, 2);
     EXPECT_EQ(entries[1].text, "Happy birthday to you, my...");
     EXPECT_EQ(entries[2].text, QString(25, 'b'));
-    ASSERT_TRUE(PdbCategories::MoveToOrdinal(texts, entries[0].ordinal));
-    EXPECT_EQ(texts.FieldValue("TEXT"), "All the best");
+    ASSERT_TRUE(PdbCategories::moveToOrdinal(texts, entries[0].ordinal));
+    EXPECT_EQ(texts.fieldValue("TEXT"), "All the best");
 
-    TBinaryDataSet names;
-    ASSERT_TRUE(PdbCategories::OpenCategory(names, path(PdbKind::Names, "PDB 1"), PdbKind::Names));
-    ASSERT_TRUE(AddRecord(names, {{"FIRSTNAME", "Ann"}, {"LASTNAME", "Smith"}}));
-    EXPECT_EQ(PdbCategories::DisplayText(names, PdbKind::Names), "Ann Smith");
+    PersonalTable names;
+    ASSERT_TRUE(PdbCategories::openCategory(names, path(PdbKind::Names, "PDB 1"), PdbKind::Names));
+    ASSERT_TRUE(addRecord(names, {{"FIRSTNAME", "Ann"}, {"LASTNAME", "Smith"}}));
+    EXPECT_EQ(PdbCategories::displayText(names, PdbKind::Names), "Ann Smith");
 }
 
 TEST_F(CategoryStoreTest, AddRenameAndDeleteCategories)
 {
-    TBinaryDataSet table;
+    PersonalTable table;
     const QStringList existing{"Media 1"};
-    EXPECT_FALSE(PdbCategories::AddCategory(db(), PdbKind::Media, "media 1", existing, table));
+    EXPECT_FALSE(PdbCategories::addCategory(db(), PdbKind::Media, "media 1", existing, table));
     EXPECT_EQ(messages.texts(), QStringList({PdbTexts::CategoryExists}));
-    EXPECT_TRUE(PdbCategories::AddCategory(db(), PdbKind::Media, "Films", existing, table));
-    EXPECT_TRUE(table.Active());
-    RecordedMessages().clear();
-    EXPECT_FALSE(PdbCategories::AddCategory(db(), PdbKind::Media, "../escape", existing, table));
+    EXPECT_TRUE(PdbCategories::addCategory(db(), PdbKind::Media, "Films", existing, table));
+    EXPECT_TRUE(table.active());
+    recordedMessages().clear();
+    EXPECT_FALSE(PdbCategories::addCategory(db(), PdbKind::Media, "../escape", existing, table));
     EXPECT_FALSE(QFile::exists(QDir(db()).filePath("escape.dat")));
 
-    RecordedMessages().clear();
+    recordedMessages().clear();
     const QStringList now{"Films", "Media 1"};
-    EXPECT_FALSE(PdbCategories::RenameCategory(db(), PdbKind::Media, "Films", "Films", now, table));
+    EXPECT_FALSE(PdbCategories::renameCategory(db(), PdbKind::Media, "Films", "Films", now, table));
     EXPECT_EQ(messages.texts(), QStringList({PdbTexts::CategoryExists}));
-    EXPECT_TRUE(PdbCategories::RenameCategory(db(), PdbKind::Media, "Films", "Movies", now, table));
-    EXPECT_EQ(PdbCategories::List(db(), PdbKind::Media), QStringList({"Movies"}));
+    EXPECT_TRUE(PdbCategories::renameCategory(db(), PdbKind::Media, "Films", "Movies", now, table));
+    EXPECT_EQ(PdbCategories::list(db(), PdbKind::Media), QStringList({"Movies"}));
 
-    RecordedMessages().queueAnswer(Messages::Answer::No);
-    EXPECT_FALSE(PdbCategories::DeleteCategory(db(), PdbKind::Media, "Movies", table));
-    RecordedMessages().queueAnswer(Messages::Answer::Yes);
-    EXPECT_TRUE(PdbCategories::DeleteCategory(db(), PdbKind::Media, "Movies", table));
-    EXPECT_TRUE(PdbCategories::List(db(), PdbKind::Media).isEmpty());
-    EXPECT_EQ(PdbCategories::ForPage(db(), PdbKind::Media).names, QStringList({"Media 1"}));
+    recordedMessages().queueAnswer(Messages::Answer::No);
+    EXPECT_FALSE(PdbCategories::deleteCategory(db(), PdbKind::Media, "Movies", table));
+    recordedMessages().queueAnswer(Messages::Answer::Yes);
+    EXPECT_TRUE(PdbCategories::deleteCategory(db(), PdbKind::Media, "Movies", table));
+    EXPECT_TRUE(PdbCategories::list(db(), PdbKind::Media).isEmpty());
+    EXPECT_EQ(PdbCategories::forPage(db(), PdbKind::Media).names, QStringList({"Media 1"}));
 }
 
 } // namespace

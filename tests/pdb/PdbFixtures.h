@@ -5,32 +5,32 @@
 #include <QString>
 #include <QtEndian>
 
-#include "pdb/BinaryDataSet.h"
+#include "pdb/PersonalTable.h"
 
-inline QByteArray FileBytes(const QString& path)
+inline QByteArray fileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-inline int32_t Int32At(const QByteArray& bytes, qsizetype offset)
+inline int32_t int32At(const QByteArray& bytes, qsizetype offset)
 {
     return offset + 4 <= bytes.size() ? qFromLittleEndian<int32_t>(bytes.constData() + offset) : INT32_MIN;
 }
 
 // A new, open table of the given schema.
-inline bool CreateOpenTable(TBinaryDataSet& table, const QString& path, std::vector<TableField> fields)
+inline bool createOpenTable(PersonalTable& table, const QString& path, std::vector<TableField> fields)
 {
-    table.TableName = path;
-    table.FieldDefs = std::move(fields);
-    return table.CreateTable() && table.Open();
+    table.tableName = path;
+    table.fieldDefs = std::move(fields);
+    return table.createTable() && table.open();
 }
 
-inline bool AddRecord(TBinaryDataSet& table, std::initializer_list<std::pair<const char*, QString>> values)
+inline bool addRecord(PersonalTable& table, std::initializer_list<std::pair<const char*, QString>> values)
 {
-    if (!table.Insert())
+    if (!table.insert())
         return false;
     for (const auto& [field, value] : values)
-        table.SetFieldValue(QString::fromLatin1(field), value);
-    return table.Post();
+        table.setFieldValue(QString::fromLatin1(field), value);
+    return table.post();
 }

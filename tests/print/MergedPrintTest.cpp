@@ -29,7 +29,7 @@ std::map<int, QString> wordsByCell(const PdfText& text, const LayoutRecord& layo
 {
     std::map<int, QString> cells;
     for (const PdfWord& w : text.onPage(0))
-        cells[CellOfWord(w, layout)] += w.text;
+        cells[cellOfWord(w, layout)] += w.text;
     return cells;
 }
 
@@ -58,12 +58,12 @@ TEST_P(MergedRecordsTest, EachElementShowsItsRecord)
     PrintData data;
     ASSERT_TRUE(data.open(writeNames(dir.path(), 25)));
     ASSERT_EQ(data.recordCount(), 25);
-    TestDesign design(ThirtyUpLayout());
+    TestDesign design(thirtyUpLayout());
     design.addText("{-NAME-}");
     PrintSettings s = elements(int(c.expected.size()));
     s.startRecord = c.startRecord;
     s.cycle = c.cycle;
-    const PrintedPdf pdf = PrintToPdf(design, s, dir.path(), data.drawing());
+    const PrintedPdf pdf = printToPdf(design, s, dir.path(), data.drawing());
     ASSERT_TRUE(pdf.result.printed);
     const auto cells = wordsByCell(pdf.text, design.layout);
     for (size_t i = 0; i < c.expected.size(); ++i) {
@@ -88,19 +88,19 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(MergedPrintTest, ListsRunOutAndCountersCount)
 {
     QTemporaryDir dir;
-    TestDesign design(ThirtyUpLayout());
+    TestDesign design(thirtyUpLayout());
     ObjectControl* list = design.addText("");
-    list->data()->Lines = QStringList{"L1", "L2", "L3", "L4"};
+    list->data()->lines = QStringList{"L1", "L2", "L3", "L4"};
     design.addText("{-_-05_2_-}", 10, 50);
     PrintData noData;
-    const PrintedPdf pdf = PrintToPdf(design, elements(6), dir.path(), noData.drawing());
+    const PrintedPdf pdf = printToPdf(design, elements(6), dir.path(), noData.drawing());
     ASSERT_TRUE(pdf.result.printed);
     const char* const lists[] = {"L1", "L2", "L3", "L4", nullptr, nullptr};
     const char* const counters[] = {"-05", "-03", "-01", "001", "003", "005"};
     for (int n = 1; n <= 6; ++n) {
         std::vector<QString> inCell;
         for (const PdfWord& w : pdf.text.words)
-            if (CellOfWord(w, design.layout) == n)
+            if (cellOfWord(w, design.layout) == n)
                 inCell.push_back(w.text);
         const auto has = [&inCell](const QString& t) { return std::find(inCell.begin(), inCell.end(), t) != inCell.end(); };
         if (lists[n - 1]) {
@@ -114,10 +114,10 @@ TEST(MergedPrintTest, ListsRunOutAndCountersCount)
 TEST(MergedPrintTest, FieldCodesWithoutDataPrintAsCodes)
 {
     QTemporaryDir dir;
-    TestDesign design(ThirtyUpLayout());
+    TestDesign design(thirtyUpLayout());
     design.addText("{-NAME-}");
     PrintData noData;
-    const PrintedPdf pdf = PrintToPdf(design, elements(2), dir.path(), noData.drawing());
+    const PrintedPdf pdf = printToPdf(design, elements(2), dir.path(), noData.drawing());
     EXPECT_EQ(pdf.text.findAll("{-NAME-}").size(), 2u);
 }
 
@@ -128,7 +128,7 @@ TEST(MergedPrintTest, BundledAddressLabelsPrintEveryAddressInOrder)
     DesignForPrinting design;
     ASSERT_EQ(design.load(folder + "/address-label.lpd"), 1);
     PrintData data;
-    ASSERT_TRUE(data.open(ResolveLinkedPath(design.path, design.linkedPath)));
+    ASSERT_TRUE(data.open(resolveLinkedPath(design.path, design.linkedPath)));
     ASSERT_GE(data.recordCount(), 100);
     QFile csv(folder + "/addresses.csv");
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly));
@@ -141,9 +141,9 @@ TEST(MergedPrintTest, BundledAddressLabelsPrintEveryAddressInOrder)
         QPdfWriter writer(out);
         writer.setResolution(600);
         PrintDesign job = design.printDesign();
-        ASSERT_TRUE(RunPrintJob(job, writer, s, data.drawing()).printed);
+        ASSERT_TRUE(runPrintJob(job, writer, s, data.drawing()).printed);
     }
-    const PdfText text = ReadPdfText(out);
+    const PdfText text = readPdfText(out);
     EXPECT_EQ(text.pageCount, (data.recordCount() + 29) / 30);
     EXPECT_NEAR(text.pageWidth, 612, 1);  // the layout's Letter paper
     // Each label's first word is the first name; it sits where the text

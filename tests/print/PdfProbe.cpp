@@ -29,7 +29,7 @@ std::vector<PdfWord> PdfText::onPage(int page) const
     return found;
 }
 
-PdfText ReadPdfText(const QString& path)
+PdfText readPdfText(const QString& path)
 {
     PdfText result;
     QProcess process;

@@ -23,4 +23,4 @@ struct PdfText {
 };
 
 // Empty (pageCount 0) when the file cannot be read.
-PdfText ReadPdfText(const QString& path);
+PdfText readPdfText(const QString& path);

@@ -31,8 +31,8 @@ CliRun runCli(const QStringList& arguments)
 
 QString writeDesign(TestDesign& design, const QString& path, const QString& linked = {})
 {
-    TObjectManager& m = design.editor.manager;
-    EXPECT_TRUE(WriteDesignFile(m, path, design.layout, linked, design.editor.zoom, m.CurrentSide, m.CurrentPanel));
+    ObjectManager& m = design.editor.manager;
+    EXPECT_TRUE(writeDesignFile(m, path, design.layout, linked, design.editor.zoom, m.currentSide, m.currentPanel));
     return path;
 }
 
@@ -41,7 +41,7 @@ QString writeDesign(TestDesign& design, const QString& path, const QString& link
 TEST(PrintCommandTest, BadValuesGiveTheDialogsMessagesAndStatusTwo)
 {
     QTemporaryDir dir;
-    TestDesign design(ThirtyUpLayout());
+    TestDesign design(thirtyUpLayout());
     design.addText("X");
     const QString file = writeDesign(design, dir.filePath("d.lpd"));
     const QString out = dir.filePath("o.pdf");
@@ -56,7 +56,7 @@ TEST(PrintCommandTest, BadValuesGiveTheDialogsMessagesAndStatusTwo)
         {{"--quantity", "0"}, "Please enter a valid quatity to print."},
         {{"--pages", "-2"}, "Please enter a valid quatity to print."},
         {{"--quantity", "1e3"}, "Please enter a valid quatity to print."},
-        {{"--start-record", "1"}, PrintTexts::StartRecordRange(0)},
+        {{"--start-record", "1"}, PrintTexts::startRecordRange(0)},
         {{"--side", "2"}, PrintTexts::NoBackSide},
         {{"--side", "3"}, "--side takes 1, 2 or both"},
         {{"--interleave"}, "--interleave needs --side both"},
@@ -76,7 +76,7 @@ TEST(PrintCommandTest, BadValuesGiveTheDialogsMessagesAndStatusTwo)
 TEST(PrintCommandTest, FilesThatCannotBeUsedAreRefused)
 {
     QTemporaryDir dir;
-    TestDesign design(ThirtyUpLayout());
+    TestDesign design(thirtyUpLayout());
     design.addText("X");
     const QString file = writeDesign(design, dir.filePath("d.lpd"));
     const QString linkedToNothing = writeDesign(design, dir.filePath("linked.lpd"), "missing.csv");
@@ -87,7 +87,7 @@ TEST(PrintCommandTest, FilesThatCannotBeUsedAreRefused)
 
     run = runCli({linkedToNothing, "-o", dir.filePath("o.pdf")});
     EXPECT_EQ(run.exitCode, 3);
-    EXPECT_TRUE(run.err.contains(PrintTexts::CannotOpenData(dir.filePath("missing.csv")))) << qPrintable(run.err);
+    EXPECT_TRUE(run.err.contains(PrintTexts::cannotOpenData(dir.filePath("missing.csv")))) << qPrintable(run.err);
 
     run = runCli({file, "-o", dir.filePath("no/such/folder/o.pdf")});
     EXPECT_EQ(run.exitCode, 4);
@@ -95,13 +95,13 @@ TEST(PrintCommandTest, FilesThatCannotBeUsedAreRefused)
 
     run = runCli({file, "--printer", "no-such-printer-here"});
     EXPECT_EQ(run.exitCode, 3);
-    EXPECT_TRUE(run.err.contains(PrintTexts::NoSuchPrinter("no-such-printer-here"))) << qPrintable(run.err);
+    EXPECT_TRUE(run.err.contains(PrintTexts::noSuchPrinter("no-such-printer-here"))) << qPrintable(run.err);
 }
 
 TEST(PrintCommandTest, QuantityDefaultsToOneSheetAndPagesCountSheets)
 {
     QTemporaryDir dir;
-    TestDesign design(ThirtyUpLayout());
+    TestDesign design(thirtyUpLayout());
     design.addText("X");
     const QString file = writeDesign(design, dir.filePath("d.lpd"));
     struct Case {
@@ -119,17 +119,17 @@ TEST(PrintCommandTest, QuantityDefaultsToOneSheetAndPagesCountSheets)
         QFile::remove(out);
         const CliRun run = runCli(QStringList{file, "-o", out} + c.args);
         ASSERT_EQ(run.exitCode, 0) << qPrintable(run.err);
-        EXPECT_EQ(ReadPdfText(out).pageCount, c.pages) << qPrintable(c.args.join(' '));
+        EXPECT_EQ(readPdfText(out).pageCount, c.pages) << qPrintable(c.args.join(' '));
     }
 }
 
 TEST(PrintCommandTest, RelativeLinkedPathIsTakenFromTheDesignsFolder)
 {
-    EXPECT_EQ(ResolveLinkedPath("/a/b/design.lpd", "data.csv"), "/a/b/data.csv");
-    EXPECT_EQ(ResolveLinkedPath("/a/b/design.lpd", "../c/data.csv"), "/a/c/data.csv");
-    EXPECT_EQ(ResolveLinkedPath("/a/b/design.lpd", "/x/data.csv"), "/x/data.csv");
-    EXPECT_EQ(ResolveLinkedPath("/a/b/design.lpd", "sub\\data.csv"), "/a/b/sub/data.csv");
-    EXPECT_EQ(ResolveLinkedPath("/a/b/design.lpd", ""), "");
+    EXPECT_EQ(resolveLinkedPath("/a/b/design.lpd", "data.csv"), "/a/b/data.csv");
+    EXPECT_EQ(resolveLinkedPath("/a/b/design.lpd", "../c/data.csv"), "/a/c/data.csv");
+    EXPECT_EQ(resolveLinkedPath("/a/b/design.lpd", "/x/data.csv"), "/x/data.csv");
+    EXPECT_EQ(resolveLinkedPath("/a/b/design.lpd", "sub\\data.csv"), "/a/b/sub/data.csv");
+    EXPECT_EQ(resolveLinkedPath("/a/b/design.lpd", ""), "");
 }
 
 // A design linked to "names.csv" beside it, printed from another folder.
@@ -145,7 +145,7 @@ TEST(PrintCommandTest, MergedRunLandsInTheCellsAndRecordsAsked)
     };
     writeCsv("names.csv", "Linked", 25);
     writeCsv("other.csv", "Other", 25);
-    TestDesign design(ThirtyUpLayout());
+    TestDesign design(thirtyUpLayout());
     design.addText("{-NAME-}");
     const QString file = writeDesign(design, dir.filePath("d.lpd"), "names.csv");
     const QString out = dir.filePath("o.pdf");
@@ -171,11 +171,11 @@ TEST(PrintCommandTest, MergedRunLandsInTheCellsAndRecordsAsked)
         process.start(QStringLiteral(STICKWELL_CLI), QStringList{"print", file, "-o", out} + c.args);
         process.waitForFinished(120000);
         ASSERT_EQ(process.exitCode(), 0) << process.readAllStandardError().constData();
-        const PdfText text = ReadPdfText(out);
+        const PdfText text = readPdfText(out);
         ASSERT_EQ(text.pageCount, 1);
         std::map<int, QString> cells;
         for (const PdfWord& w : text.words)
-            cells[CellOfWord(w, design.layout)] = w.text;
+            cells[cellOfWord(w, design.layout)] = w.text;
         for (int n = 1; n <= 10; ++n) {
             const int record = c.records[size_t(n - 1)];
             const auto it = cells.find(n + 4);
@@ -196,24 +196,24 @@ TEST(PrintCommandTest, StartRecordBeyondTheDataIsRefused)
     ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
     csv.write("\"NAME\"\r\n\"A\"\r\n\"B\"\r\n");
     csv.close();
-    TestDesign design(ThirtyUpLayout());
+    TestDesign design(thirtyUpLayout());
     design.addText("{-NAME-}");
     const QString file = writeDesign(design, dir.filePath("d.lpd"), "names.csv");
     const CliRun run = runCli({file, "-o", dir.filePath("o.pdf"), "--start-record", "3"});
     EXPECT_EQ(run.exitCode, 2);
-    EXPECT_TRUE(run.err.contains(PrintTexts::StartRecordRange(2))) << qPrintable(run.err);
+    EXPECT_TRUE(run.err.contains(PrintTexts::startRecordRange(2))) << qPrintable(run.err);
     EXPECT_EQ(runCli({file, "-o", dir.filePath("o.pdf"), "--start-record", "2"}).exitCode, 0);
 }
 
 TEST(PrintCommandTest, HeaderAndFooterCarryTheDesignsFileName)
 {
     QTemporaryDir dir;
-    TestDesign design(ThirtyUpLayout());
+    TestDesign design(thirtyUpLayout());
     design.addText("X");
     const QString file = writeDesign(design, dir.filePath("Name-Tags.lpd"));
     const QString out = dir.filePath("o.pdf");
     ASSERT_EQ(runCli({file, "-o", out, "--header", "--footer"}).exitCode, 0);
-    const auto names = ReadPdfText(out).findAll("Name-Tags.lpd");
+    const auto names = readPdfText(out).findAll("Name-Tags.lpd");
     ASSERT_EQ(names.size(), 2u);
     EXPECT_LT(names[0].top, 20);    // the top line of the page
     EXPECT_GT(names[1].bottom, 770);  // and the bottom one

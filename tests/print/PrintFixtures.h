@@ -26,25 +26,25 @@ struct TestDesign {
         layout.regionSize(&w, &h);
         editor.panel.setRegionSize(w, h);
         editor.panel.setScale(zoom);
-        editor.manager.ChangeRegion(-1, -1, 0, 0, zoom);
+        editor.manager.changeRegion(-1, -1, 0, 0, zoom);
     }
 
     void goTo(int side, int panel)
     {
-        TObjectManager& m = editor.manager;
-        m.ChangeRegion(m.CurrentSide, m.CurrentPanel, side, panel, editor.zoom);
+        ObjectManager& m = editor.manager;
+        m.changeRegion(m.currentSide, m.currentPanel, side, panel, editor.zoom);
     }
 
     // A text object at (x, y) design units on the live region; "#n" and "#r"
     // in the entry stand for the element's numbers when printed.
     ObjectControl* addText(const QString& entry, int x = 10, int y = 10, bool nonPrinting = false)
     {
-        ObjectControl* c = editor.manager.CreateText(0, 0);
+        ObjectControl* c = editor.manager.createText(0, 0);
         const int z = editor.zoom;
         c->setBounds(x * z / 100, y * z / 100, 150 * z / 100, 30 * z / 100);
-        c->data()->Lines = QStringList{entry};
+        c->data()->lines = QStringList{entry};
         if (nonPrinting)
-            c->data()->Flags |= ObjectFlags::NonPrinting;
+            c->data()->flags |= ObjectFlags::NonPrinting;
         return c;
     }
 
@@ -61,11 +61,11 @@ struct TestDesign {
 
 // Writes each text object's first entry at the object's top-left, 12
 // hundredths of an inch high, with "#n" and "#r" replaced.
-inline ObjectDrawing NumberWritingDrawing()
+inline ObjectDrawing numberWritingDrawing()
 {
     ObjectDrawing d;
     d.object = [](QPainter& p, const ObjectControl& c, const ElementNumbers& e) {
-        QString text = c.data()->Lines.value(0);
+        QString text = c.data()->lines.value(0);
         text.replace("#n", QString::number(e.n)).replace("#r", QString::number(e.r));
         QFont font("Liberation Sans");
         font.setPixelSize(12);
@@ -82,8 +82,8 @@ struct PrintedPdf {
     QString path;
 };
 
-inline PrintedPdf PrintToPdf(TestDesign& design, const PrintSettings& settings, const QString& folder,
-                             const ObjectDrawing& drawing = NumberWritingDrawing())
+inline PrintedPdf printToPdf(TestDesign& design, const PrintSettings& settings, const QString& folder,
+                             const ObjectDrawing& drawing = numberWritingDrawing())
 {
     PrintedPdf out;
     out.path = folder + "/out.pdf";
@@ -92,14 +92,14 @@ inline PrintedPdf PrintToPdf(TestDesign& design, const PrintSettings& settings, 
         writer.setResolution(300);
         writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
         PrintDesign d = design.printDesign();
-        out.result = RunPrintJob(d, writer, settings, drawing);
+        out.result = runPrintJob(d, writer, settings, drawing);
     }
-    out.text = ReadPdfText(out.path);
+    out.text = readPdfText(out.path);
     return out;
 }
 
 // The 1-based cell (row by row) a word at the object offset (10, 10) lies in.
-inline int CellOfWord(const PdfWord& w, const LayoutRecord& l, int panelOffsetX = 0, int panelOffsetY = 0)
+inline int cellOfWord(const PdfWord& w, const LayoutRecord& l, int panelOffsetX = 0, int panelOffsetY = 0)
 {
     const double x = w.left / 72 * 100 - l.leftMargin - 10 - panelOffsetX;
     const double y = w.top / 72 * 100 - l.topMargin - 10 - panelOffsetY;

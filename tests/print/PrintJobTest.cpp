@@ -19,7 +19,7 @@ std::map<QString, std::pair<int, int>> placements(const PdfText& text, const Lay
     std::map<QString, std::pair<int, int>> found;
     for (const PdfWord& w : text.words)
         if (w.text.startsWith(prefix))
-            found[w.text] = {w.page, CellOfWord(w, layout)};
+            found[w.text] = {w.page, cellOfWord(w, layout)};
     return found;
 }
 
@@ -47,9 +47,9 @@ TEST_P(PlacementTest, EveryElementLandsInItsCellAndPage)
 {
     const PlacementCase& c = GetParam();
     QTemporaryDir dir;
-    TestDesign design(ThirtyUpLayout());
+    TestDesign design(thirtyUpLayout());
     design.addText("E#n");
-    const PrintedPdf pdf = PrintToPdf(design, elements(c.quantity, c.startCell), dir.path());
+    const PrintedPdf pdf = printToPdf(design, elements(c.quantity, c.startCell), dir.path());
     ASSERT_TRUE(pdf.result.printed) << qPrintable(pdf.result.error);
     EXPECT_EQ(pdf.text.pageCount, c.pages);
     EXPECT_EQ(pdf.result.pages, c.pages);
@@ -73,36 +73,36 @@ INSTANTIATE_TEST_SUITE_P(Runs, PlacementTest,
 
 TEST(PrintJobTest, PagesQuantityBecomesElements)
 {
-    EXPECT_EQ(QuantityInElements(3, true, 30), 90);
-    EXPECT_EQ(QuantityInElements(3, false, 30), 3);
-    EXPECT_EQ(TotalSlots(10, 5, 30), 30);
-    EXPECT_EQ(TotalSlots(90, 1, 30), 90);
-    EXPECT_EQ(TotalSlots(27, 5, 30), 60);
+    EXPECT_EQ(quantityInElements(3, true, 30), 90);
+    EXPECT_EQ(quantityInElements(3, false, 30), 3);
+    EXPECT_EQ(totalSlots(10, 5, 30), 30);
+    EXPECT_EQ(totalSlots(90, 1, 30), 90);
+    EXPECT_EQ(totalSlots(27, 5, 30), 60);
 }
 
 TEST(PrintJobTest, RecordIndexFollowsTheStartRecord)
 {
     QTemporaryDir dir;
-    TestDesign design(ThirtyUpLayout());
+    TestDesign design(thirtyUpLayout());
     design.addText("R#r");
     PrintSettings s = elements(10);
     s.startRecord = 20;
-    const PrintedPdf pdf = PrintToPdf(design, s, dir.path());
+    const PrintedPdf pdf = printToPdf(design, s, dir.path());
     ASSERT_TRUE(pdf.result.printed);
     for (int n = 1; n <= 10; ++n) {
         const auto w = pdf.text.find(QString("R%1").arg(n + 19));
         ASSERT_TRUE(w) << n;
-        EXPECT_EQ(CellOfWord(*w, design.layout), n);
+        EXPECT_EQ(cellOfWord(*w, design.layout), n);
     }
 }
 
 TEST(PrintJobTest, NonPrintingObjectsStayOffThePaper)
 {
     QTemporaryDir dir;
-    TestDesign design(ThirtyUpLayout());
+    TestDesign design(thirtyUpLayout());
     design.addText("Shown#n");
     design.addText("Hidden#n", 10, 50, true);
-    const PrintedPdf pdf = PrintToPdf(design, elements(3), dir.path());
+    const PrintedPdf pdf = printToPdf(design, elements(3), dir.path());
     EXPECT_TRUE(pdf.text.find("Shown3"));
     EXPECT_TRUE(placements(pdf.text, design.layout, "Hidden").empty());
 }
@@ -110,11 +110,11 @@ TEST(PrintJobTest, NonPrintingObjectsStayOffThePaper)
 TEST(PrintJobTest, ZoomOfTheDesignWindowDoesNotChangeThePrint)
 {
     QTemporaryDir dir100, dir300;
-    TestDesign at100(ThirtyUpLayout(), 100), at300(ThirtyUpLayout(), 300);
+    TestDesign at100(thirtyUpLayout(), 100), at300(thirtyUpLayout(), 300);
     at100.addText("Z#n", 40, 60);
     at300.addText("Z#n", 40, 60);
-    const PrintedPdf a = PrintToPdf(at100, elements(4), dir100.path());
-    const PrintedPdf b = PrintToPdf(at300, elements(4), dir300.path());
+    const PrintedPdf a = printToPdf(at100, elements(4), dir100.path());
+    const PrintedPdf b = printToPdf(at300, elements(4), dir300.path());
     ASSERT_EQ(a.text.words.size(), 4u);
     ASSERT_EQ(b.text.words.size(), a.text.words.size());
     for (size_t i = 0; i < a.text.words.size(); ++i) {
@@ -131,11 +131,11 @@ TEST(PrintJobTest, ZoomOfTheDesignWindowDoesNotChangeThePrint)
 TEST(PrintJobTest, UnsavedEditsOfTheLiveRegionArePrinted)
 {
     QTemporaryDir dir;
-    TestDesign design(ThirtyUpLayout());
+    TestDesign design(thirtyUpLayout());
     design.addText("Live#n");
     // Nothing has been stored into the slot yet: the job must store it first.
     EXPECT_EQ(design.editor.manager.slot(0, 0).objectCount, 0);
-    const PrintedPdf pdf = PrintToPdf(design, elements(2), dir.path());
+    const PrintedPdf pdf = printToPdf(design, elements(2), dir.path());
     EXPECT_TRUE(pdf.text.find("Live2"));
 }
 
@@ -153,7 +153,7 @@ class TwoSidedTest : public testing::TestWithParam<BackCase> {};
 TEST_P(TwoSidedTest, EveryBackLandsBehindItsFront)
 {
     const BackCase& c = GetParam();
-    LayoutRecord l = ThirtyUpLayout();
+    LayoutRecord l = thirtyUpLayout();
     l.rows = 2;
     l.backPrintable = 1;
     QTemporaryDir dir;
@@ -165,7 +165,7 @@ TEST_P(TwoSidedTest, EveryBackLandsBehindItsFront)
     s.side2 = true;
     s.flip = c.flip;
     s.interleave = c.interleave;
-    const PrintedPdf pdf = PrintToPdf(design, s, dir.path());
+    const PrintedPdf pdf = printToPdf(design, s, dir.path());
     ASSERT_TRUE(pdf.result.printed);
     ASSERT_EQ(pdf.text.pageCount, 4);
     const int frontPage[2] = {0, c.interleave ? 2 : 1};
@@ -177,7 +177,7 @@ TEST_P(TwoSidedTest, EveryBackLandsBehindItsFront)
         const int sheet = (n - 1) / 6;
         EXPECT_EQ(front->page, frontPage[sheet]);
         EXPECT_EQ(back->page, backPage[sheet]);
-        const int fc = CellOfWord(*front, l) - 1, bc = CellOfWord(*back, l) - 1;
+        const int fc = cellOfWord(*front, l) - 1, bc = cellOfWord(*back, l) - 1;
         const int fr = fc / 3, fcol = fc % 3, br = bc / 3, bcol = bc % 3;
         if (c.mapping == BackMapping::MirrorColumns) {
             EXPECT_EQ(br, fr) << n;
@@ -198,10 +198,10 @@ INSTANTIATE_TEST_SUITE_P(Turns, TwoSidedTest,
 TEST(PrintJobTest, ElementNumbersOfBackCells)
 {
     // 10 × 3 sheet; cell 1 of the second sheet's back.
-    EXPECT_EQ(ElementNumberForCell(1, 31, 1, 10, 3, BackMapping::MirrorColumns), 33);
-    EXPECT_EQ(ElementNumberForCell(1, 31, 1, 10, 3, BackMapping::MirrorRows), 58);
-    EXPECT_EQ(ElementNumberForCell(30, 30, 1, 10, 3, BackMapping::MirrorRows), 3);
-    EXPECT_EQ(ElementNumberForCell(7, 12, 0, 10, 3, BackMapping::MirrorRows), 12);
+    EXPECT_EQ(elementNumberForCell(1, 31, 1, 10, 3, BackMapping::MirrorColumns), 33);
+    EXPECT_EQ(elementNumberForCell(1, 31, 1, 10, 3, BackMapping::MirrorRows), 58);
+    EXPECT_EQ(elementNumberForCell(30, 30, 1, 10, 3, BackMapping::MirrorRows), 3);
+    EXPECT_EQ(elementNumberForCell(7, 12, 0, 10, 3, BackMapping::MirrorRows), 12);
 }
 
 struct FoldCase {
@@ -237,7 +237,7 @@ TEST_P(FoldedCardTest, PanelsLandInTheirHalves)
     design.addText("Cover#n");
     PrintSettings s = elements(4);
     s.side2 = true;
-    const PrintedPdf pdf = PrintToPdf(design, s, dir.path());
+    const PrintedPdf pdf = printToPdf(design, s, dir.path());
     ASSERT_TRUE(pdf.result.printed);
     ASSERT_EQ(pdf.text.pageCount, 2);
     const int halfX = sideFold ? c.width / 2 : 0, halfY = sideFold ? 0 : c.height / 2;
@@ -248,9 +248,9 @@ TEST_P(FoldedCardTest, PanelsLandInTheirHalves)
         ASSERT_TRUE(insideCover && inside && cover) << n;
         EXPECT_EQ(insideCover->page, 0);
         EXPECT_EQ(cover->page, 1);
-        EXPECT_EQ(CellOfWord(*insideCover, l), n);
-        EXPECT_EQ(CellOfWord(*inside, l, halfX, halfY), n);
-        const int coverCell = CellOfWord(*cover, l, halfX, halfY) - 1;
+        EXPECT_EQ(cellOfWord(*insideCover, l), n);
+        EXPECT_EQ(cellOfWord(*inside, l, halfX, halfY), n);
+        const int coverCell = cellOfWord(*cover, l, halfX, halfY) - 1;
         const int frontRow = (n - 1) / 2, frontColumn = (n - 1) % 2;
         if (sideFold) {
             EXPECT_EQ(coverCell, frontRow * 2 + (1 - frontColumn)) << n;
@@ -268,7 +268,7 @@ INSTANTIATE_TEST_SUITE_P(Folds, FoldedCardTest,
 
 TEST(PrintJobTest, SecondSideOnlyStartsAtTheFirstCell)
 {
-    LayoutRecord l = ThirtyUpLayout();
+    LayoutRecord l = thirtyUpLayout();
     l.backPrintable = 1;
     QTemporaryDir dir;
     TestDesign design(l);
@@ -277,31 +277,31 @@ TEST(PrintJobTest, SecondSideOnlyStartsAtTheFirstCell)
     PrintSettings s = elements(3, 7);
     s.side1 = false;
     s.side2 = true;
-    const PrintedPdf pdf = PrintToPdf(design, s, dir.path());
+    const PrintedPdf pdf = printToPdf(design, s, dir.path());
     ASSERT_TRUE(pdf.result.printed);
     // Top flip: element 1 sits behind cell 1, i.e. in the last row of the back.
     const auto b1 = pdf.text.find("B1");
     ASSERT_TRUE(b1);
-    EXPECT_EQ(CellOfWord(*b1, l), 28);
+    EXPECT_EQ(cellOfWord(*b1, l), 28);
 }
 
 TEST(PrintJobTest, BackgroundFillsTheRegionInsideItsMargins)
 {
-    TGridPanel region;
+    Card region;
     region.setRegionSize(262, 100);
-    region.MarginLeft = 5;
-    region.MarginRight = 7;
-    region.MarginTop = 3;
-    region.MarginBottom = 11;
+    region.marginLeft = 5;
+    region.marginRight = 7;
+    region.marginTop = 3;
+    region.marginBottom = 11;
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::red);
-    region.BackImage.setBitmap(image);
+    region.backImage.setBitmap(image);
     QRect drawnInto;
     ObjectDrawing drawing;
     drawing.picture = [&drawnInto](QPainter&, const Picture&, const QRect& r) { drawnInto = r; };
     QImage canvasImage(300, 120, QImage::Format_RGB32);
     QPainter painter(&canvasImage);
-    DrawRegion(painter, region, ElementNumbers{}, drawing);
+    drawRegion(painter, region, ElementNumbers{}, drawing);
     EXPECT_EQ(drawnInto, QRect(5, 3, 262 - 7 - 5, 100 - 11 - 3));
 }
 
@@ -323,7 +323,7 @@ TEST(PrintJobTest, PageTakesTheLayoutsPaperAndOrientation)
         {18, 3, 262, 100, 0, 0, true, 595, 842},       // no paper: left alone
     };
     for (const Case& c : cases) {
-        LayoutRecord l = ThirtyUpLayout();
+        LayoutRecord l = thirtyUpLayout();
         l.paperType = c.paper;
         l.rows = 1;
         l.columns = c.columns;
@@ -337,7 +337,7 @@ TEST(PrintJobTest, PageTakesTheLayoutsPaperAndOrientation)
         design.addText("P");
         PrintSettings s = elements(1);
         s.setOrientation = c.setOrientation;
-        const PrintedPdf pdf = PrintToPdf(design, s, dir.path());
+        const PrintedPdf pdf = printToPdf(design, s, dir.path());
         ASSERT_TRUE(pdf.result.printed) << int(c.paper);
         EXPECT_NEAR(pdf.text.pageWidth, c.pageWidth, 1) << int(c.paper) << " " << c.columns;
         EXPECT_NEAR(pdf.text.pageHeight, c.pageHeight, 1) << int(c.paper) << " " << c.columns;
@@ -346,26 +346,26 @@ TEST(PrintJobTest, PageTakesTheLayoutsPaperAndOrientation)
 
 TEST(PrintJobTest, SheetMarginsCompleteThePaperForTheCropMarks)
 {
-    const TTextOptions o = SheetOptionsForLayout(ThirtyUpLayout());
-    EXPECT_EQ(o.Rows, 10);
-    EXPECT_EQ(o.Columns, 3);
-    EXPECT_DOUBLE_EQ(o.ColumnWidth, 2.62);
-    EXPECT_NEAR(o.MarginRight, 8.5 - 0.19 - 3 * 2.62 - 2 * 0.12, 1e-9);
-    EXPECT_NEAR(o.MarginBottom, 11 - 0.5 - 10, 1e-9);
+    const SheetGrid o = sheetOptionsForLayout(thirtyUpLayout());
+    EXPECT_EQ(o.rows, 10);
+    EXPECT_EQ(o.columns, 3);
+    EXPECT_DOUBLE_EQ(o.columnWidth, 2.62);
+    EXPECT_NEAR(o.marginRight, 8.5 - 0.19 - 3 * 2.62 - 2 * 0.12, 1e-9);
+    EXPECT_NEAR(o.marginBottom, 11 - 0.5 - 10, 1e-9);
     // A grid wider than the paper uses it across.
-    LayoutRecord wide = ThirtyUpLayout();
+    LayoutRecord wide = thirtyUpLayout();
     wide.rows = 1;
     wide.columns = 1;
     wide.elementWidth = 1000;
     wide.leftMargin = 50;
-    const TTextOptions across = SheetOptionsForLayout(wide);
-    EXPECT_NEAR(across.MarginRight, 11 - 0.5 - 10, 1e-9);
-    EXPECT_NEAR(across.MarginBottom, 8.5 - 0.5 - 1, 1e-9);
+    const SheetGrid across = sheetOptionsForLayout(wide);
+    EXPECT_NEAR(across.marginRight, 11 - 0.5 - 10, 1e-9);
+    EXPECT_NEAR(across.marginBottom, 8.5 - 0.5 - 1, 1e-9);
 }
 
 TEST(PrintJobTest, DialogChecksComeInItsOrderWithItsTexts)
 {
-    const LayoutRecord l = ThirtyUpLayout();
+    const LayoutRecord l = thirtyUpLayout();
     struct Case {
         int start, quantity;
         bool side1, side2;
@@ -385,21 +385,21 @@ TEST(PrintJobTest, DialogChecksComeInItsOrderWithItsTexts)
         PrintSettings s = elements(c.quantity, c.start);
         s.side1 = c.side1;
         s.side2 = c.side2;
-        EXPECT_EQ(CheckPrintSettings(s, l), c.message) << c.start << " " << c.quantity;
+        EXPECT_EQ(checkPrintSettings(s, l), c.message) << c.start << " " << c.quantity;
     }
     int32_t value = 0;
-    EXPECT_EQ(CheckStartPosition("x", 30, &value), "Please enter a starting position between 1 and 30.");
-    EXPECT_EQ(CheckStartPosition(" 12 ", 30, &value), "");
+    EXPECT_EQ(checkStartPosition("x", 30, &value), "Please enter a starting position between 1 and 30.");
+    EXPECT_EQ(checkStartPosition(" 12 ", 30, &value), "");
     EXPECT_EQ(value, 12);
-    EXPECT_EQ(CheckQuantity("2.5", &value), PrintTexts::InvalidQuantity);
+    EXPECT_EQ(checkQuantity("2.5", &value), PrintTexts::InvalidQuantity);
 }
 
 TEST(PrintJobTest, RefusedSettingsPrintNothing)
 {
     QTemporaryDir dir;
-    TestDesign design(ThirtyUpLayout());
+    TestDesign design(thirtyUpLayout());
     design.addText("X");
-    const PrintedPdf pdf = PrintToPdf(design, elements(0), dir.path());
+    const PrintedPdf pdf = printToPdf(design, elements(0), dir.path());
     EXPECT_FALSE(pdf.result.printed);
     EXPECT_EQ(pdf.result.error, PrintTexts::InvalidQuantity);
     EXPECT_EQ(pdf.text.pageCount, 0);
@@ -419,14 +419,14 @@ TEST(PrintJobTest, UserDefinedPaperGoesToTheDeviceInWholeTenthsOfAMillimetre)
         {1, 10007, 14859, 100.0, 148.5},  // finer than a tenth is cut off
     };
     for (const Case& c : cases) {
-        LayoutRecord l = ThirtyUpLayout();
+        LayoutRecord l = thirtyUpLayout();
         l.paperType = 17;
         l.unit = c.unit;
         l.paperWidth = c.width;
         l.paperLength = c.length;
         l.rows = l.columns = 1;
         l.elementWidth = l.elementHeight = 10;
-        const auto paper = PaperForLayout(l);
+        const auto paper = paperForLayout(l);
         ASSERT_TRUE(paper);
         const QSizeF mm = paper->size.size(QPageSize::Millimeter);
         EXPECT_NEAR(mm.width(), c.widthMm, 1e-9) << c.width;

@@ -12,15 +12,15 @@
 TEST(StockLibraryTest, EveryShippedLayoutFitsItsPaper)
 {
     const QString folder = QStringLiteral(STICKWELL_DATA_SOURCE) + "/layouts";
-    const QStringList files = ListLayoutFiles(folder);
+    const QStringList files = listLayoutFiles(folder);
     ASSERT_GE(files.size(), 8);
     int stocks = 0, letter = 0, a4 = 0, folded = 0, discs = 0;
     for (const QString& name : files) {
-        const std::vector<LayoutRecord> records = ReadLayoutFile(folder + "/" + name + ".LYT");
+        const std::vector<LayoutRecord> records = readLayoutFile(folder + "/" + name + ".LYT");
         ASSERT_FALSE(records.empty()) << qPrintable(name);
-        EXPECT_FALSE(LayoutSelectable(records.front())) << qPrintable(name) << " starts with a heading";
+        EXPECT_FALSE(layoutSelectable(records.front())) << qPrintable(name) << " starts with a heading";
         for (const LayoutRecord& r : records) {
-            if (!LayoutSelectable(r))
+            if (!layoutSelectable(r))
                 continue;
             ++stocks;
             letter += r.paperType == 0;
@@ -31,18 +31,18 @@ TEST(StockLibraryTest, EveryShippedLayoutFitsItsPaper)
             EXPECT_TRUE(r.displayName().contains("<>")) << qPrintable(label);
             int32_t w = 0, h = 0;
             r.regionSize(&w, &h);
-            EXPECT_TRUE(RegionSizeAllowed(w, h)) << qPrintable(label);
+            EXPECT_TRUE(regionSizeAllowed(w, h)) << qPrintable(label);
             // The page the job prints on holds the whole grid.
-            const auto paper = PaperForLayout(r);
+            const auto paper = paperForLayout(r);
             ASSERT_TRUE(paper) << qPrintable(label);
             // Millimetres: the inch sizes are rounded to two places.
             QSizeF page = paper->size.size(QPageSize::Millimeter) / 25.4;
             if (paper->orientation == QPageLayout::Landscape)
                 page.transpose();
-            const TTextOptions o = SheetOptionsForLayout(r);
-            EXPECT_LE(o.MarginLeft + o.Columns * o.ColumnWidth + (o.Columns - 1) * o.ColumnSpace, page.width() + 1e-3)
+            const SheetGrid o = sheetOptionsForLayout(r);
+            EXPECT_LE(o.marginLeft + o.columns * o.columnWidth + (o.columns - 1) * o.columnSpace, page.width() + 1e-3)
                 << qPrintable(label);
-            EXPECT_LE(o.MarginTop + o.Rows * o.RowHeight + (o.Rows - 1) * o.RowSpace, page.height() + 1e-3)
+            EXPECT_LE(o.marginTop + o.rows * o.rowHeight + (o.rows - 1) * o.rowSpace, page.height() + 1e-3)
                 << qPrintable(label);
         }
     }

@@ -24,7 +24,7 @@ TEST(ArcText, FullCircleFromMinus180TurnsEachCharacter)
     s.canvas->setFont(arcFont());
     const QSize w = s.canvas->textExtent("W");
     const QRect f(20, 20, 260, 260);
-    const auto glyphs = LayoutArcText(*s.canvas, f.left(), f.top(), f.left() + f.width(), f.top() + f.height(),
+    const auto glyphs = layoutArcText(*s.canvas, f.left(), f.top(), f.left() + f.width(), f.top() + f.height(),
                                       "ABCDE", ArcSubStyle::FullCircle, -12);
     ASSERT_EQ(glyphs.size(), 5u);
     EXPECT_EQ(glyphs[0].escapement, 900);
@@ -57,7 +57,7 @@ TEST(ArcText, HalfAndQuarterCirclesMoveTheCentreToAnEdge)
 
     // Half circle from 180: along the lower half, left to right, centre Wh below the top,
     // the middle character upright.
-    const auto half = LayoutArcText(*s.canvas, l, t, r, b, "abcde", ArcSubStyle::HalfCircle, 12);
+    const auto half = layoutArcText(*s.canvas, l, t, r, b, "abcde", ArcSubStyle::HalfCircle, 12);
     ASSERT_EQ(half.size(), 5u);
     EXPECT_EQ(half[2].escapement, 0);
     EXPECT_LT(half[0].origin.x(), half[4].origin.x());
@@ -65,14 +65,14 @@ TEST(ArcText, HalfAndQuarterCirclesMoveTheCentreToAnEdge)
     EXPECT_NEAR(half[2].origin.y(), t + w.height() + radius, 1);  // bottom of the arc
 
     // Half circle from -180: the arc rises above the bottom edge.
-    const auto rising = LayoutArcText(*s.canvas, l, t, r, b, "abcde", ArcSubStyle::HalfCircle, -12);
+    const auto rising = layoutArcText(*s.canvas, l, t, r, b, "abcde", ArcSubStyle::HalfCircle, -12);
     ASSERT_EQ(rising.size(), 5u);
     EXPECT_NEAR(rising[0].origin.y(), b - w.height(), 1);
     EXPECT_LT(rising[2].origin.y(), rising[0].origin.y());
 
     // Quarter circle from -90: centre on the left edge, radius from the height,
     // first character at the top point.
-    const auto quarter = LayoutArcText(*s.canvas, l, t, r, b, "abc", ArcSubStyle::QuarterCircle, -6);
+    const auto quarter = layoutArcText(*s.canvas, l, t, r, b, "abc", ArcSubStyle::QuarterCircle, -6);
     ASSERT_EQ(quarter.size(), 3u);
     const int qr = (b - t - 2 * w.height()) / 2;
     const int qcy = t + w.height() + (b - t - 2 * w.height()) / 2;
@@ -87,14 +87,14 @@ TEST(ArcText, NothingForOneCharacterOrATooSmallFrame)
     TestSurface s;
     s.canvas->setFont(arcFont());
     const QSize w = s.canvas->textExtent("W");
-    EXPECT_TRUE(LayoutArcText(*s.canvas, 0, 0, 300, 300, "A", 0, -12).empty());
-    EXPECT_TRUE(LayoutArcText(*s.canvas, 0, 0, 300, 300, "", 0, -12).empty());
+    EXPECT_TRUE(layoutArcText(*s.canvas, 0, 0, 300, 300, "A", 0, -12).empty());
+    EXPECT_TRUE(layoutArcText(*s.canvas, 0, 0, 300, 300, "", 0, -12).empty());
     // r = (width − 2Wh) / 2 ≤ Ww
     const int width = 2 * w.height() + 2 * w.width();
-    EXPECT_TRUE(LayoutArcText(*s.canvas, 0, 0, width, 300, "ABC", 0, -12).empty());
-    EXPECT_FALSE(LayoutArcText(*s.canvas, 0, 0, width + 4, 300, "ABC", 0, -12).empty());
+    EXPECT_TRUE(layoutArcText(*s.canvas, 0, 0, width, 300, "ABC", 0, -12).empty());
+    EXPECT_FALSE(layoutArcText(*s.canvas, 0, 0, width + 4, 300, "ABC", 0, -12).empty());
     // An unlisted start step keeps the centre and escapement 0.
-    for (const ArcGlyph& g : LayoutArcText(*s.canvas, 0, 0, 300, 300, "ABC", 1, 3))
+    for (const ArcGlyph& g : layoutArcText(*s.canvas, 0, 0, 300, 300, "ABC", 1, 3))
         EXPECT_EQ(g.escapement, 0);
 }
 
@@ -103,9 +103,9 @@ TEST(ArcText, DrawingLeavesTheFontAsItWas)
     TestSurface s;
     const LogFontA font = arcFont();
     s.canvas->setFont(font);
-    DrawArcText(*s.canvas, 0, 0, 300, 200, "around", 1, -12);
+    drawArcText(*s.canvas, 0, 0, 300, 200, "around", 1, -12);
     EXPECT_EQ(s.canvas->font(), font);
-    EXPECT_FALSE(PixelBounds(s.done(), IsDark).isNull());
+    EXPECT_FALSE(pixelBounds(s.done(), isDark).isNull());
 }
 
 struct PlacementCase {
@@ -131,14 +131,14 @@ TEST(BarCodePlacement, WidthFollowsBarWidthAndZoom)
         TestSurface s(800, 200);
         s.canvas->setFont(arcFont());
         BarCodeGeometry g;
-        EXPECT_TRUE(DrawBarCode(*s.canvas, left, top, right, bottom, "03600029145", BarCodeType::UpcA,
+        EXPECT_TRUE(drawBarCode(*s.canvas, left, top, right, bottom, "03600029145", BarCodeType::UpcA,
                                 c.justification, true, false, c.zoom, 3, &g));
         EXPECT_EQ(g.totalWidth, 287);
         EXPECT_EQ(g.destination.left(), c.expectedLeft);
         EXPECT_EQ(g.destination.width(), c.expectedWidth);
         // Without text the bars fill the frame height less 20 pixels.
         EXPECT_EQ(g.destination.height(), bottom - top - 20);
-        const QRect ink = PixelBounds(s.done(), IsDark);
+        const QRect ink = pixelBounds(s.done(), isDark);
         EXPECT_NEAR(ink.left(), c.expectedLeft, 1);
         EXPECT_NEAR(ink.right() + 1, c.expectedLeft + c.expectedWidth, 1);
         EXPECT_EQ(ink.top(), top);
@@ -152,12 +152,12 @@ TEST(BarCodePlacement, TextAddsAMarginAndPostNetKeepsItsHeight)
     const int cw = s.canvas->textExtent("0").width();
     const int th = s.canvas->textExtent("03600029145").height();
     BarCodeGeometry g;
-    EXPECT_TRUE(DrawBarCode(*s.canvas, 0, 0, 700, 100, "03600029145", BarCodeType::UpcA, 0, true, true, 100, 2, &g));
+    EXPECT_TRUE(drawBarCode(*s.canvas, 0, 0, 700, 100, "03600029145", BarCodeType::UpcA, 0, true, true, 100, 2, &g));
     EXPECT_EQ(g.totalWidth, 95 * 2 + 2 * cw + 2);
     EXPECT_EQ(g.barHeight, 100 - th - 20);
     EXPECT_EQ(g.destination.height(), 100 - 20);
 
-    EXPECT_TRUE(DrawBarCode(*s.canvas, 0, 0, 700, 100, "12345", BarCodeType::PostNet, 0, true, true, 100, 4, &g));
+    EXPECT_TRUE(drawBarCode(*s.canvas, 0, 0, 700, 100, "12345", BarCodeType::PostNet, 0, true, true, 100, 4, &g));
     EXPECT_EQ(g.totalWidth, 157 + 2);  // PostNet ignores the bar width
     EXPECT_EQ(g.barHeight, 11);
     EXPECT_EQ(g.destination.height(), 11 + th);
@@ -177,13 +177,13 @@ TEST(BarCodePlacement, BadDataDrawsThePlaceholderBox)
         s.canvas->setFont(arcFont());
         s.canvas->setTextColor(Qt::blue);
         BarCodeGeometry g;
-        EXPECT_FALSE(DrawBarCode(*s.canvas, 20, 30, 320, 130, c.text, c.type, 0, true, true, 100, 2, &g));
+        EXPECT_FALSE(drawBarCode(*s.canvas, 20, 30, 320, 130, c.text, c.type, 0, true, true, 100, 2, &g));
         EXPECT_FALSE(g.drawn);
         const QImage& image = s.done();
         // The frame outline in the text colour, right and bottom exclusive.
-        EXPECT_EQ(PixelBounds(image, IsBlueish), QRect(QPoint(20, 30), QPoint(319, 129)));
+        EXPECT_EQ(pixelBounds(image, isBlueish), QRect(QPoint(20, 30), QPoint(319, 129)));
         // The word sits 10 pixels in from the left, around the middle.
-        const QRect word = PixelBounds(image.copy(21, 31, 298, 98), IsBlueish);
+        const QRect word = pixelBounds(image.copy(21, 31, 298, 98), isBlueish);
         EXPECT_NEAR(word.left(), 10 - 1, 2);
         EXPECT_NEAR((word.top() + word.bottom()) / 2.0, 50 - 1, 6);
     }

@@ -29,16 +29,16 @@ struct DecodeCase {
 // "SYMBOLOGY:data" lines.
 QString decode(const DecodeCase& c, int zoom, const QTemporaryDir& dir, const QStringList& extra = {})
 {
-    TGridPanel surface;
-    TObjectManager manager(surface);
-    ExampleDesign design{"x.lpd", ExampleLayout("bar code", 800, 160),
-                         [&](DesignBuilder& b, TObjectManager&) {
+    Card surface;
+    ObjectManager manager(surface);
+    ExampleDesign design{"x.lpd", exampleLayout("bar code", 800, 160),
+                         [&](DesignBuilder& b, ObjectManager&) {
                              b.barCode({40, 20, 720, 120}, QString::fromLatin1(c.text), c.type, true, c.barWidth);
                          }};
-    BuildExample(manager, design);
+    buildExample(manager, design);
     LayoutRecord layout = design.layout;
-    EXPECT_TRUE(ShowRegionAtZoom(manager, layout, 0, zoom));
-    const QImage image = RenderCardImage(surface, ExportPaintOptions());
+    EXPECT_TRUE(showRegionAtZoom(manager, layout, 0, zoom));
+    const QImage image = renderCardImage(surface, exportPaintOptions());
     const QString path = dir.filePath(QStringLiteral("code-%1-%2-%3.png").arg(c.type).arg(zoom).arg(qHash(QString::fromLatin1(c.text))));
     EXPECT_TRUE(image.save(path));
     QProcess zbar;

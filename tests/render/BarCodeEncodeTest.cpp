@@ -43,7 +43,7 @@ TEST(PostNetEncoding, MatchesReferenceBars)
     };
     for (const PostNetCase& c : cases) {
         SCOPED_TRACE(c.text);
-        const BarCodePattern p = EncodePostNet(QString::fromLatin1(c.text));
+        const BarCodePattern p = encodePostNet(QString::fromLatin1(c.text));
         if (!c.bars) {
             EXPECT_FALSE(p.ok);
             continue;
@@ -59,7 +59,7 @@ TEST(PostNetEncoding, MatchesReferenceBars)
 
 TEST(PostNetEncoding, ModuleCountAndHalfBars)
 {
-    const BarCodePattern p = EncodePostNet("12345");
+    const BarCodePattern p = encodePostNet("12345");
     ASSERT_TRUE(p.ok);
     EXPECT_EQ(p.modules.size(), 5 + 25 * 6 + 2);
     EXPECT_TRUE(p.modules.startsWith("22000" "11000"));
@@ -77,11 +77,11 @@ struct EncodeCase {
 
 TEST(BarCodeEncoding, ChecksAndLengths)
 {
-    const auto upc = [](const QString& t) { return EncodeUpcA(t); };
-    const auto ean8 = [](const QString& t) { return EncodeEan(t, 8); };
-    const auto ean13 = [](const QString& t) { return EncodeEan(t, 13); };
-    const auto code39 = [](const QString& t) { return EncodeCode39(t); };
-    const auto postnet = [](const QString& t) { return EncodePostNet(t); };
+    const auto upc = [](const QString& t) { return encodeUpcA(t); };
+    const auto ean8 = [](const QString& t) { return encodeEan(t, 8); };
+    const auto ean13 = [](const QString& t) { return encodeEan(t, 13); };
+    const auto code39 = [](const QString& t) { return encodeCode39(t); };
+    const auto postnet = [](const QString& t) { return encodePostNet(t); };
     const EncodeCase cases[] = {
         {"upc", upc, "03600029145", true, 2, 95, "036000291452"},
         {"upc 0 check", upc, "01234567890", true, 5, 95, "012345678905"},
@@ -125,7 +125,7 @@ TEST(BarCodeEncoding, ChecksAndLengths)
 TEST(BarCodeEncoding, GuardsAndSetsOfUpcAndEan)
 {
     // Start, centre and end guards sit where readers look for them.
-    const BarCodePattern upc = EncodeUpcA("03600029145");
+    const BarCodePattern upc = encodeUpcA("03600029145");
     ASSERT_TRUE(upc.ok);
     EXPECT_EQ(upc.modules.left(3), "202");
     EXPECT_EQ(upc.modules.mid(45, 5), "02020");
@@ -135,7 +135,7 @@ TEST(BarCodeEncoding, GuardsAndSetsOfUpcAndEan)
     EXPECT_EQ(upc.modules.mid(85, 7), "2202200");
 
     // EAN-13 first digit 4 gives parity LGLLGG: digit 2 ('0') is L, digit 3 ('0') is G.
-    const BarCodePattern ean = EncodeEan13("400638133393");
+    const BarCodePattern ean = encodeEan13("400638133393");
     ASSERT_TRUE(ean.ok);
     EXPECT_EQ(ean.modules.mid(3, 7), "0002202");
     EXPECT_EQ(ean.modules.mid(10, 7), "0200222");
@@ -143,7 +143,7 @@ TEST(BarCodeEncoding, GuardsAndSetsOfUpcAndEan)
 
 TEST(BarCodeEncoding, Code39CharactersAreTwelveModulesWithThreeWide)
 {
-    const BarCodePattern p = EncodeCode39("0");
+    const BarCodePattern p = encodeCode39("0");
     ASSERT_TRUE(p.ok);
     // start '*' + gap, '0' + gap, stop '*'
     EXPECT_EQ(p.modules, "200202202202" "0" "202002202202" "0" "200202202202");
@@ -151,9 +151,9 @@ TEST(BarCodeEncoding, Code39CharactersAreTwelveModulesWithThreeWide)
 
 TEST(BarCodeEncoding, UnknownTypeFails)
 {
-    EXPECT_FALSE(EncodeBarCode("12345", 5).ok);
-    EXPECT_FALSE(EncodeBarCode("12345", -1).ok);
-    EXPECT_TRUE(EncodeBarCode("12345", BarCodeType::PostNet).ok);
+    EXPECT_FALSE(encodeBarCode("12345", 5).ok);
+    EXPECT_FALSE(encodeBarCode("12345", -1).ok);
+    EXPECT_TRUE(encodeBarCode("12345", BarCodeType::PostNet).ok);
 }
 
 } // namespace

@@ -15,41 +15,41 @@ namespace {
 struct Hostile {
     const char* name;
     char kind;
-    std::function<void(TObjectData&)> damage;
+    std::function<void(ObjectData&)> damage;
 };
 
 TEST(HostileObjects, DrawWithoutCrashingOrHanging)
 {
     const QString longText = QString("word ").repeated(4000) + QString(5000, 'x');
     const Hostile cases[] = {
-        {"huge font", 'T', [](TObjectData& o) { o.Font.height = INT_MIN; }},
-        {"huge positive font", 'T', [](TObjectData& o) { o.Font.height = INT_MAX; o.Font.width = INT_MAX; }},
-        {"extreme rotation", 'T', [](TObjectData& o) { o.Rotation = INT_MIN; }},
-        {"rotation past a turn", 'T', [](TObjectData& o) { o.Rotation = 36000 + 905; }},
-        {"negative rotation", 'T', [](TObjectData& o) { o.Rotation = -450; }},
-        {"shadow limits", 'T', [](TObjectData& o) { o.ShadowX = -128; o.ShadowY = 127; }},
-        {"unknown style", 'T', [](TObjectData& o) { o.TextStyle = 0x7F7F7F7F; o.Style = INT_MIN; }},
-        {"arc odd step", 'T', [](TObjectData& o) { o.TextStyle = int32_t(0x80FF0003u); }},
-        {"arc tiny font", 'T', [](TObjectData& o) { o.TextStyle = 0x00F40003; o.Font.height = 0; }},
-        {"bar code odd type", 'T', [](TObjectData& o) { o.TextStyle = int32_t(0x80FFFF02u); }},
-        {"bar code widest bars", 'T', [&](TObjectData& o) {
-             o.TextStyle = 0x7F010202;
-             o.Lines = {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-"};
+        {"huge font", 'T', [](ObjectData& o) { o.font.height = INT_MIN; }},
+        {"huge positive font", 'T', [](ObjectData& o) { o.font.height = INT_MAX; o.font.width = INT_MAX; }},
+        {"extreme rotation", 'T', [](ObjectData& o) { o.rotation = INT_MIN; }},
+        {"rotation past a turn", 'T', [](ObjectData& o) { o.rotation = 36000 + 905; }},
+        {"negative rotation", 'T', [](ObjectData& o) { o.rotation = -450; }},
+        {"shadow limits", 'T', [](ObjectData& o) { o.shadowX = -128; o.shadowY = 127; }},
+        {"unknown style", 'T', [](ObjectData& o) { o.textStyle = 0x7F7F7F7F; o.style = INT_MIN; }},
+        {"arc odd step", 'T', [](ObjectData& o) { o.textStyle = int32_t(0x80FF0003u); }},
+        {"arc tiny font", 'T', [](ObjectData& o) { o.textStyle = 0x00F40003; o.font.height = 0; }},
+        {"bar code odd type", 'T', [](ObjectData& o) { o.textStyle = int32_t(0x80FFFF02u); }},
+        {"bar code widest bars", 'T', [&](ObjectData& o) {
+             o.textStyle = 0x7F010202;
+             o.lines = {"ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789-"};
          }},
-        {"bar code no width", 'T', [](TObjectData& o) { o.TextStyle = int32_t(0x80010102u); o.Lines = {"03600029145"}; }},
-        {"long wrapped rotated text", 'T', [&](TObjectData& o) { o.TextStyle = 0; o.Rotation = 900; o.Lines = {longText}; }},
-        {"long wrapped text", 'T', [&](TObjectData& o) { o.TextStyle = 0; o.Lines = {longText}; }},
-        {"long arc text", 'T', [&](TObjectData& o) { o.TextStyle = 0x00F40003; o.Lines = {longText}; }},
-        {"many list entries", 'T', [](TObjectData& o) { o.Lines = QStringList(50000, "x"); }},
-        {"no entries", 'T', [](TObjectData& o) { o.Lines.clear(); }},
-        {"only line ends", 'T', [](TObjectData& o) { o.Rotation = 450; o.Lines = {QString("\r\n").repeated(300)}; }},
-        {"lone carriage return", 'T', [](TObjectData& o) { o.Rotation = 900; o.Lines = {"end\r"}; }},
-        {"huge line", 'L', [](TObjectData& o) { o.LineSize = INT_MAX; o.LineType = 3; }},
-        {"negative line", 'L', [](TObjectData& o) { o.LineSize = INT_MIN; o.LineType = INT_MIN; }},
-        {"huge box pen", 'B', [](TObjectData& o) { o.LineSize = INT_MAX; o.Style = 2; }},
-        {"odd round box", 'R', [](TObjectData& o) { o.Style = 99; }},
-        {"odd ellipse", 'C', [](TObjectData& o) { o.Style = -1; o.LineSize = -5; }},
-        {"unknown kind", 'Z', [](TObjectData&) {}},
+        {"bar code no width", 'T', [](ObjectData& o) { o.textStyle = int32_t(0x80010102u); o.lines = {"03600029145"}; }},
+        {"long wrapped rotated text", 'T', [&](ObjectData& o) { o.textStyle = 0; o.rotation = 900; o.lines = {longText}; }},
+        {"long wrapped text", 'T', [&](ObjectData& o) { o.textStyle = 0; o.lines = {longText}; }},
+        {"long arc text", 'T', [&](ObjectData& o) { o.textStyle = 0x00F40003; o.lines = {longText}; }},
+        {"many list entries", 'T', [](ObjectData& o) { o.lines = QStringList(50000, "x"); }},
+        {"no entries", 'T', [](ObjectData& o) { o.lines.clear(); }},
+        {"only line ends", 'T', [](ObjectData& o) { o.rotation = 450; o.lines = {QString("\r\n").repeated(300)}; }},
+        {"lone carriage return", 'T', [](ObjectData& o) { o.rotation = 900; o.lines = {"end\r"}; }},
+        {"huge line", 'L', [](ObjectData& o) { o.lineSize = INT_MAX; o.lineType = 3; }},
+        {"negative line", 'L', [](ObjectData& o) { o.lineSize = INT_MIN; o.lineType = INT_MIN; }},
+        {"huge box pen", 'B', [](ObjectData& o) { o.lineSize = INT_MAX; o.style = 2; }},
+        {"odd round box", 'R', [](ObjectData& o) { o.style = 99; }},
+        {"odd ellipse", 'C', [](ObjectData& o) { o.style = -1; o.lineSize = -5; }},
+        {"unknown kind", 'Z', [](ObjectData&) {}},
     };
     const QRect frames[] = {QRect(10, 10, 180, 90), QRect(-50, -50, 0, 0), QRect(5, 5, 1, 2000)};
     for (const Hostile& c : cases) {
@@ -57,10 +57,10 @@ TEST(HostileObjects, DrawWithoutCrashingOrHanging)
         for (int zoom : {25, 100, 1000}) {
             for (const QRect& frame : frames) {
                 TestSurface s(200, 120);
-                TObjectData object(nullptr, c.kind);
-                object.Lines = {"Sample text"};
+                ObjectData object(nullptr, c.kind);
+                object.lines = {"Sample text"};
                 c.damage(object);
-                DrawDesignObject(*s.canvas, frame, object, zoom);
+                drawDesignObject(*s.canvas, frame, object, zoom);
                 s.done();
             }
         }

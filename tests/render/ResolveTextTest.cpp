@@ -13,9 +13,9 @@ namespace {
 QString resolve(const QStringList& lines, int element, int record = 0, FieldSource* reader = nullptr,
                 bool cycle = false)
 {
-    TObjectData object(nullptr, ObjectKind::Text);
-    object.Lines = lines;
-    return ResolveElementText(object, element, record, reader, cycle);
+    ObjectData object(nullptr, ObjectKind::Text);
+    object.lines = lines;
+    return resolveElementText(object, element, record, reader, cycle);
 }
 
 struct Case {
@@ -64,21 +64,21 @@ TEST(ResolveElementText, HugeCountersStayBounded)
 // Three records with a field "City"; remembers where it was positioned.
 class ThreeCities : public FieldSource {
 public:
-    bool active = true;
+    bool open = true;
     int32_t current = -1;
-    bool Active() const override { return active; }
-    int32_t GotoRecord(int32_t index) override
+    bool active() const override { return open; }
+    int32_t gotoRecord(int32_t index) override
     {
-        if (!active || index < 0 || index >= 3)
+        if (!open || index < 0 || index >= 3)
             return -1;
         return current = index;
     }
-    QString GetFieldValue(const QString& fieldSpec) override
+    QString getFieldValue(const QString& fieldSpec) override
     {
         static const char* const cities[] = {"Aston", "Brill", "Cotes"};
         return fieldSpec == "City" && current >= 0 ? cities[current] : QString();
     }
-    int32_t RecordCount() const override { return active ? 3 : 0; }
+    int32_t recordCount() const override { return open ? 3 : 0; }
 };
 
 TEST(ResolveElementText, FieldsComeFromTheRecordOfTheElement)
@@ -91,21 +91,21 @@ TEST(ResolveElementText, FieldsComeFromTheRecordOfTheElement)
     EXPECT_EQ(resolve({"{-City-}"}, 8, 7, &reader, true), "Brill");
     EXPECT_EQ(reader.current, 1);  // left on the record last positioned
     EXPECT_EQ(resolve({"{-Town-}"}, 1, 0, &reader), "");
-    reader.active = false;
+    reader.open = false;
     EXPECT_EQ(resolve({"{-City-}"}, 1, 0, &reader), "{-City-}");
 }
 
 TEST(ResolveElementText, ReaderAdapterTakesMembersOrFunctions)
 {
     struct MemberReader {
-        bool Active = true;
-        int RecordCount = 2;
-        int GotoRecord(int i) { return i < RecordCount ? i : -1; }
-        QString GetFieldValue(const QString& s) { return s + "!"; }
+        bool active = true;
+        int recordCount = 2;
+        int gotoRecord(int i) { return i < recordCount ? i : -1; }
+        QString getFieldValue(const QString& s) { return s + "!"; }
     } members;
     DataReaderSource<MemberReader> source(members);
     EXPECT_EQ(resolve({"{-Name-}"}, 3, 2, &source, true), "Name!");
-    members.Active = false;
+    members.active = false;
     EXPECT_EQ(resolve({"{-Name-}"}, 1, 0, &source), "{-Name-}");
 }
 
@@ -126,10 +126,10 @@ TEST(ResolveElementText, ReadsFieldsThroughTheDataReader)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("NAME,CITY\r\nAnn,Aston\r\nBob,Brill\r\nCy,Cotes\r\n");
     file.close();
-    TDataReader reader;
-    ASSERT_GT(reader.Open(path), 0);
-    ASSERT_EQ(reader.RecordCount(), 3);
-    DataReaderSource<TDataReader> source(reader);
+    DataReader reader;
+    ASSERT_GT(reader.open(path), 0);
+    ASSERT_EQ(reader.recordCount(), 3);
+    DataReaderSource<DataReader> source(reader);
     EXPECT_EQ(resolve({"{-CITY-}"}, 2, 1, &source), "Brill");
     EXPECT_EQ(resolve({"{-NAME+ +CITY-}"}, 3, 2, &source), "Cy Cotes");
     EXPECT_EQ(resolve({"{-CITY-}"}, 4, 3, &source), "");

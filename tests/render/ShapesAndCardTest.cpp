@@ -18,13 +18,13 @@ QImage drawShape(char kind, int style, QRect frame, int zoom, int lineSize = 1, 
                  QSize size = {300, 200})
 {
     TestSurface s(size.width(), size.height());
-    TObjectData object(nullptr, kind);
-    object.Style = style;
-    object.ForeColor = 0x0000FF;  // red
-    object.BackColor = 0xFF0000;  // blue
-    object.LineSize = lineSize;
-    object.LineType = lineType;
-    DrawDesignObject(*s.canvas, frame, object, zoom);
+    ObjectData object(nullptr, kind);
+    object.style = style;
+    object.foreColor = 0x0000FF;  // red
+    object.backColor = 0xFF0000;  // blue
+    object.lineSize = lineSize;
+    object.lineType = lineType;
+    drawDesignObject(*s.canvas, frame, object, zoom);
     return s.done();
 }
 
@@ -33,16 +33,16 @@ TEST(Shapes, ShadowBoxDrawsShadowThenFace)
     // W = 100, H = 50: dx = 14, dy = 7.
     const QImage image = drawShape(ObjectKind::Box, 2, QRect(20, 30, 100, 50), 100);
     const auto at = [&](int x, int y) { return image.pixel(20 + x, 30 + y); };
-    EXPECT_TRUE(IsDark(at(0, 0)));      // face outline, black
-    EXPECT_TRUE(IsDark(at(85, 20)));    // face's right edge at L+86 exclusive
-    EXPECT_TRUE(IsDark(at(40, 42)));    // face's bottom edge at T+43 exclusive
-    EXPECT_TRUE(IsBlueish(at(40, 20))); // face fill
-    EXPECT_TRUE(IsRedish(at(90, 30)));  // shadow fill in the line colour
-    EXPECT_TRUE(IsDark(at(99, 30)));    // shadow outline at the full width
-    EXPECT_TRUE(IsDark(at(50, 49)));
-    EXPECT_TRUE(IsWhite(at(5, 45)));    // left of the shadow (it starts at L+14)
-    EXPECT_TRUE(IsWhite(at(100, 30)));  // right and bottom exclusive
-    EXPECT_TRUE(IsWhite(at(50, 50)));
+    EXPECT_TRUE(isDark(at(0, 0)));      // face outline, black
+    EXPECT_TRUE(isDark(at(85, 20)));    // face's right edge at L+86 exclusive
+    EXPECT_TRUE(isDark(at(40, 42)));    // face's bottom edge at T+43 exclusive
+    EXPECT_TRUE(isBlueish(at(40, 20))); // face fill
+    EXPECT_TRUE(isRedish(at(90, 30)));  // shadow fill in the line colour
+    EXPECT_TRUE(isDark(at(99, 30)));    // shadow outline at the full width
+    EXPECT_TRUE(isDark(at(50, 49)));
+    EXPECT_TRUE(isWhite(at(5, 45)));    // left of the shadow (it starts at L+14)
+    EXPECT_TRUE(isWhite(at(100, 30)));  // right and bottom exclusive
+    EXPECT_TRUE(isWhite(at(50, 50)));
 }
 
 TEST(Shapes, NormalAndFilledStyles)
@@ -50,11 +50,11 @@ TEST(Shapes, NormalAndFilledStyles)
     for (char kind : {ObjectKind::Box, ObjectKind::RoundBox, ObjectKind::Ellipse}) {
         SCOPED_TRACE(kind);
         const QImage normal = drawShape(kind, 0, QRect(10, 10, 120, 80), 100);
-        EXPECT_TRUE(IsWhite(normal.pixel(70, 50)));
-        EXPECT_TRUE(IsRedish(normal.pixel(70, 10)));  // top edge in the line colour
-        EXPECT_EQ(PixelBounds(normal, IsRedish), QRect(10, 10, 120, 80));
+        EXPECT_TRUE(isWhite(normal.pixel(70, 50)));
+        EXPECT_TRUE(isRedish(normal.pixel(70, 10)));  // top edge in the line colour
+        EXPECT_EQ(pixelBounds(normal, isRedish), QRect(10, 10, 120, 80));
         const QImage filled = drawShape(kind, 1, QRect(10, 10, 120, 80), 100);
-        EXPECT_TRUE(IsBlueish(filled.pixel(70, 50)));
+        EXPECT_TRUE(isBlueish(filled.pixel(70, 50)));
     }
 }
 
@@ -62,9 +62,9 @@ TEST(Shapes, RoundBoxCornersKeepTheirPixelSizeAtAnyZoom)
 {
     // A 38 × 38 pixel corner ellipse: the straight top edge starts 19 pixels in.
     const QImage image = drawShape(ObjectKind::RoundBox, 0, QRect(10, 10, 200, 150), 400);
-    EXPECT_TRUE(IsWhite(image.pixel(12, 11)));
-    EXPECT_TRUE(IsRedish(image.pixel(10 + 19 + 2, 10)));
-    EXPECT_FALSE(IsRedish(image.pixel(10 + 3, 10)));
+    EXPECT_TRUE(isWhite(image.pixel(12, 11)));
+    EXPECT_TRUE(isRedish(image.pixel(10 + 19 + 2, 10)));
+    EXPECT_FALSE(isRedish(image.pixel(10 + 3, 10)));
 }
 
 struct LineCase {
@@ -85,13 +85,13 @@ TEST(Shapes, LinesRunAlongTheirFrame)
     for (const LineCase& c : cases) {
         SCOPED_TRACE(c.lineType);
         const QImage image = drawShape(ObjectKind::Line, 0, frame, 100, 1, c.lineType);
-        EXPECT_TRUE(IsRedish(image.pixel(c.from)));
-        EXPECT_FALSE(IsRedish(image.pixel(c.to)));  // the end point is not drawn
+        EXPECT_TRUE(isRedish(image.pixel(c.from)));
+        EXPECT_FALSE(isRedish(image.pixel(c.to)));  // the end point is not drawn
         const QPoint middle = (c.from + c.to) / 2;
-        EXPECT_TRUE(IsRedish(image.pixel(middle)) || IsRedish(image.pixel(middle + QPoint(0, 1))) ||
-                    IsRedish(image.pixel(middle - QPoint(0, 1))));
+        EXPECT_TRUE(isRedish(image.pixel(middle)) || isRedish(image.pixel(middle + QPoint(0, 1))) ||
+                    isRedish(image.pixel(middle - QPoint(0, 1))));
     }
-    EXPECT_TRUE(PixelBounds(drawShape(ObjectKind::Line, 0, frame, 100, 1, 4), IsRedish).isNull());
+    EXPECT_TRUE(pixelBounds(drawShape(ObjectKind::Line, 0, frame, 100, 1, 4), isRedish).isNull());
 }
 
 TEST(Shapes, PenWidthScalesWithTheZoomDownToTheThinnestLine)
@@ -102,7 +102,7 @@ TEST(Shapes, PenWidthScalesWithTheZoomDownToTheThinnestLine)
     for (const Case& c : {Case{6, 50, 3}, Case{1, 50, 1}, Case{2, 100, 2}, Case{3, 400, 12}}) {
         SCOPED_TRACE(testing::Message() << c.lineSize << " at " << c.zoom);
         const QImage image = drawShape(ObjectKind::Line, 0, QRect(20, 50, 200, 0), c.zoom, c.lineSize);
-        EXPECT_EQ(PixelBounds(image, IsRedish).height(), c.thickness);
+        EXPECT_EQ(pixelBounds(image, isRedish).height(), c.thickness);
     }
 }
 
@@ -110,15 +110,15 @@ TEST(Shapes, PenWidthScalesWithTheZoomDownToTheThinnestLine)
 struct CardFixture {
     CardFixture(int zoom)
     {
-        design.layout = ExampleLayout("card", 350, 200);
-        design.build = [](DesignBuilder& b, TObjectManager&) {
-            b.shape(ObjectKind::Box, {100, 40, 50, 30}, 1).BackColor = 0xFF0000;
+        design.layout = exampleLayout("card", 350, 200);
+        design.build = [](DesignBuilder& b, ObjectManager&) {
+            b.shape(ObjectKind::Box, {100, 40, 50, 30}, 1).backColor = 0xFF0000;
         };
-        BuildExample(manager, design);
-        EXPECT_TRUE(ShowRegionAtZoom(manager, design.layout, 0, zoom));
+        buildExample(manager, design);
+        EXPECT_TRUE(showRegionAtZoom(manager, design.layout, 0, zoom));
     }
-    TGridPanel surface;
-    TObjectManager manager{surface};
+    Card surface;
+    ObjectManager manager{surface};
     ExampleDesign design;
 };
 
@@ -127,55 +127,55 @@ TEST(CardPainting, MarginsGridAndObjectsFollowTheZoom)
     CardFixture card(200);
     EXPECT_EQ(card.surface.width(), 700);
     EXPECT_EQ(card.surface.height(), 400);
-    card.surface.ShowGrid = true;
-    card.surface.GridX = card.surface.GridY = 10;
-    const QImage image = RenderCardImage(card.surface, CardPaintOptions{});
+    card.surface.showGrid = true;
+    card.surface.gridX = card.surface.gridY = 10;
+    const QImage image = renderCardImage(card.surface, CardPaintOptions{});
     CardPaintOptions noGrid;
     noGrid.showGrid = false;
-    const QImage margins = RenderCardImage(card.surface, noGrid);
+    const QImage margins = renderCardImage(card.surface, noGrid);
     // Margins of 8 at zoom 200: the dotted rectangle's left edge is at x = 15.
-    EXPECT_EQ(PixelBounds(margins.copy(0, 30, 40, 300), IsDark).left(), 15);
-    EXPECT_EQ(PixelBounds(margins.copy(600, 30, 100, 300), IsDark).right(), 700 - 16 - 600);
+    EXPECT_EQ(pixelBounds(margins.copy(0, 30, 40, 300), isDark).left(), 15);
+    EXPECT_EQ(pixelBounds(margins.copy(600, 30, 100, 300), isDark).right(), 700 - 16 - 600);
     // The box's fill inside (200, 80)..(300, 140).
-    const QRect fill = PixelBounds(image, IsBlueish);
+    const QRect fill = pixelBounds(image, isBlueish);
     EXPECT_TRUE(QRect(200, 80, 100, 60).contains(fill));
     EXPECT_GT(fill.width(), 94);
     // Grid dots every 20 pixels from (1, 1).
-    EXPECT_TRUE(IsDark(image.pixel(41, 101)));
-    EXPECT_TRUE(IsWhite(image.pixel(42, 101)));
+    EXPECT_TRUE(isDark(image.pixel(41, 101)));
+    EXPECT_TRUE(isWhite(image.pixel(42, 101)));
 }
 
 TEST(CardPainting, GridNeedsAStepOfTwoPixels)
 {
     for (int zoom : {25, 50}) {
         CardFixture card(zoom);
-        card.surface.ShowGrid = true;
-        card.surface.GridX = card.surface.GridY = 4;
+        card.surface.showGrid = true;
+        card.surface.gridX = card.surface.gridY = 4;
         CardPaintOptions options;
         options.showMargins = false;
-        const QImage image = RenderCardImage(card.surface, options);
-        EXPECT_EQ(IsDark(image.pixel(3, 3)), zoom == 50) << zoom;
+        const QImage image = renderCardImage(card.surface, options);
+        EXPECT_EQ(isDark(image.pixel(3, 3)), zoom == 50) << zoom;
     }
 }
 
 TEST(CardPainting, ExportLeavesOutGridAndMargins)
 {
     CardFixture card(100);
-    card.surface.ShowGrid = true;
-    const QImage image = RenderCardImage(card.surface, ExportPaintOptions());
+    card.surface.showGrid = true;
+    const QImage image = renderCardImage(card.surface, exportPaintOptions());
     // Only the box's own outline is dark.
-    EXPECT_EQ(PixelBounds(image, IsDark), QRect(100, 40, 50, 30));
-    EXPECT_FALSE(PixelBounds(image, IsBlueish).isNull());
+    EXPECT_EQ(pixelBounds(image, isDark), QRect(100, 40, 50, 30));
+    EXPECT_FALSE(pixelBounds(image, isBlueish).isNull());
 }
 
 TEST(CardPainting, NonPrintingObjectsAreLeftOutOnlyWhenAsked)
 {
     CardFixture card(100);
-    card.surface.control(0)->data()->Flags = ObjectFlags::NonPrinting;
-    CardPaintOptions printing = ExportPaintOptions();
+    card.surface.control(0)->data()->flags = ObjectFlags::NonPrinting;
+    CardPaintOptions printing = exportPaintOptions();
     printing.skipNonPrinting = true;
-    EXPECT_TRUE(PixelBounds(RenderCardImage(card.surface, printing), IsBlueish).isNull());
-    EXPECT_FALSE(PixelBounds(RenderCardImage(card.surface, ExportPaintOptions()), IsBlueish).isNull());
+    EXPECT_TRUE(pixelBounds(renderCardImage(card.surface, printing), isBlueish).isNull());
+    EXPECT_FALSE(pixelBounds(renderCardImage(card.surface, exportPaintOptions()), isBlueish).isNull());
 }
 
 TEST(CardPainting, BackgroundFillsTheAreaInsideTheMargins)
@@ -183,9 +183,9 @@ TEST(CardPainting, BackgroundFillsTheAreaInsideTheMargins)
     CardFixture card(100);
     QImage green(4, 4, QImage::Format_RGB32);
     green.fill(Qt::green);
-    card.surface.BackImage.setBitmap(green);
-    const QImage image = RenderCardImage(card.surface, ExportPaintOptions());
-    const QRect filled = PixelBounds(image, [](QRgb c) { return qGreen(c) > 200 && qRed(c) < 60; });
+    card.surface.backImage.setBitmap(green);
+    const QImage image = renderCardImage(card.surface, exportPaintOptions());
+    const QRect filled = pixelBounds(image, [](QRgb c) { return qGreen(c) > 200 && qRed(c) < 60; });
     // Margins 8: the dotted line sits at 7 and 343, the picture between them.
     EXPECT_EQ(filled, QRect(QPoint(8, 8), QPoint(341, 191)));
 }
@@ -193,14 +193,14 @@ TEST(CardPainting, BackgroundFillsTheAreaInsideTheMargins)
 TEST(StockOverlay, FullDiscShowsCornersHubAndLabelArea)
 {
     TestSurface s(460, 460);
-    DrawStockOverlay(*s.canvas, StockOverlay::FullDisc, QRect(0, 0, 461, 461));
+    drawStockOverlay(*s.canvas, StockOverlay::FullDisc, QRect(0, 0, 461, 461));
     const QImage& image = s.done();
     const auto grey = [](QRgb c) { return qAbs(qGray(c) - 128) < 8; };
     EXPECT_TRUE(grey(image.pixel(3, 3)));       // corner outside the disc
     EXPECT_TRUE(grey(image.pixel(230, 230)));   // hub
-    EXPECT_TRUE(IsWhite(image.pixel(230, 60))); // printable ring
+    EXPECT_TRUE(isWhite(image.pixel(230, 60))); // printable ring
     // The hub is about 1.6 in of 4.6 in across.
-    const QRect hub = PixelBounds(image.copy(100, 100, 260, 260), grey);
+    const QRect hub = pixelBounds(image.copy(100, 100, 260, 260), grey);
     EXPECT_NEAR(hub.width(), 460 * 1.6 / 4.6, 4);
 }
 
@@ -213,18 +213,18 @@ TEST(StockOverlay, CardShapedDiscsKeepTheirCornersGrey)
     for (const Case& c : {Case{StockOverlay::CardWide, {315, 240}}, Case{StockOverlay::CardHigh, {240, 315}}}) {
         SCOPED_TRACE(c.overlay);
         TestSurface s(c.size.width(), c.size.height());
-        DrawStockOverlay(*s.canvas, c.overlay, QRect(QPoint(0, 0), c.size));
+        drawStockOverlay(*s.canvas, c.overlay, QRect(QPoint(0, 0), c.size));
         const QImage& image = s.done();
         const auto grey = [](QRgb p) { return qAbs(qGray(p) - 128) < 8; };
         EXPECT_TRUE(grey(image.pixel(2, 2)));
         EXPECT_TRUE(grey(image.pixel(c.size.width() - 3, c.size.height() - 3)));
         EXPECT_TRUE(grey(image.pixel(c.size.width() / 2, c.size.height() / 2)));
-        EXPECT_TRUE(IsWhite(image.pixel(c.size.width() / 2, 5)));
-        EXPECT_TRUE(IsWhite(image.pixel(5, c.size.height() / 2)));
+        EXPECT_TRUE(isWhite(image.pixel(c.size.width() / 2, 5)));
+        EXPECT_TRUE(isWhite(image.pixel(5, c.size.height() / 2)));
     }
     TestSurface none(50, 50);
-    DrawStockOverlay(*none.canvas, 4, QRect(0, 0, 50, 50));
-    EXPECT_TRUE(PixelBounds(none.done(), [](QRgb p) { return !IsWhite(p); }).isNull());
+    drawStockOverlay(*none.canvas, 4, QRect(0, 0, 50, 50));
+    EXPECT_TRUE(pixelBounds(none.done(), [](QRgb p) { return !isWhite(p); }).isNull());
 }
 
 TEST(CanvasMapping, WindowAndViewportScaleLogicalUnits)
@@ -236,7 +236,7 @@ TEST(CanvasMapping, WindowAndViewportScaleLogicalUnits)
     s.canvas->setBrush({Qt::blue, CanvasBrush::Style::Solid});
     s.canvas->setPen({Qt::blue, 0, CanvasPen::Style::Solid});
     s.canvas->rectangle(10, 10, 60, 40);
-    const QRect ink = PixelBounds(s.done(), IsBlueish);
+    const QRect ink = pixelBounds(s.done(), isBlueish);
     EXPECT_NEAR(ink.left(), 30, 1);
     EXPECT_NEAR(ink.top(), 40, 1);
     EXPECT_NEAR(ink.right(), 128, 2);
@@ -252,7 +252,7 @@ TEST(CanvasText, EscapementTurnsTextCounterClockwiseAroundTheCellCorner)
     s.canvas->setFont(font);
     s.canvas->setBackgroundMode(BackgroundMode::Transparent);
     s.canvas->textOut(150, 250, "HHHH");
-    const QRect ink = PixelBounds(s.done(), IsDark);
+    const QRect ink = pixelBounds(s.done(), isDark);
     // Reading upward from (150, 250): the cell lies right of x = 150 and above y = 250.
     EXPECT_GE(ink.left(), 150);
     EXPECT_LE(ink.right(), 150 + 32);

@@ -40,7 +40,7 @@ TEST(RotatedText, StartPointsAndLineSteps)
     };
     for (const RotationCase& c : cases) {
         SCOPED_TRACE(c.angle);
-        const auto lines = LayoutRotatedText(*s.canvas, c.angle, frame, "ab\r\ncd", false);
+        const auto lines = layoutRotatedText(*s.canvas, c.angle, frame, "ab\r\ncd", false);
         ASSERT_EQ(lines.size(), 2u);
         EXPECT_EQ(lines[0].text, "ab");
         EXPECT_EQ(lines[1].text, "cd");
@@ -57,7 +57,7 @@ TEST(RotatedText, NinetyDegreeBlockEndsAtTheRightEdge)
     s.canvas->setFont(testFont());
     const int h = s.canvas->lineHeight();
     const QRect frame(10, 10, 120, 200);
-    const auto lines = LayoutRotatedText(*s.canvas, 90, frame, "first\r\nsecond", false);
+    const auto lines = layoutRotatedText(*s.canvas, 90, frame, "first\r\nsecond", false);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_GT(lines[1].origin.x(), lines[0].origin.x());
     EXPECT_NEAR(lines[1].origin.x() + h, frame.left() + frame.width(), 1);
@@ -70,7 +70,7 @@ TEST(RotatedText, SlantedTextStartsAtTheLeftAndStepsAlongTheNormal)
     s.canvas->setFont(testFont());
     const int h = s.canvas->lineHeight();
     const QRect frame(0, 0, 100, 200);
-    const auto lines = LayoutRotatedText(*s.canvas, 45, frame, "a\r\nb", false);
+    const auto lines = layoutRotatedText(*s.canvas, 45, frame, "a\r\nb", false);
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].origin.x(), 0);
     EXPECT_NEAR(lines[0].origin.y(), 200 - 0.7071 * 2 * h, 1);
@@ -87,14 +87,14 @@ TEST(RotatedText, AvailableLengthIsTheHeightExceptUpsideDown)
     // Narrow and tall: the whole line fits along the height at 45 and 90
     // degrees, but not along the width at 180.
     const QRect frame(0, 0, width / 2, width * 2);
-    EXPECT_EQ(LayoutRotatedText(*s.canvas, 45, frame, text, true).size(), 1u);
-    EXPECT_EQ(LayoutRotatedText(*s.canvas, 90, frame, text, true).size(), 1u);
-    const auto flipped = LayoutRotatedText(*s.canvas, 180, frame, text, true);
+    EXPECT_EQ(layoutRotatedText(*s.canvas, 45, frame, text, true).size(), 1u);
+    EXPECT_EQ(layoutRotatedText(*s.canvas, 90, frame, text, true).size(), 1u);
+    const auto flipped = layoutRotatedText(*s.canvas, 180, frame, text, true);
     EXPECT_GT(flipped.size(), 1u);
     for (const RotatedLine& line : flipped)
         EXPECT_LE(s.canvas->textExtent(line.text.trimmed()).width(), width / 2);
     // Without wrapping a line is never broken.
-    EXPECT_EQ(LayoutRotatedText(*s.canvas, 180, frame, text, false).size(), 1u);
+    EXPECT_EQ(layoutRotatedText(*s.canvas, 180, frame, text, false).size(), 1u);
 }
 
 TEST(RotatedText, EmptyLinesAdvanceAndAnOverlongWordStandsAlone)
@@ -102,12 +102,12 @@ TEST(RotatedText, EmptyLinesAdvanceAndAnOverlongWordStandsAlone)
     TestSurface s;
     s.canvas->setFont(testFont());
     const int h = s.canvas->textExtent("]").height();
-    const auto lines = LayoutRotatedText(*s.canvas, 90, QRect(0, 0, 100, 40), "a\r\n\r\nb", true);
+    const auto lines = layoutRotatedText(*s.canvas, 90, QRect(0, 0, 100, 40), "a\r\n\r\nb", true);
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[1].text, "");
     EXPECT_EQ(lines[2].origin.x() - lines[1].origin.x(), h);
 
-    const auto wide = LayoutRotatedText(*s.canvas, 90, QRect(0, 0, 100, 10), "Unbreakable word", true);
+    const auto wide = layoutRotatedText(*s.canvas, 90, QRect(0, 0, 100, 10), "Unbreakable word", true);
     ASSERT_EQ(wide.size(), 2u);
     EXPECT_EQ(wide[0].text, "Unbreakable ");
     EXPECT_EQ(wide[1].text, "word");
@@ -133,14 +133,14 @@ TEST(FormattedText, BreaksBetweenWordsAndAtLineEnds)
 }
 
 // Draws one text object on a fresh surface.
-QImage drawTextObject(const std::function<void(TObjectData&)>& setUp, QRect frame, int zoom, QSize size = {400, 200})
+QImage drawTextObject(const std::function<void(ObjectData&)>& setUp, QRect frame, int zoom, QSize size = {400, 200})
 {
     TestSurface s(size.width(), size.height());
-    TObjectData object(nullptr, ObjectKind::Text);
-    object.Font = testFont(-24);
-    object.Lines = {"Sample"};
+    ObjectData object(nullptr, ObjectKind::Text);
+    object.font = testFont(-24);
+    object.lines = {"Sample"};
     setUp(object);
-    DrawDesignObject(*s.canvas, frame, object, zoom);
+    drawDesignObject(*s.canvas, frame, object, zoom);
     return s.done();
 }
 
@@ -153,15 +153,15 @@ TEST(TextShadow, IsOffsetByTheScaledShadowUnderTheText)
     for (const Case& c : {Case{200, 3, -2, {6, -4}}, Case{100, 4, 5, {4, 5}}, Case{50, -6, 3, {-3, 1}}}) {
         SCOPED_TRACE(c.zoom);
         const QImage image = drawTextObject(
-            [&](TObjectData& o) {
-                o.ForeColor = 0xFF0000;  // blue
-                o.BackColor = 0x0000FF;  // red shadow
-                o.ShadowX = int8_t(c.sx);
-                o.ShadowY = int8_t(c.sy);
+            [&](ObjectData& o) {
+                o.foreColor = 0xFF0000;  // blue
+                o.backColor = 0x0000FF;  // red shadow
+                o.shadowX = int8_t(c.sx);
+                o.shadowY = int8_t(c.sy);
             },
             QRect(100, 80, 250, 60), c.zoom);
-        const QRect text = PixelBounds(image, IsBlueish);
-        const QRect shadow = PixelBounds(image, IsRedish);
+        const QRect text = pixelBounds(image, isBlueish);
+        const QRect shadow = pixelBounds(image, isRedish);
         ASSERT_FALSE(text.isNull());
         ASSERT_FALSE(shadow.isNull());
         // The edges the text does not cover show the shift exactly (one pixel for antialiasing).
@@ -180,13 +180,13 @@ TEST(TextJustification, PlacesLinesLeftCentreAndRightWithoutClipping)
 {
     const QRect frame(100, 50, 200, 40);
     const auto bounds = [&](int style, const QString& text) {
-        return PixelBounds(drawTextObject(
-                               [&](TObjectData& o) {
-                                   o.Style = style;
-                                   o.Lines = {text};
+        return pixelBounds(drawTextObject(
+                               [&](ObjectData& o) {
+                                   o.style = style;
+                                   o.lines = {text};
                                },
                                frame, 100),
-                           IsDark);
+                           isDark);
     };
     EXPECT_NEAR(bounds(0, "MMM").left(), 100, 3);
     EXPECT_NEAR(bounds(2, "MMM").right(), 299, 3);
@@ -206,13 +206,13 @@ TEST(TextZoom, FontHeightFollowsTheZoomExceptForBarCodes)
                           Case{1, 100, -40}}) {
         SCOPED_TRACE(c.textStyle);
         TestSurface s;
-        TObjectData object(nullptr, ObjectKind::Text);
-        object.Font = testFont(-40);
-        object.Lines = {"12345"};
-        object.TextStyle = c.textStyle;
-        object.Rotation = 450;
+        ObjectData object(nullptr, ObjectKind::Text);
+        object.font = testFont(-40);
+        object.lines = {"12345"};
+        object.textStyle = c.textStyle;
+        object.rotation = 450;
         s.canvas->setTextColor(Qt::green);
-        DrawDesignObject(*s.canvas, QRect(0, 0, 300, 200), object, c.zoom);
+        drawDesignObject(*s.canvas, QRect(0, 0, 300, 200), object, c.zoom);
         // The object's font stays selected; the colour and escapement come back.
         EXPECT_EQ(s.canvas->font().height, c.expectedHeight);
         EXPECT_EQ(s.canvas->font().escapement, 0);
@@ -226,10 +226,10 @@ TEST(StyledText, EmptyBarCodeAndUnknownStyleDrawNothing)
     for (int style : {0x02010102, 7}) {
         TestSurface s;
         s.canvas->setFont(testFont());
-        const bool drawn = DrawStyledText(*s.canvas, 0, QRect(10, 10, 200, 80), 0, style == 7 ? "text" : "",
+        const bool drawn = drawStyledText(*s.canvas, 0, QRect(10, 10, 200, 80), 0, style == 7 ? "text" : "",
                                           Qt::black, style, 2, 2, Qt::red, 100);
         EXPECT_FALSE(drawn);
-        EXPECT_TRUE(PixelBounds(s.done(), [](QRgb c) { return !IsWhite(c); }).isNull());
+        EXPECT_TRUE(pixelBounds(s.done(), [](QRgb c) { return !isWhite(c); }).isNull());
     }
 }
 

@@ -11,7 +11,7 @@
 
 #include "base/CsvFile.h"
 
-inline QString WriteFileBytes(const QString& path, const QByteArray& bytes)
+inline QString writeFileBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
@@ -19,13 +19,13 @@ inline QString WriteFileBytes(const QString& path, const QByteArray& bytes)
     return path;
 }
 
-inline QByteArray ReadFileBytes(const QString& path)
+inline QByteArray readFileBytes(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Everything a TTDFile reads from a file: the names line, then every record.
+// Everything a CsvFile reads from a file: the names line, then every record.
 struct ReadResult {
     bool opened = false;
     int fieldCount = 0;
@@ -33,22 +33,22 @@ struct ReadResult {
     std::vector<QStringList> records;
 };
 
-inline ReadResult ReadDelimited(const QString& path)
+inline ReadResult readDelimited(const QString& path)
 {
     ReadResult result;
-    TTDFile file;
-    result.opened = file.OpenRead(path, ',', '"');
+    CsvFile file;
+    result.opened = file.openRead(path, ',', '"');
     if (!result.opened)
         return result;
-    result.fieldCount = file.FieldCount();
-    result.names = file.Values();
-    while (file.ReadNext())
-        result.records.push_back(file.Values());
+    result.fieldCount = file.fieldCount();
+    result.names = file.values();
+    while (file.readNext())
+        result.records.push_back(file.values());
     return result;
 }
 
 // A CSV of people used by the reader tests.
-inline QByteArray PeopleCsv()
+inline QByteArray peopleCsv()
 {
     return QByteArray("FIRSTNAME,LASTNAME,ADDRESS,CITY,ZIP\r\n"
                       "Ann,Smith,1 Elm St,Boston,02134\r\n"

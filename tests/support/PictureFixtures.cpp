@@ -22,7 +22,7 @@ void writeRuns(ByteWriter& out, const QByteArray& line)
 }
 } // namespace
 
-QByteArray MakePcx(const QImage& source)
+QByteArray makePcx(const QImage& source)
 {
     const bool indexed = source.format() == QImage::Format_Indexed8;
     const bool planar = indexed && source.colorCount() <= 16;
@@ -85,7 +85,7 @@ QByteArray MakePcx(const QImage& source)
     return file;
 }
 
-QByteArray EncodeWithQt(const QImage& image, const char* format)
+QByteArray encodeWithQt(const QImage& image, const char* format)
 {
     QByteArray bytes;
     QBuffer buffer(&bytes);
@@ -95,7 +95,7 @@ QByteArray EncodeWithQt(const QImage& image, const char* format)
     return bytes;
 }
 
-QByteArray MakeWmf()
+QByteArray makeWmf()
 {
     QByteArray records;
     ByteWriter r(records);
@@ -141,7 +141,7 @@ QByteArray MakeWmf()
     return file;
 }
 
-QImage MakeTestImage(int width, int height)
+QImage makeTestImage(int width, int height)
 {
     QImage image(width, height, QImage::Format_RGB32);
     for (int y = 0; y < height; ++y)
@@ -150,13 +150,13 @@ QImage MakeTestImage(int width, int height)
     return image;
 }
 
-bool WriteBytes(const QString& path, const QByteArray& bytes)
+bool writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
-QList<QPair<uint32_t, qsizetype>> EmfRecords(const QByteArray& emf)
+QList<QPair<uint32_t, qsizetype>> emfRecords(const QByteArray& emf)
 {
     QList<QPair<uint32_t, qsizetype>> records;
     for (qsizetype pos = 0; pos + 8 <= emf.size();) {

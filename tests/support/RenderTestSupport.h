@@ -32,13 +32,13 @@ struct TestSurface {
     std::unique_ptr<Canvas> canvas;
 };
 
-inline bool IsRedish(QRgb c) { return qRed(c) > 160 && qGreen(c) < 120 && qBlue(c) < 120; }
-inline bool IsBlueish(QRgb c) { return qBlue(c) > 160 && qRed(c) < 120 && qGreen(c) < 120; }
-inline bool IsDark(QRgb c) { return qGray(c) < 100; }
-inline bool IsWhite(QRgb c) { return qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240; }
+inline bool isRedish(QRgb c) { return qRed(c) > 160 && qGreen(c) < 120 && qBlue(c) < 120; }
+inline bool isBlueish(QRgb c) { return qBlue(c) > 160 && qRed(c) < 120 && qGreen(c) < 120; }
+inline bool isDark(QRgb c) { return qGray(c) < 100; }
+inline bool isWhite(QRgb c) { return qRed(c) > 240 && qGreen(c) > 240 && qBlue(c) > 240; }
 
 // Smallest rectangle holding every pixel that passes the test (null when none).
-inline QRect PixelBounds(const QImage& image, const std::function<bool(QRgb)>& test)
+inline QRect pixelBounds(const QImage& image, const std::function<bool(QRgb)>& test)
 {
     int left = image.width(), top = image.height(), right = -1, bottom = -1;
     for (int y = 0; y < image.height(); ++y)
@@ -53,4 +53,4 @@ inline QRect PixelBounds(const QImage& image, const std::function<bool(QRgb)>& t
 }
 
 // Readable QStrings in test failures.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void printTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

@@ -6,7 +6,7 @@ namespace {
 QTemporaryDir* g_settingsDir = nullptr;
 }
 
-Messages::RecordingSink& RecordedMessages()
+Messages::RecordingSink& recordedMessages()
 {
     static Messages::RecordingSink sink;
     return sink;
@@ -14,7 +14,7 @@ Messages::RecordingSink& RecordedMessages()
 
 void StickwellTestEnvironment::SetUp()
 {
-    Messages::install(&RecordedMessages());
+    Messages::install(&recordedMessages());
     g_settingsDir = new QTemporaryDir;
     SettingsStore::setInstanceFile(g_settingsDir->filePath("settings.ini"));
 }
@@ -26,7 +26,7 @@ void StickwellTestEnvironment::TearDown()
     g_settingsDir = nullptr;
 }
 
-QString TestDataPath(const QString& relative)
+QString testDataPath(const QString& relative)
 {
     const QByteArray root = qgetenv("STICKWELL_TEST_DATA");
     return QString::fromLocal8Bit(root.isEmpty() ? QByteArray(STICKWELL_SOURCE_DIR "/tests/data") : root) + "/" +

@@ -15,14 +15,14 @@ public:
 };
 
 // The sink every test's messages go to; cleared before each test by MessageRecorder.
-Messages::RecordingSink& RecordedMessages();
+Messages::RecordingSink& recordedMessages();
 
 // Clears the recorded messages for the scope of a test.
 struct MessageRecorder {
-    MessageRecorder() { RecordedMessages().clear(); }
-    ~MessageRecorder() { RecordedMessages().clear(); }
-    QStringList texts() const { return RecordedMessages().texts(); }
+    MessageRecorder() { recordedMessages().clear(); }
+    ~MessageRecorder() { recordedMessages().clear(); }
+    QStringList texts() const { return recordedMessages().texts(); }
 };
 
 // Absolute path of a file under tests/data.
-QString TestDataPath(const QString& relative);
+QString testDataPath(const QString& relative);

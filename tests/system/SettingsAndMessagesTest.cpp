@@ -27,10 +27,10 @@ TEST(SettingsStore, KeysWithBackslashesPersist)
 TEST(Messages, QuestionsTakeQueuedAnswers)
 {
     MessageRecorder recorder;
-    RecordedMessages().queueAnswer(Messages::Answer::No);
+    recordedMessages().queueAnswer(Messages::Answer::No);
     EXPECT_EQ(Messages::askYesNo("Delete?"), Messages::Answer::No);
     EXPECT_EQ(Messages::askYesNoCancel("Save?"), Messages::Answer::Yes);
     Messages::error("Broken");
     EXPECT_EQ(recorder.texts(), QStringList({"Delete?", "Save?", "Broken"}));
-    EXPECT_EQ(RecordedMessages().messages().back().kind, Messages::Kind::Error);
+    EXPECT_EQ(recordedMessages().messages().back().kind, Messages::Kind::Error);
 }

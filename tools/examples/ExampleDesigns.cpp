@@ -19,7 +19,7 @@ int32_t packStyle(int kind, int p1, int p2, int p3)
                    (uint32_t(p3 & 0xFF) << 24));
 }
 
-TObjectData& place(ObjectControl* control, const QRect& frame)
+ObjectData& place(ObjectControl* control, const QRect& frame)
 {
     control->setBounds(frame.left(), frame.top(), frame.width(), frame.height());
     return *control->data();
@@ -49,44 +49,44 @@ QImage sampleBackground()
     return image;
 }
 
-void buildShapesAndText(DesignBuilder& b, TObjectManager&)
+void buildShapesAndText(DesignBuilder& b, ObjectManager&)
 {
     b.shape(ObjectKind::Box, {10, 10, 90, 50}, 0, 2);
-    b.shape(ObjectKind::Box, {110, 10, 90, 50}, 1).BackColor = 0x80FFFF;
-    b.shape(ObjectKind::Box, {210, 10, 100, 50}, 2).ForeColor = 0x808080;
+    b.shape(ObjectKind::Box, {110, 10, 90, 50}, 1).backColor = 0x80FFFF;
+    b.shape(ObjectKind::Box, {210, 10, 100, 50}, 2).foreColor = 0x808080;
     b.shape(ObjectKind::RoundBox, {10, 70, 90, 50}, 0, 2);
-    b.shape(ObjectKind::RoundBox, {110, 70, 90, 50}, 1).BackColor = 0xFFE0C0;
-    b.shape(ObjectKind::RoundBox, {210, 70, 100, 50}, 2).ForeColor = 0x808080;
+    b.shape(ObjectKind::RoundBox, {110, 70, 90, 50}, 1).backColor = 0xFFE0C0;
+    b.shape(ObjectKind::RoundBox, {210, 70, 100, 50}, 2).foreColor = 0x808080;
     b.shape(ObjectKind::Ellipse, {10, 130, 90, 50}, 0, 3);
-    b.shape(ObjectKind::Ellipse, {110, 130, 90, 50}, 1).BackColor = 0xC0FFC0;
-    b.shape(ObjectKind::Ellipse, {210, 130, 100, 50}, 2).ForeColor = 0x808080;
+    b.shape(ObjectKind::Ellipse, {110, 130, 90, 50}, 1).backColor = 0xC0FFC0;
+    b.shape(ObjectKind::Ellipse, {210, 130, 100, 50}, 2).foreColor = 0x808080;
     b.line({330, 10, 60, 0}, 0, 2);
     b.line({330, 20, 0, 60}, 1, 1);
     b.line({340, 20, 50, 60}, 2, 3);
-    b.line({340, 90, 50, 60}, 3, 1).ForeColor = 0x0000FF;
+    b.line({340, 90, 50, 60}, 3, 1).foreColor = 0x0000FF;
 
-    TObjectData& wrap = b.text({10, 195, 150, 60}, "Wrapped text breaks between words to fit its frame.", 0);
-    wrap.Style = 1;
-    TObjectData& shadow = b.text({170, 195, 150, 30}, "Shadowed text");
-    shadow.ShadowX = 3;
-    shadow.ShadowY = 2;
-    shadow.BackColor = 0xA0A0A0;
-    shadow.Font.height = -20;
-    shadow.Font.weight = 700;
-    TObjectData& right = b.text({170, 225, 150, 25}, "Right & justified");
-    right.Style = 2;
-    right.ForeColor = 0x800000;
-    TObjectData& up = b.text({400, 10, 40, 140}, "Rotated 90\r\nsecond line");
-    up.Rotation = 900;
-    TObjectData& slanted = b.text({330, 170, 110, 80}, "Rotated 45");
-    slanted.Rotation = 450;
-    TObjectData& down = b.text({450, 10, 40, 140}, "Rotated 270");
-    down.Rotation = 2700;
-    TObjectData& flipped = b.text({450, 170, 40, 80}, "180");
-    flipped.Rotation = 1800;
+    ObjectData& wrap = b.text({10, 195, 150, 60}, "Wrapped text breaks between words to fit its frame.", 0);
+    wrap.style = 1;
+    ObjectData& shadow = b.text({170, 195, 150, 30}, "Shadowed text");
+    shadow.shadowX = 3;
+    shadow.shadowY = 2;
+    shadow.backColor = 0xA0A0A0;
+    shadow.font.height = -20;
+    shadow.font.weight = 700;
+    ObjectData& right = b.text({170, 225, 150, 25}, "Right & justified");
+    right.style = 2;
+    right.foreColor = 0x800000;
+    ObjectData& up = b.text({400, 10, 40, 140}, "Rotated 90\r\nsecond line");
+    up.rotation = 900;
+    ObjectData& slanted = b.text({330, 170, 110, 80}, "Rotated 45");
+    slanted.rotation = 450;
+    ObjectData& down = b.text({450, 10, 40, 140}, "Rotated 270");
+    down.rotation = 2700;
+    ObjectData& flipped = b.text({450, 170, 40, 80}, "180");
+    flipped.rotation = 1800;
 }
 
-void buildBarCodes(DesignBuilder& b, TObjectManager&)
+void buildBarCodes(DesignBuilder& b, ObjectManager&)
 {
     b.barCode({10, 10, 300, 40}, "12345-6789", BarCodeType::PostNet);
     b.barCode({10, 60, 300, 90}, "03600029145", BarCodeType::UpcA);
@@ -94,14 +94,14 @@ void buildBarCodes(DesignBuilder& b, TObjectManager&)
     b.barCode({10, 260, 300, 90}, "400638133393", BarCodeType::Ean13);
     b.barCode({320, 60, 300, 90}, "CODE-39 $1", BarCodeType::Code39, true, 1);
     b.barCode({320, 160, 300, 90}, "0123456789", BarCodeType::UpcA, true);  // ten digits: placeholder
-    TObjectData& shadowed = b.barCode({320, 260, 300, 90}, "9638507", BarCodeType::Ean8, true, 2);
-    shadowed.ShadowX = 3;
-    shadowed.ShadowY = 3;
-    shadowed.BackColor = 0x9090FF;
-    shadowed.Style = 1;
+    ObjectData& shadowed = b.barCode({320, 260, 300, 90}, "9638507", BarCodeType::Ean8, true, 2);
+    shadowed.shadowX = 3;
+    shadowed.shadowY = 3;
+    shadowed.backColor = 0x9090FF;
+    shadowed.style = 1;
 }
 
-void buildArcText(DesignBuilder& b, TObjectManager&)
+void buildArcText(DesignBuilder& b, ObjectManager&)
 {
     b.arcText({10, 10, 200, 200}, "FULL CIRCLE FROM -180 * ", ArcSubStyle::FullCircle, -12);
     b.arcText({220, 10, 200, 100}, "Half circle from -180", ArcSubStyle::HalfCircle, -12);
@@ -109,86 +109,86 @@ void buildArcText(DesignBuilder& b, TObjectManager&)
     b.arcText({430, 10, 200, 100}, "Half from 0 degrees", ArcSubStyle::HalfCircle, 0);
     b.arcText({10, 220, 200, 200}, "QUARTER -90", ArcSubStyle::QuarterCircle, -6);
     b.arcText({220, 220, 200, 200}, "QUARTER 90", ArcSubStyle::QuarterCircle, 6);
-    TObjectData& shadow = b.arcText({430, 120, 200, 200}, "Shadowed arc text", ArcSubStyle::HalfCircle, -12);
-    shadow.ShadowX = 2;
-    shadow.ShadowY = 2;
-    shadow.BackColor = 0xB0B0B0;
-    shadow.ForeColor = 0x000080;
+    ObjectData& shadow = b.arcText({430, 120, 200, 200}, "Shadowed arc text", ArcSubStyle::HalfCircle, -12);
+    shadow.shadowX = 2;
+    shadow.shadowY = 2;
+    shadow.backColor = 0xB0B0B0;
+    shadow.foreColor = 0x000080;
 }
 
-void buildPicture(DesignBuilder& b, TObjectManager& manager)
+void buildPicture(DesignBuilder& b, ObjectManager& manager)
 {
-    manager.surface().BackImage.setBitmap(sampleBackground());
+    manager.surface().backImage.setBitmap(sampleBackground());
     b.picture({20, 20, 150, 100}, samplePicture());
     // The same picture kept as a JPEG, as photographs usually are.
     Picture photo;
     photo.loadJpeg(encodeJpeg(samplePicture(), 85, false));
-    ObjectControl* jpeg = manager.CreateGraphic(&photo, 20, 130, true);
+    ObjectControl* jpeg = manager.createGraphic(&photo, 20, 130, true);
     jpeg->setBounds(20, 130, 90, 60);
-    TObjectData& counter = b.text({190, 20, 150, 30}, "No. {-_0001_5_-}");
-    counter.Lines = QStringList{"{-_0001_5_-}"};
+    ObjectData& counter = b.text({190, 20, 150, 30}, "No. {-_0001_5_-}");
+    counter.lines = QStringList{"{-_0001_5_-}"};
     b.text({190, 60, 150, 30}, "{-City-}");
     b.text({190, 100, 150, 30}, "{-USER3=Main Street-}");
 }
 
-void buildDisc(DesignBuilder& b, TObjectManager&)
+void buildDisc(DesignBuilder& b, ObjectManager&)
 {
-    TObjectData& title = b.arcText({30, 30, 400, 400}, "DISC LABEL ON FULL SIZE CD", ArcSubStyle::HalfCircle, 12);
-    title.Font.height = -28;
-    title.Font.weight = 700;
-    TObjectData& t = b.text({130, 300, 200, 40}, "Track list");
-    t.Style = 1;
+    ObjectData& title = b.arcText({30, 30, 400, 400}, "DISC LABEL ON FULL SIZE CD", ArcSubStyle::HalfCircle, 12);
+    title.font.height = -28;
+    title.font.weight = 700;
+    ObjectData& t = b.text({130, 300, 200, 40}, "Track list");
+    t.style = 1;
 }
 
-void buildCardDisc(DesignBuilder& b, TObjectManager&)
+void buildCardDisc(DesignBuilder& b, ObjectManager&)
 {
-    TObjectData& title = b.arcText({20, 10, 275, 220}, "BUSINESS CARD CD", ArcSubStyle::HalfCircle, -12);
-    title.Font.weight = 700;
-    TObjectData& name = b.text({40, 170, 235, 30}, "Wide card-shaped disc");
-    name.Style = 1;
+    ObjectData& title = b.arcText({20, 10, 275, 220}, "BUSINESS CARD CD", ArcSubStyle::HalfCircle, -12);
+    title.font.weight = 700;
+    ObjectData& name = b.text({40, 170, 235, 30}, "Wide card-shaped disc");
+    name.style = 1;
 }
 
 } // namespace
 
-TObjectData& DesignBuilder::text(const QRect& frame, const QString& text, int textStyle)
+ObjectData& DesignBuilder::text(const QRect& frame, const QString& text, int textStyle)
 {
-    TObjectData& d = place(m_manager.CreateText(frame.left(), frame.top()), frame);
-    d.Lines = QStringList{text};
-    d.TextStyle = textStyle;
+    ObjectData& d = place(m_manager.createText(frame.left(), frame.top()), frame);
+    d.lines = QStringList{text};
+    d.textStyle = textStyle;
     return d;
 }
 
-TObjectData& DesignBuilder::barCode(const QRect& frame, const QString& text, int type, bool showText, int barWidth)
+ObjectData& DesignBuilder::barCode(const QRect& frame, const QString& text, int type, bool showText, int barWidth)
 {
-    TObjectData& d = this->text(frame, text);
-    d.TextStyle = packStyle(2, type, showText ? 1 : 0, barWidth);
-    d.Font.height = -12;
+    ObjectData& d = this->text(frame, text);
+    d.textStyle = packStyle(2, type, showText ? 1 : 0, barWidth);
+    d.font.height = -12;
     return d;
 }
 
-TObjectData& DesignBuilder::arcText(const QRect& frame, const QString& text, int subStyle, int startStep)
+ObjectData& DesignBuilder::arcText(const QRect& frame, const QString& text, int subStyle, int startStep)
 {
-    TObjectData& d = this->text(frame, text);
-    d.TextStyle = packStyle(3, subStyle, startStep, 0);
+    ObjectData& d = this->text(frame, text);
+    d.textStyle = packStyle(3, subStyle, startStep, 0);
     return d;
 }
 
-TObjectData& DesignBuilder::shape(char kind, const QRect& frame, int style, int lineSize)
+ObjectData& DesignBuilder::shape(char kind, const QRect& frame, int style, int lineSize)
 {
-    ObjectControl* c = kind == ObjectKind::Box        ? m_manager.CreateBox(frame.left(), frame.top())
-                       : kind == ObjectKind::RoundBox ? m_manager.CreateRoundBox(frame.left(), frame.top())
-                       : kind == ObjectKind::Ellipse  ? m_manager.CreateEllipse(frame.left(), frame.top())
-                                                      : m_manager.CreateLine(frame.left(), frame.top());
-    TObjectData& d = place(c, frame);
-    d.Style = style;
-    d.LineSize = lineSize;
+    ObjectControl* c = kind == ObjectKind::Box        ? m_manager.createBox(frame.left(), frame.top())
+                       : kind == ObjectKind::RoundBox ? m_manager.createRoundBox(frame.left(), frame.top())
+                       : kind == ObjectKind::Ellipse  ? m_manager.createEllipse(frame.left(), frame.top())
+                                                      : m_manager.createLine(frame.left(), frame.top());
+    ObjectData& d = place(c, frame);
+    d.style = style;
+    d.lineSize = lineSize;
     return d;
 }
 
-TObjectData& DesignBuilder::line(const QRect& frame, int lineType, int lineSize)
+ObjectData& DesignBuilder::line(const QRect& frame, int lineType, int lineSize)
 {
-    TObjectData& d = shape(ObjectKind::Line, frame, 0, lineSize);
-    d.LineType = lineType;
+    ObjectData& d = shape(ObjectKind::Line, frame, 0, lineSize);
+    d.lineType = lineType;
     return d;
 }
 
@@ -196,12 +196,12 @@ ObjectControl& DesignBuilder::picture(const QRect& frame, const QImage& image)
 {
     Picture pic;
     pic.setBitmap(image);
-    ObjectControl* c = m_manager.CreateGraphic(&pic, frame.left(), frame.top(), true);
+    ObjectControl* c = m_manager.createGraphic(&pic, frame.left(), frame.top(), true);
     c->setBounds(frame.left(), frame.top(), frame.width(), frame.height());
     return *c;
 }
 
-LayoutRecord ExampleLayout(const QString& name, int width, int height, int stockType)
+LayoutRecord exampleLayout(const QString& name, int width, int height, int stockType)
 {
     LayoutRecord layout;
     layout.setName(name);
@@ -215,41 +215,41 @@ LayoutRecord ExampleLayout(const QString& name, int width, int height, int stock
     return layout;
 }
 
-std::vector<ExampleDesign> ExampleDesigns()
+std::vector<ExampleDesign> exampleDesigns()
 {
     return {
-        {"shapes-and-text.lpd", ExampleLayout("Example 5 x 2.6 in", 500, 260), buildShapesAndText},
-        {"bar-codes.lpd", ExampleLayout("Example 6.4 x 3.6 in", 640, 360), buildBarCodes},
-        {"arc-text.lpd", ExampleLayout("Example 6.4 x 4.3 in", 640, 430), buildArcText},
-        {"picture-and-codes.lpd", ExampleLayout("Example 3.5 x 2 in", 350, 200), buildPicture},
-        {"disc-label.lpd", ExampleLayout("Full Size CD", 460, 460, 3), buildDisc},
-        {"card-disc.lpd", ExampleLayout("CD-R Business Card - Wide", 315, 240, 2), buildCardDisc},
+        {"shapes-and-text.lpd", exampleLayout("Example 5 x 2.6 in", 500, 260), buildShapesAndText},
+        {"bar-codes.lpd", exampleLayout("Example 6.4 x 3.6 in", 640, 360), buildBarCodes},
+        {"arc-text.lpd", exampleLayout("Example 6.4 x 4.3 in", 640, 430), buildArcText},
+        {"picture-and-codes.lpd", exampleLayout("Example 3.5 x 2 in", 350, 200), buildPicture},
+        {"disc-label.lpd", exampleLayout("Full Size CD", 460, 460, 3), buildDisc},
+        {"card-disc.lpd", exampleLayout("CD-R Business Card - Wide", 315, 240, 2), buildCardDisc},
     };
 }
 
-void BuildExample(TObjectManager& manager, const ExampleDesign& design)
+void buildExample(ObjectManager& manager, const ExampleDesign& design)
 {
     int32_t w = 0, h = 0;
     design.layout.regionSize(&w, &h);
     manager.surface().setRegionSize(w, h);
     manager.surface().setScale(100);
-    manager.CurrentSide = 0;
-    manager.CurrentPanel = 0;
+    manager.currentSide = 0;
+    manager.currentPanel = 0;
     DesignBuilder builder(manager);
     design.build(builder, manager);
 }
 
-bool WriteExample(const ExampleDesign& design, const QString& path)
+bool writeExample(const ExampleDesign& design, const QString& path)
 {
-    TGridPanel surface;
-    TObjectManager manager(surface);
-    BuildExample(manager, design);
-    return WriteDesignFile(manager, path, design.layout, QString(), 100, 0, 0);
+    Card surface;
+    ObjectManager manager(surface);
+    buildExample(manager, design);
+    return writeDesignFile(manager, path, design.layout, QString(), 100, 0, 0);
 }
 
-ExampleDesign BusyLabel()
+ExampleDesign busyLabel()
 {
-    auto build = [](DesignBuilder& b, TObjectManager&) {
+    auto build = [](DesignBuilder& b, ObjectManager&) {
         for (int i = 0; i < 6; ++i) {
             const int y = 10 + i * 60;
             b.text({10, y, 120, 40}, QStringLiteral("Line %1 of a wrapped text block").arg(i), 0);
@@ -259,5 +259,5 @@ ExampleDesign BusyLabel()
             b.arcText({490, y, 100, 50}, "Arc text", ArcSubStyle::HalfCircle, -12);
         }
     };
-    return {"busy-label.lpd", ExampleLayout("Busy label", 600, 380), build};
+    return {"busy-label.lpd", exampleLayout("Busy label", 600, 380), build};
 }

@@ -12,37 +12,37 @@
 #include "model/LayoutRecord.h"
 
 class ObjectControl;
-class TObjectData;
-class TObjectManager;
+class ObjectData;
+class ObjectManager;
 
 // Adds objects to the live region of a manager whose surface is at zoom 100.
 class DesignBuilder {
 public:
-    explicit DesignBuilder(TObjectManager& manager) : m_manager(manager) {}
+    explicit DesignBuilder(ObjectManager& manager) : m_manager(manager) {}
 
-    TObjectData& text(const QRect& frame, const QString& text, int textStyle = 1);
-    TObjectData& barCode(const QRect& frame, const QString& text, int type, bool showText = true, int barWidth = 2);
-    TObjectData& arcText(const QRect& frame, const QString& text, int subStyle, int startStep);
-    TObjectData& shape(char kind, const QRect& frame, int style = 0, int lineSize = 1);
-    TObjectData& line(const QRect& frame, int lineType, int lineSize = 1);
+    ObjectData& text(const QRect& frame, const QString& text, int textStyle = 1);
+    ObjectData& barCode(const QRect& frame, const QString& text, int type, bool showText = true, int barWidth = 2);
+    ObjectData& arcText(const QRect& frame, const QString& text, int subStyle, int startStep);
+    ObjectData& shape(char kind, const QRect& frame, int style = 0, int lineSize = 1);
+    ObjectData& line(const QRect& frame, int lineType, int lineSize = 1);
     ObjectControl& picture(const QRect& frame, const QImage& image);
 
 private:
-    TObjectManager& m_manager;
+    ObjectManager& m_manager;
 };
 
 struct ExampleDesign {
     QString fileName;  // e.g. "shapes-and-text.lpd"
     LayoutRecord layout;
-    std::function<void(DesignBuilder&, TObjectManager&)> build;
+    std::function<void(DesignBuilder&, ObjectManager&)> build;
 };
 
-std::vector<ExampleDesign> ExampleDesigns();
+std::vector<ExampleDesign> exampleDesigns();
 // A flat layout of the given size in design units.
-LayoutRecord ExampleLayout(const QString& name, int width, int height, int stockType = 0);
+LayoutRecord exampleLayout(const QString& name, int width, int height, int stockType = 0);
 // Builds a design's first region into a fresh manager (its surface sized to the layout).
-void BuildExample(TObjectManager& manager, const ExampleDesign& design);
+void buildExample(ObjectManager& manager, const ExampleDesign& design);
 // Writes a design file; false on failure.
-bool WriteExample(const ExampleDesign& design, const QString& path);
+bool writeExample(const ExampleDesign& design, const QString& path);
 // A label of 30 objects of every kind, for benchmarks.
-ExampleDesign BusyLabel();
+ExampleDesign busyLabel();

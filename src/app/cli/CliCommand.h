@@ -14,10 +14,10 @@ struct CliCommand {
     std::function<int(const QStringList& args)> run;
 };
 
-std::vector<CliCommand>& CliCommands();
+std::vector<CliCommand>& cliCommands();
 
 struct CliCommandRegistration {
-    explicit CliCommandRegistration(CliCommand command) { CliCommands().push_back(std::move(command)); }
+    explicit CliCommandRegistration(CliCommand command) { cliCommands().push_back(std::move(command)); }
 };
 
 // Exit statuses shared by the subcommands.
@@ -29,7 +29,7 @@ constexpr int CannotWrite = 4;
 }
 
 // Small helpers for the subcommands' argument lists.
-bool CliWantsHelp(const QStringList& args);
-void CliPrintUsage(const CliCommand& command);
-void CliWriteStdout(const QByteArray& bytes);
-void CliError(const QString& text);  // to stderr, with a newline
+bool cliWantsHelp(const QStringList& args);
+void cliPrintUsage(const CliCommand& command);
+void cliWriteStdout(const QByteArray& bytes);
+void cliError(const QString& text);  // to stderr, with a newline

@@ -16,16 +16,16 @@ const CliCommandRegistration dataCommand(
 
 const CliCommand& self()
 {
-    for (const CliCommand& c : CliCommands())
+    for (const CliCommand& c : cliCommands())
         if (c.name == QLatin1String("data"))
             return c;
-    return CliCommands().front();
+    return cliCommands().front();
 }
 
 int usage(const QStringList& args)
 {
-    CliPrintUsage(self());
-    return CliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
+    cliPrintUsage(self());
+    return cliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
 }
 
 // Reads "--name VALUE" as a non-negative integer; false on a bad value.
@@ -45,7 +45,7 @@ bool takeOption(QStringList& args, const QString& name, int32_t& value)
 int runData(const QStringList& arguments)
 {
     QStringList args = arguments;
-    if (CliWantsHelp(args))
+    if (cliWantsHelp(args))
         return usage(args);
     int32_t first = 0;
     int32_t count = -1;
@@ -54,24 +54,24 @@ int runData(const QStringList& arguments)
         return usage(args);
 
     // The reader's own messages reach stderr through the CLI's message sink.
-    TDataReader reader;
+    DataReader reader;
     QStringList fields;
-    if (reader.Open(args[0], &fields) < 0) {
-        CliError(QStringLiteral("Cannot open the data source: ") + args[0]);
+    if (reader.open(args[0], &fields) < 0) {
+        cliError(QStringLiteral("Cannot open the data source: ") + args[0]);
         return CliExit::Refused;
     }
-    const int32_t total = reader.RecordCount();
+    const int32_t total = reader.recordCount();
     const int32_t last = count < 0 ? total : int32_t(std::min<int64_t>(total, int64_t(first) + count));
     JsonArray records;
     for (int32_t r = first; r < last; ++r) {
-        if (reader.GotoRecord(r) < 0)
+        if (reader.gotoRecord(r) < 0)
             break;
         QStringList values;
         for (const QString& field : fields)
-            values << reader.GetFieldValue(field);
+            values << reader.getFieldValue(field);
         records.raw(Json::stringArray(values));
     }
-    CliWriteStdout(JsonObject()
+    cliWriteStdout(JsonObject()
                        .raw("fields", Json::stringArray(fields))
                        .add("record_count", total)
                        .raw("records", records.toJson())

@@ -15,7 +15,7 @@ namespace {
 
 int refuse(int32_t code)
 {
-    CliError(QStringLiteral("error %1: %2").arg(code).arg(DesignFileResultText(code)));
+    cliError(QStringLiteral("error %1: %2").arg(code).arg(designFileResultText(code)));
     return CliExit::Refused;
 }
 
@@ -31,46 +31,46 @@ const CliCommandRegistration layoutsCommand(
 
 const CliCommand& commandNamed(const QString& name)
 {
-    for (const CliCommand& c : CliCommands())
+    for (const CliCommand& c : cliCommands())
         if (c.name == name)
             return c;
-    return CliCommands().front();
+    return cliCommands().front();
 }
 
 int runInfo(const QStringList& args)
 {
-    if (CliWantsHelp(args) || args.size() != 1) {
-        CliPrintUsage(commandNamed("info"));
-        return CliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
+    if (cliWantsHelp(args) || args.size() != 1) {
+        cliPrintUsage(commandNamed("info"));
+        return cliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
     }
     QByteArray json;
-    const int32_t result = DescribeDesignFile(args[0], json);
+    const int32_t result = describeDesignFile(args[0], json);
     if (result != DesignFileResult::Success)
         return refuse(result);
-    CliWriteStdout(json + '\n');
+    cliWriteStdout(json + '\n');
     return CliExit::Ok;
 }
 
 int runSave(const QStringList& args)
 {
     const qsizetype at = args.indexOf("-o");
-    if (CliWantsHelp(args) || args.size() != 3 || at < 0 || at + 1 >= args.size()) {
-        CliPrintUsage(commandNamed("save"));
-        return CliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
+    if (cliWantsHelp(args) || args.size() != 3 || at < 0 || at + 1 >= args.size()) {
+        cliPrintUsage(commandNamed("save"));
+        return cliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
     }
     const QString output = args[at + 1];
     QStringList rest = args;
     rest.remove(at, 2);
-    TGridPanel surface;
-    TObjectManager manager(surface);
+    Card surface;
+    ObjectManager manager(surface);
     LayoutRecord layout;
     QString linked;
     int32_t zoom = 100;
-    const int32_t result = ReadDesignFile(manager, rest[0], layout, linked, zoom);
+    const int32_t result = readDesignFile(manager, rest[0], layout, linked, zoom);
     if (result != DesignFileResult::Success)
         return refuse(result);
-    if (!WriteDesignFile(manager, output, layout, linked, zoom, manager.CurrentSide, manager.CurrentPanel)) {
-        CliError(DesignFileResultText(DesignFileResult::SaveError));
+    if (!writeDesignFile(manager, output, layout, linked, zoom, manager.currentSide, manager.currentPanel)) {
+        cliError(designFileResultText(DesignFileResult::SaveError));
         return CliExit::CannotWrite;
     }
     return CliExit::Ok;
@@ -78,24 +78,24 @@ int runSave(const QStringList& args)
 
 int runLayouts(const QStringList& args)
 {
-    if (CliWantsHelp(args) || args.size() != 1) {
-        CliPrintUsage(commandNamed("layouts"));
-        return CliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
+    if (cliWantsHelp(args) || args.size() != 1) {
+        cliPrintUsage(commandNamed("layouts"));
+        return cliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
     }
     if (!QFileInfo(args[0]).isReadable()) {
-        CliError(QStringLiteral("Cannot open layout file: ") + args[0]);
+        cliError(QStringLiteral("Cannot open layout file: ") + args[0]);
         return CliExit::Refused;
     }
     JsonArray list;
-    for (const LayoutRecord& record : ReadLayoutFile(args[0]))
+    for (const LayoutRecord& record : readLayoutFile(args[0]))
         list.raw(JsonObject()
                      .add("name", record.displayName())
-                     .add("shown_name", LayoutShownName(record))
-                     .add("note", LayoutNote(record))
-                     .add("selectable", LayoutSelectable(record))
-                     .raw("record", LayoutRecordJson(record))
+                     .add("shown_name", layoutShownName(record))
+                     .add("note", layoutNote(record))
+                     .add("selectable", layoutSelectable(record))
+                     .raw("record", layoutRecordJson(record))
                      .toJson());
-    CliWriteStdout(list.toJson() + '\n');
+    cliWriteStdout(list.toJson() + '\n');
     return CliExit::Ok;
 }
 

@@ -50,10 +50,10 @@ struct PrintArguments {
 int usage(const QString& problem = {})
 {
     if (!problem.isEmpty())
-        CliError(QStringLiteral("print: ") + problem);
-    for (const CliCommand& c : CliCommands())
+        cliError(QStringLiteral("print: ") + problem);
+    for (const CliCommand& c : cliCommands())
         if (c.name == QLatin1String("print"))
-            CliPrintUsage(c);
+            cliPrintUsage(c);
     return CliExit::Usage;
 }
 
@@ -61,9 +61,9 @@ int usage(const QString& problem = {})
 QString parseArguments(const QStringList& args, PrintArguments& out)
 {
     const Options& options = Options::current();
-    out.settings.cropMarks = options.CropMarks;
-    out.settings.cornerMarks = options.CornerMarks;
-    out.settings.setOrientation = options.SetOrientation;
+    out.settings.cropMarks = options.cropMarks;
+    out.settings.cornerMarks = options.cornerMarks;
+    out.settings.setOrientation = options.setOrientation;
     const auto flags = std::initializer_list<std::pair<const char*, bool*>>{
         {"--cycle", &out.settings.cycle},           {"--flip", &out.settings.flip},
         {"--crop-marks", &out.settings.cropMarks},  {"--corner-marks", &out.settings.cornerMarks},
@@ -141,27 +141,27 @@ QString applyDialogValues(PrintArguments& a, const LayoutRecord& layout, int32_t
     if (a.startCell) {
         if (s.side2 && a.startCell->trimmed() != "1")
             return PrintTexts::SecondSideStartsAtCellOne;
-        const QString problem = CheckStartPosition(*a.startCell, perSheet, &s.startCell);
+        const QString problem = checkStartPosition(*a.startCell, perSheet, &s.startCell);
         if (!problem.isEmpty())
             return problem;
     }
     s.quantity = perSheet;
     if (a.quantity) {
         int32_t q = 0;
-        const QString problem = CheckQuantity(*a.quantity, &q);
+        const QString problem = checkQuantity(*a.quantity, &q);
         if (!problem.isEmpty())
             return problem;
-        s.quantity = QuantityInElements(q, a.quantityInPages, perSheet);
+        s.quantity = quantityInElements(q, a.quantityInPages, perSheet);
     }
     s.startRecord = 0;
     if (a.startRecord) {
         bool ok = false;
         const int v = a.startRecord->trimmed().toInt(&ok);
         if (!ok || v < 0 || v > recordCount)
-            return PrintTexts::StartRecordRange(recordCount);
+            return PrintTexts::startRecordRange(recordCount);
         s.startRecord = v;
     }
-    return CheckPrintSettings(s, layout);
+    return checkPrintSettings(s, layout);
 }
 
 bool onTerminal() { return isatty(fileno(stderr)) != 0; }
@@ -171,7 +171,7 @@ std::unique_ptr<QPagedPaintDevice> makeDevice(const PrintArguments& a, QString* 
     if (!a.printer.isEmpty()) {
         const QPrinterInfo info = QPrinterInfo::printerInfo(a.printer);
         if (info.isNull()) {
-            *problem = PrintTexts::NoSuchPrinter(a.printer);
+            *problem = PrintTexts::noSuchPrinter(a.printer);
             return nullptr;
         }
         auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
@@ -182,14 +182,14 @@ std::unique_ptr<QPagedPaintDevice> makeDevice(const PrintArguments& a, QString* 
     writer->setResolution(600);
     writer->setCreator(QStringLiteral("Quillon Stickwell"));
     // The page the layout does not decide ("<<None>>", or the option off).
-    const QPageSize page(Options::current().MetricUnits ? QPageSize::A4 : QPageSize::Letter);
+    const QPageSize page(Options::current().metricUnits ? QPageSize::A4 : QPageSize::Letter);
     writer->setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()));
     return writer;
 }
 
 int runPrint(const QStringList& args)
 {
-    if (CliWantsHelp(args))
+    if (cliWantsHelp(args))
         return usage(), CliExit::Ok;
     PrintArguments a;
     const QString problem = parseArguments(args, a);
@@ -199,25 +199,25 @@ int runPrint(const QStringList& args)
     DesignForPrinting design;
     const int32_t loaded = design.load(a.design);
     if (loaded != DesignFileResult::Success) {
-        CliError(QStringLiteral("error %1: %2").arg(loaded).arg(DesignFileResultText(loaded)));
+        cliError(QStringLiteral("error %1: %2").arg(loaded).arg(designFileResultText(loaded)));
         return CliExit::Refused;
     }
-    const QString source = a.data.isEmpty() ? ResolveLinkedPath(a.design, design.linkedPath) : a.data;
+    const QString source = a.data.isEmpty() ? resolveLinkedPath(a.design, design.linkedPath) : a.data;
     PrintData data;
     if (!source.isEmpty() && !data.open(source)) {
-        CliError(PrintTexts::CannotOpenData(source));
+        cliError(PrintTexts::cannotOpenData(source));
         return CliExit::Refused;
     }
     const QString invalid = applyDialogValues(a, design.layout, data.recordCount());
     if (!invalid.isEmpty()) {
-        CliError(invalid);
+        cliError(invalid);
         return CliExit::Usage;
     }
 
     QString deviceProblem;
     std::unique_ptr<QPagedPaintDevice> device = makeDevice(a, &deviceProblem);
     if (!device) {
-        CliError(deviceProblem);
+        cliError(deviceProblem);
         return CliExit::Refused;
     }
     a.settings.documentPerPass = !a.printer.isEmpty() && !a.settings.interleave;
@@ -229,21 +229,21 @@ int runPrint(const QStringList& args)
             std::fprintf(stderr, "\rPrinting page %d of %d", done, total);
     };
     callbacks.beforeSecondPass = [](bool sideFlip) {
-        CliError(QStringLiteral("\n") + PrintTexts::TurnInstructions(sideFlip));
+        cliError(QStringLiteral("\n") + PrintTexts::turnInstructions(sideFlip));
         if (isatty(fileno(stdin)))
             return std::getchar() != EOF;
         return true;
     };
     // The source was opened just now, so it already starts afresh.
     PrintDesign job = design.printDesign();
-    const PrintJobResult result = RunPrintJob(job, *device, a.settings, data.drawing(), callbacks);
+    const PrintJobResult result = runPrintJob(job, *device, a.settings, data.drawing(), callbacks);
     device.reset();  // finishes the file or hands the job to the printer
     if (showProgress)
         std::fprintf(stderr, "\n");
     if (!result.printed) {
-        CliError(a.output.isEmpty() || result.error != PrintTexts::CannotPrint
+        cliError(a.output.isEmpty() || result.error != PrintTexts::CannotPrint
                      ? result.error
-                     : PrintTexts::CannotWriteFile(a.output));
+                     : PrintTexts::cannotWriteFile(a.output));
         return CliExit::CannotWrite;
     }
     return CliExit::Ok;

@@ -31,10 +31,10 @@ const CliCommandRegistration renderCommand(
 
 const CliCommand& commandEntry()
 {
-    for (const CliCommand& c : CliCommands())
+    for (const CliCommand& c : cliCommands())
         if (c.name == "render")
             return c;
-    return CliCommands().front();
+    return cliCommands().front();
 }
 
 bool parseInt(const QString& text, int low, int high, int* out)
@@ -83,36 +83,36 @@ int runRender(const QStringList& args)
     const CliCommand& self = commandEntry();
     RenderArgs options;
     QString error;
-    if (CliWantsHelp(args)) {
-        CliPrintUsage(self);
+    if (cliWantsHelp(args)) {
+        cliPrintUsage(self);
         return CliExit::Ok;
     }
     if (!parseArgs(args, &options, &error)) {
-        CliError(QStringLiteral("render: ") + error);
-        CliPrintUsage(self);
+        cliError(QStringLiteral("render: ") + error);
+        cliPrintUsage(self);
         return CliExit::Usage;
     }
-    TGridPanel surface;
-    TObjectManager manager(surface);
+    Card surface;
+    ObjectManager manager(surface);
     LayoutRecord layout;
     QString linked;
     int32_t storedZoom = 100;
-    const int32_t result = ReadDesignFile(manager, options.design, layout, linked, storedZoom);
+    const int32_t result = readDesignFile(manager, options.design, layout, linked, storedZoom);
     if (result != DesignFileResult::Success) {
-        CliError(QStringLiteral("error %1: %2").arg(result).arg(DesignFileResultText(result)));
+        cliError(QStringLiteral("error %1: %2").arg(result).arg(designFileResultText(result)));
         return CliExit::Refused;
     }
     int zoom = options.zoom;
     if (zoom == 0)
         zoom = storedZoom >= kMinZoom && storedZoom <= kMaxZoom ? storedZoom : 100;
-    if (!ShowRegionAtZoom(manager, layout, options.region, zoom)) {
-        CliError(QStringLiteral("render: the design has no region %1").arg(options.region));
+    if (!showRegionAtZoom(manager, layout, options.region, zoom)) {
+        cliError(QStringLiteral("render: the design has no region %1").arg(options.region));
         return CliExit::Usage;
     }
-    surface.BaseImage = layout.stockType <= 3 ? layout.stockType : 0;
-    if (ExportCard(surface, options.output, {options.quality, options.progressive}))
+    surface.baseImage = layout.stockType <= 3 ? layout.stockType : 0;
+    if (exportCard(surface, options.output, {options.quality, options.progressive}))
         return CliExit::Ok;
-    CliError(ExportSaveErrorText());
+    cliError(exportSaveErrorText());
     return CliExit::CannotWrite;
 }
 

@@ -26,7 +26,7 @@ void ensureRuntimeFolder()
 void printOverview()
 {
     std::fprintf(stdout, "Usage: stickwell-cli COMMAND [options]\n\nCommands:\n");
-    for (const CliCommand& command : CliCommands())
+    for (const CliCommand& command : cliCommands())
         std::fprintf(stdout, "  %-70s %s\n", qPrintable(command.usage), qPrintable(command.summary));
     std::fprintf(stdout, "\nEvery command takes --help.\n");
 }
@@ -50,7 +50,7 @@ int main(int argc, char** argv)
         return args.isEmpty() ? CliExit::Usage : CliExit::Ok;
     }
     const QString name = args.takeFirst();
-    for (const CliCommand& command : CliCommands())
+    for (const CliCommand& command : cliCommands())
         if (command.name == name)
             return command.run(args);
     std::fprintf(stderr, "stickwell-cli: unknown command '%s'\n", qPrintable(name));

@@ -6,7 +6,7 @@ int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quillon Stickwell"));
-    TMainForm window;
+    MainWindow window;
     window.show();
     return app.exec();
 }

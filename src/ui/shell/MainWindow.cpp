@@ -2,7 +2,7 @@
 
 #include <QLabel>
 
-TMainForm::TMainForm(QWidget* parent) : QMainWindow(parent)
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
     setWindowTitle(QStringLiteral("Quillon Stickwell"));
     auto* label = new QLabel(QStringLiteral("Quillon Stickwell"), this);

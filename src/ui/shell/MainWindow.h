@@ -2,8 +2,8 @@
 
 #include <QMainWindow>
 
-class TMainForm : public QMainWindow {
+class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TMainForm(QWidget* parent = nullptr);
+    explicit MainWindow(QWidget* parent = nullptr);
 };

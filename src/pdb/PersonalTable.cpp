@@ -1,4 +1,4 @@
-#include "pdb/BinaryDataSet.h"
+#include "pdb/PersonalTable.h"
 
 #include <QFileInfo>
 #include <QtEndian>
@@ -31,7 +31,7 @@ int64_t layoutFields(std::vector<TableField>& fields)
 {
     int64_t offset = TableFile::kSlotHeaderSize;
     for (TableField& field : fields) {
-        const int32_t slot = TableFile::SlotSizeFor(field.type, field.size);
+        const int32_t slot = TableFile::slotSizeFor(field.type, field.size);
         if (slot <= 0)
             return -1;
         field.slotSize = slot;
@@ -42,7 +42,7 @@ int64_t layoutFields(std::vector<TableField>& fields)
 }
 } // namespace
 
-int32_t TableFile::SlotSizeFor(uint8_t type, int32_t size)
+int32_t TableFile::slotSizeFor(uint8_t type, int32_t size)
 {
     switch (type) {
     case TableFieldType::String:
@@ -64,37 +64,37 @@ int32_t TableFile::SlotSizeFor(uint8_t type, int32_t size)
     }
 }
 
-TBinaryDataSet::~TBinaryDataSet()
+PersonalTable::~PersonalTable()
 {
-    Close();
+    close();
 }
 
-bool TBinaryDataSet::fail(const QString& message)
+bool PersonalTable::fail(const QString& message)
 {
     m_error = message;
     return false;
 }
 
-bool TBinaryDataSet::Open()
+bool PersonalTable::open()
 {
-    Close();
+    close();
     m_error.clear();
-    if (!QFileInfo(TableName).isFile())
+    if (!QFileInfo(tableName).isFile())
         return fail(PdbTexts::TableNotFound);
-    m_file.setFileName(TableName);
-    if (!m_file.open(ReadOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite))
+    m_file.setFileName(tableName);
+    if (!m_file.open(readOnly ? QIODevice::ReadOnly : QIODevice::ReadWrite))
         return fail(m_file.errorString());
     if (!readHeader()) {
         const QString reason = m_error;
-        Close();
+        close();
         m_error = reason;
         return false;
     }
-    First();
+    first();
     return true;
 }
 
-bool TBinaryDataSet::readHeader()
+bool PersonalTable::readHeader()
 {
     const qint64 fileSize = m_file.size();
     const QByteArray header = m_file.read(TableFile::kHeaderSize);
@@ -129,7 +129,7 @@ bool TBinaryDataSet::readHeader()
         field.precision = d.i32();
         if (!d.ok())
             return fail(PdbTexts::InvalidFieldCount);
-        if (TableFile::SlotSizeFor(field.type, field.size) <= 0)
+        if (TableFile::slotSizeFor(field.type, field.size) <= 0)
             return fail(PdbTexts::UnsupportedFieldType);
         m_fields.push_back(field);
     }
@@ -143,13 +143,13 @@ bool TBinaryDataSet::readHeader()
     const int64_t expected = int64_t(m_dataStart) + (int64_t(m_recordCount) + m_deletedCount) * m_recordSize;
     const int64_t descriptorsEnd = TableFile::kHeaderSize + int64_t(fieldCount) * TableFile::kDescriptorSize;
     if (m_recordCount < 0 || m_deletedCount < 0 || m_dataStart < descriptorsEnd || expected != fileSize)
-        return fail(PdbTexts::InvalidRecordSize(m_dataStart, m_recordCount, m_recordSize, fileSize));
+        return fail(PdbTexts::invalidRecordSize(m_dataStart, m_recordCount, m_recordSize, fileSize));
     if (!hasSlots)
         m_recordSize = m_computedSize;
     return true;
 }
 
-bool TBinaryDataSet::writeHeader()
+bool PersonalTable::writeHeader()
 {
     QByteArray header;
     ByteWriter out(header);
@@ -165,7 +165,7 @@ bool TBinaryDataSet::writeHeader()
     return m_file.seek(0) && m_file.write(header) == header.size() && m_file.flush();
 }
 
-void TBinaryDataSet::Close()
+void PersonalTable::close()
 {
     if (m_file.isOpen())
         m_file.close();
@@ -178,10 +178,10 @@ void TBinaryDataSet::Close()
     m_state = State::Browse;
 }
 
-bool TBinaryDataSet::CreateTable()
+bool PersonalTable::createTable()
 {
-    std::vector<TableField> fields = FieldDefs.empty() ? m_fields : FieldDefs;
-    Close();
+    std::vector<TableField> fields = fieldDefs.empty() ? m_fields : fieldDefs;
+    close();
     m_error.clear();
     if (fields.empty())
         return fail(PdbTexts::InvalidFieldCount);
@@ -209,12 +209,12 @@ bool TBinaryDataSet::CreateTable()
         out.i32(field.size);
         out.i32(field.precision);
     }
-    if (!WriteFileAtomically(TableName, bytes))
-        return fail(PdbTexts::CannotCreateCategory(TableName));
+    if (!writeFileAtomically(tableName, bytes))
+        return fail(PdbTexts::cannotCreateCategory(tableName));
     return true;
 }
 
-bool TBinaryDataSet::readSlot(int64_t slot, QByteArray& bytes)
+bool PersonalTable::readSlot(int64_t slot, QByteArray& bytes)
 {
     if (slot < 0 || slot >= slotCount() || !m_file.seek(slotOffset(slot)))
         return false;
@@ -222,12 +222,12 @@ bool TBinaryDataSet::readSlot(int64_t slot, QByteArray& bytes)
     return bytes.size() == m_recordSize;
 }
 
-bool TBinaryDataSet::writeSlot(int64_t slot, const QByteArray& bytes)
+bool PersonalTable::writeSlot(int64_t slot, const QByteArray& bytes)
 {
     return m_file.seek(slotOffset(slot)) && m_file.write(bytes) == bytes.size();
 }
 
-int32_t TBinaryDataSet::slotLink(int64_t slot)
+int32_t PersonalTable::slotLink(int64_t slot)
 {
     if (slot < 0 || slot >= slotCount() || !m_file.seek(slotOffset(slot)))
         return 0;
@@ -236,7 +236,7 @@ int32_t TBinaryDataSet::slotLink(int64_t slot)
 }
 
 // Moves to the first live slot at or after from; false (and Eof) when none.
-bool TBinaryDataSet::seekLive(int64_t from)
+bool PersonalTable::seekLive(int64_t from)
 {
     m_state = State::Browse;
     for (int64_t slot = std::max<int64_t>(from, 0); slot < slotCount(); ++slot) {
@@ -254,28 +254,28 @@ bool TBinaryDataSet::seekLive(int64_t from)
     return false;
 }
 
-bool TBinaryDataSet::First()
+bool PersonalTable::first()
 {
-    return Active() && seekLive(0);
+    return active() && seekLive(0);
 }
 
-bool TBinaryDataSet::Next()
+bool PersonalTable::next()
 {
-    return Active() && m_slot >= 0 && seekLive(m_slot + 1);
+    return active() && m_slot >= 0 && seekLive(m_slot + 1);
 }
 
-int TBinaryDataSet::MoveBy(int count)
+int PersonalTable::moveBy(int count)
 {
     int moved = 0;
     while (moved < count && m_slot >= 0) {
-        if (!Next())
+        if (!next())
             break;
         ++moved;
     }
     return moved;
 }
 
-int TBinaryDataSet::FieldIndex(const QString& name) const
+int PersonalTable::fieldIndex(const QString& name) const
 {
     for (size_t i = 0; i < m_fields.size(); ++i)
         if (m_fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
@@ -283,7 +283,7 @@ int TBinaryDataSet::FieldIndex(const QString& name) const
     return -1;
 }
 
-QStringList TBinaryDataSet::FieldNames() const
+QStringList PersonalTable::fieldNames() const
 {
     QStringList names;
     for (const TableField& field : m_fields)
@@ -291,7 +291,7 @@ QStringList TBinaryDataSet::FieldNames() const
     return names;
 }
 
-QString TBinaryDataSet::decodeField(int index, const QByteArray& slot) const
+QString PersonalTable::decodeField(int index, const QByteArray& slot) const
 {
     const TableField& field = m_fields[size_t(index)];
     if (int64_t(field.offset) + field.slotSize > slot.size())
@@ -323,7 +323,7 @@ QString TBinaryDataSet::decodeField(int index, const QByteArray& slot) const
     }
 }
 
-QByteArray TBinaryDataSet::encodeField(int index, const QString& value) const
+QByteArray PersonalTable::encodeField(int index, const QString& value) const
 {
     const TableField& field = m_fields[size_t(index)];
     QByteArray bytes(field.slotSize, '\0');
@@ -357,9 +357,9 @@ QByteArray TBinaryDataSet::encodeField(int index, const QString& value) const
     return bytes;
 }
 
-QString TBinaryDataSet::FieldValue(const QString& name) const
+QString PersonalTable::fieldValue(const QString& name) const
 {
-    const int index = FieldIndex(name);
+    const int index = fieldIndex(name);
     if (index < 0)
         return QString();
     if (m_state != State::Browse)
@@ -367,9 +367,9 @@ QString TBinaryDataSet::FieldValue(const QString& name) const
     return m_slot < 0 ? QString() : decodeField(index, m_current);
 }
 
-bool TBinaryDataSet::SetFieldValue(const QString& name, const QString& value)
+bool PersonalTable::setFieldValue(const QString& name, const QString& value)
 {
-    const int index = FieldIndex(name);
+    const int index = fieldIndex(name);
     if (m_state == State::Browse || index < 0)
         return false;
     const TableField& field = m_fields[size_t(index)];
@@ -377,11 +377,11 @@ bool TBinaryDataSet::SetFieldValue(const QString& name, const QString& value)
     return true;
 }
 
-bool TBinaryDataSet::Insert()
+bool PersonalTable::insert()
 {
-    if (!Active())
+    if (!active())
         return false;
-    if (ReadOnly)
+    if (readOnly)
         return fail(PdbTexts::ReadOnlyChange);
     m_buffer = QStringList();
     for (size_t i = 0; i < m_fields.size(); ++i)
@@ -390,11 +390,11 @@ bool TBinaryDataSet::Insert()
     return true;
 }
 
-bool TBinaryDataSet::Edit()
+bool PersonalTable::edit()
 {
-    if (!Active() || m_slot < 0)
+    if (!active() || m_slot < 0)
         return false;
-    if (ReadOnly)
+    if (readOnly)
         return fail(PdbTexts::ReadOnlyChange);
     m_buffer = QStringList();
     for (size_t i = 0; i < m_fields.size(); ++i)
@@ -403,7 +403,7 @@ bool TBinaryDataSet::Edit()
     return true;
 }
 
-QByteArray TBinaryDataSet::encodeRecord(int32_t link) const
+QByteArray PersonalTable::encodeRecord(int32_t link) const
 {
     QByteArray bytes;
     ByteWriter out(bytes);
@@ -416,7 +416,7 @@ QByteArray TBinaryDataSet::encodeRecord(int32_t link) const
 
 // The most recently deleted slot, unlinked from the free list; -1 when the
 // list is empty or does not point at a deleted slot (then we append).
-int64_t TBinaryDataSet::takeFreeSlot()
+int64_t PersonalTable::takeFreeSlot()
 {
     if (m_freeHead < 1 || m_freeHead > slotCount() || m_deletedCount < 1)
         return -1;
@@ -431,11 +431,11 @@ int64_t TBinaryDataSet::takeFreeSlot()
     return slot;
 }
 
-bool TBinaryDataSet::Post()
+bool PersonalTable::post()
 {
-    if (!Active() || m_state == State::Browse)
+    if (!active() || m_state == State::Browse)
         return false;
-    if (ReadOnly)
+    if (readOnly)
         return fail(PdbTexts::ReadOnlyChange);
     const QByteArray record = encodeRecord(0);
     int64_t slot = m_slot;
@@ -466,17 +466,17 @@ bool TBinaryDataSet::Post()
     return true;
 }
 
-void TBinaryDataSet::Cancel()
+void PersonalTable::cancel()
 {
     m_state = State::Browse;
     m_buffer.clear();
 }
 
-bool TBinaryDataSet::Delete()
+bool PersonalTable::deleteRecord()
 {
-    if (!Active() || m_slot < 0)
+    if (!active() || m_slot < 0)
         return false;
-    if (ReadOnly)
+    if (readOnly)
         return fail(PdbTexts::ReadOnlyDelete);
     m_state = State::Browse;
     // A head of 0 also means "none"; the link must stay non-zero to mark the slot deleted.
@@ -492,13 +492,13 @@ bool TBinaryDataSet::Delete()
     if (!ok)
         return fail(m_file.errorString());
     if (!seekLive(slot + 1))
-        First();
+        first();
     return true;
 }
 
 namespace PdbSchema {
 
-std::vector<TableField> Names()
+std::vector<TableField> names()
 {
     return stringFields({{"FIRSTNAME", 50}, {"LASTNAME", 50}, {"COMPANY", 50}, {"TITLE", 50},   {"ADDRESS", 100},
                          {"CITY", 20},      {"STATE", 20},    {"ZIP", 15},     {"COUNTRY", 20}, {"PHONE1", 20},
@@ -507,13 +507,13 @@ std::vector<TableField> Names()
                          {"USER3", 100},    {"USER4", 100}});
 }
 
-std::vector<TableField> Media()
+std::vector<TableField> media()
 {
     return stringFields(
         {{"TITLE", 100}, {"AUTHOR", 100}, {"DESCRIPTION", 100}, {"CONTENTS", 1024}, {"NOTES", 1024}});
 }
 
-std::vector<TableField> Texts()
+std::vector<TableField> texts()
 {
     return stringFields({{"TEXT", 512}});
 }

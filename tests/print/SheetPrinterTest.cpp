@@ -32,25 +32,25 @@ DeviceMetrics hundredDpi(int offX = 0, int offY = 0)
     return m;
 }
 
-void setGrid(TPreviewPrinter& printer, int rows, int columns)
+void setGrid(SheetPrinter& printer, int rows, int columns)
 {
-    TTextOptions& o = printer.TextOptions;
-    o.Rows = rows;
-    o.Columns = columns;
-    o.ColumnWidth = 2.625;
-    o.RowHeight = 1.0;
-    o.ColumnSpace = 0.125;
-    o.RowSpace = 0;
-    o.MarginLeft = 0.1875;
-    o.MarginTop = 0.5;
-    o.MarginRight = 0.1875;
-    o.MarginBottom = 0.5;
+    SheetGrid& o = printer.grid;
+    o.rows = rows;
+    o.columns = columns;
+    o.columnWidth = 2.625;
+    o.rowHeight = 1.0;
+    o.columnSpace = 0.125;
+    o.rowSpace = 0;
+    o.marginLeft = 0.1875;
+    o.marginTop = 0.5;
+    o.marginRight = 0.1875;
+    o.marginBottom = 0.5;
 }
 
-std::vector<RecordedCell> composePage(TPreviewPrinter& printer, int page, bool preview, QImage* out = nullptr)
+std::vector<RecordedCell> composePage(SheetPrinter& printer, int page, bool preview, QImage* out = nullptr)
 {
     std::vector<RecordedCell> cells;
-    printer.OnDrawElement = [&cells](TPreviewPrinter&, int element, int rec, const QRect& r, QPainter&) {
+    printer.onDrawElement = [&cells](SheetPrinter&, int element, int rec, const QRect& r, QPainter&) {
         cells.push_back({element, rec, r});
     };
     const DeviceMetrics& m = printer.deviceMetrics();
@@ -59,7 +59,7 @@ std::vector<RecordedCell> composePage(TPreviewPrinter& printer, int page, bool p
     image.fill(Qt::white);
     {
         QPainter painter(&image);
-        printer.DrawNonGeneratedPage(painter, page, preview);
+        printer.drawPage(painter, page, preview);
     }
     if (out)
         *out = image;
@@ -83,12 +83,12 @@ class PaginationTest : public testing::TestWithParam<PaginationCase> {};
 TEST_P(PaginationTest, OffersTheRightCellsOnEveryPage)
 {
     const PaginationCase& c = GetParam();
-    TPreviewPrinter printer;
+    SheetPrinter printer;
     setGrid(printer, c.rows, c.columns);
-    printer.InitNonGenerated(c.first, c.total);
-    ASSERT_EQ(printer.PageCount(), c.pages);
+    printer.beginRun(c.first, c.total);
+    ASSERT_EQ(printer.pageCount(), c.pages);
     for (int page = 0; page < c.pages; ++page) {
-        const auto cells = printer.PageCells(page);
+        const auto cells = printer.pageCells(page);
         ASSERT_EQ(int(cells.size()), c.perPage[size_t(page)][2]) << "page " << page;
         for (size_t i = 0; i < cells.size(); ++i) {
             EXPECT_EQ(cells[i].element, c.perPage[size_t(page)][0] + int(i));
@@ -97,7 +97,7 @@ TEST_P(PaginationTest, OffersTheRightCellsOnEveryPage)
             EXPECT_EQ(cells[i].column, (cells[i].element - 1) % c.columns + 1);
         }
     }
-    EXPECT_TRUE(printer.PageCells(c.pages).empty());
+    EXPECT_TRUE(printer.pageCells(c.pages).empty());
 }
 
 INSTANTIATE_TEST_SUITE_P(Runs, PaginationTest,
@@ -110,9 +110,9 @@ INSTANTIATE_TEST_SUITE_P(Runs, PaginationTest,
 
 TEST(PreviewPrinterTest, CellRectanglesFollowTheGridAndShiftByThePrintableOffset)
 {
-    TPreviewPrinter printer;
+    SheetPrinter printer;
     setGrid(printer, 10, 3);
-    printer.InitNonGenerated(1, 30);
+    printer.beginRun(1, 30);
     printer.setDeviceMetrics(hundredDpi(25, 20));
     const auto preview = composePage(printer, 0, true);
     const auto printed = composePage(printer, 0, false);
@@ -126,15 +126,15 @@ TEST(PreviewPrinterTest, CellRectanglesFollowTheGridAndShiftByThePrintableOffset
 
 TEST(PreviewPrinterTest, NoHandlerGivesBlankPages)
 {
-    TPreviewPrinter printer;
+    SheetPrinter printer;
     setGrid(printer, 2, 2);
-    printer.TextOptions.CropMarks = true;
-    printer.InitNonGenerated(1, 4);
+    printer.grid.cropMarks = true;
+    printer.beginRun(1, 4);
     printer.setDeviceMetrics(hundredDpi());
     QImage image(850, 1100, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
-    printer.DrawNonGeneratedPage(painter, 0, true);
+    printer.drawPage(painter, 0, true);
     painter.end();
     QImage blank(850, 1100, QImage::Format_RGB32);
     blank.fill(Qt::white);
@@ -143,15 +143,15 @@ TEST(PreviewPrinterTest, NoHandlerGivesBlankPages)
 
 TEST(PreviewPrinterTest, ZeroGapCropMarksCoincideBetweenCells)
 {
-    TPreviewPrinter printer;
-    TTextOptions& o = printer.TextOptions;
-    o.Rows = o.Columns = 2;
-    o.ColumnWidth = o.RowHeight = 2;
-    o.MarginLeft = o.MarginTop = 1;
-    o.MarginRight = 3.5;
-    o.MarginBottom = 6;
-    o.CropMarks = true;
-    printer.InitNonGenerated(1, 4);
+    SheetPrinter printer;
+    SheetGrid& o = printer.grid;
+    o.rows = o.columns = 2;
+    o.columnWidth = o.rowHeight = 2;
+    o.marginLeft = o.marginTop = 1;
+    o.marginRight = 3.5;
+    o.marginBottom = 6;
+    o.cropMarks = true;
+    printer.beginRun(1, 4);
     printer.setDeviceMetrics(hundredDpi());
     QImage image;
     composePage(printer, 0, true, &image);
@@ -174,10 +174,10 @@ TEST(PreviewPrinterTest, ZeroGapCropMarksCoincideBetweenCells)
 
 TEST(PreviewPrinterTest, CropMarksReachAnEighthIntoThePrintableArea)
 {
-    TPreviewPrinter printer;
+    SheetPrinter printer;
     setGrid(printer, 10, 3);
-    printer.TextOptions.CropMarks = true;
-    printer.InitNonGenerated(1, 30);
+    printer.grid.cropMarks = true;
+    printer.beginRun(1, 30);
     printer.setDeviceMetrics(hundredDpi(25, 25));
     QImage preview, printed;
     composePage(printer, 0, true, &preview);
@@ -196,10 +196,10 @@ TEST(PreviewPrinterTest, CropMarksReachAnEighthIntoThePrintableArea)
 
 TEST(PreviewPrinterTest, CornerMarksPointIntoEveryCell)
 {
-    TPreviewPrinter printer;
+    SheetPrinter printer;
     setGrid(printer, 2, 2);
-    printer.TextOptions.CornerMarks = true;
-    printer.InitNonGenerated(1, 4);
+    printer.grid.cornerMarks = true;
+    printer.beginRun(1, 4);
     printer.setDeviceMetrics(hundredDpi());
     QImage image;
     const auto cells = composePage(printer, 0, true, &image);
@@ -218,11 +218,11 @@ TEST(PreviewPrinterTest, CornerMarksPointIntoEveryCell)
 
 TEST(PreviewPrinterTest, HeaderAndFooterSitAtThePrintableEdges)
 {
-    TPreviewPrinter printer;
+    SheetPrinter printer;
     setGrid(printer, 1, 1);
-    printer.TextOptions.Header = "HEADER";
-    printer.TextOptions.Footer = "FOOTER";
-    printer.InitNonGenerated(1, 1);
+    printer.grid.header = "HEADER";
+    printer.grid.footer = "FOOTER";
+    printer.beginRun(1, 1);
     printer.setDeviceMetrics(hundredDpi(30, 40));
     QImage image;
     composePage(printer, 0, false, &image);
@@ -269,21 +269,21 @@ TEST(PreviewPrinterTest, PrintsOnePdfPagePerSheetWithTheCellsInPlace)
     QPdfWriter writer(path);
     writer.setResolution(300);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait, QMarginsF()));
-    TPreviewPrinter printer;
+    SheetPrinter printer;
     setGrid(printer, 10, 3);
     printer.setDevice(&writer);
-    printer.InitNonGenerated(29, 45);
+    printer.beginRun(29, 45);
     std::vector<int> progress;
-    printer.OnProgress = [&progress](int done, int) { progress.push_back(done); };
-    printer.OnDrawElement = [](TPreviewPrinter&, int element, int rec, const QRect& r, QPainter& canvas) {
+    printer.onProgress = [&progress](int done, int) { progress.push_back(done); };
+    printer.onDrawElement = [](SheetPrinter&, int element, int rec, const QRect& r, QPainter& canvas) {
         QFont font("Liberation Sans");
         font.setPixelSize(30);
         canvas.setFont(font);
         canvas.drawText(r.topLeft() + QPoint(0, 40), QString("cell%1rec%2").arg(element).arg(rec));
     };
-    ASSERT_TRUE(printer.Print());
+    ASSERT_TRUE(printer.print());
     EXPECT_EQ(progress, (std::vector<int>{1, 2}));
-    const PdfText text = ReadPdfText(path);
+    const PdfText text = readPdfText(path);
     ASSERT_EQ(text.pageCount, 2);
     const auto first = text.find("cell29rec1");
     ASSERT_TRUE(first);

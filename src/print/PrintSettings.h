@@ -30,14 +30,14 @@ struct PrintSettings {
 
 // The dialog's checks, in its order; each returns the message to show, or an
 // empty string when the text is good (the value is then set).
-QString CheckStartPosition(const QString& text, int32_t elementsPerSheet, int32_t* value);
-QString CheckQuantity(const QString& text, int32_t* value);
+QString checkStartPosition(const QString& text, int32_t elementsPerSheet, int32_t* value);
+QString checkQuantity(const QString& text, int32_t* value);
 // "&Pages" turns a quantity of sheets into elements.
-int32_t QuantityInElements(int32_t quantity, bool pages, int32_t elementsPerSheet);
+int32_t quantityInElements(int32_t quantity, bool pages, int32_t elementsPerSheet);
 
 // The cells from the first cell of the first sheet to the last element,
 // rounded up to whole sheets.
-int32_t TotalSlots(int32_t quantity, int32_t startCell, int32_t elementsPerSheet);
+int32_t totalSlots(int32_t quantity, int32_t startCell, int32_t elementsPerSheet);
 
 // The way the paper turns for the second side of a stock with this fold type.
-BackMapping BackMappingFor(uint8_t foldType, bool flip);
+BackMapping backMappingFor(uint8_t foldType, bool flip);

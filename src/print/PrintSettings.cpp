@@ -1,4 +1,4 @@
-#include "print/SheetGrid.h"
+#include "print/PrintSettings.h"
 
 #include <limits>
 
@@ -16,16 +16,16 @@ bool readInteger(const QString& text, int32_t* value)
 }
 } // namespace
 
-QString CheckStartPosition(const QString& text, int32_t elementsPerSheet, int32_t* value)
+QString checkStartPosition(const QString& text, int32_t elementsPerSheet, int32_t* value)
 {
     int32_t v = 0;
     if (!readInteger(text, &v) || v < 1 || v > elementsPerSheet)
-        return PrintTexts::StartPositionRange(elementsPerSheet);
+        return PrintTexts::startPositionRange(elementsPerSheet);
     *value = v;
     return {};
 }
 
-QString CheckQuantity(const QString& text, int32_t* value)
+QString checkQuantity(const QString& text, int32_t* value)
 {
     int32_t v = 0;
     if (!readInteger(text, &v) || v <= 0)
@@ -34,7 +34,7 @@ QString CheckQuantity(const QString& text, int32_t* value)
     return {};
 }
 
-int32_t QuantityInElements(int32_t quantity, bool pages, int32_t elementsPerSheet)
+int32_t quantityInElements(int32_t quantity, bool pages, int32_t elementsPerSheet)
 {
     if (!pages)
         return quantity;
@@ -43,7 +43,7 @@ int32_t QuantityInElements(int32_t quantity, bool pages, int32_t elementsPerShee
                                                           : int32_t(elements);
 }
 
-int32_t TotalSlots(int32_t quantity, int32_t startCell, int32_t elementsPerSheet)
+int32_t totalSlots(int32_t quantity, int32_t startCell, int32_t elementsPerSheet)
 {
     if (elementsPerSheet <= 0)
         return 0;
@@ -53,7 +53,7 @@ int32_t TotalSlots(int32_t quantity, int32_t startCell, int32_t elementsPerSheet
     return total > std::numeric_limits<int32_t>::max() ? 0 : int32_t(total);
 }
 
-BackMapping BackMappingFor(uint8_t foldType, bool flip)
+BackMapping backMappingFor(uint8_t foldType, bool flip)
 {
     const bool sideFold = foldType == 1 || foldType == 3 || foldType == 5 || foldType == 7;
     return sideFold || (foldType == 0 && flip) ? BackMapping::MirrorColumns : BackMapping::MirrorRows;

@@ -3,7 +3,7 @@
 // descriptor per field, then fixed-size record slots. Deleted slots form a
 // free list and are reused by later inserts; nothing is ever compacted.
 // One current record; Insert or Edit fill an edit buffer, Post writes it.
-// Failures return false with the reason in LastError().
+// Failures return false with the reason in lastError().
 
 #include <QByteArray>
 #include <QFile>
@@ -43,56 +43,56 @@ constexpr int kDescriptorSize = 41;
 constexpr int kSlotHeaderSize = 8;
 constexpr int kNameSize = 28;
 // Bytes a field occupies in a slot; 0 for an unknown type.
-int32_t SlotSizeFor(uint8_t type, int32_t size);
+int32_t slotSizeFor(uint8_t type, int32_t size);
 }
 
-class TBinaryDataSet {
+class PersonalTable {
 public:
-    TBinaryDataSet() = default;
-    ~TBinaryDataSet();
-    TBinaryDataSet(const TBinaryDataSet&) = delete;
-    TBinaryDataSet& operator=(const TBinaryDataSet&) = delete;
+    PersonalTable() = default;
+    ~PersonalTable();
+    PersonalTable(const PersonalTable&) = delete;
+    PersonalTable& operator=(const PersonalTable&) = delete;
 
-    QString TableName;
-    bool ReadOnly = false;
-    // The definitions CreateTable writes (name, type, size, precision).
-    std::vector<TableField> FieldDefs;
+    QString tableName;
+    bool readOnly = false;
+    // The definitions createTable writes (name, type, size, precision).
+    std::vector<TableField> fieldDefs;
 
-    bool Open();
-    void Close();
-    bool Active() const { return m_file.isOpen(); }
-    // Creates or truncates the file from FieldDefs (or, when empty, from the
+    bool open();
+    void close();
+    bool active() const { return m_file.isOpen(); }
+    // Creates or truncates the file from fieldDefs (or, when empty, from the
     // open table's fields): header and descriptors, no records.
-    bool CreateTable();
+    bool createTable();
 
-    bool First();
-    bool Next();
-    int MoveBy(int count);  // forward only; returns how many records it moved
-    bool Eof() const { return m_slot < 0; }
-    int32_t RecordCount() const { return m_recordCount; }
+    bool first();
+    bool next();
+    int moveBy(int count);  // forward only; returns how many records it moved
+    bool eof() const { return m_slot < 0; }
+    int32_t recordCount() const { return m_recordCount; }
 
-    bool Insert();
-    bool Edit();
-    bool Post();
-    void Cancel();
-    bool Delete();
-    bool Editing() const { return m_state != State::Browse; }
+    bool insert();
+    bool edit();
+    bool post();
+    void cancel();
+    bool deleteRecord();
+    bool editing() const { return m_state != State::Browse; }
 
-    QString FieldValue(const QString& name) const;
+    QString fieldValue(const QString& name) const;
     // Sets a field of the edit buffer (strings are cut to the field size); false
     // when not inserting or editing, or when there is no such field.
-    bool SetFieldValue(const QString& name, const QString& value);
+    bool setFieldValue(const QString& name, const QString& value);
 
-    const std::vector<TableField>& Fields() const { return m_fields; }
-    QStringList FieldNames() const;
-    int FieldIndex(const QString& name) const;
-    const QString& LastError() const { return m_error; }
+    const std::vector<TableField>& fields() const { return m_fields; }
+    QStringList fieldNames() const;
+    int fieldIndex(const QString& name) const;
+    const QString& lastError() const { return m_error; }
 
-    int32_t DeletedCount() const { return m_deletedCount; }
-    int32_t FreeListHead() const { return m_freeHead; }
-    int32_t RecordSize() const { return m_recordSize; }
-    int32_t DataStart() const { return m_dataStart; }
-    int32_t CurrentSlot() const { return m_slot; }
+    int32_t deletedCount() const { return m_deletedCount; }
+    int32_t freeListHead() const { return m_freeHead; }
+    int32_t recordSize() const { return m_recordSize; }
+    int32_t dataStart() const { return m_dataStart; }
+    int32_t currentSlot() const { return m_slot; }
 
 private:
     enum class State { Browse, Inserting, Editing };
@@ -130,7 +130,7 @@ private:
 
 // The tables of the personal databases.
 namespace PdbSchema {
-std::vector<TableField> Names();
-std::vector<TableField> Media();
-std::vector<TableField> Texts();
+std::vector<TableField> names();
+std::vector<TableField> media();
+std::vector<TableField> texts();
 }
