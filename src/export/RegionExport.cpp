@@ -1,8 +1,8 @@
 #include "export/RegionExport.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
+#include "base/AtomicFile.h"
 #include "files/DesignFile.h"
 #include "model/Card.h"
 #include "export/PictureExport.h"
@@ -15,8 +15,8 @@ namespace {
 bool writePng(const Card& card, const QString& path)
 {
     const QImage image = renderCardImage(card, exportPaintOptions());
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && image.save(&file, "PNG") && file.commit();
+    AtomicFile file(path);
+    return file.open() && image.save(&file, "PNG") && file.commit();
 }
 
 } // namespace

@@ -47,7 +47,8 @@ void writeBools(SettingsStore& store, const QString& key, const std::vector<Bool
 
 QString Options::defaultGraphicsFolder() { return AppPaths::sharedFolder() + "/Graphics/Clipart"; }
 
-QString Options::defaultDbFolder() { return AppPaths::sharedFolder() + "/DB"; }
+// Personal databases are the user's own data: never inside the installation or source tree.
+QString Options::defaultDbFolder() { return AppPaths::programFolder() + "/DB"; }
 
 int Options::gridSizeFromText(const QString& text)
 {
