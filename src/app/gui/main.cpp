@@ -1,11 +1,13 @@
 #include <QApplication>
 
+#include "base/AppInfo.h"
 #include "ui/shell/MainWindow.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Quillon Stickwell"));
+    QApplication::setApplicationName(AppInfo::ProductTitle);
+    QApplication::setApplicationVersion(AppInfo::Version);
     MainWindow window;
     window.show();
     return app.exec();
