@@ -137,17 +137,6 @@ TEST_F(RenderCommand, RefusesBadDesignsArgumentsAndOutputs)
     EXPECT_FALSE(QFile::exists(out("x.png")));
 }
 
-TEST(CardExportFormat, ChosenByExtensionWithoutRegardToCase)
-{
-    EXPECT_EQ(cardExportFormatFor("a.png"), CardExportFormat::Png);
-    EXPECT_EQ(cardExportFormatFor("a.JPG"), CardExportFormat::Jpeg);
-    EXPECT_EQ(cardExportFormatFor("a.jpeg"), CardExportFormat::Bmp);  // only .jpg means JPEG
-    EXPECT_EQ(cardExportFormatFor("a.Wmf"), CardExportFormat::Emf);
-    EXPECT_EQ(cardExportFormatFor("a.emf"), CardExportFormat::Emf);
-    EXPECT_EQ(cardExportFormatFor("a.bmp"), CardExportFormat::Bmp);
-    EXPECT_EQ(cardExportFormatFor("noextension"), CardExportFormat::Bmp);
-}
-
 TEST(DesignPreview, ScalesTheFirstRegionToTheRectangle)
 {
     QTemporaryDir dir;
