@@ -199,3 +199,27 @@ TEST_F(OutputSafety, KilledPrintKeepsThePreviousPdf)
 }
 
 } // namespace
+
+namespace {
+
+// info, data, layouts and help write to standard output, which can fail too.
+TEST(StandardOutput, AWriteThatFailsFailsTheCommand)
+{
+    QTemporaryDir dir;
+    const QString design = dir.filePath("card.lpd");
+    ASSERT_TRUE(writeExample({"card.lpd", exampleLayout("card", 350, 200), [](DesignBuilder&, ObjectManager&) {}},
+                             design));
+    ASSERT_TRUE(writeBytes(dir.filePath("people.csv"), "A,B\r\n1,2\r\n"));
+    CliRunOptions toFullDevice;
+    toFullDevice.wrapper = {"sh", "-c", "exec \"$@\" > /dev/full", "sh"};
+    for (const QStringList& args : {QStringList{"info", design}, QStringList{"data", dir.filePath("people.csv")},
+                                    QStringList{"layouts", STICKWELL_SOURCE_DIR "/data/layouts/Address Labels.LYT"},
+                                    QStringList{"print", "--help"}, QStringList{"--help"}}) {
+        SCOPED_TRACE(args.join(' ').toStdString());
+        const CliResult run = runCli(args, toFullDevice);
+        EXPECT_EQ(run.exitCode, 4);
+        EXPECT_EQ(run.err, "Cannot write to standard output: No space left on device\n");
+    }
+}
+
+} // namespace
