@@ -28,7 +28,7 @@ QImage paintBitmap(QSize size, const std::function<void(QPainter&)>& paint)
 
 QByteArray encodeMetafile(QSize size, const std::function<void(QPainter&)>& paint)
 {
-    EmfPaintDevice device(size, AppInfo::ProductFamily, kDescription);
+    EmfPaintDevice device(size, AppInfo::productFamily(), kDescription);
     QPainter painter;
     if (!painter.begin(&device))
         return {};

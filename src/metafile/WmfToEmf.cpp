@@ -480,7 +480,7 @@ QByteArray convertWmfToEmf(QByteArrayView wmf)
     QSize frameSize;
     if (!playWmf(probe, wmf, frameSize))
         return {};
-    EmfPaintDevice device(frameSize, AppInfo::ProductTitle, QStringLiteral("Converted WMF"));
+    EmfPaintDevice device(frameSize, AppInfo::productTitle(), QStringLiteral("Converted WMF"));
     QPainter painter;
     if (!painter.begin(&device))
         return {};

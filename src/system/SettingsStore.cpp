@@ -13,8 +13,8 @@ std::unique_ptr<SettingsStore>& instanceSlot()
 } // namespace
 
 SettingsStore::SettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, AppInfo::Organisation,
-                                             AppInfo::ProductTitle))
+    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, AppInfo::organisation(),
+                                             AppInfo::productTitle()))
 {
 }
 
@@ -27,8 +27,8 @@ SettingsStore::~SettingsStore() = default;
 
 QString SettingsStore::programKey()
 {
-    return QStringLiteral("Software\\") + AppInfo::Organisation + '\\' + AppInfo::ProductLine + '\\' +
-           AppInfo::ProductTitle;
+    return QStringLiteral("Software\\") + AppInfo::organisation() + '\\' + AppInfo::productLine() + '\\' +
+           AppInfo::productTitle();
 }
 
 QString SettingsStore::group(const QString& key)

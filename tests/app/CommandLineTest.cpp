@@ -42,9 +42,9 @@ TEST(CommandLine, HelpAndVersionForEveryCommand)
         }
         const CliResult version = runCli({command, "--version"});
         EXPECT_EQ(version.exitCode, 0);
-        EXPECT_EQ(version.out, "stickwell-cli " + AppInfo::Version.toUtf8() + "\n");
+        EXPECT_EQ(version.out, "stickwell-cli " + AppInfo::version().toUtf8() + "\n");
     }
-    EXPECT_EQ(runCli({"--version"}).out, "stickwell-cli " + AppInfo::Version.toUtf8() + "\n");
+    EXPECT_EQ(runCli({"--version"}).out, "stickwell-cli " + AppInfo::version().toUtf8() + "\n");
 
     const CliResult nothing = runCli({});
     EXPECT_EQ(nothing.exitCode, 2);

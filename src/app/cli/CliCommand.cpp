@@ -66,7 +66,7 @@ QString CliParser::spelled(const QString& name) const
 
 std::optional<int> CliParser::parse(const QStringList& args)
 {
-    if (!m_parser.parse(QStringList{AppInfo::CliName} + args)) {
+    if (!m_parser.parse(QStringList{AppInfo::cliName()} + args)) {
         const QStringList unknown = m_parser.unknownOptionNames();
         if (!unknown.isEmpty())
             return usageError(QStringLiteral("unknown option ") + spelled(unknown.first()));
@@ -83,7 +83,7 @@ std::optional<int> CliParser::parse(const QStringList& args)
         return cliWriteStdout(helpText().toLocal8Bit());
     }
     if (m_parser.isSet(kVersion)) {
-        return cliWriteStdout((AppInfo::CliName + QLatin1Char(' ') + AppInfo::Version + QLatin1Char('\n')).toLocal8Bit());
+        return cliPrintVersion();
     }
     // A value given twice would silently lose one of them.
     for (const QCommandLineOption& option : m_valueOptions)
@@ -108,9 +108,14 @@ std::optional<int> CliParser::intValue(const QString& name, int low, int high, i
 int CliParser::usageError(const QString& problem) const
 {
     cliError(m_command.name + QStringLiteral(": ") + problem);
-    cliError(wrapSynopsis(QStringLiteral("Usage: ") + AppInfo::CliName + QLatin1Char(' ') + m_command.synopsis, 0, 7));
-    cliError(QStringLiteral("Try '%1 %2 --help' for more.").arg(AppInfo::CliName, m_command.name));
+    cliError(usage());
+    cliError(QStringLiteral("Try '%1 %2 --help' for more.").arg(AppInfo::cliName(), m_command.name));
     return CliExit::Usage;
+}
+
+QString CliParser::usage() const
+{
+    return wrapSynopsis(QStringLiteral("Usage: ") + AppInfo::cliName() + QLatin1Char(' ') + m_command.synopsis, 0, 7);
 }
 
 QString CliParser::helpText() const
@@ -118,7 +123,7 @@ QString CliParser::helpText() const
     // Qt's own list of options and arguments, under our usage line and summary.
     const QString qtHelp = m_parser.helpText();
     const qsizetype options = qtHelp.indexOf(QStringLiteral("Options:"));
-    return wrapSynopsis(QStringLiteral("Usage: ") + AppInfo::CliName + QLatin1Char(' ') + m_command.synopsis, 0, 7) +
+    return usage() +
            QStringLiteral("\n\n") + wrapText(m_command.summary) + QStringLiteral("\n\n") +
            (options >= 0 ? qtHelp.mid(options) : QString());
 }
@@ -131,6 +136,11 @@ int cliWriteStdout(const QByteArray& bytes)
         return CliExit::Ok;
     cliError(QStringLiteral("Cannot write to standard output: ") + QString::fromLocal8Bit(std::strerror(errno)));
     return CliExit::CannotWrite;
+}
+
+int cliPrintVersion()
+{
+    return cliWriteStdout((AppInfo::cliName() + QLatin1Char(' ') + AppInfo::version() + QLatin1Char('\n')).toLocal8Bit());
 }
 
 void cliError(const QString& text) { std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData()); }

@@ -61,6 +61,7 @@ public:
 
 private:
     QString spelled(const QString& name) const;
+    QString usage() const;
     QString helpText() const;
 
     const CliCommand& m_command;
@@ -73,4 +74,6 @@ bool cliVerbose();
 
 // CliExit::Ok, or CliExit::CannotWrite with the reason on stderr (a full disk, a closed pipe).
 int cliWriteStdout(const QByteArray& bytes);
+// "stickwell-cli VERSION" on stdout; the exit status.
+int cliPrintVersion();
 void cliError(const QString& text);  // to stderr, with a newline

@@ -75,16 +75,19 @@ void defineOptions(CliParser& parser)
     const auto flag = [&parser](const QString& name, const QString& description) {
         parser.addOption({name}, description);
     };
-    value({Option::Output, QStringLiteral("output")}, QStringLiteral("OUT.pdf"), QStringLiteral("The PDF file to write."));
+    value({Option::Output, QStringLiteral("output")}, QStringLiteral("OUT.pdf"),
+          QStringLiteral("The PDF file to write."));
     value({Option::Printer}, QStringLiteral("NAME"), QStringLiteral("Print on this CUPS printer instead."));
-    value({Option::Data}, QStringLiteral("SOURCE"), QStringLiteral("The merge data, instead of the design's linked source."));
-    value({Option::StartCell}, QStringLiteral("S"), QStringLiteral("The first cell to print on the first sheet (default 1)."));
+    value({Option::Data}, QStringLiteral("SOURCE"),
+          QStringLiteral("The merge data, instead of the design's linked source."));
+    value({Option::StartCell}, QStringLiteral("S"),
+          QStringLiteral("The first cell to print on the first sheet (default 1)."));
     value({Option::Quantity}, QStringLiteral("Q"), QStringLiteral("How many elements to print."));
     value({Option::Pages}, QStringLiteral("P"), QStringLiteral("How many whole sheets to print."));
     value({Option::StartRecord}, QStringLiteral("D"), QStringLiteral("The first record of the data, from 0."));
     value({Option::Side}, QStringLiteral("1|2|both"), QStringLiteral("The side(s) to print (default 1)."));
     flag(QStringLiteral("cycle"), QStringLiteral("Start the data again from its first record when it runs out."));
-    flag(QStringLiteral("flip"), QStringLiteral("The paper turns over its top edge instead of its side."));
+    flag(QStringLiteral("flip"), QStringLiteral("Flat cards: the paper turns over its side, not its top."));
     flag(QStringLiteral("interleave"), QStringLiteral("With --side both: each back right after its front."));
     flag(Option::CropMarks, QStringLiteral("Print crop marks."));
     flag(Option::NoCropMarks, QStringLiteral("No crop marks, whatever the stored options say."));
@@ -213,7 +216,7 @@ std::optional<PrintTarget> openTarget(const PrintArguments& a)
     }
     auto writer = std::make_unique<QPdfWriter>(target.file.get());
     writer->setResolution(600);
-    writer->setCreator(AppInfo::ProductTitle);
+    writer->setCreator(AppInfo::productTitle());
     // The page the layout does not decide ("<<None>>", or the option off).
     const QPageSize page(Options::current().metricUnits ? QPageSize::A4 : QPageSize::Letter);
     writer->setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()));

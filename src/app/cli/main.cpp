@@ -31,7 +31,7 @@ void ensureRuntimeFolder()
 
 QString overview()
 {
-    QString text = QStringLiteral("Usage: %1 COMMAND [options]\n\nCommands:\n").arg(AppInfo::CliName);
+    QString text = QStringLiteral("Usage: %1 COMMAND [options]\n\nCommands:\n").arg(AppInfo::cliName());
     for (const CliCommand& command : cliCommands()) {
         // The summary's first sentence; the command's --help has the rest.
         const qsizetype end = command.summary.indexOf(QStringLiteral(". "));
@@ -39,7 +39,8 @@ QString overview()
         text += wrapText(end < 0 ? command.summary : command.summary.left(end + 1), kCliColumns, 6, 6) +
                 QStringLiteral("\n\n");
     }
-    return text + QStringLiteral("Every command takes --help; %1 --version shows the version.\n").arg(AppInfo::CliName);
+    return text +
+           QStringLiteral("Every command takes --help; %1 --version shows the version.\n").arg(AppInfo::cliName());
 }
 
 int runCommandLine(QStringList args)
@@ -52,11 +53,11 @@ int runCommandLine(QStringList args)
     if (name == QLatin1String("--help") || name == QLatin1String("-h"))
         return cliWriteStdout(overview().toLocal8Bit());
     if (name == QLatin1String("--version"))
-        return cliWriteStdout((AppInfo::CliName + QLatin1Char(' ') + AppInfo::Version + QLatin1Char('\n')).toLocal8Bit());
+        return cliPrintVersion();
     if (const CliCommand* command = cliCommandNamed(name))
         return command->run(args);
-    cliError(QStringLiteral("%1: unknown command '%2'").arg(AppInfo::CliName, name));
-    cliError(QStringLiteral("Try '%1 --help' for the list of commands.").arg(AppInfo::CliName));
+    cliError(QStringLiteral("%1: unknown command '%2'").arg(AppInfo::cliName(), name));
+    cliError(QStringLiteral("Try '%1 --help' for the list of commands.").arg(AppInfo::cliName()));
     return CliExit::Usage;
 }
 
@@ -79,8 +80,8 @@ int main(int argc, char** argv)
     // that is all ours.
     int qtArgc = 1;
     QGuiApplication app(qtArgc, argv);
-    QGuiApplication::setApplicationName(AppInfo::ProductTitle);
-    QGuiApplication::setApplicationVersion(AppInfo::Version);
+    QGuiApplication::setApplicationName(AppInfo::productTitle());
+    QGuiApplication::setApplicationVersion(AppInfo::version());
     // The user's stored options (crop marks, orientation, units) hold here as in the windows.
     Options::current().load(SettingsStore::instance());
 

@@ -6,8 +6,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(AppInfo::ProductTitle);
-    QApplication::setApplicationVersion(AppInfo::Version);
+    QApplication::setApplicationName(AppInfo::productTitle());
+    QApplication::setApplicationVersion(AppInfo::version());
     MainWindow window;
     window.show();
     return app.exec();

@@ -6,8 +6,8 @@
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
-    setWindowTitle(AppInfo::ProductTitle);
-    auto* label = new QLabel(AppInfo::ProductTitle, this);
+    setWindowTitle(AppInfo::productTitle());
+    auto* label = new QLabel(AppInfo::productTitle(), this);
     label->setAlignment(Qt::AlignCenter);
     setCentralWidget(label);
     resize(900, 650);
