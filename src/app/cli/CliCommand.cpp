@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "app/cli/CliText.h"
+#include "app/cli/CliTexts.h"
 #include "base/AppInfo.h"
 
 namespace {
@@ -40,10 +41,9 @@ CliParser::CliParser(const QString& commandName) : m_command(*cliCommandNamed(co
     // "-o OUT" (or "-oOUT") is a one-letter option with a value, as it always was.
     m_parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsCompactedShortOptions);
     m_parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
-    m_parser.addOption(QCommandLineOption({QStringLiteral("h"), kHelp}, QStringLiteral("Show this help.")));
-    m_parser.addOption(QCommandLineOption(kVersion, QStringLiteral("Show the program's version.")));
-    m_parser.addOption(
-        QCommandLineOption(kVerbose, QStringLiteral("Also show the Qt library's own warnings on stderr.")));
+    m_parser.addOption(QCommandLineOption({QStringLiteral("h"), kHelp}, CliTexts::HelpOption));
+    m_parser.addOption(QCommandLineOption(kVersion, CliTexts::VersionOption));
+    m_parser.addOption(QCommandLineOption(kVerbose, CliTexts::VerboseOption));
 }
 
 void CliParser::addOption(const QStringList& names, const QString& description, const QString& valueName)
@@ -69,26 +69,33 @@ std::optional<int> CliParser::parse(const QStringList& args)
     if (!m_parser.parse(QStringList{AppInfo::cliName()} + args)) {
         const QStringList unknown = m_parser.unknownOptionNames();
         if (!unknown.isEmpty())
-            return usageError(QStringLiteral("unknown option ") + spelled(unknown.first()));
+            return usageError(CliTexts::unknownOption(spelled(unknown.first())));
         // An option with a value takes the next argument, whatever it is: only
         // the last argument can miss its value.
         for (const QCommandLineOption& option : m_valueOptions)
             for (const QString& name : option.names())
                 if (!args.isEmpty() && args.last() == spelled(name))
-                    return usageError(args.last() + QStringLiteral(" needs a value"));
+                    return usageError(CliTexts::needsValue(args.last()));
         return usageError(m_parser.errorText());
     }
     g_verbose = m_parser.isSet(kVerbose);
-    if (m_parser.isSet(kHelp)) {
+    if (m_parser.isSet(kHelp))
         return cliWriteStdout(helpText().toLocal8Bit());
-    }
-    if (m_parser.isSet(kVersion)) {
+    if (m_parser.isSet(kVersion))
         return cliPrintVersion();
-    }
     // A value given twice would silently lose one of them.
     for (const QCommandLineOption& option : m_valueOptions)
         if (m_parser.values(option).size() > 1)
-            return usageError(spelled(option.names().constLast()) + QStringLiteral(" given more than once"));
+            return usageError(CliTexts::givenTwice(spelled(option.names().constLast())));
+    return std::nullopt;
+}
+
+std::optional<QString> CliParser::onePositional(const QString& what) const
+{
+    const QStringList positional = m_parser.positionalArguments();
+    if (positional.size() == 1)
+        return positional[0];
+    usageError(positional.isEmpty() ? CliTexts::noneGiven(what) : CliTexts::unexpectedArgument(positional[1]));
     return std::nullopt;
 }
 
@@ -109,13 +116,13 @@ int CliParser::usageError(const QString& problem) const
 {
     cliError(m_command.name + QStringLiteral(": ") + problem);
     cliError(usage());
-    cliError(QStringLiteral("Try '%1 %2 --help' for more.").arg(AppInfo::cliName(), m_command.name));
+    cliError(CliTexts::tryHelp(AppInfo::cliName(), m_command.name));
     return CliExit::Usage;
 }
 
 QString CliParser::usage() const
 {
-    return wrapSynopsis(QStringLiteral("Usage: ") + AppInfo::cliName() + QLatin1Char(' ') + m_command.synopsis, 0, 7);
+    return wrapSynopsis(CliTexts::usage(AppInfo::cliName(), m_command.synopsis), 0, 7);
 }
 
 QString CliParser::helpText() const
@@ -123,8 +130,7 @@ QString CliParser::helpText() const
     // Qt's own list of options and arguments, under our usage line and summary.
     const QString qtHelp = m_parser.helpText();
     const qsizetype options = qtHelp.indexOf(QStringLiteral("Options:"));
-    return usage() +
-           QStringLiteral("\n\n") + wrapText(m_command.summary) + QStringLiteral("\n\n") +
+    return usage() + QStringLiteral("\n\n") + wrapText(m_command.summary) + QStringLiteral("\n\n") +
            (options >= 0 ? qtHelp.mid(options) : QString());
 }
 
@@ -134,13 +140,14 @@ int cliWriteStdout(const QByteArray& bytes)
     const bool written = std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout) == size_t(bytes.size());
     if (std::fflush(stdout) == 0 && written)
         return CliExit::Ok;
-    cliError(QStringLiteral("Cannot write to standard output: ") + QString::fromLocal8Bit(std::strerror(errno)));
+    cliError(CliTexts::cannotWriteStdout(QString::fromLocal8Bit(std::strerror(errno))));
     return CliExit::CannotWrite;
 }
 
 int cliPrintVersion()
 {
-    return cliWriteStdout((AppInfo::cliName() + QLatin1Char(' ') + AppInfo::version() + QLatin1Char('\n')).toLocal8Bit());
+    const QString line = AppInfo::cliName() + QLatin1Char(' ') + AppInfo::version() + QLatin1Char('\n');
+    return cliWriteStdout(line.toLocal8Bit());
 }
 
 void cliError(const QString& text) { std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData()); }

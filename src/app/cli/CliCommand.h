@@ -51,6 +51,9 @@ public:
     bool isSet(const QString& name) const { return m_parser.isSet(name); }
     QString value(const QString& name) const { return m_parser.value(name); }
     QStringList positional() const { return m_parser.positionalArguments(); }
+    // The one positional argument a command takes; empty (after "no WHAT
+    // given" or "unexpected argument: X") when there is not exactly one.
+    std::optional<QString> onePositional(const QString& what) const;
 
     // An integer option's value within [low, high]; the caller's fallback when
     // it is not given. Empty (with the message printed) when it is malformed.

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "app/cli/CliCommand.h"
+#include "app/cli/CliTexts.h"
 #include "files/DesignFile.h"
 
 namespace {
@@ -43,7 +44,7 @@ bool cliCheckDesignReadable(const QString& path)
     const QString reason = cliUnreadableReason(path);
     if (reason.isEmpty())
         return true;
-    cliError(QStringLiteral("Cannot read %1: %2").arg(path, reason));
+    cliError(CliTexts::cannotRead(path, reason));
     return false;
 }
 
@@ -61,9 +62,8 @@ int cliRefuseDesign(const QString& path, int32_t code)
     struct stat st {};
     if (code == DesignFileResult::BadVersion && statFile(path, &st) && S_ISREG(st.st_mode) &&
         !hasDesignFileSignature(cliFileHead(path, 8)))
-        cliError(st.st_size == 0 ? QStringLiteral("%1 is empty: it is not a design file.").arg(path)
-                                 : QStringLiteral("%1 is not a design file.").arg(path));
-    cliError(QStringLiteral("error %1: %2").arg(code).arg(designFileResultText(code)));
+        cliError(st.st_size == 0 ? CliTexts::emptyIsNoDesign(path) : CliTexts::notADesign(path));
+    cliError(CliTexts::designRefused(code, designFileResultText(code)));
     return CliExit::Refused;
 }
 
@@ -82,9 +82,7 @@ QString cliExtensionProblem(const QString& output, const QStringList& extensions
     QString names = QLatin1Char('.') + extensions.constFirst();
     for (qsizetype i = 1; i < extensions.size(); ++i)
         names += (i + 1 == extensions.size() ? QStringLiteral(" or .") : QStringLiteral(", .")) + extensions[i];
-    return (suffix.isEmpty() ? QStringLiteral("%1 has no extension").arg(output)
-                             : QStringLiteral("cannot write .%1 files").arg(suffix)) +
-           QStringLiteral(": name the output ") + names;
+    return CliTexts::wrongExtension(output, suffix, names);
 }
 
 bool cliIsSpecialFile(const QString& path)

@@ -4,6 +4,7 @@
 #include <QtGlobal>
 
 #include "app/cli/CliCommand.h"
+#include "app/cli/CliTexts.h"
 #include "system/Messages.h"
 
 namespace {
@@ -16,7 +17,7 @@ void handleQtMessage(QtMsgType type, const QMessageLogContext&, const QString& t
     // Qt may speak from its own threads; the message door is not made for that.
     static QMutex mutex;
     const QMutexLocker lock(&mutex);
-    Messages::error(QStringLiteral("Qt: ") + text);
+    Messages::error(CliTexts::qtMessage(text));
 }
 
 } // namespace

@@ -6,6 +6,7 @@
 #include <limits>
 
 #include "app/cli/CliData.h"
+#include "app/cli/CliTexts.h"
 #include "base/JsonWriter.h"
 #include "merge/DataReader.h"
 
@@ -31,24 +32,22 @@ int runData(const QStringList& args)
                                         "(.dat)."));
     if (const auto exit = parser.parse(args))
         return *exit;
-    const auto first = parser.intValue(kFirst, 0, kMaxInt, 0, QStringLiteral("--first takes a record number from 0"));
+    const auto first = parser.intValue(kFirst, 0, kMaxInt, 0, CliTexts::FirstRange);
     if (!first)
         return CliExit::Usage;
-    const auto count = parser.intValue(kCount, 0, kMaxInt, -1, QStringLiteral("--count takes a number from 0"));
+    const auto count = parser.intValue(kCount, 0, kMaxInt, -1, CliTexts::CountRange);
     if (!count)
         return CliExit::Usage;
-    const QStringList positional = parser.positional();
-    if (positional.isEmpty())
-        return parser.usageError(QStringLiteral("no data source given"));
-    if (positional.size() > 1)
-        return parser.usageError(QStringLiteral("unexpected argument: ") + positional[1]);
-    const QString& source = positional[0];
+    const std::optional<QString> given = parser.onePositional(QStringLiteral("data source"));
+    if (!given)
+        return CliExit::Usage;
+    const QString& source = *given;
 
     // The reader's own messages reach stderr through the CLI's message sink.
     DataReader reader;
     QStringList fields;
     if (reader.open(source, &fields) < 0) {
-        cliError(QStringLiteral("Cannot open the data source: ") + source);
+        cliError(CliTexts::cannotOpenDataSource(source));
         cliExplainDataSource(source);
         return CliExit::Refused;
     }

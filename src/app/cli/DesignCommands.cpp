@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "app/cli/CliFiles.h"
+#include "app/cli/CliTexts.h"
 #include "base/JsonWriter.h"
 #include "files/DesignFile.h"
 #include "files/DesignInfo.h"
@@ -29,32 +30,21 @@ const CliCommandRegistration layoutsCommand(
 
 const QString kOutput = QStringLiteral("o");
 
-// The one positional argument a command takes; empty (after the message) when not exactly one is given.
-QString onePositional(const CliParser& parser, const QString& what)
-{
-    const QStringList positional = parser.positional();
-    if (positional.isEmpty())
-        parser.usageError(QStringLiteral("no %1 given").arg(what));
-    else if (positional.size() > 1)
-        parser.usageError(QStringLiteral("unexpected argument: ") + positional[1]);
-    return positional.size() == 1 ? positional[0] : QString();
-}
-
 int runInfo(const QStringList& args)
 {
     CliParser parser(QStringLiteral("info"));
     parser.addPositional(QStringLiteral("DESIGN"), QStringLiteral("The design (.lpd) or template (.cct) file."));
     if (const auto exit = parser.parse(args))
         return *exit;
-    const QString design = onePositional(parser, QStringLiteral("design"));
-    if (design.isEmpty())
+    const std::optional<QString> design = parser.onePositional(QStringLiteral("design"));
+    if (!design)
         return CliExit::Usage;
-    if (!cliCheckDesignReadable(design))
+    if (!cliCheckDesignReadable(*design))
         return CliExit::Refused;
     QByteArray json;
-    const int32_t result = describeDesignFile(design, json);
+    const int32_t result = describeDesignFile(*design, json);
     if (result != DesignFileResult::Success)
-        return cliRefuseDesign(design, result);
+        return cliRefuseDesign(*design, result);
     return cliWriteStdout(json + '\n');
 }
 
@@ -66,13 +56,13 @@ int runSave(const QStringList& args)
     parser.addPositional(QStringLiteral("DESIGN"), QStringLiteral("The design (.lpd) or template (.cct) file."));
     if (const auto exit = parser.parse(args))
         return *exit;
-    const QString design = onePositional(parser, QStringLiteral("design"));
-    if (design.isEmpty())
+    const std::optional<QString> design = parser.onePositional(QStringLiteral("design"));
+    if (!design)
         return CliExit::Usage;
     const QString output = parser.value(kOutput);
     if (output.isEmpty())
-        return parser.usageError(QStringLiteral("-o OUT is needed"));
-    if (!cliCheckDesignReadable(design))
+        return parser.usageError(CliTexts::OutputNeeded);
+    if (!cliCheckDesignReadable(*design))
         return CliExit::Refused;
     // Saving a design onto itself is safe: it is read whole before the new
     // file replaces it, and only once that was written completely.
@@ -81,9 +71,9 @@ int runSave(const QStringList& args)
     LayoutRecord layout;
     QString linked;
     int32_t zoom = 100;
-    const int32_t result = readDesignFile(manager, design, layout, linked, zoom);
+    const int32_t result = readDesignFile(manager, *design, layout, linked, zoom);
     if (result != DesignFileResult::Success)
-        return cliRefuseDesign(design, result);
+        return cliRefuseDesign(*design, result);
     QString error;
     if (!writeDesignFile(manager, output, layout, linked, zoom, manager.currentSide, manager.currentPanel, &error)) {
         cliError(error);
@@ -99,22 +89,21 @@ int runLayouts(const QStringList& args)
     parser.addPositional(QStringLiteral("FILE.LYT"), QStringLiteral("The layout file."));
     if (const auto exit = parser.parse(args))
         return *exit;
-    const QString path = onePositional(parser, QStringLiteral("layout file"));
-    if (path.isEmpty())
+    const std::optional<QString> file = parser.onePositional(QStringLiteral("layout file"));
+    if (!file)
         return CliExit::Usage;
+    const QString& path = *file;
     const auto refuse = [&path](const QString& reason) {
-        cliError(QStringLiteral("Cannot open layout file: %1: %2").arg(path, reason));
+        cliError(CliTexts::cannotOpenLayoutFile(path, reason));
         return CliExit::Refused;
     };
     if (const QString reason = cliUnreadableReason(path); !reason.isEmpty())
         return refuse(reason);
     const QFileInfo info(path);
     if (info.isFile() && info.size() > kMaxLayoutFileSize)
-        return refuse(QStringLiteral("%1 bytes is too large for a layout file (at most %2)")
-                          .arg(info.size())
-                          .arg(kMaxLayoutFileSize));
+        return refuse(CliTexts::layoutFileTooLarge(info.size(), kMaxLayoutFileSize));
     if (hasDesignFileSignature(cliFileHead(path, 8)))
-        return refuse(QStringLiteral("this is a design file, not a layout file"));
+        return refuse(CliTexts::DesignIsNoLayoutFile);
     JsonArray list;
     for (const LayoutRecord& record : readLayoutFile(path))
         list.raw(JsonObject()

@@ -14,6 +14,7 @@
 
 #include "app/cli/CliData.h"
 #include "app/cli/CliFiles.h"
+#include "app/cli/CliTexts.h"
 #include "base/AppInfo.h"
 #include "base/AtomicFile.h"
 #include "files/DesignFile.h"
@@ -103,17 +104,17 @@ QString readArguments(const CliParser& parser, PrintArguments& out)
 {
     const QStringList positional = parser.positional();
     if (positional.size() > 1)
-        return QStringLiteral("more than one design given");
+        return CliTexts::MoreThanOneDesign;
     if (parser.isSet(Option::Quantity) && parser.isSet(Option::Pages))
-        return QStringLiteral("give either --quantity or --pages, once");
+        return CliTexts::QuantityOrPages;
     if (positional.isEmpty())
-        return QStringLiteral("no design given");
+        return CliTexts::NoDesign;
     out.design = positional[0];
     out.output = parser.value(Option::Output);
     out.printer = parser.value(Option::Printer);
     out.data = parser.value(Option::Data);
     if (out.output.isEmpty() == out.printer.isEmpty())
-        return QStringLiteral("give either -o OUT.pdf or --printer NAME");
+        return CliTexts::OutputOrPrinter;
     if (!out.output.isEmpty()) {
         const QString problem = cliExtensionProblem(out.output, {QStringLiteral("pdf")});
         if (!problem.isEmpty())
@@ -129,7 +130,7 @@ QString readArguments(const CliParser& parser, PrintArguments& out)
     if (parser.isSet(Option::Side))
         out.side = parser.value(Option::Side);
     if (out.side != "1" && out.side != "2" && out.side != "both")
-        return QStringLiteral("--side takes 1, 2 or both");
+        return CliTexts::SideValues;
 
     PrintSettings& s = out.settings;
     const Options& options = Options::current();
@@ -137,7 +138,7 @@ QString readArguments(const CliParser& parser, PrintArguments& out)
          {std::tuple{Option::CropMarks, Option::NoCropMarks, options.cropMarks, &s.cropMarks},
           std::tuple{Option::CornerMarks, Option::NoCornerMarks, options.cornerMarks, &s.cornerMarks}}) {
         if (parser.isSet(on) && parser.isSet(off))
-            return QStringLiteral("give either --%1 or --%2").arg(on, off);
+            return CliTexts::eitherOr(on, off);
         *target = parser.isSet(on) || (stored && !parser.isSet(off));
     }
     s.setOrientation = options.setOrientation;
@@ -149,7 +150,7 @@ QString readArguments(const CliParser& parser, PrintArguments& out)
     s.side1 = out.side != "2";
     s.side2 = out.side != "1";
     if (s.interleave && out.side != "both")
-        return QStringLiteral("--interleave needs --side both");
+        return CliTexts::InterleaveNeedsBothSides;
     return {};
 }
 
@@ -237,14 +238,14 @@ int runPrint(const QStringList& args)
     if (!cliCheckDesignReadable(a.design))
         return CliExit::Refused;
     if (cliWouldReplace(a.output, a.design))
-        return parser.usageError(QStringLiteral("the output %1 is the design file itself").arg(a.output));
+        return parser.usageError(CliTexts::outputIsDesign(a.output));
     DesignForPrinting design;
     const int32_t loaded = design.load(a.design);
     if (loaded != DesignFileResult::Success)
         return cliRefuseDesign(a.design, loaded);
     const QString source = a.data.isEmpty() ? resolveLinkedPath(a.design, design.linkedPath) : a.data;
     if (cliWouldReplace(a.output, source))
-        return parser.usageError(QStringLiteral("the output %1 is the data source %2").arg(a.output, source));
+        return parser.usageError(CliTexts::outputIsDataSource(a.output, source));
     PrintData data;
     if (!source.isEmpty() && !data.open(source)) {
         cliError(PrintTexts::cannotOpenData(source));

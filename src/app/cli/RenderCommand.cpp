@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "app/cli/CliFiles.h"
+#include "app/cli/CliTexts.h"
 #include "export/ExportFormat.h"
 #include "export/RegionExport.h"
 #include "files/DesignFile.h"
@@ -47,17 +48,16 @@ std::optional<ExportFormat> chooseFormat(const CliParser& parser, const QString&
     if (parser.isSet(kFormat)) {
         const auto format = exportFormatNamed(parser.value(kFormat));
         if (!format)
-            parser.usageError(QStringLiteral("--format takes one of ") + formatList());
+            parser.usageError(CliTexts::formatTakes(formatList()));
         return format;
     }
     const auto format = exportFormatForExtension(output);
     if (format)
         return format;
     if (cliIsSpecialFile(output))
-        parser.usageError(QStringLiteral("%1 has no picture extension: give --format (%2)").arg(output, formatList()));
+        parser.usageError(CliTexts::deviceNeedsFormat(output, formatList()));
     else
-        parser.usageError(cliExtensionProblem(output, exportExtensions()) +
-                          QStringLiteral(", or give --format"));
+        parser.usageError(cliExtensionProblem(output, exportExtensions()) + CliTexts::OrGiveFormat);
     return std::nullopt;
 }
 
@@ -80,21 +80,21 @@ int runRender(const QStringList& args)
 
     const QStringList positional = parser.positional();
     if (positional.size() > 1)
-        return parser.usageError(QStringLiteral("unexpected argument: ") + positional[1]);
+        return parser.usageError(CliTexts::unexpectedArgument(positional[1]));
     const QString output = parser.value(kOutput);
     if (positional.isEmpty() || output.isEmpty())
-        return parser.usageError(QStringLiteral("a design and -o OUT are needed"));
+        return parser.usageError(CliTexts::DesignAndOutputNeeded);
     const QString& design = positional[0];
     const auto region =
-        parser.intValue(kRegion, 0, kMaxRegion, 0, QStringLiteral("--region takes a region index from 0"));
+        parser.intValue(kRegion, 0, kMaxRegion, 0, CliTexts::RegionRange);
     if (!region)
         return CliExit::Usage;
     const auto requestedZoom =
-        parser.intValue(kZoom, kMinZoom, kMaxZoom, 0, QStringLiteral("--zoom takes a percentage from 1 to 1000"));
+        parser.intValue(kZoom, kMinZoom, kMaxZoom, 0, CliTexts::ZoomRange);
     if (!requestedZoom)
         return CliExit::Usage;
     const auto quality =
-        parser.intValue(kQuality, 1, 100, kDefaultQuality, QStringLiteral("--quality takes a number from 1 to 100"));
+        parser.intValue(kQuality, 1, 100, kDefaultQuality, CliTexts::QualityRange);
     if (!quality)
         return CliExit::Usage;
     const auto format = chooseFormat(parser, output);
@@ -104,7 +104,7 @@ int runRender(const QStringList& args)
     if (!cliCheckDesignReadable(design))
         return CliExit::Refused;
     if (cliWouldReplace(output, design))
-        return parser.usageError(QStringLiteral("the output %1 is the design file itself").arg(output));
+        return parser.usageError(CliTexts::outputIsDesign(output));
     Card surface;
     ObjectManager manager(surface);
     LayoutRecord layout;
@@ -117,7 +117,7 @@ int runRender(const QStringList& args)
     if (zoom == 0)
         zoom = storedZoom >= kMinZoom && storedZoom <= kMaxZoom ? storedZoom : 100;
     if (!showRegionAtZoom(manager, layout, *region, zoom)) {
-        cliError(QStringLiteral("render: the design has no region %1").arg(*region));
+        cliError(CliTexts::noSuchRegion(*region));
         return CliExit::Usage;
     }
     surface.baseImage = layout.stockType <= 3 ? layout.stockType : 0;

@@ -11,6 +11,7 @@
 #include "app/cli/CliCommand.h"
 #include "app/cli/CliQtMessages.h"
 #include "app/cli/CliText.h"
+#include "app/cli/CliTexts.h"
 #include "base/AppInfo.h"
 #include "model/Options.h"
 #include "system/Messages.h"
@@ -31,7 +32,7 @@ void ensureRuntimeFolder()
 
 QString overview()
 {
-    QString text = QStringLiteral("Usage: %1 COMMAND [options]\n\nCommands:\n").arg(AppInfo::cliName());
+    QString text = CliTexts::overviewHead(AppInfo::cliName());
     for (const CliCommand& command : cliCommands()) {
         // The summary's first sentence; the command's --help has the rest.
         const qsizetype end = command.summary.indexOf(QStringLiteral(". "));
@@ -39,8 +40,7 @@ QString overview()
         text += wrapText(end < 0 ? command.summary : command.summary.left(end + 1), kCliColumns, 6, 6) +
                 QStringLiteral("\n\n");
     }
-    return text +
-           QStringLiteral("Every command takes --help; %1 --version shows the version.\n").arg(AppInfo::cliName());
+    return text + CliTexts::overviewFoot(AppInfo::cliName());
 }
 
 int runCommandLine(QStringList args)
@@ -56,8 +56,8 @@ int runCommandLine(QStringList args)
         return cliPrintVersion();
     if (const CliCommand* command = cliCommandNamed(name))
         return command->run(args);
-    cliError(QStringLiteral("%1: unknown command '%2'").arg(AppInfo::cliName(), name));
-    cliError(QStringLiteral("Try '%1 --help' for the list of commands.").arg(AppInfo::cliName()));
+    cliError(CliTexts::unknownCommand(AppInfo::cliName(), name));
+    cliError(CliTexts::tryOverview(AppInfo::cliName()));
     return CliExit::Usage;
 }
 
