@@ -28,6 +28,8 @@ public:
     // Closing without commit() is a cancel: a half-written file never lands.
     void close() override { cancel(); }
 
+    // True once a write, sync or the final rename failed (errorString() says why).
+    bool hasFailed() const { return m_failed; }
     // True when the target is written in place (a device, FIFO or socket).
     bool isDirect() const { return m_direct; }
     bool isSequential() const override { return true; }

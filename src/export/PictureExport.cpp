@@ -1,9 +1,9 @@
 #include "export/PictureExport.h"
 
 #include <QBuffer>
-#include <QFileInfo>
 #include <QImage>
 
+#include "base/AppInfo.h"
 #include "base/AtomicFile.h"
 #include "imaging/Dib.h"
 #include "imaging/JpegCodec.h"
@@ -11,7 +11,6 @@
 
 namespace {
 
-const QString kApplicationName = QStringLiteral("Tessaline");
 const QString kDescription = QStringLiteral("Exported Design");
 
 QImage paintBitmap(QSize size, const std::function<void(QPainter&)>& paint)
@@ -21,19 +20,21 @@ QImage paintBitmap(QSize size, const std::function<void(QPainter&)>& paint)
         return {};
     image.fill(Qt::white);
     QPainter painter(&image);
+    if (!painter.isActive())
+        return {};
     paint(painter);
-    painter.end();
-    return image;
+    return painter.end() ? image : QImage();
 }
 
 QByteArray encodeMetafile(QSize size, const std::function<void(QPainter&)>& paint)
 {
-    EmfPaintDevice device(size, kApplicationName, kDescription);
+    EmfPaintDevice device(size, AppInfo::productFamily(), kDescription);
     QPainter painter;
     if (!painter.begin(&device))
         return {};
     paint(painter);
-    painter.end();
+    if (!painter.end())
+        return {};
     return device.emfBytes();
 }
 
@@ -61,26 +62,22 @@ QByteArray encodeRaster(ExportFormat format, QSize size, const std::function<voi
 } // namespace
 
 bool exportPicture(const QString& path, ExportFormat format, QSize pixelSize,
-                   const std::function<void(QPainter&)>& paint, const ExportOptions& options)
+                   const std::function<void(QPainter&)>& paint, const ExportOptions& options, QString* error)
 {
-    if (!paint || !isPlausibleImageSize(pixelSize.width(), pixelSize.height()))
+    const auto failed = [error](const QString& why) {
+        if (error)
+            *error = why;
         return false;
+    };
+    // Refused before anything is allocated for it.
+    if (!paint || !isPlausibleImageSize(pixelSize.width(), pixelSize.height()))
+        return failed(QStringLiteral("A picture of %1 x %2 pixels cannot be made")
+                          .arg(pixelSize.width())
+                          .arg(pixelSize.height()));
     const QByteArray bytes = (format == ExportFormat::Emf || format == ExportFormat::Wmf)
                                  ? encodeMetafile(pixelSize, paint)
                                  : encodeRaster(format, pixelSize, paint, options);
-    return !bytes.isEmpty() && writeFileAtomically(path, bytes);
-}
-
-ExportFormat exportFormatForPath(const QString& path)
-{
-    const QString suffix = QFileInfo(path).suffix().toUpper();
-    if (suffix == QLatin1String("EMF"))
-        return ExportFormat::Emf;
-    if (suffix == QLatin1String("WMF"))
-        return ExportFormat::Wmf;
-    if (suffix == QLatin1String("JPG") || suffix == QLatin1String("JPEG"))
-        return ExportFormat::Jpeg;
-    if (suffix == QLatin1String("PNG"))
-        return ExportFormat::Png;
-    return ExportFormat::Bmp;
+    if (bytes.isEmpty())
+        return failed(QStringLiteral("The picture could not be drawn"));
+    return writeFileAtomically(path, bytes, error);
 }

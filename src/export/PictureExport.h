@@ -7,7 +7,7 @@
 #include <QString>
 #include <functional>
 
-enum class ExportFormat { Emf, Wmf, Bmp, Jpeg, Png };
+#include "export/ExportFormat.h"
 
 struct ExportOptions {
     int quality = 75;
@@ -16,11 +16,9 @@ struct ExportOptions {
 
 // paint draws the card at (0, 0) on a surface of pixelSize. Wmf writes the
 // same enhanced metafile as Emf (the file keeps the name it was given).
-// Returns false when the surface cannot be made or the file cannot be
-// written; a failed write leaves no partial file behind.
+// Returns false when the surface cannot be made or painted on, or the file
+// cannot be written (then *error, when given, says why); a failed write
+// leaves the previous file as it was and no partial file behind.
 bool exportPicture(const QString& path, ExportFormat format, QSize pixelSize,
-                   const std::function<void(QPainter&)>& paint, const ExportOptions& options);
-
-// The format a file name asks for by its extension (any case): .EMF, .WMF,
-// .JPG/.JPEG, .PNG; anything else is a bitmap file.
-ExportFormat exportFormatForPath(const QString& path);
+                   const std::function<void(QPainter&)>& paint, const ExportOptions& options,
+                   QString* error = nullptr);

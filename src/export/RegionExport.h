@@ -1,23 +1,21 @@
 #pragma once
 // Writing a card as a picture file, as the screen shows it at its zoom but
-// without grid or margins rectangle. The file's extension picks the format:
-// ".png", ".jpg", ".emf" or ".wmf" (both written as an enhanced metafile),
-// anything else a 24-bit bitmap.
+// without grid or margins rectangle.
 
 #include <QString>
 
+#include "export/ExportFormat.h"
+#include "export/PictureExport.h"
+
 class Card;
 
-enum class CardExportFormat { Png, Jpeg, Emf, Bmp };
-CardExportFormat cardExportFormatFor(const QString& path);
-
-struct CardExportSettings {
-    int quality = 75;  // JPEG only, 0..100
-    bool progressive = false;
-};
-
-// False when the file cannot be written; a failed write leaves no partial file.
-bool exportCard(const Card& card, const QString& path, const CardExportSettings& settings = {});
+// In the format the file's extension names (the export dialog's rule, see
+// exportFormatForPath). False when the file cannot be written; a failed write
+// leaves no partial file and the previous file as it was.
+bool exportCard(const Card& card, const QString& path, const ExportOptions& options = {});
+// In the given format, whatever the name; on failure *error (when given) says why.
+bool exportCard(const Card& card, const QString& path, ExportFormat format, const ExportOptions& options,
+                QString* error = nullptr);
 
 // The message shown when a picture file cannot be written.
 QString exportSaveErrorText();

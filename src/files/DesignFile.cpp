@@ -101,6 +101,16 @@ int32_t readRegionBlock(ByteReader& in, ObjectManager& manager, DesignFileInfo* 
 
 } // namespace
 
+bool hasDesignFileSignature(QByteArrayView bytes)
+{
+    if (bytes.size() < 8)
+        return false;
+    ByteReader in(bytes);
+    in.skip(4);
+    // The low half of the signature is not checked: it differs between versions.
+    return (in.u32() >> 16) == (kDesignFileSignature >> 16);
+}
+
 QString designFileResultText(int32_t code)
 {
     switch (code) {
@@ -145,10 +155,11 @@ QByteArray buildDesignFile(ObjectManager& manager, const LayoutRecord& layout, c
 }
 
 bool writeDesignFile(ObjectManager& manager, const QString& fileName, const LayoutRecord& layout,
-                     const QString& linkedDatabasePath, int32_t zoom, int32_t currentSide, int32_t currentPanel)
+                     const QString& linkedDatabasePath, int32_t zoom, int32_t currentSide, int32_t currentPanel,
+                     QString* error)
 {
     const QByteArray bytes = buildDesignFile(manager, layout, linkedDatabasePath, zoom, currentSide, currentPanel);
-    if (!writeFileAtomically(fileName, bytes))
+    if (!writeFileAtomically(fileName, bytes, error))
         return false;
     manager.undoHistory().clear();
     return true;
@@ -167,7 +178,7 @@ int32_t parseDesignFile(ObjectManager& manager, QByteArrayView bytes, LayoutReco
     const uint32_t signature = h.u32();
     const int32_t storedZoom = h.i32();
     const int32_t regionCount = h.i32();
-    if (uint32_t(version) > uint32_t(kDesignFileVersion) || (signature >> 16) != 0x7B34)
+    if (uint32_t(version) > uint32_t(kDesignFileVersion) || !hasDesignFileSignature(header))
         return DesignFileResult::BadVersion;
     if (info)
         *info = {version, signature, storedZoom, regionCount, {}};

@@ -28,6 +28,10 @@ constexpr int kLinkedPathOffset = 272;
 constexpr int kLinkedPathSize = 256;
 constexpr int kRegionRecordSize = 140;
 
+// True when bytes start the way every design file does (any version): a
+// file without it is no design file at all.
+bool hasDesignFileSignature(QByteArrayView bytes);
+
 struct DesignFileInfo {
     int32_t version = 0;
     uint32_t signature = 0;
@@ -38,9 +42,10 @@ struct DesignFileInfo {
 };
 
 // Writes atomically (the previous file survives a failed save) and clears the
-// undo history on success.
+// undo history on success. On failure *error (when given) says why.
 bool writeDesignFile(ObjectManager& manager, const QString& fileName, const LayoutRecord& layout,
-                     const QString& linkedDatabasePath, int32_t zoom, int32_t currentSide, int32_t currentPanel);
+                     const QString& linkedDatabasePath, int32_t zoom, int32_t currentSide, int32_t currentPanel,
+                     QString* error = nullptr);
 QByteArray buildDesignFile(ObjectManager& manager, const LayoutRecord& layout, const QString& linkedDatabasePath,
                            int32_t zoom, int32_t currentSide, int32_t currentPanel);
 

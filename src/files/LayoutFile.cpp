@@ -19,9 +19,9 @@ std::vector<LayoutRecord> readLayoutFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     // Layout files are small; refuse to slurp something absurd.
-    if (file.size() > 64 * 1024 * 1024)
+    if (file.size() > kMaxLayoutFileSize)
         return {};
-    return parseLayoutFile(file.readAll());
+    return parseLayoutFile(file.read(kMaxLayoutFileSize));
 }
 
 bool writeLayoutFile(const QString& path, const std::vector<LayoutRecord>& records)

@@ -8,8 +8,11 @@
 
 #include "model/LayoutRecord.h"
 
+// The largest layout file read: thousands of layouts, far beyond any real stock list.
+constexpr qint64 kMaxLayoutFileSize = 1024 * 1024;
+
 std::vector<LayoutRecord> parseLayoutFile(QByteArrayView bytes);
-// An unreadable file gives an empty list.
+// An unreadable or larger file gives an empty list.
 std::vector<LayoutRecord> readLayoutFile(const QString& path);
 // Atomic: the previous file stays when writing fails.
 bool writeLayoutFile(const QString& path, const std::vector<LayoutRecord>& records);

@@ -6,6 +6,7 @@
 #include <optional>
 #include <vector>
 
+#include "base/AppInfo.h"
 #include "base/ByteStream.h"
 #include "base/Cp1252.h"
 #include "imaging/Dib.h"
@@ -479,7 +480,7 @@ QByteArray convertWmfToEmf(QByteArrayView wmf)
     QSize frameSize;
     if (!playWmf(probe, wmf, frameSize))
         return {};
-    EmfPaintDevice device(frameSize, QStringLiteral("Quillon Stickwell"), QStringLiteral("Converted WMF"));
+    EmfPaintDevice device(frameSize, AppInfo::productTitle(), QStringLiteral("Converted WMF"));
     QPainter painter;
     if (!painter.begin(&device))
         return {};

@@ -2,6 +2,8 @@
 
 #include <QSettings>
 
+#include "base/AppInfo.h"
+
 namespace {
 std::unique_ptr<SettingsStore>& instanceSlot()
 {
@@ -11,8 +13,8 @@ std::unique_ptr<SettingsStore>& instanceSlot()
 } // namespace
 
 SettingsStore::SettingsStore()
-    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, "Zevcraft",
-                                             "Quillon Stickwell"))
+    : m_settings(std::make_unique<QSettings>(QSettings::IniFormat, QSettings::UserScope, AppInfo::organisation(),
+                                             AppInfo::productTitle()))
 {
 }
 
@@ -23,7 +25,11 @@ SettingsStore::SettingsStore(const QString& iniFile)
 
 SettingsStore::~SettingsStore() = default;
 
-QString SettingsStore::programKey() { return QStringLiteral("Software\\Zevcraft\\Morrowline\\Quillon Stickwell"); }
+QString SettingsStore::programKey()
+{
+    return QStringLiteral("Software\\") + AppInfo::organisation() + '\\' + AppInfo::productLine() + '\\' +
+           AppInfo::productTitle();
+}
 
 QString SettingsStore::group(const QString& key)
 {

@@ -31,7 +31,7 @@ struct ExportFixture : testing::Test {
         buildExample(manager, design);
         ASSERT_TRUE(showRegionAtZoom(manager, design.layout, 0, 200));
     }
-    QByteArray write(const QString& name, CardExportSettings settings = {})
+    QByteArray write(const QString& name, ExportOptions settings = {})
     {
         const QString path = dir.filePath(name);
         EXPECT_TRUE(exportCard(surface, path, settings));

@@ -226,17 +226,32 @@ TEST_F(ExportTest, PngAndFailures)
     EXPECT_FALSE(QFile::exists(m_dir.filePath("empty.bmp")));
 }
 
+// One rule for every export: the extension names the format, in any case;
+// .jpg and .jpeg are both JPEG. A name the rule does not know has no format,
+// and the export dialog then writes a bitmap.
 TEST(ExportFormat, ChosenByExtension)
 {
     const struct {
         const char* path;
-        ExportFormat format;
+        std::optional<ExportFormat> format;
     } cases[] = {
-        {"a.emf", ExportFormat::Emf}, {"a.WMF", ExportFormat::Wmf}, {"a.Jpg", ExportFormat::Jpeg},
-        {"a.png", ExportFormat::Png}, {"a.bmp", ExportFormat::Bmp}, {"a.xyz", ExportFormat::Bmp},
+        {"a.emf", ExportFormat::Emf},  {"a.WMF", ExportFormat::Wmf},  {"a.Jpg", ExportFormat::Jpeg},
+        {"a.jpeg", ExportFormat::Jpeg}, {"a.JPEG", ExportFormat::Jpeg}, {"a.png", ExportFormat::Png},
+        {"a.PnG", ExportFormat::Png},  {"a.bmp", ExportFormat::Bmp},  {"dir.png/a.bmp", ExportFormat::Bmp},
+        {"a.xyz", std::nullopt},       {"a.gif", std::nullopt},       {"a.png.gif", std::nullopt},
+        {"noextension", std::nullopt}, {"dir.png/noextension", std::nullopt},
     };
-    for (const auto& c : cases)
-        EXPECT_EQ(exportFormatForPath(c.path), c.format) << c.path;
+    for (const auto& c : cases) {
+        EXPECT_EQ(exportFormatForExtension(c.path), c.format) << c.path;
+        EXPECT_EQ(exportFormatForPath(c.path), c.format.value_or(ExportFormat::Bmp)) << c.path;
+    }
+    // Every extension offered to users is one the rule reads back.
+    for (const QString& extension : exportExtensions()) {
+        EXPECT_TRUE(exportFormatForExtension("a." + extension)) << qPrintable(extension);
+        EXPECT_EQ(exportFormatNamed(extension.toUpper()), exportFormatForExtension("a." + extension));
+    }
+    EXPECT_EQ(exportFormatNamed("gif"), std::nullopt);
+    EXPECT_EQ(exportFormatNamed(""), std::nullopt);
 }
 
 } // namespace

@@ -24,6 +24,12 @@ TEST(SettingsStore, KeysWithBackslashesPersist)
     EXPECT_FALSE(again.readInteger(key, "Missing").has_value());
 }
 
+// Settings stored by earlier versions are found again under the same key.
+TEST(SettingsStore, ProgramKeyKeepsItsName)
+{
+    EXPECT_EQ(SettingsStore::programKey(), "Software\\Zevcraft\\Morrowline\\Quillon Stickwell");
+}
+
 TEST(Messages, QuestionsTakeQueuedAnswers)
 {
     MessageRecorder recorder;

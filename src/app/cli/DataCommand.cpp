@@ -3,8 +3,12 @@
 
 #include "app/cli/CliCommand.h"
 
-#include "merge/DataReader.h"
+#include <limits>
+
+#include "app/cli/CliData.h"
+#include "app/cli/CliTexts.h"
 #include "base/JsonWriter.h"
+#include "merge/DataReader.h"
 
 namespace {
 
@@ -14,56 +18,43 @@ const CliCommandRegistration dataCommand(
     {"data", "data SOURCE [--first N] [--count C]",
      "Print the fields, record count and records (from N, at most C) of a merge source as JSON.", runData});
 
-const CliCommand& self()
-{
-    for (const CliCommand& c : cliCommands())
-        if (c.name == QLatin1String("data"))
-            return c;
-    return cliCommands().front();
-}
+const QString kFirst = QStringLiteral("first");
+const QString kCount = QStringLiteral("count");
+constexpr int kMaxInt = std::numeric_limits<int32_t>::max();
 
-int usage(const QStringList& args)
+int runData(const QStringList& args)
 {
-    cliPrintUsage(self());
-    return cliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
-}
-
-// Reads "--name VALUE" as a non-negative integer; false on a bad value.
-bool takeOption(QStringList& args, const QString& name, int32_t& value)
-{
-    const qsizetype at = args.indexOf(name);
-    if (at < 0)
-        return true;
-    if (at + 1 >= args.size())
-        return false;
-    bool ok = false;
-    value = args[at + 1].toInt(&ok);
-    args.remove(at, 2);
-    return ok && value >= 0;
-}
-
-int runData(const QStringList& arguments)
-{
-    QStringList args = arguments;
-    if (cliWantsHelp(args))
-        return usage(args);
-    int32_t first = 0;
-    int32_t count = -1;
-    if (!takeOption(args, QStringLiteral("--first"), first) || !takeOption(args, QStringLiteral("--count"), count) ||
-        args.size() != 1)
-        return usage(args);
+    CliParser parser(QStringLiteral("data"));
+    parser.addOption({kFirst}, QStringLiteral("The first record to print, from 0 (default 0)."), QStringLiteral("N"));
+    parser.addOption({kCount}, QStringLiteral("Print at most C records (default: all)."), QStringLiteral("C"));
+    parser.addPositional(QStringLiteral("SOURCE"),
+                         QStringLiteral("A text file (.csv, .txt, ...), a data link (.dlf) or a personal database "
+                                        "(.dat)."));
+    if (const auto exit = parser.parse(args))
+        return *exit;
+    const auto first = parser.intValue(kFirst, 0, kMaxInt, 0, CliTexts::FirstRange);
+    if (!first)
+        return CliExit::Usage;
+    const auto count = parser.intValue(kCount, 0, kMaxInt, -1, CliTexts::CountRange);
+    if (!count)
+        return CliExit::Usage;
+    const std::optional<QString> given = parser.onePositional(QStringLiteral("data source"));
+    if (!given)
+        return CliExit::Usage;
+    const QString& source = *given;
 
     // The reader's own messages reach stderr through the CLI's message sink.
     DataReader reader;
     QStringList fields;
-    if (reader.open(args[0], &fields) < 0) {
-        cliError(QStringLiteral("Cannot open the data source: ") + args[0]);
+    if (reader.open(source, &fields) < 0) {
+        cliError(CliTexts::cannotOpenDataSource(source));
+        cliExplainDataSource(source);
         return CliExit::Refused;
     }
     const int32_t total = reader.recordCount();
-    const int32_t last = count < 0 ? total : int32_t(std::min<int64_t>(total, int64_t(first) + count));
+    const int32_t last = *count < 0 ? total : int32_t(std::min<int64_t>(total, int64_t(*first) + *count));
     JsonArray records;
-    for (int32_t r = first; r < last; ++r) {
+    for (int32_t r = *first; r < last; ++r) {
         if (reader.gotoRecord(r) < 0)
             break;
         QStringList values;
@@ -71,13 +62,12 @@ int runData(const QStringList& arguments)
             values << reader.getFieldValue(field);
         records.raw(Json::stringArray(values));
     }
-    cliWriteStdout(JsonObject()
-                       .raw("fields", Json::stringArray(fields))
-                       .add("record_count", total)
-                       .raw("records", records.toJson())
-                       .toJson() +
-                   '\n');
-    return CliExit::Ok;
+    return cliWriteStdout(JsonObject()
+                              .raw("fields", Json::stringArray(fields))
+                              .add("record_count", total)
+                              .raw("records", records.toJson())
+                              .toJson() +
+                          '\n');
 }
 
 } // namespace

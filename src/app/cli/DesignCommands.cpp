@@ -4,20 +4,16 @@
 
 #include <QFileInfo>
 
+#include "app/cli/CliFiles.h"
+#include "app/cli/CliTexts.h"
+#include "base/JsonWriter.h"
 #include "files/DesignFile.h"
 #include "files/DesignInfo.h"
 #include "files/LayoutFile.h"
 #include "model/Card.h"
 #include "model/ObjectManager.h"
-#include "base/JsonWriter.h"
 
 namespace {
-
-int refuse(int32_t code)
-{
-    cliError(QStringLiteral("error %1: %2").arg(code).arg(designFileResultText(code)));
-    return CliExit::Refused;
-}
 
 int runInfo(const QStringList& args);
 int runSave(const QStringList& args);
@@ -25,51 +21,62 @@ int runLayouts(const QStringList& args);
 
 const CliCommandRegistration infoCommand({"info", "info DESIGN", "Print the parsed design file as JSON.", runInfo});
 const CliCommandRegistration saveCommand(
-    {"save", "save DESIGN -o OUT", "Read a design or template and write it again as Save does.", runSave});
+    {"save", "save DESIGN -o OUT",
+     "Read a design or template and write it again as Save does. The previous OUT stays as it was when the "
+     "file cannot be written; OUT may be DESIGN itself.",
+     runSave});
 const CliCommandRegistration layoutsCommand(
     {"layouts", "layouts FILE.LYT", "Print the layouts of a layout file as JSON.", runLayouts});
 
-const CliCommand& commandNamed(const QString& name)
-{
-    for (const CliCommand& c : cliCommands())
-        if (c.name == name)
-            return c;
-    return cliCommands().front();
-}
+const QString kOutput = QStringLiteral("o");
 
 int runInfo(const QStringList& args)
 {
-    if (cliWantsHelp(args) || args.size() != 1) {
-        cliPrintUsage(commandNamed("info"));
-        return cliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
-    }
+    CliParser parser(QStringLiteral("info"));
+    parser.addPositional(QStringLiteral("DESIGN"), QStringLiteral("The design (.lpd) or template (.cct) file."));
+    if (const auto exit = parser.parse(args))
+        return *exit;
+    const std::optional<QString> design = parser.onePositional(QStringLiteral("design"));
+    if (!design)
+        return CliExit::Usage;
+    if (!cliCheckDesignReadable(*design))
+        return CliExit::Refused;
     QByteArray json;
-    const int32_t result = describeDesignFile(args[0], json);
+    const int32_t result = describeDesignFile(*design, json);
     if (result != DesignFileResult::Success)
-        return refuse(result);
-    cliWriteStdout(json + '\n');
-    return CliExit::Ok;
+        return cliRefuseDesign(*design, result);
+    return cliWriteStdout(json + '\n');
 }
 
 int runSave(const QStringList& args)
 {
-    const qsizetype at = args.indexOf("-o");
-    if (cliWantsHelp(args) || args.size() != 3 || at < 0 || at + 1 >= args.size()) {
-        cliPrintUsage(commandNamed("save"));
-        return cliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
-    }
-    const QString output = args[at + 1];
-    QStringList rest = args;
-    rest.remove(at, 2);
+    CliParser parser(QStringLiteral("save"));
+    parser.addOption({kOutput, QStringLiteral("output")}, QStringLiteral("The file to write."),
+                     QStringLiteral("OUT"));
+    parser.addPositional(QStringLiteral("DESIGN"), QStringLiteral("The design (.lpd) or template (.cct) file."));
+    if (const auto exit = parser.parse(args))
+        return *exit;
+    const std::optional<QString> design = parser.onePositional(QStringLiteral("design"));
+    if (!design)
+        return CliExit::Usage;
+    const QString output = parser.value(kOutput);
+    if (output.isEmpty())
+        return parser.usageError(CliTexts::OutputNeeded);
+    if (!cliCheckDesignReadable(*design))
+        return CliExit::Refused;
+    // Saving a design onto itself is safe: it is read whole before the new
+    // file replaces it, and only once that was written completely.
     Card surface;
     ObjectManager manager(surface);
     LayoutRecord layout;
     QString linked;
     int32_t zoom = 100;
-    const int32_t result = readDesignFile(manager, rest[0], layout, linked, zoom);
+    const int32_t result = readDesignFile(manager, *design, layout, linked, zoom);
     if (result != DesignFileResult::Success)
-        return refuse(result);
-    if (!writeDesignFile(manager, output, layout, linked, zoom, manager.currentSide, manager.currentPanel)) {
+        return cliRefuseDesign(*design, result);
+    QString error;
+    if (!writeDesignFile(manager, output, layout, linked, zoom, manager.currentSide, manager.currentPanel, &error)) {
+        cliError(error);
         cliError(designFileResultText(DesignFileResult::SaveError));
         return CliExit::CannotWrite;
     }
@@ -78,16 +85,27 @@ int runSave(const QStringList& args)
 
 int runLayouts(const QStringList& args)
 {
-    if (cliWantsHelp(args) || args.size() != 1) {
-        cliPrintUsage(commandNamed("layouts"));
-        return cliWantsHelp(args) ? CliExit::Ok : CliExit::Usage;
-    }
-    if (!QFileInfo(args[0]).isReadable()) {
-        cliError(QStringLiteral("Cannot open layout file: ") + args[0]);
+    CliParser parser(QStringLiteral("layouts"));
+    parser.addPositional(QStringLiteral("FILE.LYT"), QStringLiteral("The layout file."));
+    if (const auto exit = parser.parse(args))
+        return *exit;
+    const std::optional<QString> file = parser.onePositional(QStringLiteral("layout file"));
+    if (!file)
+        return CliExit::Usage;
+    const QString& path = *file;
+    const auto refuse = [&path](const QString& reason) {
+        cliError(CliTexts::cannotOpenLayoutFile(path, reason));
         return CliExit::Refused;
-    }
+    };
+    if (const QString reason = cliUnreadableReason(path); !reason.isEmpty())
+        return refuse(reason);
+    const QFileInfo info(path);
+    if (info.isFile() && info.size() > kMaxLayoutFileSize)
+        return refuse(CliTexts::layoutFileTooLarge(info.size(), kMaxLayoutFileSize));
+    if (hasDesignFileSignature(cliFileHead(path, 8)))
+        return refuse(CliTexts::DesignIsNoLayoutFile);
     JsonArray list;
-    for (const LayoutRecord& record : readLayoutFile(args[0]))
+    for (const LayoutRecord& record : readLayoutFile(path))
         list.raw(JsonObject()
                      .add("name", record.displayName())
                      .add("shown_name", layoutShownName(record))
@@ -95,8 +113,7 @@ int runLayouts(const QStringList& args)
                      .add("selectable", layoutSelectable(record))
                      .raw("record", layoutRecordJson(record))
                      .toJson());
-    cliWriteStdout(list.toJson() + '\n');
-    return CliExit::Ok;
+    return cliWriteStdout(list.toJson() + '\n');
 }
 
 } // namespace

@@ -2,7 +2,6 @@
 
 #include "app/cli/CliCommand.h"
 
-#include <QFileInfo>
 #include <QPageLayout>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -13,6 +12,11 @@
 #include <optional>
 #include <unistd.h>
 
+#include "app/cli/CliData.h"
+#include "app/cli/CliFiles.h"
+#include "app/cli/CliTexts.h"
+#include "base/AppInfo.h"
+#include "base/AtomicFile.h"
 #include "files/DesignFile.h"
 #include "model/Options.h"
 #include "print/DesignPrinting.h"
@@ -26,13 +30,30 @@ int runPrint(const QStringList& args);
 const CliCommandRegistration printCommand(
     {"print",
      "print DESIGN (-o OUT.pdf | --printer NAME) [--data SOURCE] [--start-cell S] [--quantity Q | --pages P] "
-     "[--start-record D] [--cycle] [--side 1|2|both] [--flip] [--interleave] [--crop-marks] [--corner-marks] "
-     "[--header] [--footer]",
-     "Print a design onto sheets: one element per cell, as many as asked, from any cell of the first sheet.\n"
-     "--quantity counts elements and --pages whole sheets (default: one sheet). --data replaces the design's\n"
-     "linked data source; a relative linked path is taken from the design file's folder. --side both puts the\n"
-     "second pass after the first (--interleave: each back right after its front, for duplex printers).",
+     "[--start-record D] [--cycle] [--side 1|2|both] [--flip] [--interleave] [--crop-marks | --no-crop-marks] "
+     "[--corner-marks | --no-corner-marks] [--header] [--footer]",
+     "Print a design onto sheets: one element per cell, as many as asked, from any cell of the first sheet. "
+     "--quantity counts elements and --pages whole sheets (default: one sheet). --data replaces the design's "
+     "linked data source; a relative linked path is taken from the design file's folder. --side both puts the "
+     "second pass after the first (--interleave: each back right after its front, for duplex printers). Crop "
+     "marks, corner marks, orientation and the paper of a layout without one follow the stored options. The "
+     "previous OUT.pdf stays as it was when the pages cannot be written.",
      runPrint});
+
+namespace Option {
+const QString Output = QStringLiteral("o");
+const QString Printer = QStringLiteral("printer");
+const QString Data = QStringLiteral("data");
+const QString StartCell = QStringLiteral("start-cell");
+const QString Quantity = QStringLiteral("quantity");
+const QString Pages = QStringLiteral("pages");
+const QString StartRecord = QStringLiteral("start-record");
+const QString Side = QStringLiteral("side");
+const QString CropMarks = QStringLiteral("crop-marks");
+const QString NoCropMarks = QStringLiteral("no-crop-marks");
+const QString CornerMarks = QStringLiteral("corner-marks");
+const QString NoCornerMarks = QStringLiteral("no-corner-marks");
+}
 
 struct PrintArguments {
     QString design;
@@ -47,88 +68,89 @@ struct PrintArguments {
     PrintSettings settings;
 };
 
-int usage(const QString& problem = {})
+void defineOptions(CliParser& parser)
 {
-    if (!problem.isEmpty())
-        cliError(QStringLiteral("print: ") + problem);
-    for (const CliCommand& c : cliCommands())
-        if (c.name == QLatin1String("print"))
-            cliPrintUsage(c);
-    return CliExit::Usage;
+    const auto value = [&parser](const QStringList& names, const QString& valueName, const QString& description) {
+        parser.addOption(names, description, valueName);
+    };
+    const auto flag = [&parser](const QString& name, const QString& description) {
+        parser.addOption({name}, description);
+    };
+    value({Option::Output, QStringLiteral("output")}, QStringLiteral("OUT.pdf"),
+          QStringLiteral("The PDF file to write."));
+    value({Option::Printer}, QStringLiteral("NAME"), QStringLiteral("Print on this CUPS printer instead."));
+    value({Option::Data}, QStringLiteral("SOURCE"),
+          QStringLiteral("The merge data, instead of the design's linked source."));
+    value({Option::StartCell}, QStringLiteral("S"),
+          QStringLiteral("The first cell to print on the first sheet (default 1)."));
+    value({Option::Quantity}, QStringLiteral("Q"), QStringLiteral("How many elements to print."));
+    value({Option::Pages}, QStringLiteral("P"), QStringLiteral("How many whole sheets to print."));
+    value({Option::StartRecord}, QStringLiteral("D"), QStringLiteral("The first record of the data, from 0."));
+    value({Option::Side}, QStringLiteral("1|2|both"), QStringLiteral("The side(s) to print (default 1)."));
+    flag(QStringLiteral("cycle"), QStringLiteral("Start the data again from its first record when it runs out."));
+    flag(QStringLiteral("flip"), QStringLiteral("Flat cards: the paper turns over its side, not its top."));
+    flag(QStringLiteral("interleave"), QStringLiteral("With --side both: each back right after its front."));
+    flag(Option::CropMarks, QStringLiteral("Print crop marks."));
+    flag(Option::NoCropMarks, QStringLiteral("No crop marks, whatever the stored options say."));
+    flag(Option::CornerMarks, QStringLiteral("Print corner marks."));
+    flag(Option::NoCornerMarks, QStringLiteral("No corner marks, whatever the stored options say."));
+    flag(QStringLiteral("header"), QStringLiteral("Print the design's file name at the top of each page."));
+    flag(QStringLiteral("footer"), QStringLiteral("Print the design's file name at the foot of each page."));
+    parser.addPositional(QStringLiteral("DESIGN"), QStringLiteral("The design (.lpd) or template (.cct) file."));
 }
 
-// Returns an empty string when the arguments parse, else what is wrong.
-QString parseArguments(const QStringList& args, PrintArguments& out)
+// Returns an empty string when the arguments make sense, else what is wrong.
+QString readArguments(const CliParser& parser, PrintArguments& out)
 {
-    const Options& options = Options::current();
-    out.settings.cropMarks = options.cropMarks;
-    out.settings.cornerMarks = options.cornerMarks;
-    out.settings.setOrientation = options.setOrientation;
-    const auto flags = std::initializer_list<std::pair<const char*, bool*>>{
-        {"--cycle", &out.settings.cycle},           {"--flip", &out.settings.flip},
-        {"--crop-marks", &out.settings.cropMarks},  {"--corner-marks", &out.settings.cornerMarks},
-        {"--header", &out.settings.header},         {"--footer", &out.settings.footer},
-        {"--interleave", &out.settings.interleave},
-    };
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        bool isFlag = false;
-        for (const auto& [name, target] : flags)
-            if (a == QLatin1String(name)) {
-                *target = true;
-                isFlag = true;
-            }
-        if (isFlag)
-            continue;
-        const auto value = [&]() -> std::optional<QString> {
-            if (i + 1 >= args.size())
-                return std::nullopt;
-            return args[++i];
-        };
-        std::optional<QString>* optionalTarget = nullptr;
-        QString* target = nullptr;
-        if (a == "-o")
-            target = &out.output;
-        else if (a == "--printer")
-            target = &out.printer;
-        else if (a == "--data")
-            target = &out.data;
-        else if (a == "--side")
-            target = &out.side;
-        else if (a == "--start-cell")
-            optionalTarget = &out.startCell;
-        else if (a == "--start-record")
-            optionalTarget = &out.startRecord;
-        else if (a == "--quantity" || a == "--pages") {
-            if (out.quantity)
-                return QStringLiteral("give either --quantity or --pages, once");
-            out.quantityInPages = a == "--pages";
-            optionalTarget = &out.quantity;
-        } else if (a.startsWith('-'))
-            return QStringLiteral("unknown option ") + a;
-        else if (out.design.isEmpty()) {
-            out.design = a;
-            continue;
-        } else
-            return QStringLiteral("more than one design given");
-        const std::optional<QString> v = value();
-        if (!v)
-            return a + QStringLiteral(" needs a value");
-        if (target)
-            *target = *v;
-        else
-            *optionalTarget = *v;
-    }
-    if (out.design.isEmpty())
-        return QStringLiteral("no design given");
+    const QStringList positional = parser.positional();
+    if (positional.size() > 1)
+        return CliTexts::MoreThanOneDesign;
+    if (parser.isSet(Option::Quantity) && parser.isSet(Option::Pages))
+        return CliTexts::QuantityOrPages;
+    if (positional.isEmpty())
+        return CliTexts::NoDesign;
+    out.design = positional[0];
+    out.output = parser.value(Option::Output);
+    out.printer = parser.value(Option::Printer);
+    out.data = parser.value(Option::Data);
     if (out.output.isEmpty() == out.printer.isEmpty())
-        return QStringLiteral("give either -o OUT.pdf or --printer NAME");
+        return CliTexts::OutputOrPrinter;
+    if (!out.output.isEmpty()) {
+        const QString problem = cliExtensionProblem(out.output, {QStringLiteral("pdf")});
+        if (!problem.isEmpty())
+            return problem;
+    }
+    const auto optionalValue = [&parser](const QString& name) -> std::optional<QString> {
+        return parser.isSet(name) ? std::optional(parser.value(name)) : std::nullopt;
+    };
+    out.startCell = optionalValue(Option::StartCell);
+    out.quantityInPages = parser.isSet(Option::Pages);
+    out.quantity = optionalValue(out.quantityInPages ? Option::Pages : Option::Quantity);
+    out.startRecord = optionalValue(Option::StartRecord);
+    if (parser.isSet(Option::Side))
+        out.side = parser.value(Option::Side);
     if (out.side != "1" && out.side != "2" && out.side != "both")
-        return QStringLiteral("--side takes 1, 2 or both");
-    out.settings.side1 = out.side != "2";
-    out.settings.side2 = out.side != "1";
-    if (out.settings.interleave && out.side != "both")
-        return QStringLiteral("--interleave needs --side both");
+        return CliTexts::SideValues;
+
+    PrintSettings& s = out.settings;
+    const Options& options = Options::current();
+    for (const auto& [on, off, stored, target] :
+         {std::tuple{Option::CropMarks, Option::NoCropMarks, options.cropMarks, &s.cropMarks},
+          std::tuple{Option::CornerMarks, Option::NoCornerMarks, options.cornerMarks, &s.cornerMarks}}) {
+        if (parser.isSet(on) && parser.isSet(off))
+            return CliTexts::eitherOr(on, off);
+        *target = parser.isSet(on) || (stored && !parser.isSet(off));
+    }
+    s.setOrientation = options.setOrientation;
+    s.cycle = parser.isSet(QStringLiteral("cycle"));
+    s.flip = parser.isSet(QStringLiteral("flip"));
+    s.interleave = parser.isSet(QStringLiteral("interleave"));
+    s.header = parser.isSet(QStringLiteral("header"));
+    s.footer = parser.isSet(QStringLiteral("footer"));
+    s.side1 = out.side != "2";
+    s.side2 = out.side != "1";
+    if (s.interleave && out.side != "both")
+        return CliTexts::InterleaveNeedsBothSides;
     return {};
 }
 
@@ -166,46 +188,68 @@ QString applyDialogValues(PrintArguments& a, const LayoutRecord& layout, int32_t
 
 bool onTerminal() { return isatty(fileno(stderr)) != 0; }
 
-std::unique_ptr<QPagedPaintDevice> makeDevice(const PrintArguments& a, QString* problem)
+// Where the pages go: a CUPS printer, or a PDF written through an AtomicFile
+// that replaces the previous file only once every page was written.
+struct PrintTarget {
+    std::unique_ptr<AtomicFile> file;
+    std::unique_ptr<QPagedPaintDevice> device;
+};
+
+std::optional<PrintTarget> openTarget(const PrintArguments& a)
 {
+    PrintTarget target;
     if (!a.printer.isEmpty()) {
         const QPrinterInfo info = QPrinterInfo::printerInfo(a.printer);
         if (info.isNull()) {
-            *problem = PrintTexts::noSuchPrinter(a.printer);
-            return nullptr;
+            cliError(PrintTexts::noSuchPrinter(a.printer));
+            return std::nullopt;
         }
         auto printer = std::make_unique<QPrinter>(info, QPrinter::HighResolution);
         printer->setDocName(PrintTexts::DocumentTitle);
-        return printer;
+        target.device = std::move(printer);
+        return target;
     }
-    auto writer = std::make_unique<QPdfWriter>(a.output);
+    target.file = std::make_unique<AtomicFile>(a.output);
+    if (!target.file->open()) {
+        cliError(PrintTexts::cannotWriteFile(a.output));
+        cliError(target.file->errorString());
+        return std::nullopt;
+    }
+    auto writer = std::make_unique<QPdfWriter>(target.file.get());
     writer->setResolution(600);
-    writer->setCreator(QStringLiteral("Quillon Stickwell"));
+    writer->setCreator(AppInfo::productTitle());
     // The page the layout does not decide ("<<None>>", or the option off).
     const QPageSize page(Options::current().metricUnits ? QPageSize::A4 : QPageSize::Letter);
     writer->setPageLayout(QPageLayout(page, QPageLayout::Portrait, QMarginsF()));
-    return writer;
+    target.device = std::move(writer);
+    return target;
 }
 
 int runPrint(const QStringList& args)
 {
-    if (cliWantsHelp(args))
-        return usage(), CliExit::Ok;
+    CliParser parser(QStringLiteral("print"));
+    defineOptions(parser);
+    if (const auto exit = parser.parse(args))
+        return *exit;
     PrintArguments a;
-    const QString problem = parseArguments(args, a);
-    if (!problem.isEmpty())
-        return usage(problem);
+    if (const QString problem = readArguments(parser, a); !problem.isEmpty())
+        return parser.usageError(problem);
 
+    if (!cliCheckDesignReadable(a.design))
+        return CliExit::Refused;
+    if (cliWouldReplace(a.output, a.design))
+        return parser.usageError(CliTexts::outputIsDesign(a.output));
     DesignForPrinting design;
     const int32_t loaded = design.load(a.design);
-    if (loaded != DesignFileResult::Success) {
-        cliError(QStringLiteral("error %1: %2").arg(loaded).arg(designFileResultText(loaded)));
-        return CliExit::Refused;
-    }
+    if (loaded != DesignFileResult::Success)
+        return cliRefuseDesign(a.design, loaded);
     const QString source = a.data.isEmpty() ? resolveLinkedPath(a.design, design.linkedPath) : a.data;
+    if (cliWouldReplace(a.output, source))
+        return parser.usageError(CliTexts::outputIsDataSource(a.output, source));
     PrintData data;
     if (!source.isEmpty() && !data.open(source)) {
         cliError(PrintTexts::cannotOpenData(source));
+        cliExplainDataSource(source);
         return CliExit::Refused;
     }
     const QString invalid = applyDialogValues(a, design.layout, data.recordCount());
@@ -214,12 +258,9 @@ int runPrint(const QStringList& args)
         return CliExit::Usage;
     }
 
-    QString deviceProblem;
-    std::unique_ptr<QPagedPaintDevice> device = makeDevice(a, &deviceProblem);
-    if (!device) {
-        cliError(deviceProblem);
-        return CliExit::Refused;
-    }
+    std::optional<PrintTarget> target = openTarget(a);
+    if (!target)
+        return a.printer.isEmpty() ? CliExit::CannotWrite : CliExit::Refused;
     a.settings.documentPerPass = !a.printer.isEmpty() && !a.settings.interleave;
 
     PrintJobCallbacks callbacks;
@@ -236,17 +277,21 @@ int runPrint(const QStringList& args)
     };
     // The source was opened just now, so it already starts afresh.
     PrintDesign job = design.printDesign();
-    const PrintJobResult result = runPrintJob(job, *device, a.settings, data.drawing(), callbacks);
-    device.reset();  // finishes the file or hands the job to the printer
+    const PrintJobResult result = runPrintJob(job, *target->device, a.settings, data.drawing(), callbacks);
+    target->device.reset();  // finishes the document or hands the job to the printer
     if (showProgress)
         std::fprintf(stderr, "\n");
-    if (!result.printed) {
-        cliError(a.output.isEmpty() || result.error != PrintTexts::CannotPrint
-                     ? result.error
-                     : PrintTexts::cannotWriteFile(a.output));
-        return CliExit::CannotWrite;
-    }
-    return CliExit::Ok;
+    // A file is put in place only when every page was drawn and written.
+    if (result.printed && (!target->file || target->file->commit()))
+        return CliExit::Ok;
+    // Otherwise the file is cancelled with the target: the previous one stays.
+    if (target->file && (result.printed || result.error == PrintTexts::CannotPrint))
+        cliError(PrintTexts::cannotWriteFile(a.output));
+    else
+        cliError(result.error);
+    if (target->file && target->file->hasFailed())
+        cliError(target->file->errorString());
+    return CliExit::CannotWrite;
 }
 
 } // namespace

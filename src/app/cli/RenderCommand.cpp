@@ -2,116 +2,129 @@
 
 #include "app/cli/CliCommand.h"
 
-#include "files/DesignFile.h"
-#include "model/LayoutRecord.h"
-#include "model/Card.h"
-#include "model/ObjectManager.h"
+#include <QFileInfo>
+
+#include "app/cli/CliFiles.h"
+#include "app/cli/CliTexts.h"
+#include "export/ExportFormat.h"
 #include "export/RegionExport.h"
+#include "files/DesignFile.h"
+#include "model/Card.h"
+#include "model/LayoutRecord.h"
+#include "model/ObjectManager.h"
 #include "render/RegionRender.h"
 
 namespace {
 
 constexpr int kMinZoom = 1;
 constexpr int kMaxZoom = 1000;  // keeps the picture within a sane size
-
-struct RenderArgs {
-    QString design;
-    QString output;
-    int region = 0;
-    int zoom = 0;  // 0: the design's stored zoom
-    int quality = 75;
-    bool progressive = false;
-};
+constexpr int kMaxRegion = 7;
+constexpr int kDefaultQuality = 75;
 
 int runRender(const QStringList& args);
 
 const CliCommandRegistration renderCommand(
-    {"render", "render DESIGN -o OUT.(png|bmp|jpg|emf|wmf) [--region N] [--zoom Z] [--quality Q] [--progressive]",
-     "Write one region of a design as a picture at a zoom.", runRender});
+    {"render",
+     "render DESIGN -o OUT.(png|bmp|jpg|jpeg|emf|wmf) [--format F] [--region N] [--zoom Z] [--quality Q] "
+     "[--progressive]",
+     "Write one region of a design as a picture at a zoom. The extension of OUT names the format (.jpg and .jpeg "
+     "are JPEG, .wmf is written as an enhanced metafile), or --format does, for a device or pipe such as "
+     "/dev/stdout. The previous OUT stays as it was when the picture cannot be written.",
+     runRender});
 
-const CliCommand& commandEntry()
-{
-    for (const CliCommand& c : cliCommands())
-        if (c.name == "render")
-            return c;
-    return cliCommands().front();
-}
+const QString kOutput = QStringLiteral("o");
+const QString kFormat = QStringLiteral("format");
+const QString kRegion = QStringLiteral("region");
+const QString kZoom = QStringLiteral("zoom");
+const QString kQuality = QStringLiteral("quality");
+const QString kProgressive = QStringLiteral("progressive");
 
-bool parseInt(const QString& text, int low, int high, int* out)
-{
-    bool ok = false;
-    const int value = text.toInt(&ok);
-    if (!ok || value < low || value > high)
-        return false;
-    *out = value;
-    return true;
-}
+QString formatList() { return exportExtensions().join(QStringLiteral(", ")); }
 
-// False (with the reason) on a malformed command line.
-bool parseArgs(const QStringList& args, RenderArgs* out, QString* error)
+// The format to write, from --format or else the output's extension; empty
+// (after the message) when neither names one.
+std::optional<ExportFormat> chooseFormat(const CliParser& parser, const QString& output)
 {
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& a = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (a == "-o" && hasValue) {
-            out->output = args[++i];
-        } else if (a == "--region" && hasValue) {
-            if (!parseInt(args[++i], 0, 7, &out->region))
-                return *error = QStringLiteral("--region takes a region index from 0"), false;
-        } else if (a == "--zoom" && hasValue) {
-            if (!parseInt(args[++i], kMinZoom, kMaxZoom, &out->zoom))
-                return *error = QStringLiteral("--zoom takes a percentage from 1 to 1000"), false;
-        } else if (a == "--quality" && hasValue) {
-            // A quality that is not a number falls back to 75, as the export dialog does.
-            if (!parseInt(args[++i], 0, 100, &out->quality))
-                out->quality = 75;
-        } else if (a == "--progressive") {
-            out->progressive = true;
-        } else if (!a.startsWith('-') && out->design.isEmpty()) {
-            out->design = a;
-        } else {
-            return *error = QStringLiteral("unexpected argument: ") + a, false;
-        }
+    if (parser.isSet(kFormat)) {
+        const auto format = exportFormatNamed(parser.value(kFormat));
+        if (!format)
+            parser.usageError(CliTexts::formatTakes(formatList()));
+        return format;
     }
-    if (out->design.isEmpty() || out->output.isEmpty())
-        return *error = QStringLiteral("a design and -o OUT are needed"), false;
-    return true;
+    const auto format = exportFormatForExtension(output);
+    if (format)
+        return format;
+    if (cliIsSpecialFile(output))
+        parser.usageError(CliTexts::deviceNeedsFormat(output, formatList()));
+    else
+        parser.usageError(cliExtensionProblem(output, exportExtensions()) + CliTexts::OrGiveFormat);
+    return std::nullopt;
 }
 
 int runRender(const QStringList& args)
 {
-    const CliCommand& self = commandEntry();
-    RenderArgs options;
-    QString error;
-    if (cliWantsHelp(args)) {
-        cliPrintUsage(self);
-        return CliExit::Ok;
-    }
-    if (!parseArgs(args, &options, &error)) {
-        cliError(QStringLiteral("render: ") + error);
-        cliPrintUsage(self);
+    CliParser parser(QStringLiteral("render"));
+    parser.addOption({kOutput, QStringLiteral("output")}, QStringLiteral("The picture file to write."),
+                     QStringLiteral("OUT"));
+    parser.addOption({kFormat},
+                     QStringLiteral("The picture format, whatever OUT is called: ") + formatList() + QLatin1Char('.'),
+                     QStringLiteral("F"));
+    parser.addOption({kRegion}, QStringLiteral("The region to write, from 0 (default 0)."), QStringLiteral("N"));
+    parser.addOption({kZoom}, QStringLiteral("The zoom in percent, 1 to 1000 (default: the design's own)."),
+                     QStringLiteral("Z"));
+    parser.addOption({kQuality}, QStringLiteral("JPEG quality, 1 to 100 (default 75)."), QStringLiteral("Q"));
+    parser.addOption({kProgressive}, QStringLiteral("Write a progressive JPEG."));
+    parser.addPositional(QStringLiteral("DESIGN"), QStringLiteral("The design (.lpd) or template (.cct) file."));
+    if (const auto exit = parser.parse(args))
+        return *exit;
+
+    const QStringList positional = parser.positional();
+    if (positional.size() > 1)
+        return parser.usageError(CliTexts::unexpectedArgument(positional[1]));
+    const QString output = parser.value(kOutput);
+    if (positional.isEmpty() || output.isEmpty())
+        return parser.usageError(CliTexts::DesignAndOutputNeeded);
+    const QString& design = positional[0];
+    const auto region =
+        parser.intValue(kRegion, 0, kMaxRegion, 0, CliTexts::RegionRange);
+    if (!region)
         return CliExit::Usage;
-    }
+    const auto requestedZoom =
+        parser.intValue(kZoom, kMinZoom, kMaxZoom, 0, CliTexts::ZoomRange);
+    if (!requestedZoom)
+        return CliExit::Usage;
+    const auto quality =
+        parser.intValue(kQuality, 1, 100, kDefaultQuality, CliTexts::QualityRange);
+    if (!quality)
+        return CliExit::Usage;
+    const auto format = chooseFormat(parser, output);
+    if (!format)
+        return CliExit::Usage;
+
+    if (!cliCheckDesignReadable(design))
+        return CliExit::Refused;
+    if (cliWouldReplace(output, design))
+        return parser.usageError(CliTexts::outputIsDesign(output));
     Card surface;
     ObjectManager manager(surface);
     LayoutRecord layout;
     QString linked;
     int32_t storedZoom = 100;
-    const int32_t result = readDesignFile(manager, options.design, layout, linked, storedZoom);
-    if (result != DesignFileResult::Success) {
-        cliError(QStringLiteral("error %1: %2").arg(result).arg(designFileResultText(result)));
-        return CliExit::Refused;
-    }
-    int zoom = options.zoom;
+    const int32_t result = readDesignFile(manager, design, layout, linked, storedZoom);
+    if (result != DesignFileResult::Success)
+        return cliRefuseDesign(design, result);
+    int zoom = *requestedZoom;
     if (zoom == 0)
         zoom = storedZoom >= kMinZoom && storedZoom <= kMaxZoom ? storedZoom : 100;
-    if (!showRegionAtZoom(manager, layout, options.region, zoom)) {
-        cliError(QStringLiteral("render: the design has no region %1").arg(options.region));
+    if (!showRegionAtZoom(manager, layout, *region, zoom)) {
+        cliError(CliTexts::noSuchRegion(*region));
         return CliExit::Usage;
     }
     surface.baseImage = layout.stockType <= 3 ? layout.stockType : 0;
-    if (exportCard(surface, options.output, {options.quality, options.progressive}))
+    QString error;
+    if (exportCard(surface, output, *format, {*quality, parser.isSet(kProgressive)}, &error))
         return CliExit::Ok;
+    cliError(error);
     cliError(exportSaveErrorText());
     return CliExit::CannotWrite;
 }

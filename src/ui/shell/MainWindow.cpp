@@ -2,10 +2,12 @@
 
 #include <QLabel>
 
+#include "base/AppInfo.h"
+
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent)
 {
-    setWindowTitle(QStringLiteral("Quillon Stickwell"));
-    auto* label = new QLabel(QStringLiteral("Quillon Stickwell"), this);
+    setWindowTitle(AppInfo::productTitle());
+    auto* label = new QLabel(AppInfo::productTitle(), this);
     label->setAlignment(Qt::AlignCenter);
     setCentralWidget(label);
     resize(900, 650);
