@@ -127,10 +127,10 @@ bool drawStyledText(Canvas& canvas, int32_t rotation, const QRect& rect, unsigne
                     const QColor& textColor, int32_t textStyle, int shadowX, int shadowY, const QColor& shadowColor,
                     int32_t zoom)
 {
-    const int style = textStyle & 0xFF;
-    const int param1 = (textStyle >> 8) & 0xFF;
-    const int param2 = int8_t((textStyle >> 16) & 0xFF);
-    const int param3 = int8_t((textStyle >> 24) & 0xFF);
+    const int style = TextStyleWord::kind(textStyle);
+    const int param1 = TextStyleWord::param1(textStyle);
+    const int param2 = TextStyleWord::param2(textStyle);
+    const int param3 = TextStyleWord::param3(textStyle);
 
     LogFontA font = canvas.font();
     const bool turned = style == TextStyleKind::Wrap || style == TextStyleKind::NoWrap;
