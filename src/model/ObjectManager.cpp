@@ -139,14 +139,14 @@ ObjectControl* ObjectManager::createText(int x, int y)
     ObjectControl* control = createPaintControl(x, y);
     control->name = QStringLiteral("Text") + QString::number(textCounter++);
     auto data = std::make_unique<ObjectData>(control, ObjectKind::Text);
-    data->style = defaultTextJustify;
-    data->foreColor = defaultForeColor;
-    data->backColor = defaultBackColor;
-    data->textStyle = defaultTextStyle;
-    data->shadowX = defaultShadowX;
-    data->shadowY = defaultShadowY;
-    data->rotation = defaultRotation;
-    data->font = defaultFont;
+    data->style = defaults.textJustify;
+    data->foreColor = defaults.foreColor;
+    data->backColor = defaults.backColor;
+    data->textStyle = defaults.textStyle;
+    data->shadowX = defaults.shadowX;
+    data->shadowY = defaults.shadowY;
+    data->rotation = defaults.rotation;
+    data->font = defaults.font;
     control->setData(std::move(data));
     return control;
 }
@@ -156,11 +156,11 @@ ObjectControl* ObjectManager::createShape(char kind, int x, int y)
     ObjectControl* control = createPaintControl(x, y);
     control->name = QStringLiteral("Shape") + QString::number(shapeCounter++);
     auto data = std::make_unique<ObjectData>(control, kind);
-    data->style = kind == ObjectKind::Line ? 0 : defaultShapeStyle;
-    data->foreColor = defaultForeColor;
-    data->backColor = defaultBackColor;
-    data->lineSize = defaultLineSize;
-    data->spare = defaultSpare;
+    data->style = kind == ObjectKind::Line ? 0 : defaults.shapeStyle;
+    data->foreColor = defaults.foreColor;
+    data->backColor = defaults.backColor;
+    data->lineSize = defaults.lineSize;
+    data->spare = defaults.spare;
     control->setData(std::move(data));
     return control;
 }
@@ -209,31 +209,28 @@ int32_t ObjectManager::createFromRecord(QByteArrayView record, int32_t zoom, con
     return control->data()->storedSize();
 }
 
-void ObjectManager::setDefaults(char kind, int32_t foreColor, int32_t backColor, int32_t style, int32_t lineSize,
-                                 int32_t spare, const LogFontA& font, int32_t textStyle, int8_t shadowX,
-                                 int8_t shadowY, int32_t rotation)
+void ObjectManager::setDefaultsFrom(const ObjectData& object)
 {
-    defaultForeColor = foreColor;
-    defaultBackColor = backColor;
-    if (kind == ObjectKind::Box || kind == ObjectKind::Ellipse || kind == ObjectKind::RoundBox) {
-        defaultShapeStyle = style;
-    } else if (kind == ObjectKind::Line) {
-        defaultLineSize = lineSize;
-        defaultSpare = spare;
-    } else if (kind == ObjectKind::Text) {
-        defaultTextJustify = style;
-        defaultTextStyle = textStyle;
-        defaultShadowX = shadowX;
-        defaultShadowY = shadowY;
-        defaultRotation = rotation;
-        defaultFont = font;
+    defaults.foreColor = object.foreColor;
+    defaults.backColor = object.backColor;
+    switch (object.kind) {
+    case ObjectKind::Box:
+    case ObjectKind::RoundBox:
+    case ObjectKind::Ellipse: defaults.shapeStyle = object.style; break;
+    case ObjectKind::Line:
+        defaults.lineSize = object.lineSize;
+        defaults.spare = object.spare;
+        break;
+    case ObjectKind::Text:
+        defaults.textJustify = object.style;
+        defaults.textStyle = object.textStyle;
+        defaults.shadowX = object.shadowX;
+        defaults.shadowY = object.shadowY;
+        defaults.rotation = object.rotation;
+        defaults.font = object.font;
+        break;
+    default: break;
     }
-}
-
-void ObjectManager::setDefaultsFrom(const ObjectData& d)
-{
-    setDefaults(d.kind, d.foreColor, d.backColor, d.style, d.lineSize, d.spare, d.font, d.textStyle, d.shadowX,
-                d.shadowY, d.rotation);
 }
 
 bool ObjectManager::hasPassword() const
