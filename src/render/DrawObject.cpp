@@ -45,9 +45,15 @@ void drawText(Canvas& canvas, const QRect& frame, const ObjectData& object, int3
     canvas.setFont(font);
     const QString text = resolveElementText(object, context);
     const unsigned justification = object.style >= 0 && object.style <= 2 ? unsigned(object.style) : 0u;
-    drawStyledText(canvas, object.rotation, frame, justification | TextFormat::NoClip, text,
-                   colorFromRef(object.foreColor), object.textStyle, object.shadowX, object.shadowY,
-                   colorFromRef(object.backColor), zoom);
+    drawStyledText(canvas, frame, text,
+                   {.textStyle = object.textStyle,
+                    .rotation = object.rotation,
+                    .justification = justification | TextFormat::NoClip,
+                    .textColor = colorFromRef(object.foreColor),
+                    .shadowX = object.shadowX,
+                    .shadowY = object.shadowY,
+                    .shadowColor = colorFromRef(object.backColor),
+                    .zoom = zoom});
 }
 
 } // namespace

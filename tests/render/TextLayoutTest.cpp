@@ -226,8 +226,9 @@ TEST(StyledText, EmptyBarCodeAndUnknownStyleDrawNothing)
     for (int style : {0x02010102, 7}) {
         TestSurface s;
         s.canvas->setFont(testFont());
-        const bool drawn = drawStyledText(*s.canvas, 0, QRect(10, 10, 200, 80), 0, style == 7 ? "text" : "",
-                                          Qt::black, style, 2, 2, Qt::red, 100);
+        const StyledTextOptions options{
+            .textStyle = style, .textColor = Qt::black, .shadowX = 2, .shadowY = 2, .shadowColor = Qt::red};
+        const bool drawn = drawStyledText(*s.canvas, QRect(10, 10, 200, 80), style == 7 ? "text" : "", options);
         EXPECT_FALSE(drawn);
         EXPECT_TRUE(pixelBounds(s.done(), [](QRgb c) { return !isWhite(c); }).isNull());
     }
