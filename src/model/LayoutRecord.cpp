@@ -104,12 +104,11 @@ LayoutRecord LayoutRecord::fromBytes(QByteArrayView bytes)
 
 void LayoutRecord::regionSize(int32_t* width, int32_t* height) const
 {
-    int32_t w = 0, h = 0;
-    regionGeometry(unit, foldType, 0, elementWidth, elementHeight, nullptr, &w, &h);
+    const RegionGeometry geometry = regionGeometry(unit, foldType, 0, elementWidth, elementHeight);
     if (width)
-        *width = w;
+        *width = geometry.width;
     if (height)
-        *height = h;
+        *height = geometry.height;
 }
 
 void LayoutRecord::elementOrigin(int32_t row, int32_t column, int32_t* x, int32_t* y) const
