@@ -17,10 +17,10 @@ struct StyledTextOptions {
     int32_t textStyle = 1;
     int32_t rotation = 0;        // tenths of a degree, counter-clockwise
     unsigned justification = 0;  // 0 left, 1 centre, 2 right, plus the TextFormat flags
-    QColor textColor;
+    QColor textColor{};
     int shadowX = 0;  // shadow offset in design units at zoom 100; 0, 0 is no shadow
     int shadowY = 0;
-    QColor shadowColor;
+    QColor shadowColor{};
     int32_t zoom = 100;
 };
 
