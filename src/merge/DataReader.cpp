@@ -469,7 +469,7 @@ void DataReader::listRecords(QStringList& list, int32_t first, int32_t count, in
             line.truncate(maxChars);
         line.replace(kCrLf, QStringLiteral(" "));
         list.append(line);
-        status = QStringLiteral("Record %1 of %2").arg(i + 1).arg(m_recordCount);
+        status = MergeTexts::recordProgress(i + 1, m_recordCount);
     }
 }
 

@@ -3,21 +3,6 @@
 #include "model/ModelTexts.h"
 #include "model/Units.h"
 
-namespace {
-constexpr const char* kFoldNames[9] = {
-    "None",
-    "Side Fold Tall Business Card",
-    "Top Fold Wide Business Card",
-    "Side Fold Wide Business Card",
-    "Top Fold Tall Business Card",
-    "Side Fold Tall Occasion Card",
-    "Top Fold Wide Occasion Card",
-    "Side Fold Wide Occasion Card",
-    "Top Fold Tall Occasion Card",
-};
-
-} // namespace
-
 RegionGeometry regionGeometry(uint8_t layoutUnit, uint32_t foldType, int32_t sheetSide, int32_t elementWidth,
                               int32_t elementHeight)
 {
@@ -77,7 +62,10 @@ bool regionSlotFor(uint32_t foldType, int32_t regionIndex, int32_t* side, int32_
     return true;
 }
 
-const char* foldTypeName(uint32_t foldType) { return foldType <= 8 ? kFoldNames[foldType] : ""; }
+QString foldTypeName(uint32_t foldType)
+{
+    return foldType < uint32_t(ModelTexts::FoldTypeNames.size()) ? ModelTexts::FoldTypeNames[foldType] : QString();
+}
 
 bool regionSizeAllowed(int32_t width, int32_t height)
 {
@@ -87,7 +75,7 @@ bool regionSizeAllowed(int32_t width, int32_t height)
 
 QString regionSizeMessage(bool metricDisplay)
 {
-    return QStringLiteral("The width and height or each region must be between ") +
-           formatFixed(unitsToDisplay(kMinRegionSize, metricDisplay, 0), 2) + " and " +
-           formatFixed(unitsToDisplay(kMaxRegionSize, metricDisplay, 0), 2) + (metricDisplay ? " mm" : " in");
+    return ModelTexts::regionSizeLimits(formatFixed(unitsToDisplay(kMinRegionSize, metricDisplay, 0), 2),
+                                        formatFixed(unitsToDisplay(kMaxRegionSize, metricDisplay, 0), 2),
+                                        metricDisplay);
 }

@@ -23,7 +23,7 @@ RegionGeometry regionGeometry(uint8_t layoutUnit, uint32_t foldType, int32_t she
 QStringList regionCaptions(uint32_t foldType);
 bool regionSlotFor(uint32_t foldType, int32_t regionIndex, int32_t* side, int32_t* panel);
 
-const char* foldTypeName(uint32_t foldType);  // "None", "Side Fold Tall Business Card", …
+QString foldTypeName(uint32_t foldType);  // "None", "Side Fold Tall Business Card", …
 
 constexpr int32_t kMinRegionSize = 10;
 constexpr int32_t kMaxRegionSize = 1700;

@@ -1,6 +1,7 @@
 #include "model/LayoutRecord.h"
 
 #include "model/Folds.h"
+#include "model/ModelTexts.h"
 #include "model/Paper.h"
 #include "model/Units.h"
 #include "base/ByteStream.h"
@@ -166,7 +167,7 @@ QString layoutNote(const LayoutRecord& record)
     const qsizetype at = noteSeparator(whole);
     if (at >= 0)
         return whole.mid(at + 2);
-    return QString::number(int64_t(record.rows) * record.columns) + " Per Sheet";
+    return ModelTexts::perSheet(int64_t(record.rows) * record.columns);
 }
 
 bool layoutSelectable(const LayoutRecord& record)

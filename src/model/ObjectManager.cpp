@@ -79,7 +79,7 @@ void ObjectManager::loadRegion(int32_t side, int32_t panel, int32_t zoom, const 
         if (size < 0)
             break;
         if (createFromRecord(rest.first(size), zoom, handlers) == 0 && m_loadError.isEmpty())
-            m_loadError = QStringLiteral("unreadable object record");
+            m_loadError = ModelTexts::UnreadableObjectRecord;
         rest = rest.sliced(size);
     }
     m_surface.repaint();
@@ -104,6 +104,15 @@ bool ObjectManager::changeRegion(int32_t oldSide, int32_t oldPanel, int32_t newS
     return true;
 }
 
+QString ObjectManager::nextControlName(char kind)
+{
+    if (kind == ObjectKind::Graphic)
+        return ModelTexts::GraphicName + QString::number(graphicCounter++);
+    if (kind == ObjectKind::Text)
+        return ModelTexts::TextName + QString::number(textCounter++);
+    return ModelTexts::ShapeName + QString::number(shapeCounter++);
+}
+
 ObjectControl* ObjectManager::createPaintControl(int x, int y)
 {
     auto control = std::make_unique<ObjectControl>(ObjectControl::Type::Paint);
@@ -116,7 +125,7 @@ ObjectControl* ObjectManager::createGraphic(const Picture* picture, int x, int y
     auto owned = std::make_unique<ObjectControl>(ObjectControl::Type::Picture);
     ObjectControl* control = owned.get();
     control->setBounds(x, y, 100, 100);
-    control->name = QStringLiteral("Graphic") + QString::number(graphicCounter++);
+    control->name = nextControlName(ObjectKind::Graphic);
     control->autoSize = false;
     control->stretch = true;
     if (picture && !picture->isEmpty()) {
@@ -137,7 +146,7 @@ ObjectControl* ObjectManager::createGraphic(const Picture* picture, int x, int y
 ObjectControl* ObjectManager::createText(int x, int y)
 {
     ObjectControl* control = createPaintControl(x, y);
-    control->name = QStringLiteral("Text") + QString::number(textCounter++);
+    control->name = nextControlName(ObjectKind::Text);
     auto data = std::make_unique<ObjectData>(control, ObjectKind::Text);
     data->style = defaults.textJustify;
     data->foreColor = defaults.foreColor;
@@ -154,7 +163,7 @@ ObjectControl* ObjectManager::createText(int x, int y)
 ObjectControl* ObjectManager::createShape(char kind, int x, int y)
 {
     ObjectControl* control = createPaintControl(x, y);
-    control->name = QStringLiteral("Shape") + QString::number(shapeCounter++);
+    control->name = nextControlName(kind);
     auto data = std::make_unique<ObjectData>(control, kind);
     data->style = kind == ObjectKind::Line ? 0 : defaults.shapeStyle;
     data->foreColor = defaults.foreColor;
@@ -197,12 +206,8 @@ int32_t ObjectManager::createFromRecord(QByteArrayView record, int32_t zoom, con
         return 0;
     }
     control->setData(std::move(data));
-    if (kind == ObjectKind::Graphic)
-        control->name = QStringLiteral("Graphic") + QString::number(graphicCounter++);
-    else if (kind == ObjectKind::Text)
-        control->name = QStringLiteral("Text") + QString::number(textCounter++);
-    else
-        control->name = QStringLiteral("Shape") + QString::number(shapeCounter++);
+    // A graphic was already named when its control was made: it takes a second number.
+    control->name = nextControlName(kind);
     attachHandlers(*control, handlers);
     if (created)
         *created = control;

@@ -103,6 +103,8 @@ private:
     bool storeRegion(int32_t side, int32_t panel, int32_t zoom);
     void loadRegion(int32_t side, int32_t panel, int32_t zoom, const ControlHandlers& handlers);
     ObjectControl* createShape(char kind, int x, int y);
+    // The kind's word ("Graphic", "Text" or "Shape") and the next number of its counter.
+    QString nextControlName(char kind);
     void attachHandlers(ObjectControl& control, const ControlHandlers& handlers) const;
     void applyChange(ChangeRecord& entry, bool undo, int32_t zoom, const ControlHandlers& handlers);
     void resetCounters();
