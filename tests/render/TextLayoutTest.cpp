@@ -5,6 +5,7 @@
 
 #include "RenderTestSupport.h"
 #include "model/ObjectData.h"
+#include "render/BarCode.h"
 #include "render/DrawObject.h"
 #include "render/TextRender.h"
 
@@ -173,6 +174,33 @@ TEST(TextShadow, IsOffsetByTheScaledShadowUnderTheText)
             EXPECT_NEAR(shadow.top() - text.top(), c.offset.y(), 1);
         else
             EXPECT_NEAR(shadow.bottom() - text.bottom(), c.offset.y(), 1);
+    }
+}
+
+TEST(TextShadow, BarCodesShadowTheirDigitsButNeverTheirBars)
+{
+    for (const bool showText : {true, false}) {
+        SCOPED_TRACE(showText);
+        const QImage image = drawTextObject(
+            [&](ObjectData& o) {
+                o.textStyle = TextStyleWord::pack(TextStyleKind::BarCode, BarCodeType::UpcA, showText ? 1 : 0, 2);
+                o.lines = {"03600029145"};
+                o.foreColor = 0xFF0000;  // blue
+                o.backColor = 0x0000FF;  // red shadow
+                o.shadowX = 4;
+                o.shadowY = 4;
+            },
+            QRect(20, 20, 350, 120), 100);
+        const QRect code = pixelBounds(image, isBlueish);
+        const QRect shadow = pixelBounds(image, isRedish);
+        ASSERT_FALSE(code.isNull());
+        if (!showText) {
+            EXPECT_TRUE(shadow.isNull());
+            continue;
+        }
+        ASSERT_FALSE(shadow.isNull());
+        // The digits sit under the bars: a shadow of the bars would start 4 pixels below their top.
+        EXPECT_GT(shadow.top(), code.top() + code.height() / 2);
     }
 }
 
