@@ -92,12 +92,6 @@ QByteArray addressFile(int records)
     return out;
 }
 
-int32_t packStyle(int kind, int p1, int p2, int p3)
-{
-    return int32_t(uint32_t(kind & 0xFF) | (uint32_t(p1 & 0xFF) << 8) | (uint32_t(p2 & 0xFF) << 16) |
-                   (uint32_t(p3 & 0xFF) << 24));
-}
-
 LayoutRecord thirtyUp()
 {
     LayoutRecord l;
@@ -131,7 +125,7 @@ bool writeDesign(const QString& path, const QString& linkedPath)
     text.lines = QStringList{QStringLiteral("{-FIRSTNAME+ +LASTNAME+\r\nADDRESS+\r\nCITY+, +STATE+  +ZIP-}")};
     text.font.setFace(QStringLiteral("Arial"));
     text.font.height = -14;
-    text.textStyle = packStyle(1, 0, 0, 0);  // text, no wrap
+    text.textStyle = TextStyleWord::pack(TextStyleKind::NoWrap);
 
     ObjectControl* barCode = m.createText(0, 0);
     barCode->setBounds(14, 68, 200, 20);
@@ -139,7 +133,7 @@ bool writeDesign(const QString& path, const QString& linkedPath)
     code.lines = QStringList{QStringLiteral("{-ZIP-}")};
     code.font.setFace(QStringLiteral("Arial"));
     code.font.height = -10;
-    code.textStyle = packStyle(2, 0, 0, 2);  // PostNet bars, no text
+    code.textStyle = TextStyleWord::pack(TextStyleKind::BarCode, 0, 0, 2);  // PostNet bars, no text
 
     return writeDesignFile(m, path, layout, linkedPath, 100, m.currentSide, m.currentPanel);
 }

@@ -5,7 +5,6 @@
 #include "files/DesignFile.h"
 #include "gdi/Canvas.h"
 #include "model/Card.h"
-#include "model/Folds.h"
 #include "model/LayoutRecord.h"
 #include "model/ObjectManager.h"
 #include "render/RegionRender.h"
@@ -24,8 +23,7 @@ bool drawDesignPreview(const QString& fileName, Canvas& canvas, const QRect& rec
         return false;
     }
     int32_t regionWidth = 0, regionHeight = 0;
-    regionGeometry(layout.unit, layout.foldType, 0, layout.elementWidth, layout.elementHeight, nullptr,
-                      &regionWidth, &regionHeight);
+    layout.regionSize(&regionWidth, &regionHeight);
     if (regionWidth > 0 && regionHeight > 0) {
         const double factor = double(rect.width() - 10) / regionWidth;
         const int previewZoom = truncToInt(factor * 100);

@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "files/FilesTexts.h"
 #include "model/Folds.h"
 #include "model/ObjectManager.h"
 #include "base/AtomicFile.h"
@@ -114,14 +115,10 @@ bool hasDesignFileSignature(QByteArrayView bytes)
 QString designFileResultText(int32_t code)
 {
     switch (code) {
-    case DesignFileResult::LoadError: return QStringLiteral("An error occurred loading the specified file.");
-    case DesignFileResult::BadVersion:
-        return QStringLiteral("An error occurred loading the specified file.\n\nThe file has an invalid version "
-                              "stamp.\n\nIt may have been created by a newer version.");
-    case DesignFileResult::SaveError:
-        return QStringLiteral("An error occurred saving the specified file.\n\nBe sure to choose a valid filename "
-                              "on a non-write protected disk.");
-    case DesignFileResult::OutOfMemory: return QStringLiteral("An error occurred trying to allocate memory.");
+    case DesignFileResult::LoadError: return FilesTexts::LoadError;
+    case DesignFileResult::BadVersion: return FilesTexts::BadVersion;
+    case DesignFileResult::SaveError: return FilesTexts::SaveError;
+    case DesignFileResult::OutOfMemory: return FilesTexts::OutOfMemory;
     default: return {};
     }
 }

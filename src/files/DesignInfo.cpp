@@ -11,8 +11,7 @@ namespace {
 
 QString captionForSlot(uint32_t foldType, int side, int panel)
 {
-    QStringList captions;
-    regionGeometry(0, foldType, 0, 0, 0, &captions);
+    const QStringList captions = regionCaptions(foldType);
     for (int index = 0; index < captions.size(); ++index) {
         int s = -1, p = -1;
         regionSlotFor(foldType, index, &s, &p);

@@ -5,9 +5,6 @@
 #include "files/DesignFile.h"
 #include "model/LayoutRecord.h"
 
-const QStringList kWizardTypeEntries = {"None", "Address", "Return Address", "Address & Return Address",
-                                        "Media Label Data"};
-
 uint8_t wizardTypeForEntry(int entryIndex)
 {
     // The fifth entry stands for media data, stored as 6 (4 and 5 are not offered).

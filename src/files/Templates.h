@@ -13,8 +13,8 @@ struct LayoutRecord;
 QStringList listTemplateCategories(const QString& family, const QString& templateFolder);
 QStringList listTemplates(const QString& family, const QString& category, const QString& templateFolder);
 
-// Wizard types as the "Wizard Type" list offers them: entry index → stored byte.
-extern const QStringList kWizardTypeEntries;  // "None", "Address", …, "Media Label Data"
+// The wizard type stored for an entry of the "Wizard Type" list
+// (FilesTexts::WizardTypeEntries).
 uint8_t wizardTypeForEntry(int entryIndex);
 
 // The writing half of Save As Template: stores the wizard type in the layout

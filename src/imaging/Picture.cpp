@@ -37,16 +37,21 @@ QImage decodeBmp(QByteArrayView bytes)
 }
 } // namespace
 
+void Picture::adopt(Kind kind, QByteArrayView bytes, QImage image)
+{
+    clear();
+    m_kind = kind;
+    m_bytes = bytes.toByteArray();
+    m_image = std::move(image);
+    m_size = m_image.size();
+}
+
 bool Picture::loadBmp(QByteArrayView bmpFile)
 {
     QImage image = decodeBmp(bmpFile);
     if (image.isNull())
         return false;
-    clear();
-    m_kind = Kind::Bitmap;
-    m_bytes = bmpFile.toByteArray();
-    m_image = std::move(image);
-    m_size = m_image.size();
+    adopt(Kind::Bitmap, bmpFile, std::move(image));
     return true;
 }
 
@@ -55,11 +60,7 @@ bool Picture::loadJpeg(QByteArrayView jfif)
     QImage image = decodeJpeg(jfif);
     if (image.isNull())
         return false;
-    clear();
-    m_kind = Kind::Jpeg;
-    m_bytes = jfif.toByteArray();
-    m_image = std::move(image);
-    m_size = m_image.size();
+    adopt(Kind::Jpeg, jfif, std::move(image));
     return true;
 }
 

@@ -45,6 +45,9 @@ public:
     static const char* kindName(Kind kind);
 
 private:
+    // Becomes a picture of kind with these stored bytes and their decoded image.
+    void adopt(Kind kind, QByteArrayView bytes, QImage image);
+
     Kind m_kind = Kind::None;
     mutable QByteArray m_bytes;  // empty for a changed bitmap until asked for
     QImage m_image;

@@ -415,38 +415,31 @@ bool DataReader::reopen()
     return open(path) >= 0;
 }
 
-bool DataReader::setFilter(const QString& text)
+bool DataReader::changeAndReopen(QString& setting, const QString& text, void (DataReader::*save)() const)
 {
-    if (!m_active || text == m_filterText)
+    if (!m_active || text == setting)
         return true;
     const QString path = m_linkPath;
-    const QString old = m_filterText;
-    m_filterText = text;
-    saveFilter();
+    const QString old = setting;
+    setting = text;
+    (this->*save)();
     if (reopen())
         return true;
     m_linkPath = path;
-    m_filterText = old;
-    saveFilter();
+    setting = old;
+    (this->*save)();
     reopen();
     return false;
 }
 
+bool DataReader::setFilter(const QString& text)
+{
+    return changeAndReopen(m_filterText, text, &DataReader::saveFilter);
+}
+
 bool DataReader::setSort(const QString& text)
 {
-    if (!m_active || text == m_sortText)
-        return true;
-    const QString path = m_linkPath;
-    const QString old = m_sortText;
-    m_sortText = text;
-    saveSort();
-    if (reopen())
-        return true;
-    m_linkPath = path;
-    m_sortText = old;
-    saveSort();
-    reopen();
-    return false;
+    return changeAndReopen(m_sortText, text, &DataReader::saveSort);
 }
 
 void DataReader::listRecords(QStringList& list, int32_t first, int32_t count, int32_t maxChars,
@@ -469,7 +462,7 @@ void DataReader::listRecords(QStringList& list, int32_t first, int32_t count, in
             line.truncate(maxChars);
         line.replace(kCrLf, QStringLiteral(" "));
         list.append(line);
-        status = QStringLiteral("Record %1 of %2").arg(i + 1).arg(m_recordCount);
+        status = MergeTexts::recordProgress(i + 1, m_recordCount);
     }
 }
 

@@ -79,6 +79,9 @@ private:
     int32_t finishOpen(QStringList* fields);
     bool openTable(const QString& connection, const QString& table, bool reportFailure);
     bool reopen();
+    // Saves text as the filter or sort setting and reopens; when the source
+    // refuses it, the old setting is saved and reopened again and the result is false.
+    bool changeAndReopen(QString& setting, const QString& text, void (DataReader::*save)() const);
     bool readTextRecord();
     bool advanceText(int32_t count);
     bool matchesFilter();

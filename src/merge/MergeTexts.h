@@ -21,6 +21,19 @@ inline QString tableOpenFailed(const QString& error, const QString& connection, 
     return error + QStringLiteral("\n\nConnection=") + connection + QStringLiteral("\nTable=") + table +
            QStringLiteral("\nFilter=") + filter + QStringLiteral("\nSort=") + sort;
 }
+inline const QString DriverUnavailable = QStringLiteral("The database driver is not available.");
+inline QString databaseFileNotFound(const QString& file) { return QStringLiteral("Database file not found: ") + file; }
+inline QString unsupportedConnection(const QString& connection)
+{
+    return QStringLiteral("Unsupported connection: ") + connection;
+}
+inline QString textFileNotFound(const QString& path) { return QStringLiteral("Text file not found: ") + path; }
+inline QString cannotReadTextFile(const QString& path) { return QStringLiteral("Cannot read the text file: ") + path; }
+// Progress while the records are listed
+inline QString recordProgress(qint64 number, qint64 count)
+{
+    return QStringLiteral("Record %1 of %2").arg(number).arg(count);
+}
 
 // Filter and sort files
 inline const QString FilterHeader1 = QStringLiteral("~FIELD FILTER 1.0~");

@@ -15,6 +15,7 @@
 #include <algorithm>
 
 #include "base/CsvFile.h"
+#include "merge/MergeTexts.h"
 
 namespace {
 
@@ -276,7 +277,7 @@ bool TableDataset::connect()
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
         const QString file = firstValue(m_connection, {"Database", "Data Source"});
         if (file.isEmpty() || !QFileInfo::exists(file)) {
-            m_error = QStringLiteral("Database file not found: ") + file;
+            m_error = MergeTexts::databaseFileNotFound(file);
             return false;
         }
         db.setDatabaseName(file);
@@ -307,12 +308,12 @@ bool TableDataset::connect()
         break;
     }
     case Backend::Unknown:
-        m_error = QStringLiteral("Unsupported connection: ") + m_connection;
+        m_error = MergeTexts::unsupportedConnection(m_connection);
         return false;
     }
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     if (!db.isValid()) {
-        m_error = QStringLiteral("The database driver is not available.");
+        m_error = MergeTexts::DriverUnavailable;
         return false;
     }
     if (!db.open()) {
@@ -340,12 +341,12 @@ bool TableDataset::loadTextTable()
         file = file.mid(1, file.size() - 2);
     const QString path = findInFolder(target.folder, file);
     if (target.folder.isEmpty() || file.isEmpty() || !QFileInfo(path).isFile()) {
-        m_error = QStringLiteral("Text file not found: ") + path;
+        m_error = MergeTexts::textFileNotFound(path);
         return false;
     }
     CsvFile text;
     if (!text.openRead(path, ',', '"')) {
-        m_error = QStringLiteral("Cannot read the text file: ") + path;
+        m_error = MergeTexts::cannotReadTextFile(path);
         return false;
     }
     const QStringList columns = uniqueColumnNames(text.values());

@@ -1,60 +1,41 @@
 #include "model/Folds.h"
 
+#include "model/ModelTexts.h"
 #include "model/Units.h"
 
-namespace {
-constexpr const char* kFoldNames[9] = {
-    "None",
-    "Side Fold Tall Business Card",
-    "Top Fold Wide Business Card",
-    "Side Fold Wide Business Card",
-    "Top Fold Tall Business Card",
-    "Side Fold Tall Occasion Card",
-    "Top Fold Wide Occasion Card",
-    "Side Fold Wide Occasion Card",
-    "Top Fold Tall Occasion Card",
-};
-
-} // namespace
-
-int32_t regionGeometry(uint8_t layoutUnit, uint32_t foldType, int32_t sheetSide, int32_t elementWidth,
-                          int32_t elementHeight, QStringList* captions, int32_t* regionWidth,
-                          int32_t* regionHeight, bool* sideFold, bool* flat)
+RegionGeometry regionGeometry(uint8_t layoutUnit, uint32_t foldType, int32_t sheetSide, int32_t elementWidth,
+                              int32_t elementHeight)
 {
-    if (captions)
-        captions->clear();
+    RegionGeometry geometry;
     if (foldType > 8)
-        return 0;
-    const bool isFlat = foldType == 0;
-    const bool isSideFold = foldType == 1 || foldType == 3 || foldType == 5 || foldType == 7;
-    const bool business = foldType >= 1 && foldType <= 4;
+        return geometry;
+    geometry.flat = foldType == 0;
+    geometry.sideFold = foldType == 1 || foldType == 3 || foldType == 5 || foldType == 7;
     int32_t w = elementWidth;
     int32_t h = elementHeight;
-    if (!isFlat) {
-        if (isSideFold)
+    if (!geometry.flat) {
+        if (geometry.sideFold)
             w /= 2;
         else
             h /= 2;
     }
-    if (captions) {
-        if (isFlat)
-            *captions << "Front" << "Back";
-        else if (business)
-            *captions << "Inside" << "Inside Cover" << "Cover";
-        else
-            *captions << "Cover" << "Inside Cover" << "Inside";
-    }
-    if (regionWidth)
-        *regionWidth = layoutToDesignUnits(layoutUnit, w);
-    if (regionHeight)
-        *regionHeight = layoutToDesignUnits(layoutUnit, h);
-    if (sideFold)
-        *sideFold = isSideFold;
-    if (flat)
-        *flat = isFlat;
-    if (isFlat)
-        return 1;
-    return sheetSide == 0 ? 2 : 1;
+    geometry.width = layoutToDesignUnits(layoutUnit, w);
+    geometry.height = layoutToDesignUnits(layoutUnit, h);
+    geometry.regionCount = geometry.flat || sheetSide != 0 ? 1 : 2;
+    return geometry;
+}
+
+QStringList regionCaptions(uint32_t foldType)
+{
+    if (foldType > 8)
+        return {};
+    using namespace ModelTexts;
+    if (foldType == 0)
+        return {FrontRegion, BackRegion};
+    const bool business = foldType <= 4;
+    if (business)
+        return {InsideRegion, InsideCoverRegion, CoverRegion};
+    return {CoverRegion, InsideCoverRegion, InsideRegion};
 }
 
 bool regionSlotFor(uint32_t foldType, int32_t regionIndex, int32_t* side, int32_t* panel)
@@ -81,7 +62,10 @@ bool regionSlotFor(uint32_t foldType, int32_t regionIndex, int32_t* side, int32_
     return true;
 }
 
-const char* foldTypeName(uint32_t foldType) { return foldType <= 8 ? kFoldNames[foldType] : ""; }
+QString foldTypeName(uint32_t foldType)
+{
+    return foldType < uint32_t(ModelTexts::FoldTypeNames.size()) ? ModelTexts::FoldTypeNames[foldType] : QString();
+}
 
 bool regionSizeAllowed(int32_t width, int32_t height)
 {
@@ -91,7 +75,7 @@ bool regionSizeAllowed(int32_t width, int32_t height)
 
 QString regionSizeMessage(bool metricDisplay)
 {
-    return QStringLiteral("The width and height or each region must be between ") +
-           formatFixed(unitsToDisplay(kMinRegionSize, metricDisplay, 0), 2) + " and " +
-           formatFixed(unitsToDisplay(kMaxRegionSize, metricDisplay, 0), 2) + (metricDisplay ? " mm" : " in");
+    return ModelTexts::regionSizeLimits(formatFixed(unitsToDisplay(kMinRegionSize, metricDisplay, 0), 2),
+                                        formatFixed(unitsToDisplay(kMaxRegionSize, metricDisplay, 0), 2),
+                                        metricDisplay);
 }

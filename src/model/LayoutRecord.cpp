@@ -1,6 +1,7 @@
 #include "model/LayoutRecord.h"
 
 #include "model/Folds.h"
+#include "model/ModelTexts.h"
 #include "model/Paper.h"
 #include "model/Units.h"
 #include "base/ByteStream.h"
@@ -104,12 +105,11 @@ LayoutRecord LayoutRecord::fromBytes(QByteArrayView bytes)
 
 void LayoutRecord::regionSize(int32_t* width, int32_t* height) const
 {
-    int32_t w = 0, h = 0;
-    regionGeometry(unit, foldType, 0, elementWidth, elementHeight, nullptr, &w, &h);
+    const RegionGeometry geometry = regionGeometry(unit, foldType, 0, elementWidth, elementHeight);
     if (width)
-        *width = w;
+        *width = geometry.width;
     if (height)
-        *height = h;
+        *height = geometry.height;
 }
 
 void LayoutRecord::elementOrigin(int32_t row, int32_t column, int32_t* x, int32_t* y) const
@@ -167,7 +167,7 @@ QString layoutNote(const LayoutRecord& record)
     const qsizetype at = noteSeparator(whole);
     if (at >= 0)
         return whole.mid(at + 2);
-    return QString::number(int64_t(record.rows) * record.columns) + " Per Sheet";
+    return ModelTexts::perSheet(int64_t(record.rows) * record.columns);
 }
 
 bool layoutSelectable(const LayoutRecord& record)

@@ -39,8 +39,8 @@ void deleteSelection(DesignEditor& editor)
         ObjectControl* control = editor.selection.back();
         editor.selection.pop_back();
         if (control->data())
-            editor.manager.undoHistory().push(ObjectDeleted, control, 0, 0, nullptr, nullptr,
-                                              control->data()->toRecord(editor.zoom), {});
+            editor.manager.undoHistory().push(
+                {.type = ObjectDeleted, .control = control, .recordBefore = control->data()->toRecord(editor.zoom)});
         editor.manager.destroyObject(control);
     }
     editor.modified = true;
@@ -141,8 +141,8 @@ int32_t pasteObjects(DesignEditor& editor, const ClipboardPort& clipboard)
     if (result >= 1) {
         for (ObjectControl* control : editor.selection)
             if (control->data())
-                editor.manager.undoHistory().push(ObjectAdded, control, 0, 0, nullptr, nullptr, {},
-                                                  control->data()->toRecord(editor.zoom));
+                editor.manager.undoHistory().push(
+                    {.type = ObjectAdded, .control = control, .recordAfter = control->data()->toRecord(editor.zoom)});
         editor.modified = true;
     }
     return result;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "model/ModelTexts.h"
 #include "model/Units.h"
 #include "model/ObjectControl.h"
 #include "base/ByteStream.h"
@@ -19,7 +20,7 @@ using namespace ObjectRecordLayout;
 ObjectData::ObjectData(ObjectControl* control, char kind) : control(control), kind(kind)
 {
     if (kind == ObjectKind::Text)
-        lines << QStringLiteral("Text");
+        lines << ModelTexts::NewTextEntry;
 }
 
 QByteArray ObjectData::payload(char* payloadKind) const
@@ -141,14 +142,14 @@ bool loadGraphicPayload(char kind, QByteArrayView payload, Picture& picture, QSt
     case 'B':
         if (!picture.loadBmp(payload)) {
             if (error)
-                *error = QStringLiteral("unreadable bitmap");
+                *error = ModelTexts::UnreadableBitmap;
             return false;
         }
         return true;
     case 'M':
         if (!picture.loadEmf(payload)) {
             if (error)
-                *error = QStringLiteral("unreadable metafile");
+                *error = ModelTexts::UnreadableMetafile;
             return false;
         }
         return true;
@@ -168,7 +169,7 @@ std::unique_ptr<ObjectData> ObjectData::fromRecord(ObjectControl* control, QByte
     const qsizetype size = objectRecordSize(record);
     if (size < 0) {
         if (error)
-            *error = QStringLiteral("truncated object record");
+            *error = ModelTexts::TruncatedObjectRecord;
         return nullptr;
     }
     ByteReader in(record.first(size));

@@ -35,7 +35,25 @@ constexpr int NoWrap = 1;
 constexpr int BarCode = 2;
 constexpr int ArcText = 3;
 }
-constexpr int32_t kArcTextToolStyle = 0x00F40103;
+
+// A text object's style as one 32-bit word, the way records store it: byte 0
+// the kind, bytes 1 to 3 its three parameters (the second and third signed).
+// Bar codes: type, show text, bar width; arc text: sub-style, start step.
+namespace TextStyleWord {
+constexpr int32_t pack(int kind, int param1 = 0, int param2 = 0, int param3 = 0)
+{
+    return int32_t(uint32_t(kind & 0xFF) | (uint32_t(param1 & 0xFF) << 8) | (uint32_t(param2 & 0xFF) << 16) |
+                   (uint32_t(param3 & 0xFF) << 24));
+}
+constexpr int kind(int32_t word) { return word & 0xFF; }
+constexpr int param1(int32_t word) { return (word >> 8) & 0xFF; }
+constexpr int param2(int32_t word) { return int8_t((word >> 16) & 0xFF); }
+constexpr int param3(int32_t word) { return int8_t((word >> 24) & 0xFF); }
+}
+
+// What the arc-text tool gives a new object: a half circle from start step −12.
+constexpr int32_t kArcTextToolStyle = TextStyleWord::pack(TextStyleKind::ArcText, 1, -12);
+static_assert(kArcTextToolStyle == 0x00F40103);
 
 namespace ObjectRecordLayout {
 constexpr int kFixedSize = 171;
@@ -75,10 +93,10 @@ public:
     bool isText() const { return kind == ObjectKind::Text; }
     bool nonPrinting() const { return (flags & ObjectFlags::NonPrinting) != 0; }
     bool locked() const { return (flags & ObjectFlags::Locked) != 0; }
-    int textStyleKind() const { return textStyle & 0xFF; }
-    int textStyleParam1() const { return (textStyle >> 8) & 0xFF; }
-    int textStyleParam2() const { return int8_t((textStyle >> 16) & 0xFF); }
-    int textStyleParam3() const { return int8_t((textStyle >> 24) & 0xFF); }
+    int textStyleKind() const { return TextStyleWord::kind(textStyle); }
+    int textStyleParam1() const { return TextStyleWord::param1(textStyle); }
+    int textStyleParam2() const { return TextStyleWord::param2(textStyle); }
+    int textStyleParam3() const { return TextStyleWord::param3(textStyle); }
 
     int32_t storedSize() const;
     // Appends the record to out and returns the bytes written (storedSize()).

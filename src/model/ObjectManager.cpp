@@ -79,7 +79,7 @@ void ObjectManager::loadRegion(int32_t side, int32_t panel, int32_t zoom, const 
         if (size < 0)
             break;
         if (createFromRecord(rest.first(size), zoom, handlers) == 0 && m_loadError.isEmpty())
-            m_loadError = QStringLiteral("unreadable object record");
+            m_loadError = ModelTexts::UnreadableObjectRecord;
         rest = rest.sliced(size);
     }
     m_surface.repaint();
@@ -104,6 +104,15 @@ bool ObjectManager::changeRegion(int32_t oldSide, int32_t oldPanel, int32_t newS
     return true;
 }
 
+QString ObjectManager::nextControlName(char kind)
+{
+    if (kind == ObjectKind::Graphic)
+        return ModelTexts::GraphicName + QString::number(graphicCounter++);
+    if (kind == ObjectKind::Text)
+        return ModelTexts::TextName + QString::number(textCounter++);
+    return ModelTexts::ShapeName + QString::number(shapeCounter++);
+}
+
 ObjectControl* ObjectManager::createPaintControl(int x, int y)
 {
     auto control = std::make_unique<ObjectControl>(ObjectControl::Type::Paint);
@@ -116,7 +125,7 @@ ObjectControl* ObjectManager::createGraphic(const Picture* picture, int x, int y
     auto owned = std::make_unique<ObjectControl>(ObjectControl::Type::Picture);
     ObjectControl* control = owned.get();
     control->setBounds(x, y, 100, 100);
-    control->name = QStringLiteral("Graphic") + QString::number(graphicCounter++);
+    control->name = nextControlName(ObjectKind::Graphic);
     control->autoSize = false;
     control->stretch = true;
     if (picture && !picture->isEmpty()) {
@@ -137,16 +146,16 @@ ObjectControl* ObjectManager::createGraphic(const Picture* picture, int x, int y
 ObjectControl* ObjectManager::createText(int x, int y)
 {
     ObjectControl* control = createPaintControl(x, y);
-    control->name = QStringLiteral("Text") + QString::number(textCounter++);
+    control->name = nextControlName(ObjectKind::Text);
     auto data = std::make_unique<ObjectData>(control, ObjectKind::Text);
-    data->style = defaultTextJustify;
-    data->foreColor = defaultForeColor;
-    data->backColor = defaultBackColor;
-    data->textStyle = defaultTextStyle;
-    data->shadowX = defaultShadowX;
-    data->shadowY = defaultShadowY;
-    data->rotation = defaultRotation;
-    data->font = defaultFont;
+    data->style = defaults.textJustify;
+    data->foreColor = defaults.foreColor;
+    data->backColor = defaults.backColor;
+    data->textStyle = defaults.textStyle;
+    data->shadowX = defaults.shadowX;
+    data->shadowY = defaults.shadowY;
+    data->rotation = defaults.rotation;
+    data->font = defaults.font;
     control->setData(std::move(data));
     return control;
 }
@@ -154,13 +163,13 @@ ObjectControl* ObjectManager::createText(int x, int y)
 ObjectControl* ObjectManager::createShape(char kind, int x, int y)
 {
     ObjectControl* control = createPaintControl(x, y);
-    control->name = QStringLiteral("Shape") + QString::number(shapeCounter++);
+    control->name = nextControlName(kind);
     auto data = std::make_unique<ObjectData>(control, kind);
-    data->style = kind == ObjectKind::Line ? 0 : defaultShapeStyle;
-    data->foreColor = defaultForeColor;
-    data->backColor = defaultBackColor;
-    data->lineSize = defaultLineSize;
-    data->spare = defaultSpare;
+    data->style = kind == ObjectKind::Line ? 0 : defaults.shapeStyle;
+    data->foreColor = defaults.foreColor;
+    data->backColor = defaults.backColor;
+    data->lineSize = defaults.lineSize;
+    data->spare = defaults.spare;
     control->setData(std::move(data));
     return control;
 }
@@ -197,43 +206,36 @@ int32_t ObjectManager::createFromRecord(QByteArrayView record, int32_t zoom, con
         return 0;
     }
     control->setData(std::move(data));
-    if (kind == ObjectKind::Graphic)
-        control->name = QStringLiteral("Graphic") + QString::number(graphicCounter++);
-    else if (kind == ObjectKind::Text)
-        control->name = QStringLiteral("Text") + QString::number(textCounter++);
-    else
-        control->name = QStringLiteral("Shape") + QString::number(shapeCounter++);
+    // A graphic was already named when its control was made: it takes a second number.
+    control->name = nextControlName(kind);
     attachHandlers(*control, handlers);
     if (created)
         *created = control;
     return control->data()->storedSize();
 }
 
-void ObjectManager::setDefaults(char kind, int32_t foreColor, int32_t backColor, int32_t style, int32_t lineSize,
-                                 int32_t spare, const LogFontA& font, int32_t textStyle, int8_t shadowX,
-                                 int8_t shadowY, int32_t rotation)
+void ObjectManager::setDefaultsFrom(const ObjectData& object)
 {
-    defaultForeColor = foreColor;
-    defaultBackColor = backColor;
-    if (kind == ObjectKind::Box || kind == ObjectKind::Ellipse || kind == ObjectKind::RoundBox) {
-        defaultShapeStyle = style;
-    } else if (kind == ObjectKind::Line) {
-        defaultLineSize = lineSize;
-        defaultSpare = spare;
-    } else if (kind == ObjectKind::Text) {
-        defaultTextJustify = style;
-        defaultTextStyle = textStyle;
-        defaultShadowX = shadowX;
-        defaultShadowY = shadowY;
-        defaultRotation = rotation;
-        defaultFont = font;
+    defaults.foreColor = object.foreColor;
+    defaults.backColor = object.backColor;
+    switch (object.kind) {
+    case ObjectKind::Box:
+    case ObjectKind::RoundBox:
+    case ObjectKind::Ellipse: defaults.shapeStyle = object.style; break;
+    case ObjectKind::Line:
+        defaults.lineSize = object.lineSize;
+        defaults.spare = object.spare;
+        break;
+    case ObjectKind::Text:
+        defaults.textJustify = object.style;
+        defaults.textStyle = object.textStyle;
+        defaults.shadowX = object.shadowX;
+        defaults.shadowY = object.shadowY;
+        defaults.rotation = object.rotation;
+        defaults.font = object.font;
+        break;
+    default: break;
     }
-}
-
-void ObjectManager::setDefaultsFrom(const ObjectData& d)
-{
-    setDefaults(d.kind, d.foreColor, d.backColor, d.style, d.lineSize, d.spare, d.font, d.textStyle, d.shadowX,
-                d.shadowY, d.rotation);
 }
 
 bool ObjectManager::hasPassword() const

@@ -26,6 +26,21 @@ struct RegionSlot {
     bool isEmpty() const { return objectCount <= 0 && background.isEmpty(); }
 };
 
+// What new objects start with.
+struct ObjectDefaults {
+    int32_t foreColor = 0x000000;
+    int32_t backColor = 0xFFFFFF;
+    int32_t textJustify = 0;  // a text's style
+    int32_t shapeStyle = 0;   // a box's, round box's or ellipse's style
+    int32_t lineSize = 1;
+    int32_t spare = 0;
+    int32_t textStyle = 1;
+    int8_t shadowX = 0;
+    int8_t shadowY = 0;
+    int32_t rotation = 0;
+    LogFontA font;
+};
+
 class ObjectManager {
 public:
     static constexpr int kSides = 2;
@@ -53,10 +68,9 @@ public:
     int32_t createFromRecord(QByteArrayView record, int32_t zoom, const ControlHandlers& handlers,
                              bool keepInside = false, ObjectControl** created = nullptr);
 
-    void setDefaults(char kind, int32_t foreColor, int32_t backColor, int32_t style, int32_t lineSize,
-                     int32_t spare, const LogFontA& font, int32_t textStyle, int8_t shadowX, int8_t shadowY,
-                     int32_t rotation);
-    void setDefaultsFrom(const ObjectData& data);
+    // Remembers an object's properties as the defaults of the next new object
+    // of its family: colours always, then the text, line or shape properties.
+    void setDefaultsFrom(const ObjectData& object);
 
     bool checkPassword(const QString& text) const;
     void setPassword(const QString& text);
@@ -78,17 +92,7 @@ public:
     int32_t currentSide = -1;
     int32_t currentPanel = -1;
 
-    int32_t defaultForeColor = 0x000000;
-    int32_t defaultBackColor = 0xFFFFFF;
-    int32_t defaultTextJustify = 0;
-    int32_t defaultShapeStyle = 0;
-    int32_t defaultLineSize = 1;
-    int32_t defaultSpare = 0;
-    int32_t defaultTextStyle = 1;
-    int8_t defaultShadowX = 0;
-    int8_t defaultShadowY = 0;
-    int32_t defaultRotation = 0;
-    LogFontA defaultFont;
+    ObjectDefaults defaults;
 
     int32_t graphicCounter = 0;
     int32_t spareCounter = 0;
@@ -99,6 +103,8 @@ private:
     bool storeRegion(int32_t side, int32_t panel, int32_t zoom);
     void loadRegion(int32_t side, int32_t panel, int32_t zoom, const ControlHandlers& handlers);
     ObjectControl* createShape(char kind, int x, int y);
+    // The kind's word ("Graphic", "Text" or "Shape") and the next number of its counter.
+    QString nextControlName(char kind);
     void attachHandlers(ObjectControl& control, const ControlHandlers& handlers) const;
     void applyChange(ChangeRecord& entry, bool undo, int32_t zoom, const ControlHandlers& handlers);
     void resetCounters();

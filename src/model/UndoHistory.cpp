@@ -3,22 +3,9 @@
 #include "model/Units.h"
 #include "model/ObjectControl.h"
 
-void UndoHistory::push(uint8_t changeType, ObjectControl* control, int32_t spare1, int32_t spare2,
-                          const ChangeRect* rectBefore, const ChangeRect* rectAfter, QByteArray recordBefore,
-                          QByteArray recordAfter)
+void UndoHistory::push(ChangeRecord change)
 {
-    ChangeRecord& entry = m_entries[size_t(m_position % kCapacity)];
-    entry = ChangeRecord{};
-    entry.type = changeType;
-    entry.control = control;
-    entry.spare1 = spare1;
-    entry.spare2 = spare2;
-    if (rectBefore)
-        entry.rectBefore = *rectBefore;
-    if (rectAfter)
-        entry.rectAfter = *rectAfter;
-    entry.recordBefore = std::move(recordBefore);
-    entry.recordAfter = std::move(recordAfter);
+    m_entries[size_t(m_position % kCapacity)] = std::move(change);
     ++m_position;
     m_redoCount = 0;
     if (m_undoCount < kCapacity)

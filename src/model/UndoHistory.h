@@ -20,19 +20,18 @@ struct ChangeRecord {
     ObjectControl* control = nullptr;
     int32_t spare1 = 0;
     int32_t spare2 = 0;
-    ChangeRect rectBefore;
-    ChangeRect rectAfter;
-    QByteArray recordBefore;  // empty: none
-    QByteArray recordAfter;
+    ChangeRect rectBefore{};
+    ChangeRect rectAfter{};
+    QByteArray recordBefore{};  // empty: none
+    QByteArray recordAfter{};
 };
 
 class UndoHistory {
 public:
     static constexpr int kCapacity = 128;
 
-    void push(uint8_t changeType, ObjectControl* control, int32_t spare1, int32_t spare2,
-              const ChangeRect* rectBefore, const ChangeRect* rectAfter, QByteArray recordBefore,
-              QByteArray recordAfter);
+    // Records a change; whatever could be redone is dropped.
+    void push(ChangeRecord change);
     ChangeRecord* popUndo();
     ChangeRecord* popRedo();
     bool canUndo() const { return m_undoCount > 0; }

@@ -46,13 +46,13 @@ QString defaultCategory(PdbKind kind)
 {
     switch (kind) {
     case PdbKind::Names:
-        return QStringLiteral("PDB 1");
+        return PdbTexts::DefaultNamesCategory;
     case PdbKind::Media:
-        return QStringLiteral("Media 1");
+        return PdbTexts::DefaultMediaCategory;
     case PdbKind::Texts:
         break;
     }
-    return QStringLiteral("My Texts");
+    return PdbTexts::DefaultTextsCategory;
 }
 
 std::vector<TableField> schema(PdbKind kind)

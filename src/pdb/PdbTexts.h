@@ -44,6 +44,10 @@ inline const QString NewCategoryTitle = QStringLiteral("New Category");
 inline const QString NewCategoryPrompt = QStringLiteral("Enter a Name for the New Category");
 inline const QString RenameCategoryTitle = QStringLiteral("Rename Category");
 inline const QString RenameCategoryPrompt = QStringLiteral("Enter a New Name for the Category");
+// The category each kind of database starts with
+inline const QString DefaultNamesCategory = QStringLiteral("PDB 1");
+inline const QString DefaultMediaCategory = QStringLiteral("Media 1");
+inline const QString DefaultTextsCategory = QStringLiteral("My Texts");
 
 // Import and export
 inline QString cannotCreateExport(const QString& path)

@@ -23,18 +23,16 @@ int32_t elementNumberForCell(int32_t element, int32_t rec, int32_t sheetSide, in
 
 std::vector<QRect> panelRects(uint8_t foldType, int32_t sheetSide, const QRect& cell)
 {
-    int32_t w = 0, h = 0;
-    bool sideFold = false, flat = false;
-    const int32_t panels =
-        regionGeometry(0, foldType, sheetSide, cell.width(), cell.height(), nullptr, &w, &h, &sideFold, &flat);
-    if (panels <= 0)
+    const RegionGeometry geometry = regionGeometry(0, foldType, sheetSide, cell.width(), cell.height());
+    if (geometry.regionCount <= 0)
         return {};
-    if (flat)
+    if (geometry.flat)
         return {cell};
+    const int32_t w = geometry.width, h = geometry.height;
     const int32_t left = cell.left(), top = cell.top();
     const int32_t right = left + cell.width(), bottom = top + cell.height();
     const auto rect = [](int32_t l, int32_t t, int32_t r, int32_t b) { return QRect(l, t, r - l, b - t); };
-    if (sideFold) {
+    if (geometry.sideFold) {
         if (sheetSide == 0)
             return {rect(left, top, right - w, bottom), rect(left + w, top, right, bottom)};
         return {rect(left + w, top, right, bottom)};

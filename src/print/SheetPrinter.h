@@ -12,6 +12,8 @@
 #include <functional>
 #include <vector>
 
+#include "print/PrintTexts.h"
+
 class QImage;
 class QPainter;
 class QPagedPaintDevice;
@@ -20,7 +22,7 @@ class PrintDocument;
 enum class SheetUnits { Inches, Centimeters };
 
 struct SheetFont {
-    QString family = QStringLiteral("Arial");
+    QString family = PrintTexts::HeaderFontFamily;
     // Character height in screen pixels (96 per inch); scaled to the device so
     // the header reads the same on every printer.
     int height = 16;
@@ -76,7 +78,7 @@ public:
     // Called after each printed page: (pages done, pages in the range).
     using ProgressHandler = std::function<void(int done, int total)>;
 
-    QString title = QStringLiteral("Printout");
+    QString title = PrintTexts::DocumentTitle;
     SheetUnits units = SheetUnits::Inches;
     SheetGrid grid;
     DrawElementHandler onDrawElement;

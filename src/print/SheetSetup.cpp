@@ -79,8 +79,8 @@ std::optional<LayoutPaper> paperForLayout(const LayoutRecord& layout)
         const auto tenthsOfMm = [](double inches) { return std::trunc(inches * 254.0 + 1e-7) / 10; };
         const double width = tenthsOfMm(paper.width);
         const double length = tenthsOfMm(paper.height);
-        result.size = QPageSize(QSizeF(width, length), QPageSize::Millimeter, QStringLiteral("User Defined"),
-                                QPageSize::ExactMatch);
+        const QString name = QString::fromLatin1(paperTableEntry(kPaperUserDefined).caption);
+        result.size = QPageSize(QSizeF(width, length), QPageSize::Millimeter, name, QPageSize::ExactMatch);
     } else {
         result.size = QPageSize(pageSizeForCode(paper.code));
     }

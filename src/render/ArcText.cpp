@@ -32,8 +32,8 @@ bool escapementFor(int startAngle, double turned, int* escapement)
 
 } // namespace
 
-std::vector<ArcGlyph> layoutArcText(const Canvas& canvas, int left, int top, int right, int bottom,
-                                    const QString& text, int subStyle, int startStep)
+std::vector<ArcGlyph> layoutArcText(const Canvas& canvas, const Edges& frame, const QString& text, int subStyle,
+                                    int startStep)
 {
     std::vector<ArcGlyph> glyphs;
     const qsizetype n = text.size();
@@ -43,6 +43,7 @@ std::vector<ArcGlyph> layoutArcText(const Canvas& canvas, int left, int top, int
     const int a0 = 15 * startStep;
     const QSize w = canvas.textExtent(QStringLiteral("W"));
     const int ww = w.width(), wh = w.height();
+    const auto [left, top, right, bottom] = frame;
 
     int cx = left + wh + (right - left - 2 * wh) / 2;
     int cy = top + wh + (bottom - top - 2 * wh) / 2;
@@ -78,10 +79,9 @@ std::vector<ArcGlyph> layoutArcText(const Canvas& canvas, int left, int top, int
     return glyphs;
 }
 
-void drawArcText(Canvas& canvas, int left, int top, int right, int bottom, const QString& text, int subStyle,
-                 int startStep)
+void drawArcText(Canvas& canvas, const Edges& frame, const QString& text, int subStyle, int startStep)
 {
-    const std::vector<ArcGlyph> glyphs = layoutArcText(canvas, left, top, right, bottom, text, subStyle, startStep);
+    const std::vector<ArcGlyph> glyphs = layoutArcText(canvas, frame, text, subStyle, startStep);
     if (glyphs.empty())
         return;
     LogFontA turned = canvas.font();

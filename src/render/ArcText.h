@@ -6,6 +6,8 @@
 #include <QString>
 #include <vector>
 
+#include "render/RenderMath.h"
+
 class Canvas;
 
 namespace ArcSubStyle {
@@ -22,8 +24,7 @@ struct ArcGlyph {
 
 // The characters' places; empty when nothing is to be drawn (one character
 // or fewer, or a frame too small for the font).
-std::vector<ArcGlyph> layoutArcText(const Canvas& canvas, int left, int top, int right, int bottom,
-                                    const QString& text, int subStyle, int startStep);
+std::vector<ArcGlyph> layoutArcText(const Canvas& canvas, const Edges& frame, const QString& text, int subStyle,
+                                    int startStep);
 // Uses the canvas's current font and text colour; leaves the font as it was.
-void drawArcText(Canvas& canvas, int left, int top, int right, int bottom, const QString& text, int subStyle,
-                 int startStep);
+void drawArcText(Canvas& canvas, const Edges& frame, const QString& text, int subStyle, int startStep);

@@ -45,14 +45,14 @@ bool isGuard(int type, int i, int count)
     }
 }
 
-void placeTexts(Composition& c, int type, const BarCodePattern& p, const QString& text,
-                unsigned justification, int margin, int textWidth)
+void placeTexts(Composition& c, const BarCodePattern& p, const QString& text, const BarCodeOptions& options,
+                int margin, int textWidth)
 {
     const int mw = c.moduleWidth;
     const int tw = c.totalWidth;
     const int xc = margin + (tw - margin) / 2 + 3 * mw;
     const QString& d = p.digits;
-    switch (type) {
+    switch (options.type) {
     case BarCodeType::UpcA:
         c.texts = {{d.mid(0, 1), 0}, {d.mid(1, 5), margin + 11 * mw}, {d.mid(6, 5), xc}, {d.mid(11, 1), tw}};
         break;
@@ -60,9 +60,9 @@ void placeTexts(Composition& c, int type, const BarCodePattern& p, const QString
     case BarCodeType::Ean13: c.texts = {{d.mid(0, 1), 0}, {d.mid(1, 6), margin + 4 * mw}, {d.mid(7, 6), xc}}; break;
     default: {
         int x = 0;
-        if (justification == TextFormat::Right)
+        if (options.justification == TextFormat::Right)
             x = tw - textWidth;
-        else if (justification == TextFormat::Center)
+        else if (options.justification == TextFormat::Center)
             x = tw / 2 - textWidth / 2;
         c.texts = {{text, x}};
         break;
@@ -70,12 +70,13 @@ void placeTexts(Composition& c, int type, const BarCodePattern& p, const QString
     }
 }
 
-Composition compose(const Canvas& canvas, int top, int bottom, const QString& text, int type,
-                    const BarCodePattern& p, unsigned justification, bool drawText, int barWidth)
+Composition compose(const Canvas& canvas, const Edges& frame, const QString& text, const BarCodePattern& p,
+                    const BarCodeOptions& options)
 {
     Composition c;
     int tw = 0, cw = 0;
-    if (drawText) {
+    const int type = options.type;
+    if (options.drawText) {
         const QSize whole = canvas.textExtent(text);
         tw = whole.width();
         c.textHeight = whole.height();
@@ -84,8 +85,9 @@ Composition compose(const Canvas& canvas, int top, int bottom, const QString& te
     }
     const int th = c.textHeight;
     const int margin = type == BarCodeType::UpcA || type == BarCodeType::Ean13 ? 2 * cw : 0;
-    c.moduleWidth = p.moduleWidth > 0 ? p.moduleWidth : (barWidth > 0 ? barWidth : kDefaultBarWidth);
-    c.barHeight = p.barHeight > 0 ? p.barHeight : (bottom - top) - th - kBarRoom;
+    c.moduleWidth =
+        p.moduleWidth > 0 ? p.moduleWidth : (options.barWidth > 0 ? options.barWidth : kDefaultBarWidth);
+    c.barHeight = p.barHeight > 0 ? p.barHeight : (frame.bottom - frame.top) - th - kBarRoom;
     const int count = int(p.modules.size());
     c.totalWidth = count * c.moduleWidth + margin + 2;
 
@@ -107,8 +109,8 @@ Composition compose(const Canvas& canvas, int top, int bottom, const QString& te
         else
             c.bars.push_back(bar);
     }
-    if (drawText)
-        placeTexts(c, type, p, text, justification, margin, tw);
+    if (options.drawText)
+        placeTexts(c, p, text, options, margin, tw);
 
     for (const QRectF& bar : c.bars)
         c.extent = c.extent.isNull() ? bar : c.extent.united(bar);
@@ -120,41 +122,41 @@ Composition compose(const Canvas& canvas, int top, int bottom, const QString& te
     return c;
 }
 
-void drawPlaceholder(Canvas& canvas, int left, int top, int right, int bottom)
+void drawPlaceholder(Canvas& canvas, const Edges& frame)
 {
     const CanvasPen saved = canvas.pen();
     canvas.setPen({canvas.textColor(), 1, CanvasPen::Style::Solid});
-    canvas.rectangle(left, top, right, bottom);
+    canvas.rectangle(frame.left, frame.top, frame.right, frame.bottom);
     canvas.setPen(saved);
     const int h = canvas.textExtent(RenderTexts::BarcodePlaceholder).height();
     const LogFontA font = canvas.font();
     LogFontA upright = font;
     upright.escapement = 0;
     FontSelection selected(canvas, upright);
-    canvas.textOut(left + 10, top + (bottom - top) / 2 - h / 2, RenderTexts::BarcodePlaceholder);
+    const int y = frame.top + (frame.bottom - frame.top) / 2 - h / 2;
+    canvas.textOut(frame.left + 10, y, RenderTexts::BarcodePlaceholder);
 }
 
 } // namespace
 
-bool drawBarCode(Canvas& canvas, int left, int top, int right, int bottom, const QString& text, int type,
-                 unsigned justification, bool drawBars, bool drawText, int32_t zoom, int barWidth,
+bool drawBarCode(Canvas& canvas, const Edges& frame, const QString& text, const BarCodeOptions& options,
                  BarCodeGeometry* geometry)
 {
-    const BarCodePattern pattern = encodeBarCode(text, type);
+    const BarCodePattern pattern = encodeBarCode(text, options.type);
     if (!pattern.ok || pattern.modules.isEmpty()) {
-        drawPlaceholder(canvas, left, top, right, bottom);
+        drawPlaceholder(canvas, frame);
         if (geometry)
             *geometry = {};
         return false;
     }
-    const Composition c = compose(canvas, top, bottom, text, type, pattern, justification, drawText, barWidth);
-    const int w = truncToInt(c.totalWidth * double(zoom) * 0.01);
-    int x0 = left;
-    if (justification == TextFormat::Right)
-        x0 = right - w;
-    else if (justification == TextFormat::Center)
-        x0 = left + (right - left) / 2 - w / 2;
-    const QRect destination(x0, top, w, c.barHeight + c.textHeight);
+    const Composition c = compose(canvas, frame, text, pattern, options);
+    const int w = truncToInt(c.totalWidth * double(options.zoom) * 0.01);
+    int x0 = frame.left;
+    if (options.justification == TextFormat::Right)
+        x0 = frame.right - w;
+    else if (options.justification == TextFormat::Center)
+        x0 = frame.left + (frame.right - frame.left) / 2 - w / 2;
+    const QRect destination(x0, frame.top, w, c.barHeight + c.textHeight);
     if (geometry)
         *geometry = {true, destination, c.totalWidth, c.barHeight};
     if (c.extent.width() <= 0 || c.extent.height() <= 0 || destination.width() <= 0 || destination.height() <= 0)
@@ -167,12 +169,12 @@ bool drawBarCode(Canvas& canvas, int left, int top, int right, int bottom, const
     local.scale(destination.width() / c.extent.width(), destination.height() / c.extent.height());
     local.translate(-c.extent.left(), -c.extent.top());
     painter.setTransform(local, true);
-    if (drawBars && !c.bars.empty()) {
+    if (options.drawBars && !c.bars.empty()) {
         painter.setPen(Qt::NoPen);
         painter.setBrush(canvas.textColor());
         painter.drawRects(c.bars.data(), int(c.bars.size()));
     }
-    if (drawText) {
+    if (options.drawText) {
         const BackgroundMode mode = canvas.backgroundMode();
         canvas.setBackgroundMode(BackgroundMode::Transparent);
         for (const TextPiece& piece : c.texts)

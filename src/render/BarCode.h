@@ -8,6 +8,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "render/RenderMath.h"
+
 class Canvas;
 
 namespace BarCodeType {
@@ -45,8 +47,18 @@ struct BarCodeGeometry {
     int barHeight = 0;
 };
 
-// justification: 0 left, 1 centre, 2 right. barWidth is the module width in
-// design units at zoom 100 (0 or less counts as 2).
-bool drawBarCode(Canvas& canvas, int left, int top, int right, int bottom, const QString& text, int type,
-                 unsigned justification, bool drawBars, bool drawText, int32_t zoom, int barWidth,
+// How a bar code is drawn: its symbology, where it sits in its frame, which
+// of its parts show and how wide its modules are.
+struct BarCodeOptions {
+    int type = BarCodeType::PostNet;
+    unsigned justification = 0;  // 0 left, 1 centre, 2 right
+    bool drawBars = true;
+    bool drawText = true;
+    int32_t zoom = 100;
+    int barWidth = 2;  // module width in design units at zoom 100 (0 or less counts as 2)
+};
+
+// Draws text as a bar code in the canvas's font and text colour. Returns
+// false when the text cannot be encoded and the placeholder was drawn instead.
+bool drawBarCode(Canvas& canvas, const Edges& frame, const QString& text, const BarCodeOptions& options,
                  BarCodeGeometry* geometry = nullptr);

@@ -4,45 +4,12 @@
 #include "render/FieldSource.h"
 #include "render/Shapes.h"
 #include "render/TextRender.h"
+#include "model/CounterCode.h"
 #include "model/ObjectData.h"
 #include "gdi/Canvas.h"
 #include "render/RenderMath.h"
 
 namespace {
-
-constexpr int kMaxCounterLength = 127;
-
-// An integer as the whole of a text, or fallback.
-qint64 integerOr(const QString& text, qint64 fallback)
-{
-    bool ok = false;
-    const qint64 value = text.toLongLong(&ok);
-    return ok ? value : fallback;
-}
-
-// "{-_" start "_" increment "_-}": start + (n − 1) × increment, zero-filled to
-// the width of the start digits.
-QString counterValue(const QString& code, int32_t element)
-{
-    const qsizetype length = code.size();
-    const QString inner = length > 6 ? code.mid(3, length - 6) : QString();
-    const qsizetype underscore = inner.indexOf('_');
-    qsizetype width = inner.size();
-    qint64 increment = 1;
-    if (underscore >= 0) {
-        width = underscore;
-        increment = integerOr(inner.mid(underscore + 1), 1);
-    }
-    const qint64 start = integerOr(inner.left(width), 0);
-    // Wide arithmetic; a hand-typed code may hold huge numbers, wrap-around is harmless.
-    const qint64 value = qint64(quint64(start) + quint64(qint64(element) - 1) * quint64(increment));
-    QString digits = QString::number(value < 0 ? -(quint64(value)) : quint64(value));
-    const QString sign = value < 0 ? QStringLiteral("-") : QString();
-    const qsizetype target = std::min<qsizetype>(width, kMaxCounterLength);
-    if (sign.size() + digits.size() < target)
-        digits = QString(target - sign.size() - digits.size(), '0') + digits;
-    return (sign + digits).left(kMaxCounterLength);
-}
 
 QString personalDataText(const QString& code)
 {
@@ -78,9 +45,15 @@ void drawText(Canvas& canvas, const QRect& frame, const ObjectData& object, int3
     canvas.setFont(font);
     const QString text = resolveElementText(object, context);
     const unsigned justification = object.style >= 0 && object.style <= 2 ? unsigned(object.style) : 0u;
-    drawStyledText(canvas, object.rotation, frame, justification | TextFormat::NoClip, text,
-                   colorFromRef(object.foreColor), object.textStyle, object.shadowX, object.shadowY,
-                   colorFromRef(object.backColor), zoom);
+    drawStyledText(canvas, frame, text,
+                   {.textStyle = object.textStyle,
+                    .rotation = object.rotation,
+                    .justification = justification | TextFormat::NoClip,
+                    .textColor = colorFromRef(object.foreColor),
+                    .shadowX = object.shadowX,
+                    .shadowY = object.shadowY,
+                    .shadowColor = colorFromRef(object.backColor),
+                    .zoom = zoom});
 }
 
 } // namespace
@@ -98,7 +71,7 @@ QString resolveElementText(const ObjectData& object, const ElementContext& conte
     if (!entry.startsWith(QLatin1String("{-")) || !entry.endsWith(QLatin1String("-}")) || entry.size() < 3)
         return entry;
     if (entry[2] == '_')
-        return counterValue(entry, context.element);
+        return CounterCode::parse(entry).valueText(context.element);
     if (entry.mid(2, 4) == QLatin1String("USER"))
         return personalDataText(entry);
     return fieldValue(entry, context);

@@ -26,7 +26,7 @@ void drawPicture(QPainter& surface, const Picture& picture, const QRect& rect)
     case Picture::Kind::Jpeg: {
         // Converted afresh for every drawing; nothing is cached between elements.
         const QByteArray dib = pictureToDib(picture);
-        stretchDrawDib(surface, dib, rect.left(), rect.top(), rect.width(), rect.height());
+        stretchDrawDib(surface, dib, rect);
         break;
     }
     case Picture::Kind::None:
@@ -71,9 +71,9 @@ QVector<QRgb> makeDibPalette(const QByteArray& dib)
     return palette;
 }
 
-void stretchDrawDib(QPainter& surface, const QByteArray& dib, int x, int y, int width, int height,
-                    const QVector<QRgb>*, bool)
+void stretchDrawDib(QPainter& surface, const QByteArray& dib, const QRect& target)
 {
+    int x = target.x(), y = target.y(), width = target.width(), height = target.height();
     if (!dibInfo(dib).ok || width == 0 || height == 0)
         return;
     QImage image = dibToImage(dib);

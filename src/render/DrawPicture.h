@@ -31,11 +31,10 @@ Picture dibToBitmap(QByteArray&& dib);
 // Our surfaces are never palette-based, so drawing does not need it.
 QVector<QRgb> makeDibPalette(const QByteArray& dib);
 
-// Copies the whole DIB stretched into (x, y, width, height), dropping rows and
-// columns when shrinking (no blending). palette and backgroundPalette are
-// accepted for the callers' sake; true-colour surfaces ignore them.
-void stretchDrawDib(QPainter& surface, const QByteArray& dib, int x, int y, int width, int height,
-                    const QVector<QRgb>* palette = nullptr, bool backgroundPalette = false);
+// Copies the whole DIB stretched into target, dropping rows and columns when
+// shrinking (no blending); a negative width or height mirrors. Our surfaces
+// are true colour, so no palette is involved.
+void stretchDrawDib(QPainter& surface, const QByteArray& dib, const QRect& target);
 
 // Width, height, table entries and total size of a packed DIB.
 DibDescription dibInfo(const QByteArray& dib);

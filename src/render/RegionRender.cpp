@@ -11,9 +11,7 @@
 
 bool showRegionAtZoom(ObjectManager& manager, const LayoutRecord& layout, int regionIndex, int32_t zoom)
 {
-    QStringList captions;
-    regionGeometry(layout.unit, layout.foldType, 0, layout.elementWidth, layout.elementHeight, &captions);
-    if (regionIndex < 0 || regionIndex >= captions.size())
+    if (regionIndex < 0 || regionIndex >= regionCaptions(layout.foldType).size())
         return false;
     int32_t side = 0, panel = 0;
     if (!regionSlotFor(layout.foldType, regionIndex, &side, &panel))

@@ -2,6 +2,7 @@
 // The conversions every drawing routine shares: lengths scale by the zoom
 // and every float-to-integer step truncates toward zero.
 
+#include <QRect>
 #include <cmath>
 #include <cstdint>
 
@@ -28,3 +29,12 @@ inline int normalizedDegrees(int32_t tenths)
     const int degrees = int(tenths / 10);
     return ((degrees % 360) + 360) % 360;
 }
+
+// A frame as its four edges, the way the drawing routines measure it: right
+// and bottom lie just outside, so right − left is the width.
+struct Edges {
+    int left, top, right, bottom;
+};
+
+inline Edges edgesOf(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
+inline QRect rectOf(const Edges& e) { return QRect(e.left, e.top, e.right - e.left, e.bottom - e.top); }

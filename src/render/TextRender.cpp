@@ -12,14 +12,6 @@ namespace {
 
 constexpr int kMaxRotatedLine = 1023;
 
-struct Edges {
-    int left, top, right, bottom;
-};
-
-Edges edgesOf(const QRect& r) { return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()}; }
-
-QRect rectOf(const Edges& e) { return QRect(e.left, e.top, e.right - e.left, e.bottom - e.top); }
-
 // The shadow copy keeps the rectangle's size up to the truncation of each edge.
 Edges shadowEdges(const Edges& e, double sx, double sy)
 {
@@ -123,64 +115,68 @@ void drawPlainText(Canvas& canvas, int32_t rotation, const QRect& rect, const QS
         canvas.textOut(line.origin.x(), line.origin.y(), line.text);
 }
 
-bool drawStyledText(Canvas& canvas, int32_t rotation, const QRect& rect, unsigned justification, const QString& text,
-                    const QColor& textColor, int32_t textStyle, int shadowX, int shadowY, const QColor& shadowColor,
-                    int32_t zoom)
+bool drawStyledText(Canvas& canvas, const QRect& rect, const QString& text, const StyledTextOptions& options)
 {
-    const int style = textStyle & 0xFF;
-    const int param1 = (textStyle >> 8) & 0xFF;
-    const int param2 = int8_t((textStyle >> 16) & 0xFF);
-    const int param3 = int8_t((textStyle >> 24) & 0xFF);
+    const int32_t textStyle = options.textStyle;
+    const int style = TextStyleWord::kind(textStyle);
+    const int param1 = TextStyleWord::param1(textStyle);
+    const int param2 = TextStyleWord::param2(textStyle);
+    const int param3 = TextStyleWord::param3(textStyle);
+    const int32_t zoom = options.zoom;
 
     LogFontA font = canvas.font();
     const bool turned = style == TextStyleKind::Wrap || style == TextStyleKind::NoWrap;
-    font.escapement = turned ? rotation : 0;
+    font.escapement = turned ? options.rotation : 0;
     font.orientation = font.escapement;
     FontSelection selected(canvas, font);
     const QColor savedColor = canvas.textColor();
     canvas.setBackgroundMode(BackgroundMode::Transparent);
 
     const Edges face = edgesOf(rect);
-    const Edges shadow = shadowEdges(face, shadowX * zoom * 0.01, shadowY * zoom * 0.01);
-    const bool hasShadow = shadowX != 0 || shadowY != 0;
+    const Edges shadow = shadowEdges(face, options.shadowX * zoom * 0.01, options.shadowY * zoom * 0.01);
+    const bool hasShadow = options.shadowX != 0 || options.shadowY != 0;
     bool drawn = false;
 
     switch (style) {
     case TextStyleKind::Wrap:
     case TextStyleKind::NoWrap: {
-        const unsigned flags = justification | (style == TextStyleKind::Wrap ? TextFormat::WordBreak : 0);
+        const unsigned flags = options.justification | (style == TextStyleKind::Wrap ? TextFormat::WordBreak : 0);
         if (hasShadow) {
-            canvas.setTextColor(shadowColor);
-            drawPlainText(canvas, rotation, rectOf(shadow), text, flags);
+            canvas.setTextColor(options.shadowColor);
+            drawPlainText(canvas, options.rotation, rectOf(shadow), text, flags);
         }
-        canvas.setTextColor(textColor);
-        drawPlainText(canvas, rotation, rect, text, flags);
+        canvas.setTextColor(options.textColor);
+        drawPlainText(canvas, options.rotation, rect, text, flags);
         drawn = true;
         break;
     }
     case TextStyleKind::BarCode: {
         if (text.isEmpty())
             break;
-        const bool showText = param2 != 0;
-        const unsigned justify = justification & TextFormat::JustifyMask;
-        if (showText && hasShadow) {
-            canvas.setTextColor(shadowColor);
-            drawBarCode(canvas, shadow.left, shadow.top, shadow.right, shadow.bottom, text, param1, justify, false,
-                        true, zoom, param3);
+        const BarCodeOptions barCode{.type = param1,
+                                     .justification = options.justification & TextFormat::JustifyMask,
+                                     .drawText = param2 != 0,
+                                     .zoom = zoom,
+                                     .barWidth = param3};
+        if (barCode.drawText && hasShadow) {
+            // The shadow is of the text alone.
+            BarCodeOptions textOnly = barCode;
+            textOnly.drawBars = false;
+            canvas.setTextColor(options.shadowColor);
+            drawBarCode(canvas, shadow, text, textOnly);
         }
-        canvas.setTextColor(textColor);
-        drawBarCode(canvas, face.left, face.top, face.right, face.bottom, text, param1, justify, true, showText, zoom,
-                    param3);
+        canvas.setTextColor(options.textColor);
+        drawBarCode(canvas, face, text, barCode);
         drawn = true;
         break;
     }
     case TextStyleKind::ArcText:
         if (hasShadow) {
-            canvas.setTextColor(shadowColor);
-            drawArcText(canvas, shadow.left, shadow.top, shadow.right, shadow.bottom, text, param1, param2);
+            canvas.setTextColor(options.shadowColor);
+            drawArcText(canvas, shadow, text, param1, param2);
         }
-        canvas.setTextColor(textColor);
-        drawArcText(canvas, face.left, face.top, face.right, face.bottom, text, param1, param2);
+        canvas.setTextColor(options.textColor);
+        drawArcText(canvas, face, text, param1, param2);
         drawn = true;
         break;
     default:

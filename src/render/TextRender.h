@@ -11,12 +11,22 @@
 
 class Canvas;
 
-// Justification flags: 0 left, 1 centre, 2 right, plus the TextFormat flags.
+// How styled text looks: a text object's style word (TextStyleWord), turn,
+// justification, colours and drop shadow, drawn at a zoom.
+struct StyledTextOptions {
+    int32_t textStyle = 1;
+    int32_t rotation = 0;        // tenths of a degree, counter-clockwise
+    unsigned justification = 0;  // 0 left, 1 centre, 2 right, plus the TextFormat flags
+    QColor textColor{};
+    int shadowX = 0;  // shadow offset in design units at zoom 100; 0, 0 is no shadow
+    int shadowY = 0;
+    QColor shadowColor{};
+    int32_t zoom = 100;
+};
+
 // Returns true when something was drawn. The canvas's text colour and font
 // are restored; the background mode is left transparent.
-bool drawStyledText(Canvas& canvas, int32_t rotation, const QRect& rect, unsigned justification, const QString& text,
-                    const QColor& textColor, int32_t textStyle, int shadowX, int shadowY, const QColor& shadowColor,
-                    int32_t zoom);
+bool drawStyledText(Canvas& canvas, const QRect& rect, const QString& text, const StyledTextOptions& options);
 
 // Rotation in tenths of a degree, counter-clockwise; flags are justification,
 // TextFormat::WordBreak and TextFormat::NoClip.

@@ -202,7 +202,7 @@ TEST(DesignFile, SaveClearsUndoAndFailedSaveKeepsThePreviousFile)
     QTemporaryDir dir;
     DesignEditor e;
     ObjectControl* box = e.manager.createBox(0, 0);
-    e.manager.undoHistory().push(ObjectAdded, box, 0, 0, nullptr, nullptr, {}, box->data()->toRecord(100));
+    e.manager.undoHistory().push({.type = ObjectAdded, .control = box, .recordAfter = box->data()->toRecord(100)});
     const QString path = dir.filePath("keep.lpd");
     ASSERT_TRUE(writeDesignFile(e.manager, path, thirtyUpLayout(), "", 100, 0, 0));
     EXPECT_FALSE(e.manager.undo(100));

@@ -166,8 +166,8 @@ TEST(Dib, StretchDrawDropsRowsWithoutBlending)
     {
         QPainter painter(&target);
         painter.setRenderHint(QPainter::SmoothPixmapTransform, true);
-        stretchDrawDib(painter, dib, 5, 5, 20, 10);
-        stretchDrawDib(painter, QByteArray("junk"), 0, 0, 30, 20);  // draws nothing
+        stretchDrawDib(painter, dib, QRect(5, 5, 20, 10));
+        stretchDrawDib(painter, QByteArray("junk"), QRect(0, 0, 30, 20));  // draws nothing
     }
     EXPECT_EQ(target.pixel(4, 10), qRgb(255, 255, 255));
     EXPECT_EQ(target.pixel(6, 10), qRgb(255, 0, 0));

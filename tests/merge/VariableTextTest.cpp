@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "merge/VariableText.h"
+#include "model/CounterCode.h"
 
 namespace {
 
@@ -27,15 +28,15 @@ TEST(VariableText, ComposesCountersAndTheirValues)
         const QString code = VariableText::composeCounterCode(c.digits, c.start, c.increment);
         EXPECT_EQ(code, c.code);
         ASSERT_EQ(VariableText::kindOf(code), VariableText::EntryKind::Counter);
-        const VariableText::Counter counter = VariableText::parseCounter(code);
+        const CounterCode counter = CounterCode::parse(code);
         for (int n = 0; n < c.values.size(); ++n)
-            EXPECT_EQ(VariableText::counterText(counter, n + 1), c.values[n]) << c.code.toStdString() << " n=" << n + 1;
+            EXPECT_EQ(counter.valueText(n + 1), c.values[n]) << c.code.toStdString() << " n=" << n + 1;
     }
     const QString wide = VariableText::composeCounterCode("250", "1", "1");
     EXPECT_EQ(wide, "{-_" + QString(99, '0') + "1_1_-}");
-    const VariableText::Counter down = VariableText::parseCounter("{-_10_-1_-}");
-    EXPECT_EQ(VariableText::counterText(down, 11), "00");
-    EXPECT_EQ(VariableText::counterText(down, 12), "-1");
+    const CounterCode down = CounterCode::parse("{-_10_-1_-}");
+    EXPECT_EQ(down.valueText(11), "00");
+    EXPECT_EQ(down.valueText(12), "-1");
 }
 
 TEST(VariableText, ClassifiesEntries)

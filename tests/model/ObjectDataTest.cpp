@@ -93,6 +93,31 @@ TEST(ObjectRecord, TextFieldsRoundTripWithRotationInTheFont)
     EXPECT_EQ(read->toRecord(100), record);
 }
 
+TEST(TextStyleWord, PacksKindAndParametersIntoTheirBytes)
+{
+    struct Case {
+        int kind, param1, param2, param3;
+        uint32_t word;
+        int unpacked2, unpacked3;  // the two signed parameters as read back
+    };
+    const Case cases[] = {
+        {TextStyleKind::NoWrap, 0, 0, 0, 0x00000001u, 0, 0},
+        {TextStyleKind::BarCode, 4, 1, 2, 0x02010402u, 1, 2},
+        {TextStyleKind::ArcText, 2, -12, 0, 0x00F40203u, -12, 0},
+        {TextStyleKind::BarCode, 255, 127, -128, 0x807FFF02u, 127, -128},
+        {0x1FF, 0x100, 200, -1, 0xFFC800FFu, -56, -1},  // each value keeps only its own byte
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.word);
+        const int32_t word = TextStyleWord::pack(c.kind, c.param1, c.param2, c.param3);
+        EXPECT_EQ(uint32_t(word), c.word);
+        EXPECT_EQ(TextStyleWord::kind(word), c.kind & 0xFF);
+        EXPECT_EQ(TextStyleWord::param1(word), c.param1 & 0xFF);
+        EXPECT_EQ(TextStyleWord::param2(word), c.unpacked2);
+        EXPECT_EQ(TextStyleWord::param3(word), c.unpacked3);
+    }
+}
+
 TEST(ObjectRecord, GraphicPayloads)
 {
     ObjectControl empty(ObjectControl::Type::Picture);

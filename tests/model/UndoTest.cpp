@@ -10,7 +10,7 @@ void pushMove(DesignEditor& e, ObjectControl* c, int dx)
     const ChangeRect before = controlRectInUnits(*c, e.zoom);
     c->left += dx;
     const ChangeRect after = controlRectInUnits(*c, e.zoom);
-    e.manager.undoHistory().push(ObjectMoved, c, 0, 0, &before, &after, {}, {});
+    e.manager.undoHistory().push({.type = ObjectMoved, .control = c, .rectBefore = before, .rectAfter = after});
 }
 
 } // namespace
@@ -50,7 +50,8 @@ TEST(UndoHistory, UndoDeleteThenEarlierMoveFollowsTheTwin)
     ObjectControl* box = e.manager.createBox(10, 10);
     pushMove(e, box, 40);
     e.select(box);
-    e.manager.undoHistory().push(ObjectDeleted, box, 0, 0, nullptr, nullptr, box->data()->toRecord(e.zoom), {});
+    const QByteArray record = box->data()->toRecord(e.zoom);
+    e.manager.undoHistory().push({.type = ObjectDeleted, .control = box, .recordBefore = record});
     e.manager.destroyObject(box);
     e.clearSelection();
     ASSERT_EQ(e.panel.controlCount(), 0);
@@ -72,7 +73,7 @@ TEST(UndoHistory, UndoAddThenRedoRecreatesUnderANewName)
     ObjectControl* text = e.manager.createText(12, 34);
     text->data()->lines = {"one", "two"};
     const QByteArray record = text->data()->toRecord(e.zoom);
-    e.manager.undoHistory().push(ObjectAdded, text, 0, 0, nullptr, nullptr, {}, record);
+    e.manager.undoHistory().push({.type = ObjectAdded, .control = text, .recordAfter = record});
     ASSERT_TRUE(e.manager.undo(e.zoom));
     EXPECT_EQ(e.panel.controlCount(), 0);
     ASSERT_TRUE(e.manager.redo(e.zoom));
@@ -89,8 +90,10 @@ TEST(UndoHistory, PropertyChangeRestoresSizeInOneStep)
     const QByteArray before = graphic->data()->toRecord(e.zoom);
     graphic->width = 40;
     graphic->data()->flags = ObjectFlags::Locked;
-    e.manager.undoHistory().push(ObjectChanged, graphic, 0, 0, nullptr, nullptr, before,
-                                 graphic->data()->toRecord(e.zoom));
+    e.manager.undoHistory().push({.type = ObjectChanged,
+                                  .control = graphic,
+                                  .recordBefore = before,
+                                  .recordAfter = graphic->data()->toRecord(e.zoom)});
     ASSERT_TRUE(e.manager.undo(e.zoom));
     EXPECT_EQ(graphic->width, 100);
     EXPECT_EQ(graphic->data()->flags, 0);

@@ -75,27 +75,23 @@ TEST(RegionGeometry, FoldTypes)
         {8, 0, 2, 1001, 300, false, false, {"Cover", "Inside Cover", "Inside"}},
     };
     for (const Case& c : cases) {
-        QStringList captions{"stale"};
-        int32_t w = 0, h = 0;
-        bool sideFold = false, flat = false;
-        EXPECT_EQ(regionGeometry(0, c.fold, c.side, 1001, 600, &captions, &w, &h, &sideFold, &flat), c.count)
-            << c.fold;
-        EXPECT_EQ(captions, c.captions);
-        EXPECT_EQ(w, c.width);
-        EXPECT_EQ(h, c.height);
-        EXPECT_EQ(sideFold, c.sideFold);
-        EXPECT_EQ(flat, c.flat);
+        const RegionGeometry geometry = regionGeometry(0, c.fold, c.side, 1001, 600);
+        EXPECT_EQ(geometry.regionCount, c.count) << c.fold;
+        EXPECT_EQ(regionCaptions(c.fold), c.captions);
+        EXPECT_EQ(geometry.width, c.width);
+        EXPECT_EQ(geometry.height, c.height);
+        EXPECT_EQ(geometry.sideFold, c.sideFold);
+        EXPECT_EQ(geometry.flat, c.flat);
     }
-    QStringList captions{"stale"};
-    EXPECT_EQ(regionGeometry(0, 9, 0, 100, 100, &captions), 0);
-    EXPECT_TRUE(captions.isEmpty());
+    const RegionGeometry unknown = regionGeometry(0, 9, 0, 100, 100);
+    EXPECT_EQ(unknown.regionCount, 0);
+    EXPECT_EQ(unknown.width, 0);
+    EXPECT_TRUE(regionCaptions(9).isEmpty());
 }
 
 TEST(RegionGeometry, MillimetreLayoutHalvesBeforeConverting)
 {
-    int32_t w = 0;
-    regionGeometry(1, 1, 0, 6350, 5000, nullptr, &w);
-    EXPECT_EQ(w, 125);
+    EXPECT_EQ(regionGeometry(1, 1, 0, 6350, 5000).width, 125);
 }
 
 TEST(RegionSlots, SameCaptionSameSlot)

@@ -24,8 +24,7 @@ TEST(ArcText, FullCircleFromMinus180TurnsEachCharacter)
     s.canvas->setFont(arcFont());
     const QSize w = s.canvas->textExtent("W");
     const QRect f(20, 20, 260, 260);
-    const auto glyphs = layoutArcText(*s.canvas, f.left(), f.top(), f.left() + f.width(), f.top() + f.height(),
-                                      "ABCDE", ArcSubStyle::FullCircle, -12);
+    const auto glyphs = layoutArcText(*s.canvas, edgesOf(f), "ABCDE", ArcSubStyle::FullCircle, -12);
     ASSERT_EQ(glyphs.size(), 5u);
     EXPECT_EQ(glyphs[0].escapement, 900);
     EXPECT_EQ(glyphs[1].escapement, 0);
@@ -57,7 +56,7 @@ TEST(ArcText, HalfAndQuarterCirclesMoveTheCentreToAnEdge)
 
     // Half circle from 180: along the lower half, left to right, centre Wh below the top,
     // the middle character upright.
-    const auto half = layoutArcText(*s.canvas, l, t, r, b, "abcde", ArcSubStyle::HalfCircle, 12);
+    const auto half = layoutArcText(*s.canvas, {l, t, r, b}, "abcde", ArcSubStyle::HalfCircle, 12);
     ASSERT_EQ(half.size(), 5u);
     EXPECT_EQ(half[2].escapement, 0);
     EXPECT_LT(half[0].origin.x(), half[4].origin.x());
@@ -65,14 +64,14 @@ TEST(ArcText, HalfAndQuarterCirclesMoveTheCentreToAnEdge)
     EXPECT_NEAR(half[2].origin.y(), t + w.height() + radius, 1);  // bottom of the arc
 
     // Half circle from -180: the arc rises above the bottom edge.
-    const auto rising = layoutArcText(*s.canvas, l, t, r, b, "abcde", ArcSubStyle::HalfCircle, -12);
+    const auto rising = layoutArcText(*s.canvas, {l, t, r, b}, "abcde", ArcSubStyle::HalfCircle, -12);
     ASSERT_EQ(rising.size(), 5u);
     EXPECT_NEAR(rising[0].origin.y(), b - w.height(), 1);
     EXPECT_LT(rising[2].origin.y(), rising[0].origin.y());
 
     // Quarter circle from -90: centre on the left edge, radius from the height,
     // first character at the top point.
-    const auto quarter = layoutArcText(*s.canvas, l, t, r, b, "abc", ArcSubStyle::QuarterCircle, -6);
+    const auto quarter = layoutArcText(*s.canvas, {l, t, r, b}, "abc", ArcSubStyle::QuarterCircle, -6);
     ASSERT_EQ(quarter.size(), 3u);
     const int qr = (b - t - 2 * w.height()) / 2;
     const int qcy = t + w.height() + (b - t - 2 * w.height()) / 2;
@@ -87,14 +86,14 @@ TEST(ArcText, NothingForOneCharacterOrATooSmallFrame)
     TestSurface s;
     s.canvas->setFont(arcFont());
     const QSize w = s.canvas->textExtent("W");
-    EXPECT_TRUE(layoutArcText(*s.canvas, 0, 0, 300, 300, "A", 0, -12).empty());
-    EXPECT_TRUE(layoutArcText(*s.canvas, 0, 0, 300, 300, "", 0, -12).empty());
+    EXPECT_TRUE(layoutArcText(*s.canvas, {0, 0, 300, 300}, "A", 0, -12).empty());
+    EXPECT_TRUE(layoutArcText(*s.canvas, {0, 0, 300, 300}, "", 0, -12).empty());
     // r = (width − 2Wh) / 2 ≤ Ww
     const int width = 2 * w.height() + 2 * w.width();
-    EXPECT_TRUE(layoutArcText(*s.canvas, 0, 0, width, 300, "ABC", 0, -12).empty());
-    EXPECT_FALSE(layoutArcText(*s.canvas, 0, 0, width + 4, 300, "ABC", 0, -12).empty());
+    EXPECT_TRUE(layoutArcText(*s.canvas, {0, 0, width, 300}, "ABC", 0, -12).empty());
+    EXPECT_FALSE(layoutArcText(*s.canvas, {0, 0, width + 4, 300}, "ABC", 0, -12).empty());
     // An unlisted start step keeps the centre and escapement 0.
-    for (const ArcGlyph& g : layoutArcText(*s.canvas, 0, 0, 300, 300, "ABC", 1, 3))
+    for (const ArcGlyph& g : layoutArcText(*s.canvas, {0, 0, 300, 300}, "ABC", 1, 3))
         EXPECT_EQ(g.escapement, 0);
 }
 
@@ -103,7 +102,7 @@ TEST(ArcText, DrawingLeavesTheFontAsItWas)
     TestSurface s;
     const LogFontA font = arcFont();
     s.canvas->setFont(font);
-    drawArcText(*s.canvas, 0, 0, 300, 200, "around", 1, -12);
+    drawArcText(*s.canvas, {0, 0, 300, 200}, "around", 1, -12);
     EXPECT_EQ(s.canvas->font(), font);
     EXPECT_FALSE(pixelBounds(s.done(), isDark).isNull());
 }
@@ -131,8 +130,12 @@ TEST(BarCodePlacement, WidthFollowsBarWidthAndZoom)
         TestSurface s(800, 200);
         s.canvas->setFont(arcFont());
         BarCodeGeometry g;
-        EXPECT_TRUE(drawBarCode(*s.canvas, left, top, right, bottom, "03600029145", BarCodeType::UpcA,
-                                c.justification, true, false, c.zoom, 3, &g));
+        const BarCodeOptions options{.type = BarCodeType::UpcA,
+                                     .justification = c.justification,
+                                     .drawText = false,
+                                     .zoom = c.zoom,
+                                     .barWidth = 3};
+        EXPECT_TRUE(drawBarCode(*s.canvas, {left, top, right, bottom}, "03600029145", options, &g));
         EXPECT_EQ(g.totalWidth, 287);
         EXPECT_EQ(g.destination.left(), c.expectedLeft);
         EXPECT_EQ(g.destination.width(), c.expectedWidth);
@@ -152,12 +155,13 @@ TEST(BarCodePlacement, TextAddsAMarginAndPostNetKeepsItsHeight)
     const int cw = s.canvas->textExtent("0").width();
     const int th = s.canvas->textExtent("03600029145").height();
     BarCodeGeometry g;
-    EXPECT_TRUE(drawBarCode(*s.canvas, 0, 0, 700, 100, "03600029145", BarCodeType::UpcA, 0, true, true, 100, 2, &g));
+    const BarCodeOptions upc{.type = BarCodeType::UpcA, .barWidth = 2};
+    EXPECT_TRUE(drawBarCode(*s.canvas, {0, 0, 700, 100}, "03600029145", upc, &g));
     EXPECT_EQ(g.totalWidth, 95 * 2 + 2 * cw + 2);
     EXPECT_EQ(g.barHeight, 100 - th - 20);
     EXPECT_EQ(g.destination.height(), 100 - 20);
 
-    EXPECT_TRUE(drawBarCode(*s.canvas, 0, 0, 700, 100, "12345", BarCodeType::PostNet, 0, true, true, 100, 4, &g));
+    EXPECT_TRUE(drawBarCode(*s.canvas, {0, 0, 700, 100}, "12345", {.type = BarCodeType::PostNet, .barWidth = 4}, &g));
     EXPECT_EQ(g.totalWidth, 157 + 2);  // PostNet ignores the bar width
     EXPECT_EQ(g.barHeight, 11);
     EXPECT_EQ(g.destination.height(), 11 + th);
@@ -177,7 +181,7 @@ TEST(BarCodePlacement, BadDataDrawsThePlaceholderBox)
         s.canvas->setFont(arcFont());
         s.canvas->setTextColor(Qt::blue);
         BarCodeGeometry g;
-        EXPECT_FALSE(drawBarCode(*s.canvas, 20, 30, 320, 130, c.text, c.type, 0, true, true, 100, 2, &g));
+        EXPECT_FALSE(drawBarCode(*s.canvas, {20, 30, 320, 130}, c.text, {.type = c.type, .barWidth = 2}, &g));
         EXPECT_FALSE(g.drawn);
         const QImage& image = s.done();
         // The frame outline in the text colour, right and bottom exclusive.

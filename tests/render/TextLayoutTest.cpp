@@ -5,6 +5,7 @@
 
 #include "RenderTestSupport.h"
 #include "model/ObjectData.h"
+#include "render/BarCode.h"
 #include "render/DrawObject.h"
 #include "render/TextRender.h"
 
@@ -176,6 +177,33 @@ TEST(TextShadow, IsOffsetByTheScaledShadowUnderTheText)
     }
 }
 
+TEST(TextShadow, BarCodesShadowTheirDigitsButNeverTheirBars)
+{
+    for (const bool showText : {true, false}) {
+        SCOPED_TRACE(showText);
+        const QImage image = drawTextObject(
+            [&](ObjectData& o) {
+                o.textStyle = TextStyleWord::pack(TextStyleKind::BarCode, BarCodeType::UpcA, showText ? 1 : 0, 2);
+                o.lines = {"03600029145"};
+                o.foreColor = 0xFF0000;  // blue
+                o.backColor = 0x0000FF;  // red shadow
+                o.shadowX = 4;
+                o.shadowY = 4;
+            },
+            QRect(20, 20, 350, 120), 100);
+        const QRect code = pixelBounds(image, isBlueish);
+        const QRect shadow = pixelBounds(image, isRedish);
+        ASSERT_FALSE(code.isNull());
+        if (!showText) {
+            EXPECT_TRUE(shadow.isNull());
+            continue;
+        }
+        ASSERT_FALSE(shadow.isNull());
+        // The digits sit under the bars: a shadow of the bars would start 4 pixels below their top.
+        EXPECT_GT(shadow.top(), code.top() + code.height() / 2);
+    }
+}
+
 TEST(TextJustification, PlacesLinesLeftCentreAndRightWithoutClipping)
 {
     const QRect frame(100, 50, 200, 40);
@@ -226,8 +254,9 @@ TEST(StyledText, EmptyBarCodeAndUnknownStyleDrawNothing)
     for (int style : {0x02010102, 7}) {
         TestSurface s;
         s.canvas->setFont(testFont());
-        const bool drawn = drawStyledText(*s.canvas, 0, QRect(10, 10, 200, 80), 0, style == 7 ? "text" : "",
-                                          Qt::black, style, 2, 2, Qt::red, 100);
+        const StyledTextOptions options{
+            .textStyle = style, .textColor = Qt::black, .shadowX = 2, .shadowY = 2, .shadowColor = Qt::red};
+        const bool drawn = drawStyledText(*s.canvas, QRect(10, 10, 200, 80), style == 7 ? "text" : "", options);
         EXPECT_FALSE(drawn);
         EXPECT_TRUE(pixelBounds(s.done(), [](QRgb c) { return !isWhite(c); }).isNull());
     }

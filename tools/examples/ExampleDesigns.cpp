@@ -13,12 +13,6 @@
 
 namespace {
 
-int32_t packStyle(int kind, int p1, int p2, int p3)
-{
-    return int32_t(uint32_t(kind & 0xFF) | (uint32_t(p1 & 0xFF) << 8) | (uint32_t(p2 & 0xFF) << 16) |
-                   (uint32_t(p3 & 0xFF) << 24));
-}
-
 ObjectData& place(ObjectControl* control, const QRect& frame)
 {
     control->setBounds(frame.left(), frame.top(), frame.width(), frame.height());
@@ -161,7 +155,7 @@ ObjectData& DesignBuilder::text(const QRect& frame, const QString& text, int tex
 ObjectData& DesignBuilder::barCode(const QRect& frame, const QString& text, int type, bool showText, int barWidth)
 {
     ObjectData& d = this->text(frame, text);
-    d.textStyle = packStyle(2, type, showText ? 1 : 0, barWidth);
+    d.textStyle = TextStyleWord::pack(TextStyleKind::BarCode, type, showText ? 1 : 0, barWidth);
     d.font.height = -12;
     return d;
 }
@@ -169,7 +163,7 @@ ObjectData& DesignBuilder::barCode(const QRect& frame, const QString& text, int 
 ObjectData& DesignBuilder::arcText(const QRect& frame, const QString& text, int subStyle, int startStep)
 {
     ObjectData& d = this->text(frame, text);
-    d.textStyle = packStyle(3, subStyle, startStep, 0);
+    d.textStyle = TextStyleWord::pack(TextStyleKind::ArcText, subStyle, startStep);
     return d;
 }
 
