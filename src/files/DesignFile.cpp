@@ -4,6 +4,7 @@
 
 #include "model/Folds.h"
 #include "model/ObjectManager.h"
+#include "model/Options.h"
 #include "base/AtomicFile.h"
 #include "base/ByteStream.h"
 #include "base/Cp1252.h"
@@ -112,6 +113,7 @@ QString designFileResultText(int32_t code)
         return QStringLiteral("An error occurred saving the specified file.\n\nBe sure to choose a valid filename "
                               "on a non-write protected disk.");
     case DesignFileResult::OutOfMemory: return QStringLiteral("An error occurred trying to allocate memory.");
+    case DesignFileResult::RegionSize: return regionSizeMessage(Options::current().metricUnits);
     default: return {};
     }
 }
@@ -182,6 +184,10 @@ int32_t parseDesignFile(ObjectManager& manager, QByteArrayView bytes, LayoutReco
     if (layoutBytes.size() != LayoutRecord::kSize)
         return DesignFileResult::LoadError;
     layout = LayoutRecord::fromBytes(layoutBytes);
+    // Everything after this is sized by the regions: pictures of the card,
+    // printed cells, exported images.
+    if (!layout.regionSizeInRange())
+        return DesignFileResult::RegionSize;
 
     int32_t regionWidth = 0, regionHeight = 0;
     layout.regionSize(&regionWidth, &regionHeight);

@@ -112,6 +112,14 @@ void LayoutRecord::regionSize(int32_t* width, int32_t* height) const
         *height = h;
 }
 
+bool LayoutRecord::regionSizeInRange() const
+{
+    // An unknown fold type has no regions, so no size passes.
+    int32_t w = 0, h = 0;
+    regionSize(&w, &h);
+    return regionSizeAllowed(w, h);
+}
+
 void LayoutRecord::elementOrigin(int32_t row, int32_t column, int32_t* x, int32_t* y) const
 {
     if (x)

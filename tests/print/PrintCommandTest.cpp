@@ -85,6 +85,15 @@ TEST(PrintCommandTest, FilesThatCannotBeUsedAreRefused)
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_TRUE(run.err.startsWith("error 100")) << qPrintable(run.err);
 
+    LayoutRecord tall = thirtyUpLayout();
+    tall.elementHeight = 1000000;
+    TestDesign tallDesign(tall);
+    tallDesign.addText("X");
+    run = runCli({writeDesign(tallDesign, dir.filePath("tall.lpd")), "-o", dir.filePath("o.pdf")});
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.err.trimmed(), "error 1004: The width and height or each region must be between 0.10 and 17.00 in");
+    EXPECT_FALSE(QFile::exists(dir.filePath("o.pdf")));
+
     run = runCli({linkedToNothing, "-o", dir.filePath("o.pdf")});
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_TRUE(run.err.contains(PrintTexts::cannotOpenData(dir.filePath("missing.csv")))) << qPrintable(run.err);
