@@ -2,6 +2,10 @@
 
 #include <QPagedPaintDevice>
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "print/PrintDocument.h"
 #include "print/PrintTexts.h"
 #include "print/SheetSetup.h"
@@ -25,19 +29,23 @@ bool storeLiveRegion(PrintDesign& design)
     return manager.changeRegion(manager.currentSide, manager.currentPanel, -1, -1, design.zoom);
 }
 
+// Counts in 64 bits: two passes of a run near the int range have more pages
+// than an int holds; the progress shown is capped at it.
 class PageCounter {
 public:
-    PageCounter(int total, const std::function<void(int, int)>& progress) : m_total(total), m_progress(progress) {}
+    PageCounter(int64_t total, const std::function<void(int, int)>& progress) : m_total(total), m_progress(progress) {}
     void pageDone()
     {
         ++m_done;
         if (m_progress)
-            m_progress(m_done, m_total);
+            m_progress(capped(m_done), capped(m_total));
     }
 
 private:
-    int m_total;
-    int m_done = 0;
+    static int capped(int64_t n) { return int(std::min<int64_t>(n, std::numeric_limits<int>::max())); }
+
+    int64_t m_total;
+    int64_t m_done = 0;
     const std::function<void(int, int)>& m_progress;
 };
 
@@ -127,7 +135,11 @@ PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
         pass->printer().beginRun(start, total);
     }
     const int pages = first.printer().pageCount();
-    PageCounter counter(twoPasses ? 2 * pages : pages, callbacks.progress);
+    if (pages <= 0) {
+        result.error = PrintTexts::InvalidQuantity;
+        return result;
+    }
+    PageCounter counter(twoPasses ? 2 * int64_t(pages) : pages, callbacks.progress);
 
     bool ok = true;
     if (!twoPasses || !settings.documentPerPass) {

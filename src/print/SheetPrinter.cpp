@@ -8,6 +8,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
 #include "print/PrintDocument.h"
 
@@ -63,36 +65,43 @@ void SheetPrinter::beginRun(int firstCell, int total)
 
 int SheetPrinter::cellsPerPage() const
 {
-    return std::max(1, grid.rows) * std::max(1, grid.columns);
+    const int64_t cells = int64_t(std::max(1, grid.rows)) * std::max(1, grid.columns);
+    return int(std::min<int64_t>(cells, std::numeric_limits<int>::max()));
 }
 
 int SheetPrinter::pageCount() const
 {
-    const int n = cellsPerPage();
-    return (m_total + n - 1) / n;
+    const int64_t n = cellsPerPage();
+    return int((int64_t(m_total) + n - 1) / n);
+}
+
+void SheetPrinter::forEachPageCell(int page, const std::function<void(const PageCell&)>& visit) const
+{
+    const int64_t n = cellsPerPage();
+    const int64_t columns = std::max(1, grid.columns);
+    if (page < 0 || page >= pageCount() || m_firstCell > n)
+        return;
+    const int64_t firstPageCount = std::min<int64_t>(n - m_firstCell + 1, m_total);
+    int64_t element = 1;
+    int64_t rec = 1;
+    int64_t count = 0;
+    if (page == 0) {
+        element = m_firstCell;
+        count = firstPageCount;
+    } else {
+        const int64_t before = firstPageCount + (page - 1) * n;
+        rec = before + 1;
+        count = std::min<int64_t>(m_total - before, n);
+    }
+    // rec stays within m_total and element within n, so both fit an int.
+    for (int64_t i = 0; i < count; ++i, ++element, ++rec)
+        visit({int(element), int(rec), int((element - 1) / columns + 1), int((element - 1) % columns + 1)});
 }
 
 std::vector<PageCell> SheetPrinter::pageCells(int page) const
 {
     std::vector<PageCell> cells;
-    const int n = cellsPerPage();
-    const int columns = std::max(1, grid.columns);
-    if (page < 0 || page >= pageCount() || m_firstCell > n)
-        return cells;
-    const int firstPageCount = std::min(n - m_firstCell + 1, m_total);
-    int element = 1;
-    int rec = 1;
-    int count = 0;
-    if (page == 0) {
-        element = m_firstCell;
-        count = firstPageCount;
-    } else {
-        const int before = firstPageCount + (page - 1) * n;
-        rec = before + 1;
-        count = m_total < firstPageCount + page * n ? m_total - before : n;
-    }
-    for (int i = 0; i < count; ++i, ++element, ++rec)
-        cells.push_back({element, rec, (element - 1) / columns + 1, (element - 1) % columns + 1});
+    forEachPageCell(page, [&cells](const PageCell& cell) { cells.push_back(cell); });
     return cells;
 }
 
@@ -128,8 +137,9 @@ void SheetPrinter::drawPage(QPainter& canvas, int page, bool preview)
 
 void SheetPrinter::drawCells(QPainter& canvas, int page, int ox, int oy)
 {
-    for (const PageCell& cell : pageCells(page))
+    forEachPageCell(page, [&](const PageCell& cell) {
         onDrawElement(*this, cell.element, cell.rec, cellRect(cell.row, cell.column, ox, oy), canvas);
+    });
 }
 
 void SheetPrinter::drawCropMarks(QPainter& canvas, bool preview, int ox, int oy) const
@@ -239,7 +249,7 @@ bool SheetPrinter::printRange(int firstPage, int lastPage)
         return false;
     PrintDocument document(*m_device, title);
     const bool printed = printRangeInto(document, firstPage, lastPage);
-    return document.finish() && printed;
+    return document.finish() && printed && document.pageCount() > 0;
 }
 
 bool SheetPrinter::printRangeInto(PrintDocument& document, int firstPage, int lastPage)

@@ -93,13 +93,17 @@ public:
 
     int firstCell() const { return m_firstCell; }
     int totalSlots() const { return m_total; }
+    // Counted in 64 bits: a grid or a run near the int range must not wrap
+    // round to a negative count (which would print nothing and call it done).
     int cellsPerPage() const;
     int pageCount() const;
-    // The cells a page offers, in drawing order.
+    // The cells a page offers, in drawing order; visiting them needs no
+    // memory per cell.
+    void forEachPageCell(int page, const std::function<void(const PageCell&)>& visit) const;
     std::vector<PageCell> pageCells(int page) const;
 
     // Prints every page on the device as one document. False when the device
-    // could not start the document or a page.
+    // could not start the document or a page, or when there was no page to print.
     bool print();
     bool printRange(int firstPage, int lastPage);
     // Adds pages to a document that is already open (several passes in one file).
