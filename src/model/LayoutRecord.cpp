@@ -6,7 +6,9 @@
 #include "base/ByteStream.h"
 #include "base/Cp1252.h"
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 QString LayoutRecord::displayName() const { return fromCp1252(name); }
@@ -100,6 +102,13 @@ LayoutRecord LayoutRecord::fromBytes(QByteArrayView bytes)
     ByteReader in(padded);
     record.read(in);
     return record;
+}
+
+int32_t LayoutRecord::elementsPerSheet() const
+{
+    if (rows <= 0 || columns <= 0)
+        return 0;
+    return int32_t(std::min<int64_t>(int64_t(rows) * columns, std::numeric_limits<int32_t>::max()));
 }
 
 void LayoutRecord::regionSize(int32_t* width, int32_t* height) const

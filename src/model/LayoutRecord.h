@@ -46,7 +46,9 @@ struct LayoutRecord {
     QByteArray toBytes() const;
     static LayoutRecord fromBytes(QByteArrayView bytes);  // short input is zero-filled
 
-    int32_t elementsPerSheet() const { return rows * columns; }
+    // rows × columns; 0 for a grid without cells, and never wrapped round
+    // (a damaged record may hold any counts).
+    int32_t elementsPerSheet() const;
     // Region size in design units (sheet side 0), as the design surface is sized.
     void regionSize(int32_t* width, int32_t* height) const;
     // Every region within the size limits (see Folds.h); a design whose

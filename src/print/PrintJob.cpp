@@ -10,13 +10,9 @@
 #include "print/PrintTexts.h"
 #include "print/SheetSetup.h"
 #include "model/ObjectManager.h"
+#include "model/Options.h"
 
 namespace {
-
-int32_t elementsPerSheet(const LayoutRecord& layout)
-{
-    return layout.rows > 0 && layout.columns > 0 ? layout.rows * layout.columns : 0;
-}
 
 // The second side always starts at the first cell, so each back meets its front.
 int32_t effectiveStartCell(const PrintSettings& settings) { return settings.side2 ? 1 : settings.startCell; }
@@ -63,9 +59,11 @@ bool printPages(PrintDocument& document, SheetPrinter& printer, int first, int l
 
 QString checkPrintSettings(const PrintSettings& settings, const LayoutRecord& layout)
 {
-    const int32_t n = elementsPerSheet(layout);
+    const int32_t n = layout.elementsPerSheet();
     if (n <= 0)
         return PrintTexts::EmptyLayout;
+    if (!gridFitsPaper(layout, Options::current().metricUnits))
+        return PrintTexts::LayoutDoesNotFitPaper;
     if (!settings.side1 && !settings.side2)
         return PrintTexts::NoSide;
     if (settings.side2 && layout.backPrintable != 1)
@@ -124,7 +122,7 @@ PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
         design.reopenData();
 
     const int32_t start = effectiveStartCell(settings);
-    const int32_t total = totalSlots(settings.quantity, start, elementsPerSheet(design.layout));
+    const int32_t total = totalSlots(settings.quantity, start, design.layout.elementsPerSheet());
     const bool twoPasses = settings.side1 && settings.side2;
     PrintRegions regions(*design.manager, design.layout);
     PrintPass first(regions, design.layout, settings, settings.side1 ? 0 : 1, drawing, design.caption);

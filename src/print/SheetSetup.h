@@ -25,3 +25,11 @@ void applyLayoutPaper(QPagedPaintDevice& device, const LayoutRecord& layout);
 // The grid, in inches. marginRight and marginBottom complete the paper (for
 // the crop marks), with the paper taken across when the grid is wider than it.
 SheetGrid sheetOptionsForLayout(const LayoutRecord& layout);
+
+// Whether the layout's grid can be printed on its paper: every cell, at the
+// element size and spacing, lies on the paper one way round or the other
+// (with the quarter inch the engine allows before it turns the sheet), and
+// each row and column starts after the one before. The paper of "<<None>>",
+// or of a user-defined size that is not a size, is the one assumed for it:
+// A4 or Letter by the "Metric units" option.
+bool gridFitsPaper(const LayoutRecord& layout, bool metricDisplay);

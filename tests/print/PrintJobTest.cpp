@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
+#include <functional>
 #include <map>
 
 #include "PrintFixtures.h"
@@ -392,6 +394,60 @@ TEST(PrintJobTest, DialogChecksComeInItsOrderWithItsTexts)
     EXPECT_EQ(checkStartPosition(" 12 ", 30, &value), "");
     EXPECT_EQ(value, 12);
     EXPECT_EQ(checkQuantity("2.5", &value), PrintTexts::InvalidQuantity);
+}
+
+// A grid is printed only when its cells lie on the paper: a hundred million
+// columns once made the job grow past 4 GB without a page.
+TEST(PrintJobTest, GridsThatDoNotFitTheirPaperAreRefused)
+{
+    struct Case {
+        const char* what;
+        std::function<void(LayoutRecord&)> change;
+        bool metric;
+        bool fits;
+    };
+    const Case cases[] = {
+        {"thirty up on Letter", [](LayoutRecord&) {}, false, true},
+        {"a hundred million columns", [](LayoutRecord& l) { l.columns = 100000000; }, false, false},
+        {"65,536 rows", [](LayoutRecord& l) { l.rows = 65536; }, false, false},
+        {"most rows and columns", [](LayoutRecord& l) { l.rows = l.columns = INT32_MAX; }, false, false},
+        {"within a quarter inch of the edge", [](LayoutRecord& l) { l.leftMargin = 19 + 40; }, false, true},
+        {"past a quarter inch", [](LayoutRecord& l) { l.leftMargin = 19 + 50; }, false, false},
+        {"starting off the paper", [](LayoutRecord& l) { l.topMargin = -30; }, false, false},
+        {"cells that do not step forward", [](LayoutRecord& l) { l.columnSpace = -262; }, false, false},
+        {"used across", [](LayoutRecord& l) {
+             l.paperType = 17;
+             l.paperWidth = 400;
+             l.paperLength = 600;
+             l.rows = l.columns = 1;
+             l.elementWidth = 600;
+             l.elementHeight = 400;
+             l.topMargin = l.leftMargin = 0;
+         }, false, true},
+        {"user defined without a size: Letter", [](LayoutRecord& l) { l.paperType = 17; }, false, true},
+        {"no paper, taller than Letter", [](LayoutRecord& l) {
+             l.paperType = 18;
+             l.rows = l.columns = 1;
+             l.elementWidth = 800;
+             l.elementHeight = 1150;
+             l.topMargin = l.leftMargin = 0;
+         }, false, false},
+        {"no paper, within A4", [](LayoutRecord& l) {
+             l.paperType = 18;
+             l.rows = l.columns = 1;
+             l.elementWidth = 800;
+             l.elementHeight = 1150;
+             l.topMargin = l.leftMargin = 0;
+         }, true, true},
+    };
+    for (const Case& c : cases) {
+        LayoutRecord l = thirtyUpLayout();
+        c.change(l);
+        EXPECT_EQ(gridFitsPaper(l, c.metric), c.fits) << c.what;
+    }
+    LayoutRecord wide = thirtyUpLayout();
+    wide.columns = 100000000;
+    EXPECT_EQ(checkPrintSettings(elements(30), wide), PrintTexts::LayoutDoesNotFitPaper);
 }
 
 TEST(PrintJobTest, RefusedSettingsPrintNothing)
