@@ -6,6 +6,7 @@
 #include "model/Card.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
+#include "print/PainterStateGuard.h"
 
 int32_t elementNumberForCell(int32_t element, int32_t rec, int32_t sheetSide, int32_t rows, int32_t columns,
                              BackMapping mapping)
@@ -89,12 +90,11 @@ void drawRegion(QPainter& canvas, const Card& region, const ElementNumbers& numb
             if (control->picture.isEmpty() || !drawing.picture)
                 continue;
             // Fixes the colours of monochrome bitmaps.
-            canvas.save();
+            PainterStateGuard guard(canvas);
             canvas.setPen(Qt::black);
             canvas.setBackground(Qt::white);
             canvas.setBackgroundMode(Qt::OpaqueMode);
             drawing.picture(canvas, control->picture, control->rect());
-            canvas.restore();
         } else if (drawing.object) {
             drawing.object(canvas, *control, numbers);
         }
@@ -114,10 +114,9 @@ void drawElement(QPainter& canvas, int32_t element, int32_t rec, const QRect& ce
         if (!region)
             continue;
         const QRect& target = panels[p];
-        canvas.save();
+        PainterStateGuard guard(canvas);
         canvas.translate(target.left(), target.top());
         canvas.scale(double(target.width()) / regions.regionWidth(), double(target.height()) / regions.regionHeight());
         drawRegion(canvas, *region, numbers, drawing);
-        canvas.restore();
     }
 }

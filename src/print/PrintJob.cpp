@@ -167,7 +167,9 @@ PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
         }
     }
     result.printed = ok;
-    if (!ok)
-        result.error = PrintTexts::CannotPrint;
+    if (!ok) {
+        const bool composeFailed = first.printer().composeFailed() || second.printer().composeFailed();
+        result.error = composeFailed ? PrintTexts::CannotComposePage : PrintTexts::CannotPrint;
+    }
     return result;
 }

@@ -38,6 +38,7 @@ inline const QString NoBackSide = QStringLiteral("This layout cannot be printed 
 inline const QString EmptyLayout = QStringLiteral("The layout has no elements to print.");
 inline const QString CannotStoreRegion = QStringLiteral("The design could not be prepared for printing.");
 inline const QString CannotPrint = QStringLiteral("The pages could not be printed.");
+inline const QString CannotComposePage = QStringLiteral("A page could not be drawn, so printing stopped.");
 inline const QString LayoutDoesNotFitPaper =
     QStringLiteral("The rows and columns of this layout do not fit on its paper.");
 inline const QString SecondSideStartsAtCellOne =

@@ -11,21 +11,12 @@
 #include <cstdint>
 #include <limits>
 
+#include "print/PainterStateGuard.h"
 #include "print/PrintDocument.h"
 
 namespace {
 constexpr double kMarkLengthInches = 0.125;
 constexpr int kScreenDpi = 96;
-
-// Restores the painter's pen and font however a drawing step ends.
-class PainterStateGuard {
-public:
-    explicit PainterStateGuard(QPainter& painter) : m_painter(painter) { m_painter.save(); }
-    ~PainterStateGuard() { m_painter.restore(); }
-
-private:
-    QPainter& m_painter;
-};
 
 QPen markPen() { return QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap); }
 } // namespace
@@ -60,6 +51,7 @@ void SheetPrinter::beginRun(int firstCell, int total)
 {
     m_firstCell = std::max(1, firstCell);
     m_total = std::max(0, total);
+    m_composeFailed = false;
     m_metrics = m_device ? DeviceMetrics::fromDevice(*m_device) : DeviceMetrics{};
 }
 
@@ -115,13 +107,15 @@ QRect SheetPrinter::cellRect(int row, int column, int ox, int oy) const
     return QRect(l, t, r - l, b - t);
 }
 
-void SheetPrinter::drawPage(QPainter& canvas, int page, bool preview)
+bool SheetPrinter::drawPage(QPainter& canvas, int page, bool preview)
 {
     if (!onDrawElement)
-        return;
+        return true;
     const int ox = preview ? 0 : m_metrics.offsetX;
     const int oy = preview ? 0 : m_metrics.offsetY;
-    // A failure while composing ends the page; what was drawn stays.
+    // A failure while composing (an element handler that throws, memory that
+    // runs out) ends the page with what was drawn and fails the run: a page
+    // with elements missing must never pass for a printed one.
     try {
         if (grid.cropMarks)
             drawCropMarks(canvas, preview, ox, oy);
@@ -132,7 +126,10 @@ void SheetPrinter::drawPage(QPainter& canvas, int page, bool preview)
         if (preview)
             drawPrintableOutline(canvas);
     } catch (...) {
+        m_composeFailed = true;
+        return false;
     }
+    return true;
 }
 
 void SheetPrinter::drawCells(QPainter& canvas, int page, int ox, int oy)
@@ -257,9 +254,8 @@ bool SheetPrinter::printRangeInto(PrintDocument& document, int firstPage, int la
     firstPage = std::max(0, firstPage);
     lastPage = std::min(lastPage, pageCount() - 1);
     for (int page = firstPage; page <= lastPage; ++page) {
-        if (!document.startPage())
+        if (!document.startPage() || !drawPage(document.painter(), page, false))
             return false;
-        drawPage(document.painter(), page, false);
         if (onProgress)
             onProgress(page - firstPage + 1, lastPage - firstPage + 1);
     }
@@ -273,6 +269,7 @@ QImage SheetPrinter::previewPageImage(int page, int width, int height)
     QPainter painter(&image);
     painter.setWindow(0, 0, m_metrics.pageWidth, m_metrics.pageHeight);
     painter.setViewport(0, 0, image.width(), image.height());
-    drawPage(painter, page, true);
+    if (!drawPage(painter, page, true))
+        return {};
     return image;
 }

@@ -111,8 +111,12 @@ public:
 
     // Composes one page. When printing the canvas origin is the printable
     // area's top-left; in the preview it is the physical page's top-left.
-    void drawPage(QPainter& canvas, int page, bool preview);
-    // The preview of a page: the physical page scaled into an image of the given size.
+    // False when a drawing step failed: the page is left as far as it got and
+    // composeFailed() says so until the next run.
+    bool drawPage(QPainter& canvas, int page, bool preview);
+    bool composeFailed() const { return m_composeFailed; }
+    // The preview of a page: the physical page scaled into an image of the
+    // given size; a null image when the page could not be composed.
     QImage previewPageImage(int page, int width, int height);
 
     // Conversions between grid lengths and device dots.
@@ -134,4 +138,5 @@ private:
     DeviceMetrics m_metrics;
     int m_firstCell = 1;
     int m_total = 0;
+    bool m_composeFailed = false;
 };

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <new>
 
 #include "PrintFixtures.h"
 #include "print/PrintTexts.h"
@@ -448,6 +449,21 @@ TEST(PrintJobTest, GridsThatDoNotFitTheirPaperAreRefused)
     LayoutRecord wide = thirtyUpLayout();
     wide.columns = 100000000;
     EXPECT_EQ(checkPrintSettings(elements(30), wide), PrintTexts::LayoutDoesNotFitPaper);
+}
+
+TEST(PrintJobTest, AFailureWhileDrawingFailsTheJob)
+{
+    QTemporaryDir dir;
+    TestDesign design(thirtyUpLayout());
+    design.addText("X");
+    ObjectDrawing drawing = numberWritingDrawing();
+    drawing.object = [](QPainter&, const ObjectControl&, const ElementNumbers& e) {
+        if (e.n == 40)
+            throw std::bad_alloc();
+    };
+    const PrintedPdf pdf = printToPdf(design, elements(90), dir.path(), drawing);
+    EXPECT_FALSE(pdf.result.printed);
+    EXPECT_EQ(pdf.result.error, PrintTexts::CannotComposePage);
 }
 
 TEST(PrintJobTest, RefusedSettingsPrintNothing)

@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 #include <QTemporaryDir>
 #include <limits>
+#include <stdexcept>
 
 #include "PdfProbe.h"
 #include "print/SheetPrinter.h"
@@ -132,6 +133,36 @@ TEST(PaginationLimitsTest, RunsAndGridsNearTheIntRangeKeepTheirPages)
     ASSERT_EQ(cells.size(), 100u);
     EXPECT_EQ(cells.back().row, 1);
     EXPECT_EQ(cells.back().column, 100);
+}
+
+// Printing reports a failure rather than a document with pages missing, or none.
+TEST(PaginationLimitsTest, NothingPrintedOrAFailedPageIsNoSuccess)
+{
+    QTemporaryDir dir;
+    QPdfWriter writer(dir.filePath("p.pdf"));
+    SheetPrinter printer;
+    setGrid(printer, 2, 2);
+    printer.setDevice(&writer);
+    int drawn = 0;
+    printer.onDrawElement = [&drawn](SheetPrinter&, int element, int, const QRect&, QPainter&) {
+        ++drawn;
+        if (element == 3)
+            throw std::runtime_error("drawing failed");
+    };
+
+    printer.beginRun(1, 0);
+    EXPECT_FALSE(printer.print());
+
+    printer.beginRun(1, 8);
+    EXPECT_FALSE(printer.print());
+    EXPECT_TRUE(printer.composeFailed());
+    EXPECT_EQ(drawn, 3);  // the run stops at the failed page
+    printer.setDeviceMetrics(hundredDpi());
+    EXPECT_TRUE(printer.previewPageImage(0, 85, 110).isNull());
+
+    printer.beginRun(1, 2);
+    EXPECT_FALSE(printer.composeFailed());
+    EXPECT_TRUE(printer.print());
 }
 
 TEST(PreviewPrinterTest, CellRectanglesFollowTheGridAndShiftByThePrintableOffset)
