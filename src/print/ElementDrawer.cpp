@@ -77,10 +77,10 @@ void drawRegion(QPainter& canvas, const Card& region, const ElementNumbers& numb
                 const ObjectDrawing& drawing)
 {
     if (!region.backImage.isEmpty() && drawing.picture) {
-        const int32_t left = region.marginLeft, top = region.marginTop;
-        const int32_t right = region.regionWidth() - region.marginRight;
-        const int32_t bottom = region.regionHeight() - region.marginBottom;
-        drawing.picture(canvas, region.backImage, QRect(left, top, right - left, bottom - top));
+        // Printed regions are loaded at zoom 100: the edges are in design units.
+        const Card::MarginEdges inside = region.marginEdges();
+        drawing.picture(canvas, region.backImage,
+                        QRect(inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top));
     }
     for (const auto& control : region.controls()) {
         const ObjectData* data = control->data();

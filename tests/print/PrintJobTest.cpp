@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <functional>
 #include <map>
@@ -290,22 +291,35 @@ TEST(PrintJobTest, SecondSideOnlyStartsAtTheFirstCell)
 
 TEST(PrintJobTest, BackgroundFillsTheRegionInsideItsMargins)
 {
-    Card region;
-    region.setRegionSize(262, 100);
-    region.marginLeft = 5;
-    region.marginRight = 7;
-    region.marginTop = 3;
-    region.marginBottom = 11;
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    region.backImage.setBitmap(image);
-    QRect drawnInto;
-    ObjectDrawing drawing;
-    drawing.picture = [&drawnInto](QPainter&, const Picture&, const QRect& r) { drawnInto = r; };
-    QImage canvasImage(300, 120, QImage::Format_RGB32);
-    QPainter painter(&canvasImage);
-    drawRegion(painter, region, ElementNumbers{}, drawing);
-    EXPECT_EQ(drawnInto, QRect(5, 3, 262 - 7 - 5, 100 - 11 - 3));
+    // Margins from a damaged file may hold anything; the edges stay where sums fit.
+    constexpr int kFar = 1 << 24;
+    struct Case {
+        std::array<int32_t, 4> margins;  // left, right, top, bottom
+        QRect expected;
+    };
+    const Case cases[] = {
+        {{5, 7, 3, 11}, QRect(5, 3, 262 - 7 - 5, 100 - 11 - 3)},
+        {{INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN}, QRect(-kFar, -kFar, 2 * kFar, 2 * kFar)},
+        {{INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}, QRect(kFar, kFar, -2 * kFar, -2 * kFar)},
+    };
+    for (const Case& c : cases) {
+        Card region;
+        region.setRegionSize(262, 100);
+        region.marginLeft = c.margins[0];
+        region.marginRight = c.margins[1];
+        region.marginTop = c.margins[2];
+        region.marginBottom = c.margins[3];
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        region.backImage.setBitmap(image);
+        QRect drawnInto;
+        ObjectDrawing drawing;
+        drawing.picture = [&drawnInto](QPainter&, const Picture&, const QRect& r) { drawnInto = r; };
+        QImage canvasImage(300, 120, QImage::Format_RGB32);
+        QPainter painter(&canvasImage);
+        drawRegion(painter, region, ElementNumbers{}, drawing);
+        EXPECT_EQ(drawnInto, c.expected) << c.margins[0];
+    }
 }
 
 TEST(PrintJobTest, PageTakesTheLayoutsPaperAndOrientation)

@@ -190,6 +190,36 @@ TEST(CardPainting, BackgroundFillsTheAreaInsideTheMargins)
     EXPECT_EQ(filled, QRect(QPoint(8, 8), QPoint(341, 191)));
 }
 
+// Margins from a damaged file may hold anything: the inside edges stay within
+// a range where the painting's sums still fit, and the card still paints.
+TEST(CardPainting, DamagedMarginsKeepTheirEdgesInRange)
+{
+    constexpr int kFar = 1 << 24;
+    struct Case {
+        int32_t margin;
+        Card::MarginEdges edges;
+    };
+    const Case cases[] = {
+        {8, {16, 16, 700 - 16, 400 - 16}},
+        {INT32_MIN, {-kFar, -kFar, kFar, kFar}},
+        {INT32_MAX, {kFar, kFar, -kFar, -kFar}},
+    };
+    for (const Case& c : cases) {
+        CardFixture card(200);
+        Card& s = card.surface;
+        s.marginLeft = s.marginRight = s.marginTop = s.marginBottom = c.margin;
+        const Card::MarginEdges e = s.marginEdges();
+        EXPECT_EQ(e.left, c.edges.left) << c.margin;
+        EXPECT_EQ(e.top, c.edges.top) << c.margin;
+        EXPECT_EQ(e.right, c.edges.right) << c.margin;
+        EXPECT_EQ(e.bottom, c.edges.bottom) << c.margin;
+        QImage green(4, 4, QImage::Format_RGB32);
+        green.fill(Qt::green);
+        s.backImage.setBitmap(green);
+        EXPECT_EQ(renderCardImage(s, CardPaintOptions{}).size(), QSize(700, 400));
+    }
+}
+
 TEST(StockOverlay, FullDiscShowsCornersHubAndLabelArea)
 {
     TestSurface s(460, 460);
