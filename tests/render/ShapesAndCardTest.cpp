@@ -5,6 +5,7 @@
 
 #include "RenderTestSupport.h"
 #include "model/Card.h"
+#include "model/Folds.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
 #include "render/CardPainter.h"
@@ -218,6 +219,18 @@ TEST(CardPainting, DamagedMarginsKeepTheirEdgesInRange)
         s.backImage.setBitmap(green);
         EXPECT_EQ(renderCardImage(s, CardPaintOptions{}).size(), QSize(700, 400));
     }
+}
+
+// The largest region at zoom 1000 is 17,000 pixels square (over a gigabyte):
+// it is refused like any other picture past the size limit.
+TEST(CardPainting, ImagesPastThePictureSizeLimitAreRefused)
+{
+    Card card;
+    card.setRegionSize(kMaxRegionSize, kMaxRegionSize);
+    card.setScale(1000);
+    EXPECT_TRUE(renderCardImage(card, exportPaintOptions()).isNull());
+    card.setScale(100);
+    EXPECT_EQ(renderCardImage(card, exportPaintOptions()).size(), QSize(kMaxRegionSize, kMaxRegionSize));
 }
 
 TEST(StockOverlay, FullDiscShowsCornersHubAndLabelArea)
