@@ -11,6 +11,9 @@
 #include <new>
 
 #include "PrintFixtures.h"
+#include "base/ByteStream.h"
+#include "files/DesignFile.h"
+#include "print/DesignPrinting.h"
 #include "print/PrintTexts.h"
 #include "print/SheetSetup.h"
 
@@ -130,6 +133,39 @@ TEST(PrintJobTest, ZoomOfTheDesignWindowDoesNotChangeThePrint)
     // The design window's own state is left as it was.
     EXPECT_EQ(at300.editor.panel.controlCount(), 1);
     EXPECT_EQ(at300.editor.panel.control(0)->left, 120);
+}
+
+// A file's zoom of 0 or below loads the design at 100; printing must store it
+// back at that zoom too, or every object collapses to nothing.
+TEST(PrintJobTest, StoredZoomOutsideTheRangePrintsAsLoaded)
+{
+    QTemporaryDir dir;
+    TestDesign design(thirtyUpLayout());
+    design.addText("Z#n", 40, 60);
+    ObjectManager& m = design.editor.manager;
+    QByteArray bytes = buildDesignFile(m, design.layout, "", 100, m.currentSide, m.currentPanel);
+    const QString path = dir.filePath("zoom.lpd");
+    const PrintedPdf expected = printToPdf(design, elements(1), dir.path());
+    ASSERT_EQ(expected.text.words.size(), 1u);
+    for (int32_t zoom : {0, -5}) {
+        ByteWriter(bytes).patchI32(8, zoom);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        DesignForPrinting loaded;
+        ASSERT_EQ(loaded.load(path), 1);
+        const QString out = dir.filePath("zoom.pdf");
+        {
+            QPdfWriter writer(out);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+            PrintDesign job = loaded.printDesign();
+            ASSERT_TRUE(runPrintJob(job, writer, elements(1), numberWritingDrawing()).printed);
+        }
+        const PdfText text = readPdfText(out);
+        ASSERT_EQ(text.words.size(), 1u) << zoom;
+        EXPECT_NEAR(text.words[0].left, expected.text.words[0].left, 0.5) << zoom;
+        EXPECT_NEAR(text.words[0].top, expected.text.words[0].top, 0.5) << zoom;
+    }
 }
 
 TEST(PrintJobTest, UnsavedEditsOfTheLiveRegionArePrinted)
