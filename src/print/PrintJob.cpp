@@ -64,6 +64,8 @@ QString checkPrintSettings(const PrintSettings& settings, const LayoutRecord& la
         return PrintTexts::EmptyLayout;
     if (!gridFitsPaper(layout, Options::current().metricUnits))
         return PrintTexts::LayoutDoesNotFitPaper;
+    if (n > kMaxElementsPerSheet)
+        return PrintTexts::tooManyElements(kMaxElementsPerSheet);
     if (!settings.side1 && !settings.side2)
         return PrintTexts::NoSide;
     if (settings.side2 && layout.backPrintable != 1)

@@ -41,6 +41,11 @@ inline const QString CannotPrint = QStringLiteral("The pages could not be printe
 inline const QString CannotComposePage = QStringLiteral("A page could not be drawn, so printing stopped.");
 inline const QString LayoutDoesNotFitPaper =
     QStringLiteral("The rows and columns of this layout do not fit on its paper.");
+inline QString tooManyElements(int limit)
+{
+    return QStringLiteral("A sheet of this layout holds more than ") + QString::number(limit) +
+           QStringLiteral(" elements; it cannot be printed.");
+}
 inline const QString SecondSideStartsAtCellOne =
     QStringLiteral("The second side always starts at cell 1: leave out the starting position.");
 inline QString startRecordRange(int recordCount)

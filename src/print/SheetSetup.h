@@ -26,6 +26,12 @@ void applyLayoutPaper(QPagedPaintDevice& device, const LayoutRecord& layout);
 // the crop marks), with the paper taken across when the grid is wider than it.
 SheetGrid sheetOptionsForLayout(const LayoutRecord& layout);
 
+// The most elements a sheet may hold: the smallest element (a 0.10 in square
+// region) tiled over A3, the largest paper of the table, gives 19,140. The
+// engine draws every cell of a page, so a user-defined paper of any size must
+// not make a page's work unbounded.
+constexpr int32_t kMaxElementsPerSheet = 20000;
+
 // Whether the layout's grid can be printed on its paper: every cell, at the
 // element size and spacing, lies on the paper one way round or the other
 // (with the quarter inch the engine allows before it turns the sheet), and

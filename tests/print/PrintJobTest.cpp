@@ -501,6 +501,22 @@ TEST(PrintJobTest, GridsThatDoNotFitTheirPaperAreRefused)
     EXPECT_EQ(checkPrintSettings(elements(30), wide), PrintTexts::LayoutDoesNotFitPaper);
 }
 
+// Cells of the smallest size on a paper as large as any: the work of a sheet
+// has a bound however large the paper.
+TEST(PrintJobTest, SheetsHoldAtMostTwentyThousandElements)
+{
+    LayoutRecord dots = thirtyUpLayout();
+    dots.paperType = 17;
+    dots.paperWidth = dots.paperLength = 20000;  // 200 in
+    dots.elementWidth = dots.elementHeight = 10;
+    dots.columnSpace = dots.rowSpace = 0;
+    for (const auto& [side, message] : {std::pair{141, QString()}, std::pair{142, PrintTexts::tooManyElements(20000)}}) {
+        dots.rows = dots.columns = side;
+        EXPECT_TRUE(gridFitsPaper(dots, false)) << side;
+        EXPECT_EQ(checkPrintSettings(elements(1), dots), message) << side;
+    }
+}
+
 TEST(PrintJobTest, AFailureWhileDrawingFailsTheJob)
 {
     QTemporaryDir dir;
