@@ -19,6 +19,17 @@ constexpr double kMarkLengthInches = 0.125;
 constexpr int kScreenDpi = 96;
 
 QPen markPen() { return QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap); }
+
+// Rounds to whole dots. A grid on a paper of any user-defined size can lie
+// beyond the int range in dots; converting such a value is undefined, so it
+// is held at the range's ends (NaN gives 0).
+int toDots(double dots)
+{
+    if (!std::isfinite(dots))
+        return 0;
+    constexpr double kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    return int(std::clamp(std::nearbyint(dots), kMin, kMax));
+}
 } // namespace
 
 DeviceMetrics DeviceMetrics::fromDevice(const QPagedPaintDevice& device)
@@ -42,8 +53,8 @@ DeviceMetrics DeviceMetrics::fromDevice(const QPagedPaintDevice& device)
     return m;
 }
 
-int SheetPrinter::unitToX(double u) const { return int(std::nearbyint(m_metrics.dpiX * u / divisor())); }
-int SheetPrinter::unitToY(double u) const { return int(std::nearbyint(m_metrics.dpiY * u / divisor())); }
+int SheetPrinter::unitToX(double u) const { return toDots(m_metrics.dpiX * u / divisor()); }
+int SheetPrinter::unitToY(double u) const { return toDots(m_metrics.dpiY * u / divisor()); }
 double SheetPrinter::XToUnit(int d) const { return double(d) / m_metrics.dpiX * divisor(); }
 double SheetPrinter::YToUnit(int d) const { return double(d) / m_metrics.dpiY * divisor(); }
 

@@ -135,6 +135,18 @@ TEST(PaginationLimitsTest, RunsAndGridsNearTheIntRangeKeepTheirPages)
     EXPECT_EQ(cells.back().column, 100);
 }
 
+// Lengths of a grid on a paper of any size turn into dots without wrapping round.
+TEST(PaginationLimitsTest, DotsAreHeldWithinTheIntRange)
+{
+    SheetPrinter printer;
+    printer.setDeviceMetrics(hundredDpi());
+    EXPECT_EQ(printer.unitToX(2.62), 262);
+    EXPECT_EQ(printer.unitToY(-0.5), -50);
+    EXPECT_EQ(printer.unitToX(1e12), std::numeric_limits<int>::max());
+    EXPECT_EQ(printer.unitToY(-1e12), std::numeric_limits<int>::min());
+    EXPECT_EQ(printer.unitToX(std::numeric_limits<double>::quiet_NaN()), 0);
+}
+
 // Printing reports a failure rather than a document with pages missing, or none.
 TEST(PaginationLimitsTest, NothingPrintedOrAFailedPageIsNoSuccess)
 {
