@@ -2,6 +2,10 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "model/Folds.h"
 #include "model/Card.h"
 #include "model/ObjectData.h"
@@ -13,13 +17,14 @@ int32_t elementNumberForCell(int32_t element, int32_t rec, int32_t sheetSide, in
 {
     if (sheetSide == 0 || rows <= 0 || columns <= 0)
         return rec;
-    const int32_t perSheet = rows * columns;
-    const int32_t row = (element - 1) / columns;
-    const int32_t column = (element - 1) % columns;
-    const int32_t base = perSheet * ((rec - 1) / perSheet);
-    if (mapping == BackMapping::MirrorColumns)
-        return base + row * columns + (columns - 1 - column) + 1;
-    return base + (rows - 1 - row) * columns + column + 1;
+    // In 64 bits: a grid near the int range must not wrap round.
+    const int64_t perSheet = int64_t(rows) * columns;
+    const int64_t row = (element - 1) / columns;
+    const int64_t column = (element - 1) % columns;
+    const int64_t base = perSheet * ((rec - 1) / perSheet);
+    const int64_t n = mapping == BackMapping::MirrorColumns ? base + row * columns + (columns - 1 - column) + 1
+                                                            : base + (rows - 1 - row) * columns + column + 1;
+    return int32_t(std::clamp<int64_t>(n, 0, std::numeric_limits<int32_t>::max()));
 }
 
 std::vector<QRect> panelRects(uint8_t foldType, int32_t sheetSide, const QRect& cell)

@@ -242,6 +242,9 @@ TEST(PrintJobTest, ElementNumbersOfBackCells)
     EXPECT_EQ(elementNumberForCell(1, 31, 1, 10, 3, BackMapping::MirrorRows), 58);
     EXPECT_EQ(elementNumberForCell(30, 30, 1, 10, 3, BackMapping::MirrorRows), 3);
     EXPECT_EQ(elementNumberForCell(7, 12, 0, 10, 3, BackMapping::MirrorRows), 12);
+    // The last back of a run near the int range, and a grid of more cells than an int counts.
+    EXPECT_EQ(elementNumberForCell(30, 2147483640, 1, 10, 3, BackMapping::MirrorColumns), 2147483638);
+    EXPECT_EQ(elementNumberForCell(1, 1, 1, 65536, 65536, BackMapping::MirrorColumns), 65536);
 }
 
 struct FoldCase {
