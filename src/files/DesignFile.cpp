@@ -188,6 +188,11 @@ int32_t parseDesignFile(ObjectManager& manager, QByteArrayView bytes, LayoutReco
     // printed cells, exported images.
     if (!layout.regionSizeInRange())
         return DesignFileResult::RegionSize;
+    // Every non-empty slot is written once, so more blocks than slots can only
+    // repeat slots; a damaged count of millions of them made each later
+    // reading of the blocks (the info command) repeat the work as often.
+    if (regionCount > ObjectManager::kSides * ObjectManager::kPanels)
+        return DesignFileResult::LoadError;
 
     int32_t regionWidth = 0, regionHeight = 0;
     layout.regionSize(&regionWidth, &regionHeight);

@@ -131,6 +131,24 @@ TEST(DesignFile, HeaderChecks)
     EXPECT_EQ(l.result, 1000);
 }
 
+// A design has 8 slots and writes each at most once: a count of more blocks
+// than that can only repeat slots, and readers of every block would repeat
+// their work as often (a 3.5 MB file once made the info command take 2 GB).
+TEST(DesignFile, MoreBlocksThanSlotsAreRefused)
+{
+    DesignEditor e;
+    e.manager.createBox(1, 1);
+    const QByteArray good = saved(e, thirtyUpLayout());
+    const QByteArray head = good.left(528 + 122), block = good.mid(528 + 122);
+    for (const auto& [blocks, result] : {std::pair{8, 1}, std::pair{9, 1000}, std::pair{20000, 1000}}) {
+        QByteArray bytes = head + block.repeated(blocks);
+        ByteWriter(bytes).patchI32(12, blocks);
+        Loaded l;
+        load(l, bytes);
+        EXPECT_EQ(l.result, result) << blocks;
+    }
+}
+
 TEST(DesignFile, OnlyNonEmptySlotsAreWritten)
 {
     DesignEditor e;
