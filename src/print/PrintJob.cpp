@@ -62,6 +62,8 @@ QString checkPrintSettings(const PrintSettings& settings, const LayoutRecord& la
     const int32_t n = layout.elementsPerSheet();
     if (n <= 0)
         return PrintTexts::EmptyLayout;
+    if (!paperSizeAllowed(layout))
+        return PrintTexts::paperTooLarge(kMaxPaperInches);
     if (!gridFitsPaper(layout, Options::current().metricUnits))
         return PrintTexts::LayoutDoesNotFitPaper;
     if (n > kMaxElementsPerSheet)

@@ -41,6 +41,11 @@ inline const QString CannotPrint = QStringLiteral("The pages could not be printe
 inline const QString CannotComposePage = QStringLiteral("A page could not be drawn, so printing stopped.");
 inline const QString LayoutDoesNotFitPaper =
     QStringLiteral("The rows and columns of this layout do not fit on its paper.");
+inline QString paperTooLarge(int inches)
+{
+    return QStringLiteral("The paper of this layout is longer than ") + QString::number(inches) +
+           QStringLiteral(" in on a side; it cannot be printed.");
+}
 inline QString tooManyElements(int limit)
 {
     return QStringLiteral("A sheet of this layout holds more than ") + QString::number(limit) +

@@ -132,6 +132,16 @@ SheetGrid sheetOptionsForLayout(const LayoutRecord& layout)
     return o;
 }
 
+bool paperSizeAllowed(const LayoutRecord& layout)
+{
+    if (layout.paperType != kPaperUserDefined)
+        return true;
+    const PaperInches paper = paperInches(layout);
+    if (paper.width <= 0 || paper.height <= 0)
+        return true;
+    return paper.width <= kMaxPaperInches && paper.height <= kMaxPaperInches;
+}
+
 bool gridFitsPaper(const LayoutRecord& layout, bool metricDisplay)
 {
     PaperInches paper = paperInches(layout);

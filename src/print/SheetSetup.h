@@ -26,6 +26,13 @@ void applyLayoutPaper(QPagedPaintDevice& device, const LayoutRecord& layout);
 // the crop marks), with the paper taken across when the grid is wider than it.
 SheetGrid sheetOptionsForLayout(const LayoutRecord& layout);
 
+// The longest side a user-defined paper may have: a PDF page ends at 14,400
+// points, and far larger sizes overflow the device's own dot counts.
+constexpr int32_t kMaxPaperInches = 200;
+// False for a user-defined paper with a side past that; every other paper
+// (and a user-defined one without a size, which is not applied) is fine.
+bool paperSizeAllowed(const LayoutRecord& layout);
+
 // The most elements a sheet may hold: the smallest element (a 0.10 in square
 // region) tiled over A3, the largest paper of the table, gives 19,140. The
 // engine draws every cell of a page, so a user-defined paper of any size must

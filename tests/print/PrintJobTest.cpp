@@ -504,6 +504,28 @@ TEST(PrintJobTest, GridsThatDoNotFitTheirPaperAreRefused)
     EXPECT_EQ(checkPrintSettings(elements(30), wide), PrintTexts::LayoutDoesNotFitPaper);
 }
 
+// A user-defined paper larger than any page (its dots would overflow the device's counts).
+TEST(PrintJobTest, UserDefinedPaperHasALongestSide)
+{
+    struct Case {
+        int32_t width, length;
+        QString message;
+    };
+    const Case cases[] = {
+        {20000, 20000, ""},  // 200 in
+        {850, 20001, PrintTexts::paperTooLarge(200)},
+        {2000000000, 2000000000, PrintTexts::paperTooLarge(200)},
+        {0, 0, ""},  // no size: the paper assumed for it
+    };
+    for (const Case& c : cases) {
+        LayoutRecord l = thirtyUpLayout();
+        l.paperType = 17;
+        l.paperWidth = c.width;
+        l.paperLength = c.length;
+        EXPECT_EQ(checkPrintSettings(elements(1), l), c.message) << c.width << " x " << c.length;
+    }
+}
+
 // Cells of the smallest size on a paper as large as any: the work of a sheet
 // has a bound however large the paper.
 TEST(PrintJobTest, SheetsHoldAtMostTwentyThousandElements)
