@@ -1,7 +1,8 @@
 // Merge data over 1,000,000 name-and-address records: open, count, walk every
 // record in order with gotoRecord and read a three-line composite address,
 // with and without a filter, against the floor of simply reading and
-// splitting the file.
+// splitting the file. And wide files: a few records of thousands of columns,
+// every field read by name, as the data command reads them.
 #include <benchmark/benchmark.h>
 
 #include <QCoreApplication>
@@ -154,12 +155,70 @@ void BM_Walk_OwnReaderFiltered(benchmark::State& state)
     walk(state, "ownfiltered.csv", true, "~FIELD FILTER 2.0~\r\n~FIELD FILTER 1.0~\r\nCITY contains b\r\n", -1);
 }
 
+// A file of kWideRecords records and `columns` columns; the names are all
+// different, or all the same (each then gets a suffix of its own).
+constexpr int kWideRecords = 20;
+
+QString makeWideCsv(int columns, bool sameNames)
+{
+    const QString path = filePath(sameNames ? "same" : "wide") + QString::number(columns) + ".csv";
+    if (QFile::exists(path))
+        return path;
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    QByteArray line;
+    for (int c = 0; c < columns; ++c)
+        line += (c ? "," : "") + (sameNames ? QByteArray("NAME") : "FIELD" + QByteArray::number(c));
+    file.write(line + "\r\n");
+    for (int r = 0; r < kWideRecords; ++r) {
+        line.clear();
+        for (int c = 0; c < columns; ++c)
+            line += (c ? "," : "") + QByteArray::number(r * columns + c);
+        file.write(line + "\r\n");
+    }
+    return path;
+}
+
+// Arguments: columns, own reader (1) or text driver (0), all names the same (1).
+// The text driver holds at most 2,000 columns; a wider file falls back to the own reader.
+void BM_WideCsv(benchmark::State& state)
+{
+    const int columns = int(state.range(0));
+    const QString path = makeWideCsv(columns, state.range(2) != 0);
+    useOwnTextReader(state.range(1) != 0);
+    for (auto _ : state) {
+        DataReader reader;
+        QStringList fields;
+        if (reader.open(path, &fields) != columns || reader.recordCount() != kWideRecords) {
+            state.SkipWithError("open failed");
+            return;
+        }
+        qsizetype chars = 0;
+        for (int r = 0; r < kWideRecords; ++r) {
+            reader.gotoRecord(r);
+            for (const QString& field : fields)
+                chars += reader.getFieldValue(field).size();
+        }
+        benchmark::DoNotOptimize(chars);
+    }
+    state.counters["fields"] = double(columns) * kWideRecords;
+}
+
 BENCHMARK(BM_Floor_ReadAndSplit)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Floor_TTDFile)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Walk_TextDriver)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Walk_TextDriverFiltered)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Walk_OwnReader)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Walk_OwnReaderFiltered)->Unit(benchmark::kMillisecond)->Iterations(1);
+BENCHMARK(BM_WideCsv)
+    ->ArgNames({"columns", "own", "same"})
+    ->Args({2000, 0, 0})
+    ->Args({10000, 0, 0})
+    ->Args({10000, 1, 0})
+    ->Args({2000, 0, 1})
+    ->Args({10000, 0, 1})
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 } // namespace
 

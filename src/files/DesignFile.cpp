@@ -5,6 +5,7 @@
 #include "files/FilesTexts.h"
 #include "model/Folds.h"
 #include "model/ObjectManager.h"
+#include "model/Options.h"
 #include "base/AtomicFile.h"
 #include "base/ByteStream.h"
 #include "base/Cp1252.h"
@@ -119,6 +120,7 @@ QString designFileResultText(int32_t code)
     case DesignFileResult::BadVersion: return FilesTexts::BadVersion;
     case DesignFileResult::SaveError: return FilesTexts::SaveError;
     case DesignFileResult::OutOfMemory: return FilesTexts::OutOfMemory;
+    case DesignFileResult::RegionSize: return regionSizeMessage(Options::current().metricUnits);
     default: return {};
     }
 }
@@ -190,6 +192,15 @@ int32_t parseDesignFile(ObjectManager& manager, QByteArrayView bytes, LayoutReco
     if (layoutBytes.size() != LayoutRecord::kSize)
         return DesignFileResult::LoadError;
     layout = LayoutRecord::fromBytes(layoutBytes);
+    // Everything after this is sized by the regions: pictures of the card,
+    // printed cells, exported images.
+    if (!layout.regionSizeInRange())
+        return DesignFileResult::RegionSize;
+    // Every non-empty slot is written once, so more blocks than slots can only
+    // repeat slots; a damaged count of millions of them made each later
+    // reading of the blocks (the info command) repeat the work as often.
+    if (regionCount > ObjectManager::kSides * ObjectManager::kPanels)
+        return DesignFileResult::LoadError;
 
     int32_t regionWidth = 0, regionHeight = 0;
     layout.regionSize(&regionWidth, &regionHeight);

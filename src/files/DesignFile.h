@@ -17,8 +17,12 @@ constexpr int32_t Success = 1;
 constexpr int32_t LoadError = 1000;
 constexpr int32_t BadVersion = 1002;
 constexpr int32_t SaveError = 1003;
+// The layout's regions lie outside the region size limits (Folds.h).
+constexpr int32_t RegionSize = 1004;
 constexpr int32_t OutOfMemory = 1100;
 }
+// The text of a result; the region size limits are given in the display unit
+// of the "Metric units" option.
 QString designFileResultText(int32_t code);
 
 constexpr int32_t kDesignFileVersion = 700;
@@ -50,6 +54,8 @@ QByteArray buildDesignFile(ObjectManager& manager, const LayoutRecord& layout, c
                            int32_t zoom, int32_t currentSide, int32_t currentPanel);
 
 // The manager must be new and empty. On success the first region is live.
+// A layout whose regions break the size limits gives RegionSize before any
+// region is read or sized.
 int32_t readDesignFile(ObjectManager& manager, const QString& fileName, LayoutRecord& layout,
                        QString& linkedDatabasePath, int32_t& zoom, const ControlHandlers& handlers = {},
                        DesignFileInfo* info = nullptr);

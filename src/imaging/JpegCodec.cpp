@@ -6,10 +6,9 @@
 // jpeglib.h needs FILE and size_t declared first.
 #include <jpeglib.h>
 
-namespace {
+#include "imaging/Dib.h"
 
-constexpr JDIMENSION kMaxSide = 32768;
-constexpr unsigned long long kMaxPixels = 200ull * 1000 * 1000;
+namespace {
 
 struct ErrorManager {
     jpeg_error_mgr base;
@@ -27,9 +26,9 @@ void onMessage(j_common_ptr, int) {}
 QImage decodeInto(jpeg_decompress_struct& info)
 {
     jpeg_read_header(&info, TRUE);
-    if (info.image_width == 0 || info.image_height == 0 || info.image_width > kMaxSide ||
-        info.image_height > kMaxSide ||
-        (unsigned long long)info.image_width * info.image_height > kMaxPixels)
+    // The header alone claims the size: a few bytes of a damaged design could
+    // otherwise ask for a picture of hundreds of megabytes, filled with grey.
+    if (!isPlausibleImageSize(info.image_width, info.image_height))
         return {};
     info.out_color_space = info.num_components == 1 ? JCS_GRAYSCALE : JCS_RGB;
     if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK)

@@ -57,6 +57,7 @@ void DataReader::deleteTempCsv()
 void DataReader::close()
 {
     m_fieldNames.clear();
+    m_fieldPositions.clear();
     m_active = false;
     m_providerApplied = false;
     m_linkPath.clear();
@@ -198,6 +199,7 @@ int32_t DataReader::finishOpen(QStringList* fields)
         m_fieldNames = m_textFile->values();
         m_textFile->readNext();
     }
+    m_fieldPositions = NamePositions(m_fieldNames);
     if (fields)
         *fields = m_fieldNames;
     m_recordCount = countRecords();
@@ -315,10 +317,7 @@ bool DataReader::matchesFilter()
 
 int DataReader::fieldPosition(const QString& name) const
 {
-    for (qsizetype i = 0; i < m_fieldNames.size(); ++i)
-        if (m_fieldNames[i].compare(name, Qt::CaseInsensitive) == 0)
-            return int(i);
-    return -1;
+    return m_fieldPositions.indexOf(name);
 }
 
 QString DataReader::valueAt(int position)

@@ -10,6 +10,8 @@
 #include <functional>
 #include <memory>
 
+#include "base/NamePositions.h"
+
 class TableDataset;
 class CsvFile;
 class PersonalTable;
@@ -96,6 +98,7 @@ private:
     QString m_sortText;
     int32_t m_currentRecord = -1;
     QStringList m_fieldNames;
+    NamePositions m_fieldPositions;
     std::unique_ptr<TableDataset> m_table;
     std::unique_ptr<CsvFile> m_textFile;
     bool m_active = false;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QHash>
+#include <QSet>
 #include <QRegularExpression>
 #include <QSqlDatabase>
 #include <QSqlDriver>
@@ -176,17 +177,26 @@ QString cleanSort(const QString& sort)
 }
 
 // Column names for the in-memory copy of a text file: empty names become F1,
-// F2 … (by position) and names repeated (in any letter case) get a suffix.
+// F2 … (by position) and names repeated (in any letter case) get the first
+// free suffix from _2 on. Each name remembers the last suffix it was given:
+// a file whose columns all share one name takes linear time, not quadratic.
 QStringList uniqueColumnNames(const QStringList& names)
 {
     QStringList out;
-    QHash<QString, int> seen;
+    out.reserve(names.size());
+    QSet<QString> taken;
+    QHash<QString, int> lastSuffix;
     for (int i = 0; i < names.size(); ++i) {
-        QString name = names[i].trimmed().isEmpty() ? QStringLiteral("F%1").arg(i + 1) : names[i];
+        const QString name = names[i].trimmed().isEmpty() ? QStringLiteral("F%1").arg(i + 1) : names[i];
         QString candidate = name;
-        for (int n = 2; seen.contains(candidate.toLower()); ++n)
-            candidate = name + QStringLiteral("_%1").arg(n);
-        seen.insert(candidate.toLower(), i);
+        if (taken.contains(candidate.toLower())) {
+            int& suffix = lastSuffix[name.toLower()];  // 0 until the name repeats
+            do {
+                suffix = std::max(suffix + 1, 2);
+                candidate = name + QStringLiteral("_%1").arg(suffix);
+            } while (taken.contains(candidate.toLower()));
+        }
+        taken.insert(candidate.toLower());
         out << candidate;
     }
     return out;
@@ -351,6 +361,7 @@ bool TableDataset::loadTextTable()
     }
     const QStringList columns = uniqueColumnNames(text.values());
     m_fieldNames = columns;
+    m_fieldPositions = NamePositions(m_fieldNames);
     QSqlDatabase db = QSqlDatabase::database(m_connectionName, false);
     QStringList defs;
     for (const QString& column : columns)
@@ -451,6 +462,7 @@ bool TableDataset::runQuery()
         m_fieldNames.clear();
         for (int i = 0; i < record.count(); ++i)
             m_fieldNames << record.fieldName(i);
+        m_fieldPositions = NamePositions(m_fieldNames);
     }
     m_recordCount = int(std::clamp<qlonglong>(records, 0, std::numeric_limits<int>::max()));
     m_query = std::move(query);
@@ -472,6 +484,7 @@ void TableDataset::close()
 {
     m_query.reset();
     m_fieldNames.clear();
+    m_fieldPositions.clear();
     m_recordCount = 0;
     m_position = -1;
     if (!m_connectionName.isEmpty()) {
@@ -519,10 +532,7 @@ int TableDataset::moveBy(int count)
 
 int TableDataset::fieldIndex(const QString& name) const
 {
-    for (int i = 0; i < m_fieldNames.size(); ++i)
-        if (m_fieldNames[i].compare(name, Qt::CaseInsensitive) == 0)
-            return i;
-    return -1;
+    return m_fieldPositions.indexOf(name);
 }
 
 QString TableDataset::fieldText(int index) const

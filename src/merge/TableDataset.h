@@ -18,6 +18,8 @@
 #include <QStringList>
 #include <memory>
 
+#include "base/NamePositions.h"
+
 class QSqlDatabase;
 class QSqlQuery;
 class CsvFile;
@@ -80,6 +82,7 @@ private:
     QString m_selectText;
     std::unique_ptr<QSqlQuery> m_query;
     QStringList m_fieldNames;
+    NamePositions m_fieldPositions;
     int m_recordCount = 0;
     int m_position = -1;
 };

@@ -3,6 +3,9 @@
 #include "model/Units.h"
 #include "model/ObjectData.h"
 
+#include <algorithm>
+#include <cstdint>
+
 void Card::setRegionSize(int32_t width, int32_t height)
 {
     m_regionWidth = width;
@@ -14,6 +17,19 @@ void Card::setScale(int32_t zoom) { m_scale = zoom > 0 ? zoom : 100; }
 int Card::width() const { return unitsToPixels(m_regionWidth, m_scale); }
 
 int Card::height() const { return unitsToPixels(m_regionHeight, m_scale); }
+
+namespace {
+// Far beyond any real card at any zoom; sums of a few such edges fit an int.
+constexpr int64_t kMaxEdge = 1 << 24;
+} // namespace
+
+Card::MarginEdges Card::marginEdges() const
+{
+    const auto scaled = [this](int32_t margin) { return int64_t(margin) * m_scale / 100; };
+    const auto edge = [](int64_t at) { return int(std::clamp(at, -kMaxEdge, kMaxEdge)); };
+    return {edge(scaled(marginLeft)), edge(scaled(marginTop)), edge(width() - scaled(marginRight)),
+            edge(height() - scaled(marginBottom))};
+}
 
 ObjectControl* Card::control(int index) const
 {

@@ -28,6 +28,13 @@ public:
     int32_t marginRight = 8;
     int32_t marginTop = 8;
     int32_t marginBottom = 8;
+    // The edges of the area inside the margins, in pixels at the card's zoom.
+    // Margins read from a damaged file may hold any value: the edges are kept
+    // within a range where every later sum of them still fits an int.
+    struct MarginEdges {
+        int left, top, right, bottom;
+    };
+    MarginEdges marginEdges() const;
     Picture backImage;
     int baseImage = 0;  // stock outline: 0 none, 1 tall CD card, 2 wide CD card, 3 full CD
     bool showGrid = false;

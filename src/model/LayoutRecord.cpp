@@ -7,7 +7,9 @@
 #include "base/ByteStream.h"
 #include "base/Cp1252.h"
 
+#include <algorithm>
 #include <cstring>
+#include <limits>
 #include <utility>
 
 QString LayoutRecord::displayName() const { return fromCp1252(name); }
@@ -103,6 +105,13 @@ LayoutRecord LayoutRecord::fromBytes(QByteArrayView bytes)
     return record;
 }
 
+int32_t LayoutRecord::elementsPerSheet() const
+{
+    if (rows <= 0 || columns <= 0)
+        return 0;
+    return int32_t(std::min<int64_t>(int64_t(rows) * columns, std::numeric_limits<int32_t>::max()));
+}
+
 void LayoutRecord::regionSize(int32_t* width, int32_t* height) const
 {
     const RegionGeometry geometry = regionGeometry(unit, foldType, 0, elementWidth, elementHeight);
@@ -110,6 +119,14 @@ void LayoutRecord::regionSize(int32_t* width, int32_t* height) const
         *width = geometry.width;
     if (height)
         *height = geometry.height;
+}
+
+bool LayoutRecord::regionSizeInRange() const
+{
+    // An unknown fold type has no regions, so no size passes.
+    int32_t w = 0, h = 0;
+    regionSize(&w, &h);
+    return regionSizeAllowed(w, h);
 }
 
 void LayoutRecord::elementOrigin(int32_t row, int32_t column, int32_t* x, int32_t* y) const

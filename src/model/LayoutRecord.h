@@ -46,9 +46,14 @@ struct LayoutRecord {
     QByteArray toBytes() const;
     static LayoutRecord fromBytes(QByteArrayView bytes);  // short input is zero-filled
 
-    int32_t elementsPerSheet() const { return rows * columns; }
+    // rows × columns; 0 for a grid without cells, and never wrapped round
+    // (a damaged record may hold any counts).
+    int32_t elementsPerSheet() const;
     // Region size in design units (sheet side 0), as the design surface is sized.
     void regionSize(int32_t* width, int32_t* height) const;
+    // Every region within the size limits (see Folds.h); a design whose
+    // layout breaks them is refused before anything is sized by them.
+    bool regionSizeInRange() const;
     // Top-left of element (row, column) from the paper's top-left, in the record's own unit.
     void elementOrigin(int32_t row, int32_t column, int32_t* x, int32_t* y) const;
     // Paper size in design units; "<<None>>" gives A4 or Letter by the unit option.

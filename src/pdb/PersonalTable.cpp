@@ -133,6 +133,7 @@ bool PersonalTable::readHeader()
             return fail(PdbTexts::UnsupportedFieldType);
         m_fields.push_back(field);
     }
+    m_fieldPositions = NamePositions(fieldNames());
     const int64_t computed = layoutFields(m_fields);
     if (computed > kMaxRecordSize)
         return fail(PdbTexts::RecordSizeMismatch);
@@ -170,6 +171,7 @@ void PersonalTable::close()
     if (m_file.isOpen())
         m_file.close();
     m_fields.clear();
+    m_fieldPositions.clear();
     m_recordSize = m_computedSize = m_recordCount = m_deletedCount = m_dataStart = 0;
     m_freeHead = -1;
     m_slot = -1;
@@ -277,10 +279,7 @@ int PersonalTable::moveBy(int count)
 
 int PersonalTable::fieldIndex(const QString& name) const
 {
-    for (size_t i = 0; i < m_fields.size(); ++i)
-        if (m_fields[i].name.compare(name, Qt::CaseInsensitive) == 0)
-            return int(i);
-    return -1;
+    return m_fieldPositions.indexOf(name);
 }
 
 QStringList PersonalTable::fieldNames() const

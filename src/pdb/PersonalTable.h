@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/NamePositions.h"
+
 namespace TableFieldType {
 constexpr uint8_t String = 1;
 constexpr uint8_t Int16 = 2;
@@ -115,6 +117,7 @@ private:
     QFile m_file;
     QString m_error;
     std::vector<TableField> m_fields;
+    NamePositions m_fieldPositions;
     int32_t m_recordSize = 0;      // as stored in the header
     int32_t m_computedSize = 0;    // from the descriptors
     int32_t m_recordCount = 0;

@@ -10,7 +10,9 @@ int32_t DesignForPrinting::load(const QString& fileName)
     path = fileName;
     int32_t zoom = 100;
     const int32_t result = readDesignFile(editor.manager, fileName, layout, linkedPath, zoom);
-    editor.zoom = zoom;
+    // The zoom the live region was loaded at: the card takes 100 for a stored
+    // zoom of 0 or below, and the job stores the region back at this one.
+    editor.zoom = editor.panel.scale();
     return result;
 }
 

@@ -2,23 +2,29 @@
 
 #include <QPainter>
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "model/Folds.h"
 #include "model/Card.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
+#include "print/PainterStateGuard.h"
 
 int32_t elementNumberForCell(int32_t element, int32_t rec, int32_t sheetSide, int32_t rows, int32_t columns,
                              BackMapping mapping)
 {
     if (sheetSide == 0 || rows <= 0 || columns <= 0)
         return rec;
-    const int32_t perSheet = rows * columns;
-    const int32_t row = (element - 1) / columns;
-    const int32_t column = (element - 1) % columns;
-    const int32_t base = perSheet * ((rec - 1) / perSheet);
-    if (mapping == BackMapping::MirrorColumns)
-        return base + row * columns + (columns - 1 - column) + 1;
-    return base + (rows - 1 - row) * columns + column + 1;
+    // In 64 bits: a grid near the int range must not wrap round.
+    const int64_t perSheet = int64_t(rows) * columns;
+    const int64_t row = (element - 1) / columns;
+    const int64_t column = (element - 1) % columns;
+    const int64_t base = perSheet * ((rec - 1) / perSheet);
+    const int64_t n = mapping == BackMapping::MirrorColumns ? base + row * columns + (columns - 1 - column) + 1
+                                                            : base + (rows - 1 - row) * columns + column + 1;
+    return int32_t(std::clamp<int64_t>(n, 0, std::numeric_limits<int32_t>::max()));
 }
 
 std::vector<QRect> panelRects(uint8_t foldType, int32_t sheetSide, const QRect& cell)
@@ -74,10 +80,10 @@ void drawRegion(QPainter& canvas, const Card& region, const ElementNumbers& numb
                 const ObjectDrawing& drawing)
 {
     if (!region.backImage.isEmpty() && drawing.picture) {
-        const int32_t left = region.marginLeft, top = region.marginTop;
-        const int32_t right = region.regionWidth() - region.marginRight;
-        const int32_t bottom = region.regionHeight() - region.marginBottom;
-        drawing.picture(canvas, region.backImage, QRect(left, top, right - left, bottom - top));
+        // Printed regions are loaded at zoom 100: the edges are in design units.
+        const Card::MarginEdges inside = region.marginEdges();
+        drawing.picture(canvas, region.backImage,
+                        QRect(inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top));
     }
     for (const auto& control : region.controls()) {
         const ObjectData* data = control->data();
@@ -87,12 +93,11 @@ void drawRegion(QPainter& canvas, const Card& region, const ElementNumbers& numb
             if (control->picture.isEmpty() || !drawing.picture)
                 continue;
             // Fixes the colours of monochrome bitmaps.
-            canvas.save();
+            PainterStateGuard guard(canvas);
             canvas.setPen(Qt::black);
             canvas.setBackground(Qt::white);
             canvas.setBackgroundMode(Qt::OpaqueMode);
             drawing.picture(canvas, control->picture, control->rect());
-            canvas.restore();
         } else if (drawing.object) {
             drawing.object(canvas, *control, numbers);
         }
@@ -112,10 +117,9 @@ void drawElement(QPainter& canvas, int32_t element, int32_t rec, const QRect& ce
         if (!region)
             continue;
         const QRect& target = panels[p];
-        canvas.save();
+        PainterStateGuard guard(canvas);
         canvas.translate(target.left(), target.top());
         canvas.scale(double(target.width()) / regions.regionWidth(), double(target.height()) / regions.regionHeight());
         drawRegion(canvas, *region, numbers, drawing);
-        canvas.restore();
     }
 }

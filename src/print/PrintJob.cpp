@@ -2,17 +2,17 @@
 
 #include <QPagedPaintDevice>
 
+#include <algorithm>
+#include <cstdint>
+#include <limits>
+
 #include "print/PrintDocument.h"
 #include "print/PrintTexts.h"
 #include "print/SheetSetup.h"
 #include "model/ObjectManager.h"
+#include "model/Options.h"
 
 namespace {
-
-int32_t elementsPerSheet(const LayoutRecord& layout)
-{
-    return layout.rows > 0 && layout.columns > 0 ? layout.rows * layout.columns : 0;
-}
 
 // The second side always starts at the first cell, so each back meets its front.
 int32_t effectiveStartCell(const PrintSettings& settings) { return settings.side2 ? 1 : settings.startCell; }
@@ -25,19 +25,23 @@ bool storeLiveRegion(PrintDesign& design)
     return manager.changeRegion(manager.currentSide, manager.currentPanel, -1, -1, design.zoom);
 }
 
+// Counts in 64 bits: two passes of a run near the int range have more pages
+// than an int holds; the progress shown is capped at it.
 class PageCounter {
 public:
-    PageCounter(int total, const std::function<void(int, int)>& progress) : m_total(total), m_progress(progress) {}
+    PageCounter(int64_t total, const std::function<void(int, int)>& progress) : m_total(total), m_progress(progress) {}
     void pageDone()
     {
         ++m_done;
         if (m_progress)
-            m_progress(m_done, m_total);
+            m_progress(capped(m_done), capped(m_total));
     }
 
 private:
-    int m_total;
-    int m_done = 0;
+    static int capped(int64_t n) { return int(std::min<int64_t>(n, std::numeric_limits<int>::max())); }
+
+    int64_t m_total;
+    int64_t m_done = 0;
     const std::function<void(int, int)>& m_progress;
 };
 
@@ -55,9 +59,15 @@ bool printPages(PrintDocument& document, SheetPrinter& printer, int first, int l
 
 QString checkPrintSettings(const PrintSettings& settings, const LayoutRecord& layout)
 {
-    const int32_t n = elementsPerSheet(layout);
+    const int32_t n = layout.elementsPerSheet();
     if (n <= 0)
         return PrintTexts::EmptyLayout;
+    if (!paperSizeAllowed(layout))
+        return PrintTexts::paperTooLarge(kMaxPaperInches);
+    if (!gridFitsPaper(layout, Options::current().metricUnits))
+        return PrintTexts::LayoutDoesNotFitPaper;
+    if (n > kMaxElementsPerSheet)
+        return PrintTexts::tooManyElements(kMaxElementsPerSheet);
     if (!settings.side1 && !settings.side2)
         return PrintTexts::NoSide;
     if (settings.side2 && layout.backPrintable != 1)
@@ -116,7 +126,7 @@ PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
         design.reopenData();
 
     const int32_t start = effectiveStartCell(settings);
-    const int32_t total = totalSlots(settings.quantity, start, elementsPerSheet(design.layout));
+    const int32_t total = totalSlots(settings.quantity, start, design.layout.elementsPerSheet());
     const bool twoPasses = settings.side1 && settings.side2;
     PrintRegions regions(*design.manager, design.layout);
     PrintPass first(regions, design.layout, settings, settings.side1 ? 0 : 1, drawing, design.caption);
@@ -127,7 +137,11 @@ PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
         pass->printer().beginRun(start, total);
     }
     const int pages = first.printer().pageCount();
-    PageCounter counter(twoPasses ? 2 * pages : pages, callbacks.progress);
+    if (pages <= 0) {
+        result.error = PrintTexts::InvalidQuantity;
+        return result;
+    }
+    PageCounter counter(twoPasses ? 2 * int64_t(pages) : pages, callbacks.progress);
 
     bool ok = true;
     if (!twoPasses || !settings.documentPerPass) {
@@ -157,7 +171,9 @@ PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
         }
     }
     result.printed = ok;
-    if (!ok)
-        result.error = PrintTexts::CannotPrint;
+    if (!ok) {
+        const bool composeFailed = first.printer().composeFailed() || second.printer().composeFailed();
+        result.error = composeFailed ? PrintTexts::CannotComposePage : PrintTexts::CannotPrint;
+    }
     return result;
 }

@@ -38,6 +38,19 @@ inline const QString NoBackSide = QStringLiteral("This layout cannot be printed 
 inline const QString EmptyLayout = QStringLiteral("The layout has no elements to print.");
 inline const QString CannotStoreRegion = QStringLiteral("The design could not be prepared for printing.");
 inline const QString CannotPrint = QStringLiteral("The pages could not be printed.");
+inline const QString CannotComposePage = QStringLiteral("A page could not be drawn, so printing stopped.");
+inline const QString LayoutDoesNotFitPaper =
+    QStringLiteral("The rows and columns of this layout do not fit on its paper.");
+inline QString paperTooLarge(int inches)
+{
+    return QStringLiteral("The paper of this layout is longer than ") + QString::number(inches) +
+           QStringLiteral(" in on a side; it cannot be printed.");
+}
+inline QString tooManyElements(int limit)
+{
+    return QStringLiteral("A sheet of this layout holds more than ") + QString::number(limit) +
+           QStringLiteral(" elements; it cannot be printed.");
+}
 inline const QString SecondSideStartsAtCellOne =
     QStringLiteral("The second side always starts at cell 1: leave out the starting position.");
 inline QString startRecordRange(int recordCount)

@@ -8,24 +8,28 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdint>
+#include <limits>
 
+#include "print/PainterStateGuard.h"
 #include "print/PrintDocument.h"
 
 namespace {
 constexpr double kMarkLengthInches = 0.125;
 constexpr int kScreenDpi = 96;
 
-// Restores the painter's pen and font however a drawing step ends.
-class PainterStateGuard {
-public:
-    explicit PainterStateGuard(QPainter& painter) : m_painter(painter) { m_painter.save(); }
-    ~PainterStateGuard() { m_painter.restore(); }
-
-private:
-    QPainter& m_painter;
-};
-
 QPen markPen() { return QPen(Qt::black, 1, Qt::SolidLine, Qt::FlatCap); }
+
+// Rounds to whole dots. A grid on a paper of any user-defined size can lie
+// beyond the int range in dots; converting such a value is undefined, so it
+// is held at the range's ends (NaN gives 0).
+int toDots(double dots)
+{
+    if (!std::isfinite(dots))
+        return 0;
+    constexpr double kMin = std::numeric_limits<int>::min(), kMax = std::numeric_limits<int>::max();
+    return int(std::clamp(std::nearbyint(dots), kMin, kMax));
+}
 } // namespace
 
 DeviceMetrics DeviceMetrics::fromDevice(const QPagedPaintDevice& device)
@@ -49,8 +53,8 @@ DeviceMetrics DeviceMetrics::fromDevice(const QPagedPaintDevice& device)
     return m;
 }
 
-int SheetPrinter::unitToX(double u) const { return int(std::nearbyint(m_metrics.dpiX * u / divisor())); }
-int SheetPrinter::unitToY(double u) const { return int(std::nearbyint(m_metrics.dpiY * u / divisor())); }
+int SheetPrinter::unitToX(double u) const { return toDots(m_metrics.dpiX * u / divisor()); }
+int SheetPrinter::unitToY(double u) const { return toDots(m_metrics.dpiY * u / divisor()); }
 double SheetPrinter::XToUnit(int d) const { return double(d) / m_metrics.dpiX * divisor(); }
 double SheetPrinter::YToUnit(int d) const { return double(d) / m_metrics.dpiY * divisor(); }
 
@@ -58,41 +62,49 @@ void SheetPrinter::beginRun(int firstCell, int total)
 {
     m_firstCell = std::max(1, firstCell);
     m_total = std::max(0, total);
+    m_composeFailed = false;
     m_metrics = m_device ? DeviceMetrics::fromDevice(*m_device) : DeviceMetrics{};
 }
 
 int SheetPrinter::cellsPerPage() const
 {
-    return std::max(1, grid.rows) * std::max(1, grid.columns);
+    const int64_t cells = int64_t(std::max(1, grid.rows)) * std::max(1, grid.columns);
+    return int(std::min<int64_t>(cells, std::numeric_limits<int>::max()));
 }
 
 int SheetPrinter::pageCount() const
 {
-    const int n = cellsPerPage();
-    return (m_total + n - 1) / n;
+    const int64_t n = cellsPerPage();
+    return int((int64_t(m_total) + n - 1) / n);
+}
+
+void SheetPrinter::forEachPageCell(int page, const std::function<void(const PageCell&)>& visit) const
+{
+    const int64_t n = cellsPerPage();
+    const int64_t columns = std::max(1, grid.columns);
+    if (page < 0 || page >= pageCount() || m_firstCell > n)
+        return;
+    const int64_t firstPageCount = std::min<int64_t>(n - m_firstCell + 1, m_total);
+    int64_t element = 1;
+    int64_t rec = 1;
+    int64_t count = 0;
+    if (page == 0) {
+        element = m_firstCell;
+        count = firstPageCount;
+    } else {
+        const int64_t before = firstPageCount + (page - 1) * n;
+        rec = before + 1;
+        count = std::min<int64_t>(m_total - before, n);
+    }
+    // rec stays within m_total and element within n, so both fit an int.
+    for (int64_t i = 0; i < count; ++i, ++element, ++rec)
+        visit({int(element), int(rec), int((element - 1) / columns + 1), int((element - 1) % columns + 1)});
 }
 
 std::vector<PageCell> SheetPrinter::pageCells(int page) const
 {
     std::vector<PageCell> cells;
-    const int n = cellsPerPage();
-    const int columns = std::max(1, grid.columns);
-    if (page < 0 || page >= pageCount() || m_firstCell > n)
-        return cells;
-    const int firstPageCount = std::min(n - m_firstCell + 1, m_total);
-    int element = 1;
-    int rec = 1;
-    int count = 0;
-    if (page == 0) {
-        element = m_firstCell;
-        count = firstPageCount;
-    } else {
-        const int before = firstPageCount + (page - 1) * n;
-        rec = before + 1;
-        count = m_total < firstPageCount + page * n ? m_total - before : n;
-    }
-    for (int i = 0; i < count; ++i, ++element, ++rec)
-        cells.push_back({element, rec, (element - 1) / columns + 1, (element - 1) % columns + 1});
+    forEachPageCell(page, [&cells](const PageCell& cell) { cells.push_back(cell); });
     return cells;
 }
 
@@ -106,13 +118,15 @@ QRect SheetPrinter::cellRect(int row, int column, int ox, int oy) const
     return QRect(l, t, r - l, b - t);
 }
 
-void SheetPrinter::drawPage(QPainter& canvas, int page, bool preview)
+bool SheetPrinter::drawPage(QPainter& canvas, int page, bool preview)
 {
     if (!onDrawElement)
-        return;
+        return true;
     const int ox = preview ? 0 : m_metrics.offsetX;
     const int oy = preview ? 0 : m_metrics.offsetY;
-    // A failure while composing ends the page; what was drawn stays.
+    // A failure while composing (an element handler that throws, memory that
+    // runs out) ends the page with what was drawn and fails the run: a page
+    // with elements missing must never pass for a printed one.
     try {
         if (grid.cropMarks)
             drawCropMarks(canvas, preview, ox, oy);
@@ -123,13 +137,17 @@ void SheetPrinter::drawPage(QPainter& canvas, int page, bool preview)
         if (preview)
             drawPrintableOutline(canvas);
     } catch (...) {
+        m_composeFailed = true;
+        return false;
     }
+    return true;
 }
 
 void SheetPrinter::drawCells(QPainter& canvas, int page, int ox, int oy)
 {
-    for (const PageCell& cell : pageCells(page))
+    forEachPageCell(page, [&](const PageCell& cell) {
         onDrawElement(*this, cell.element, cell.rec, cellRect(cell.row, cell.column, ox, oy), canvas);
+    });
 }
 
 void SheetPrinter::drawCropMarks(QPainter& canvas, bool preview, int ox, int oy) const
@@ -239,7 +257,7 @@ bool SheetPrinter::printRange(int firstPage, int lastPage)
         return false;
     PrintDocument document(*m_device, title);
     const bool printed = printRangeInto(document, firstPage, lastPage);
-    return document.finish() && printed;
+    return document.finish() && printed && document.pageCount() > 0;
 }
 
 bool SheetPrinter::printRangeInto(PrintDocument& document, int firstPage, int lastPage)
@@ -247,9 +265,8 @@ bool SheetPrinter::printRangeInto(PrintDocument& document, int firstPage, int la
     firstPage = std::max(0, firstPage);
     lastPage = std::min(lastPage, pageCount() - 1);
     for (int page = firstPage; page <= lastPage; ++page) {
-        if (!document.startPage())
+        if (!document.startPage() || !drawPage(document.painter(), page, false))
             return false;
-        drawPage(document.painter(), page, false);
         if (onProgress)
             onProgress(page - firstPage + 1, lastPage - firstPage + 1);
     }
@@ -263,6 +280,7 @@ QImage SheetPrinter::previewPageImage(int page, int width, int height)
     QPainter painter(&image);
     painter.setWindow(0, 0, m_metrics.pageWidth, m_metrics.pageHeight);
     painter.setViewport(0, 0, image.width(), image.height());
-    drawPage(painter, page, true);
+    if (!drawPage(painter, page, true))
+        return {};
     return image;
 }

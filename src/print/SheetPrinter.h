@@ -95,13 +95,17 @@ public:
 
     int firstCell() const { return m_firstCell; }
     int totalSlots() const { return m_total; }
+    // Counted in 64 bits: a grid or a run near the int range must not wrap
+    // round to a negative count (which would print nothing and call it done).
     int cellsPerPage() const;
     int pageCount() const;
-    // The cells a page offers, in drawing order.
+    // The cells a page offers, in drawing order; visiting them needs no
+    // memory per cell.
+    void forEachPageCell(int page, const std::function<void(const PageCell&)>& visit) const;
     std::vector<PageCell> pageCells(int page) const;
 
     // Prints every page on the device as one document. False when the device
-    // could not start the document or a page.
+    // could not start the document or a page, or when there was no page to print.
     bool print();
     bool printRange(int firstPage, int lastPage);
     // Adds pages to a document that is already open (several passes in one file).
@@ -109,8 +113,12 @@ public:
 
     // Composes one page. When printing the canvas origin is the printable
     // area's top-left; in the preview it is the physical page's top-left.
-    void drawPage(QPainter& canvas, int page, bool preview);
-    // The preview of a page: the physical page scaled into an image of the given size.
+    // False when a drawing step failed: the page is left as far as it got and
+    // composeFailed() says so until the next run.
+    bool drawPage(QPainter& canvas, int page, bool preview);
+    bool composeFailed() const { return m_composeFailed; }
+    // The preview of a page: the physical page scaled into an image of the
+    // given size; a null image when the page could not be composed.
     QImage previewPageImage(int page, int width, int height);
 
     // Conversions between grid lengths and device dots.
@@ -132,4 +140,5 @@ private:
     DeviceMetrics m_metrics;
     int m_firstCell = 1;
     int m_total = 0;
+    bool m_composeFailed = false;
 };

@@ -59,6 +59,18 @@ PaperInches paperInches(const LayoutRecord& layout)
     return p;
 }
 
+// How far a used width may pass the paper before the sheet is taken across.
+constexpr double kAcrossSlack = 0.25;
+
+// The far edge of a run of cells along one direction, in inches; none when
+// the cells do not step forward or start off the paper.
+std::optional<double> gridEnd(int32_t count, double margin, double element, double space)
+{
+    if (count < 1 || element <= 0 || margin < -kAcrossSlack || (count > 1 && element + space <= 0))
+        return std::nullopt;
+    return margin + count * element + (count - 1.0) * space;
+}
+
 double usedWidth(const LayoutRecord& layout)
 {
     return inches(layout, layout.leftMargin) + layout.columns * inches(layout, layout.elementWidth) +
@@ -118,4 +130,36 @@ SheetGrid sheetOptionsForLayout(const LayoutRecord& layout)
     o.marginRight = std::max(0.0, paper.width - o.marginLeft - gridWidth);
     o.marginBottom = std::max(0.0, paper.height - o.marginTop - gridHeight);
     return o;
+}
+
+bool paperSizeAllowed(const LayoutRecord& layout)
+{
+    if (layout.paperType != kPaperUserDefined)
+        return true;
+    const PaperInches paper = paperInches(layout);
+    if (paper.width <= 0 || paper.height <= 0)
+        return true;
+    return paper.width <= kMaxPaperInches && paper.height <= kMaxPaperInches;
+}
+
+bool gridFitsPaper(const LayoutRecord& layout, bool metricDisplay)
+{
+    PaperInches paper = paperInches(layout);
+    if (layout.paperType == kPaperNone || paper.width <= 0 || paper.height <= 0) {
+        int32_t w = 0, h = 0;
+        LayoutRecord assumed = layout;
+        assumed.paperType = kPaperNone;
+        assumed.paperSize(metricDisplay, &w, &h);
+        paper.width = w / 100.0;
+        paper.height = h / 100.0;
+    }
+    const std::optional<double> right = gridEnd(layout.columns, inches(layout, layout.leftMargin),
+                                                inches(layout, layout.elementWidth), inches(layout, layout.columnSpace));
+    const std::optional<double> bottom = gridEnd(layout.rows, inches(layout, layout.topMargin),
+                                                 inches(layout, layout.elementHeight), inches(layout, layout.rowSpace));
+    if (!right || !bottom)
+        return false;
+    const auto within = [](double end, double side) { return end <= side + kAcrossSlack; };
+    return (within(*right, paper.width) && within(*bottom, paper.height)) ||
+           (within(*right, paper.height) && within(*bottom, paper.width));
 }

@@ -18,9 +18,8 @@ struct MarginRect {
 
 MarginRect marginRect(const Card& card)
 {
-    const int scale = card.scale();
-    return {card.marginLeft * scale / 100 - 1, card.marginTop * scale / 100 - 1,
-            card.width() - card.marginRight * scale / 100 + 1, card.height() - card.marginBottom * scale / 100 + 1};
+    const Card::MarginEdges inside = card.marginEdges();
+    return {inside.left - 1, inside.top - 1, inside.right + 1, inside.bottom + 1};
 }
 
 void drawMargins(Canvas& canvas, const MarginRect& m)

@@ -7,6 +7,7 @@
 #include "model/Card.h"
 #include "model/ObjectManager.h"
 #include "gdi/Canvas.h"
+#include "imaging/Dib.h"
 #include "render/RenderMath.h"
 
 bool showRegionAtZoom(ObjectManager& manager, const LayoutRecord& layout, int regionIndex, int32_t zoom)
@@ -43,7 +44,12 @@ void paintCardOn(QPainter& painter, const Card& card, const CardPaintOptions& op
 
 QImage renderCardImage(const Card& card, const CardPaintOptions& options)
 {
-    QImage image(std::max(1, card.width()), std::max(1, card.height()), QImage::Format_RGB32);
+    const int width = std::max(1, card.width()), height = std::max(1, card.height());
+    // The same bound as every other picture we make: the largest region at the
+    // highest zoom would otherwise take over a gigabyte.
+    if (!isPlausibleImageSize(width, height))
+        return {};
+    QImage image(width, height, QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     paintCardOn(painter, card, options);

@@ -20,4 +20,5 @@ bool showRegionAtZoom(ObjectManager& manager, const LayoutRecord& layout, int re
 // Export paints the card without grid and margins rectangle.
 CardPaintOptions exportPaintOptions();
 void paintCardOn(QPainter& painter, const Card& card, const CardPaintOptions& options);
+// A null image when the card is larger than any picture we make (see isPlausibleImageSize).
 QImage renderCardImage(const Card& card, const CardPaintOptions& options);

@@ -83,6 +83,15 @@ TEST(PrintCommandTest, FilesThatCannotBeUsedAreRefused)
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_EQ(run.errText(), "Cannot read " + dir.filePath("none.lpd") + ": No such file or directory\n");
 
+    LayoutRecord tall = thirtyUpLayout();
+    tall.elementHeight = 1000000;
+    TestDesign tallDesign(tall);
+    tallDesign.addText("X");
+    run = print({writeDesign(tallDesign, dir.filePath("tall.lpd")), "-o", dir.filePath("o.pdf")});
+    EXPECT_EQ(run.exitCode, 3);
+    EXPECT_EQ(run.errText().trimmed(), "error 1004: The width and height or each region must be between 0.10 and 17.00 in");
+    EXPECT_FALSE(QFile::exists(dir.filePath("o.pdf")));
+
     run = print({linkedToNothing, "-o", dir.filePath("o.pdf")});
     EXPECT_EQ(run.exitCode, 3);
     EXPECT_TRUE(run.errText().contains(PrintTexts::cannotOpenData(dir.filePath("missing.csv")))) << run.err.constData();

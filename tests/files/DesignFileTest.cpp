@@ -3,12 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdint>
 
 #include "DesignFixtures.h"
 #include "WriteFailures.h"
 #include "files/DesignFile.h"
 #include "files/DesignInfo.h"
 #include "model/ObjectData.h"
+#include "model/Options.h"
 #include "base/ByteStream.h"
 #include "imaging/JpegCodec.h"
 
@@ -129,6 +131,24 @@ TEST(DesignFile, HeaderChecks)
     EXPECT_EQ(l.result, 1000);
 }
 
+// A design has 8 slots and writes each at most once: a count of more blocks
+// than that can only repeat slots, and readers of every block would repeat
+// their work as often (a 3.5 MB file once made the info command take 2 GB).
+TEST(DesignFile, MoreBlocksThanSlotsAreRefused)
+{
+    DesignEditor e;
+    e.manager.createBox(1, 1);
+    const QByteArray good = saved(e, thirtyUpLayout());
+    const QByteArray head = good.left(528 + 122), block = good.mid(528 + 122);
+    for (const auto& [blocks, result] : {std::pair{8, 1}, std::pair{9, 1000}, std::pair{20000, 1000}}) {
+        QByteArray bytes = head + block.repeated(blocks);
+        ByteWriter(bytes).patchI32(12, blocks);
+        Loaded l;
+        load(l, bytes);
+        EXPECT_EQ(l.result, result) << blocks;
+    }
+}
+
 TEST(DesignFile, OnlyNonEmptySlotsAreWritten)
 {
     DesignEditor e;
@@ -170,6 +190,70 @@ TEST(DesignFile, BackgroundsAndTheirLengths)
     ASSERT_EQ(l.result, 1);
     EXPECT_EQ(l.manager.slot(1, 0).background.kind(), Picture::Kind::Jpeg);
     EXPECT_EQ(l.panel.backImage.size(), QSize(5, 5));
+}
+
+// Everything that follows the layout is sized by its regions (the card, exported
+// pictures, printed cells): a layout outside the limits is refused before any
+// region is read.
+TEST(DesignFile, RegionsOutsideTheSizeLimitsAreRefused)
+{
+    DesignEditor e;
+    e.manager.createBox(1, 1);
+    const QByteArray good = saved(e, thirtyUpLayout());
+    constexpr qsizetype kLayout = 528;
+    struct Case {
+        const char* what;
+        int32_t width;
+        int32_t height;
+        uint8_t fold;
+        uint8_t unit;
+        int32_t result;
+    };
+    const Case cases[] = {
+        {"address label", 262, 100, 0, 0, 1},
+        {"smallest", 10, 10, 0, 0, 1},
+        {"largest", 1700, 1700, 0, 0, 1},
+        {"a million units high", 262, 1000000, 0, 0, 1004},
+        {"one short of the smallest", 9, 100, 0, 0, 1004},
+        {"one past the largest", 1701, 100, 0, 0, 1004},
+        {"negative", 262, -100, 0, 0, 1004},
+        {"most negative", INT32_MIN, INT32_MIN, 0, 0, 1004},
+        {"empty", 0, 0, 0, 0, 1004},
+        {"side fold halves the width", 3400, 1700, 1, 0, 1},
+        {"side fold half past the largest", 3402, 1700, 1, 0, 1004},
+        {"top fold half below the smallest", 100, 19, 2, 0, 1004},
+        {"unknown fold type", 262, 100, 9, 0, 1004},
+        {"millimetre layout", 43180, 260, 0, 1, 1},
+        {"millimetre layout too wide", 43300, 260, 0, 1, 1004},
+    };
+    for (const Case& c : cases) {
+        QByteArray bytes = good;
+        ByteWriter patch(bytes);
+        patch.patchI32(kLayout + 58, c.width);
+        patch.patchI32(kLayout + 62, c.height);
+        bytes[kLayout + 90] = char(c.fold);
+        bytes[kLayout + 94] = char(c.unit);
+        Loaded l;
+        load(l, bytes);
+        EXPECT_EQ(l.result, c.result) << c.what;
+        const bool accepted = c.result == 1;
+        EXPECT_EQ(l.layout.elementHeight, c.height) << c.what;  // the record is there to show
+        EXPECT_EQ(l.panel.regionWidth() > 0, accepted) << c.what;
+        EXPECT_EQ(l.info.blockSlots.size(), accepted ? 1u : 0u) << c.what;
+    }
+}
+
+TEST(DesignFile, RegionSizeRefusalNamesTheLimitsInTheDisplayUnit)
+{
+    Options& options = Options::current();
+    const bool metric = options.metricUnits;
+    options.metricUnits = false;
+    EXPECT_EQ(designFileResultText(DesignFileResult::RegionSize),
+              "The width and height or each region must be between 0.10 and 17.00 in");
+    options.metricUnits = true;
+    EXPECT_EQ(designFileResultText(DesignFileResult::RegionSize),
+              "The width and height or each region must be between 2.54 and 431.80 mm");
+    options.metricUnits = metric;
 }
 
 TEST(DesignFile, DamagedPayloadsAndShortJpegs)

@@ -92,6 +92,22 @@ TEST(DamagedFiles, ImpossibleSizesAreRefusedBeforeAllocating)
     ByteWriter(dib).patchI32(4, 0);
     EXPECT_TRUE(dibToImage(dib).isNull());
 
+    // A JPEG frame header claiming 14000 x 14000 pixels (784 MB decoded) over
+    // the data of a small picture; and one just within the limit still decodes.
+    QByteArray jpeg = encodeJpeg(makeTestImage(16, 16), 80, false);
+    const qsizetype frame = jpeg.indexOf("\xFF\xC0");
+    ASSERT_GT(frame, 0);
+    const auto claim = [&jpeg, frame](int side) {
+        QByteArray damaged = jpeg;
+        for (int at : {5, 7}) {
+            damaged[frame + at] = char(side >> 8);
+            damaged[frame + at + 1] = char(side & 0xFF);
+        }
+        return damaged;
+    };
+    EXPECT_TRUE(decodeJpeg(claim(14000)).isNull());
+    EXPECT_EQ(decodeJpeg(claim(64)).size(), QSize(64, 64));
+
     QByteArray bmp = encodeWithQt(makeTestImage(4, 4), "BMP");
     ByteWriter(bmp).patchI32(18, 1 << 20);
     EXPECT_TRUE(loadImageAsDib("BMP", bmp, 24, dib) == false);

@@ -95,6 +95,22 @@ TEST_P(TextModes, GotoRecordForwardBackwardAndPastTheEnd)
     EXPECT_EQ(reader.getFieldValue("FIRSTNAME"), "Ann");
 }
 
+// Fields are found by name through an index of the names: it must follow the
+// source that is open and find the first of repeated names.
+TEST_P(TextModes, RepeatedNamesAndReopenedSources)
+{
+    DataReader reader;
+    ASSERT_GE(reader.open(people()), 0);
+    ASSERT_EQ(reader.open(writeFileBytes(dir.filePath("tags.csv"), "Tag,CITY,tag\r\nred,Bonn,blue\r\n")), 3);
+    ASSERT_EQ(reader.gotoRecord(0), 0);
+    EXPECT_EQ(reader.getFieldValue("TAG"), "red");
+    EXPECT_EQ(reader.getFieldValue("city"), "Bonn");
+    EXPECT_EQ(reader.getFieldValue("Tag+/+City"), "red/Bonn");
+    EXPECT_EQ(reader.getFieldValue("FIRSTNAME"), "");
+    reader.close();
+    EXPECT_EQ(reader.getFieldValue("TAG"), "");
+}
+
 TEST_P(TextModes, HeaderOnlyFileHasNoRecords)
 {
     DataReader reader;

@@ -152,11 +152,15 @@ TEST(TextDriver, MovesAndReportsShortMoves)
 TEST(TextDriver, OddColumnNamesStillLoad)
 {
     QTemporaryDir dir;
-    writeFileBytes(dir.filePath("odd.csv"), "Name,name,,\"we\"\"ird\"\r\na,b,c,d\r\n");
+    writeFileBytes(dir.filePath("odd.csv"), "Name,name,,\"we\"\"ird\",NAME,name_2,Name\r\na,b,c,d,e,f,g\r\n");
     TableDataset table("Driver=TEXT;DBQ=" + dir.path(), "odd.csv");
     ASSERT_TRUE(table.open()) << table.errorText().toStdString();
-    EXPECT_EQ(table.fieldNames(), QStringList({"Name", "name_2", "F3", "we\"ird"}));
+    // A repeated name takes the first suffix no other column has.
+    EXPECT_EQ(table.fieldNames(), QStringList({"Name", "name_2", "F3", "we\"ird", "NAME_3", "name_2_2", "Name_4"}));
     EXPECT_EQ(table.fieldText("F3"), "c");
+    EXPECT_EQ(table.fieldText("NAME"), "a");
+    EXPECT_EQ(table.fieldText("NAME_2_2"), "f");
+    EXPECT_EQ(table.fieldText("name_4"), "g");
 }
 
 TEST(Sqlite, ReadsTablesReadOnlyWithQuotedNames)

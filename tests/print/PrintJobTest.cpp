@@ -4,9 +4,16 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cstdint>
+#include <functional>
 #include <map>
+#include <new>
 
 #include "PrintFixtures.h"
+#include "base/ByteStream.h"
+#include "files/DesignFile.h"
+#include "print/DesignPrinting.h"
 #include "print/PrintTexts.h"
 #include "print/SheetSetup.h"
 
@@ -128,6 +135,39 @@ TEST(PrintJobTest, ZoomOfTheDesignWindowDoesNotChangeThePrint)
     EXPECT_EQ(at300.editor.panel.control(0)->left, 120);
 }
 
+// A file's zoom of 0 or below loads the design at 100; printing must store it
+// back at that zoom too, or every object collapses to nothing.
+TEST(PrintJobTest, StoredZoomOutsideTheRangePrintsAsLoaded)
+{
+    QTemporaryDir dir;
+    TestDesign design(thirtyUpLayout());
+    design.addText("Z#n", 40, 60);
+    ObjectManager& m = design.editor.manager;
+    QByteArray bytes = buildDesignFile(m, design.layout, "", 100, m.currentSide, m.currentPanel);
+    const QString path = dir.filePath("zoom.lpd");
+    const PrintedPdf expected = printToPdf(design, elements(1), dir.path());
+    ASSERT_EQ(expected.text.words.size(), 1u);
+    for (int32_t zoom : {0, -5}) {
+        ByteWriter(bytes).patchI32(8, zoom);
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+        file.close();
+        DesignForPrinting loaded;
+        ASSERT_EQ(loaded.load(path), 1);
+        const QString out = dir.filePath("zoom.pdf");
+        {
+            QPdfWriter writer(out);
+            writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF()));
+            PrintDesign job = loaded.printDesign();
+            ASSERT_TRUE(runPrintJob(job, writer, elements(1), numberWritingDrawing()).printed);
+        }
+        const PdfText text = readPdfText(out);
+        ASSERT_EQ(text.words.size(), 1u) << zoom;
+        EXPECT_NEAR(text.words[0].left, expected.text.words[0].left, 0.5) << zoom;
+        EXPECT_NEAR(text.words[0].top, expected.text.words[0].top, 0.5) << zoom;
+    }
+}
+
 TEST(PrintJobTest, UnsavedEditsOfTheLiveRegionArePrinted)
 {
     QTemporaryDir dir;
@@ -202,6 +242,9 @@ TEST(PrintJobTest, ElementNumbersOfBackCells)
     EXPECT_EQ(elementNumberForCell(1, 31, 1, 10, 3, BackMapping::MirrorRows), 58);
     EXPECT_EQ(elementNumberForCell(30, 30, 1, 10, 3, BackMapping::MirrorRows), 3);
     EXPECT_EQ(elementNumberForCell(7, 12, 0, 10, 3, BackMapping::MirrorRows), 12);
+    // The last back of a run near the int range, and a grid of more cells than an int counts.
+    EXPECT_EQ(elementNumberForCell(30, 2147483640, 1, 10, 3, BackMapping::MirrorColumns), 2147483638);
+    EXPECT_EQ(elementNumberForCell(1, 1, 1, 65536, 65536, BackMapping::MirrorColumns), 65536);
 }
 
 struct FoldCase {
@@ -287,22 +330,35 @@ TEST(PrintJobTest, SecondSideOnlyStartsAtTheFirstCell)
 
 TEST(PrintJobTest, BackgroundFillsTheRegionInsideItsMargins)
 {
-    Card region;
-    region.setRegionSize(262, 100);
-    region.marginLeft = 5;
-    region.marginRight = 7;
-    region.marginTop = 3;
-    region.marginBottom = 11;
-    QImage image(4, 4, QImage::Format_RGB32);
-    image.fill(Qt::red);
-    region.backImage.setBitmap(image);
-    QRect drawnInto;
-    ObjectDrawing drawing;
-    drawing.picture = [&drawnInto](QPainter&, const Picture&, const QRect& r) { drawnInto = r; };
-    QImage canvasImage(300, 120, QImage::Format_RGB32);
-    QPainter painter(&canvasImage);
-    drawRegion(painter, region, ElementNumbers{}, drawing);
-    EXPECT_EQ(drawnInto, QRect(5, 3, 262 - 7 - 5, 100 - 11 - 3));
+    // Margins from a damaged file may hold anything; the edges stay where sums fit.
+    constexpr int kFar = 1 << 24;
+    struct Case {
+        std::array<int32_t, 4> margins;  // left, right, top, bottom
+        QRect expected;
+    };
+    const Case cases[] = {
+        {{5, 7, 3, 11}, QRect(5, 3, 262 - 7 - 5, 100 - 11 - 3)},
+        {{INT32_MIN, INT32_MIN, INT32_MIN, INT32_MIN}, QRect(-kFar, -kFar, 2 * kFar, 2 * kFar)},
+        {{INT32_MAX, INT32_MAX, INT32_MAX, INT32_MAX}, QRect(kFar, kFar, -2 * kFar, -2 * kFar)},
+    };
+    for (const Case& c : cases) {
+        Card region;
+        region.setRegionSize(262, 100);
+        region.marginLeft = c.margins[0];
+        region.marginRight = c.margins[1];
+        region.marginTop = c.margins[2];
+        region.marginBottom = c.margins[3];
+        QImage image(4, 4, QImage::Format_RGB32);
+        image.fill(Qt::red);
+        region.backImage.setBitmap(image);
+        QRect drawnInto;
+        ObjectDrawing drawing;
+        drawing.picture = [&drawnInto](QPainter&, const Picture&, const QRect& r) { drawnInto = r; };
+        QImage canvasImage(300, 120, QImage::Format_RGB32);
+        QPainter painter(&canvasImage);
+        drawRegion(painter, region, ElementNumbers{}, drawing);
+        EXPECT_EQ(drawnInto, c.expected) << c.margins[0];
+    }
 }
 
 TEST(PrintJobTest, PageTakesTheLayoutsPaperAndOrientation)
@@ -392,6 +448,113 @@ TEST(PrintJobTest, DialogChecksComeInItsOrderWithItsTexts)
     EXPECT_EQ(checkStartPosition(" 12 ", 30, &value), "");
     EXPECT_EQ(value, 12);
     EXPECT_EQ(checkQuantity("2.5", &value), PrintTexts::InvalidQuantity);
+}
+
+// A grid is printed only when its cells lie on the paper: a hundred million
+// columns once made the job grow past 4 GB without a page.
+TEST(PrintJobTest, GridsThatDoNotFitTheirPaperAreRefused)
+{
+    struct Case {
+        const char* what;
+        std::function<void(LayoutRecord&)> change;
+        bool metric;
+        bool fits;
+    };
+    const Case cases[] = {
+        {"thirty up on Letter", [](LayoutRecord&) {}, false, true},
+        {"a hundred million columns", [](LayoutRecord& l) { l.columns = 100000000; }, false, false},
+        {"65,536 rows", [](LayoutRecord& l) { l.rows = 65536; }, false, false},
+        {"most rows and columns", [](LayoutRecord& l) { l.rows = l.columns = INT32_MAX; }, false, false},
+        {"within a quarter inch of the edge", [](LayoutRecord& l) { l.leftMargin = 19 + 40; }, false, true},
+        {"past a quarter inch", [](LayoutRecord& l) { l.leftMargin = 19 + 50; }, false, false},
+        {"starting off the paper", [](LayoutRecord& l) { l.topMargin = -30; }, false, false},
+        {"cells that do not step forward", [](LayoutRecord& l) { l.columnSpace = -262; }, false, false},
+        {"used across", [](LayoutRecord& l) {
+             l.paperType = 17;
+             l.paperWidth = 400;
+             l.paperLength = 600;
+             l.rows = l.columns = 1;
+             l.elementWidth = 600;
+             l.elementHeight = 400;
+             l.topMargin = l.leftMargin = 0;
+         }, false, true},
+        {"user defined without a size: Letter", [](LayoutRecord& l) { l.paperType = 17; }, false, true},
+        {"no paper, taller than Letter", [](LayoutRecord& l) {
+             l.paperType = 18;
+             l.rows = l.columns = 1;
+             l.elementWidth = 800;
+             l.elementHeight = 1150;
+             l.topMargin = l.leftMargin = 0;
+         }, false, false},
+        {"no paper, within A4", [](LayoutRecord& l) {
+             l.paperType = 18;
+             l.rows = l.columns = 1;
+             l.elementWidth = 800;
+             l.elementHeight = 1150;
+             l.topMargin = l.leftMargin = 0;
+         }, true, true},
+    };
+    for (const Case& c : cases) {
+        LayoutRecord l = thirtyUpLayout();
+        c.change(l);
+        EXPECT_EQ(gridFitsPaper(l, c.metric), c.fits) << c.what;
+    }
+    LayoutRecord wide = thirtyUpLayout();
+    wide.columns = 100000000;
+    EXPECT_EQ(checkPrintSettings(elements(30), wide), PrintTexts::LayoutDoesNotFitPaper);
+}
+
+// A user-defined paper larger than any page (its dots would overflow the device's counts).
+TEST(PrintJobTest, UserDefinedPaperHasALongestSide)
+{
+    struct Case {
+        int32_t width, length;
+        QString message;
+    };
+    const Case cases[] = {
+        {20000, 20000, ""},  // 200 in
+        {850, 20001, PrintTexts::paperTooLarge(200)},
+        {2000000000, 2000000000, PrintTexts::paperTooLarge(200)},
+        {0, 0, ""},  // no size: the paper assumed for it
+    };
+    for (const Case& c : cases) {
+        LayoutRecord l = thirtyUpLayout();
+        l.paperType = 17;
+        l.paperWidth = c.width;
+        l.paperLength = c.length;
+        EXPECT_EQ(checkPrintSettings(elements(1), l), c.message) << c.width << " x " << c.length;
+    }
+}
+
+// Cells of the smallest size on a paper as large as any: the work of a sheet
+// has a bound however large the paper.
+TEST(PrintJobTest, SheetsHoldAtMostTwentyThousandElements)
+{
+    LayoutRecord dots = thirtyUpLayout();
+    dots.paperType = 17;
+    dots.paperWidth = dots.paperLength = 20000;  // 200 in
+    dots.elementWidth = dots.elementHeight = 10;
+    dots.columnSpace = dots.rowSpace = 0;
+    for (const auto& [side, message] : {std::pair{141, QString()}, std::pair{142, PrintTexts::tooManyElements(20000)}}) {
+        dots.rows = dots.columns = side;
+        EXPECT_TRUE(gridFitsPaper(dots, false)) << side;
+        EXPECT_EQ(checkPrintSettings(elements(1), dots), message) << side;
+    }
+}
+
+TEST(PrintJobTest, AFailureWhileDrawingFailsTheJob)
+{
+    QTemporaryDir dir;
+    TestDesign design(thirtyUpLayout());
+    design.addText("X");
+    ObjectDrawing drawing = numberWritingDrawing();
+    drawing.object = [](QPainter&, const ObjectControl&, const ElementNumbers& e) {
+        if (e.n == 40)
+            throw std::bad_alloc();
+    };
+    const PrintedPdf pdf = printToPdf(design, elements(90), dir.path(), drawing);
+    EXPECT_FALSE(pdf.result.printed);
+    EXPECT_EQ(pdf.result.error, PrintTexts::CannotComposePage);
 }
 
 TEST(PrintJobTest, RefusedSettingsPrintNothing)

@@ -8,6 +8,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <limits>
+#include <stdexcept>
 
 #include "PdfProbe.h"
 #include "print/SheetPrinter.h"
@@ -107,6 +109,73 @@ INSTANTIATE_TEST_SUITE_P(Runs, PaginationTest,
                                          PaginationCase{10, 3, 5, 10, 1, {{5, 1, 10}}},
                                          PaginationCase{1, 1, 1, 3, 3, {{1, 1, 1}, {1, 2, 1}, {1, 3, 1}}},
                                          PaginationCase{2, 2, 1, 0, 0, {}}));
+
+// Counts near the int range must neither wrap round (a negative page count
+// printed nothing and passed for done) nor need memory per cell.
+TEST(PaginationLimitsTest, RunsAndGridsNearTheIntRangeKeepTheirPages)
+{
+    SheetPrinter printer;
+    setGrid(printer, 10, 3);
+    printer.beginRun(1, 2147483640);  // --quantity 2147483611 on 30-up sheets
+    ASSERT_EQ(printer.pageCount(), 71582788);
+    const auto last = printer.pageCells(71582787);
+    ASSERT_EQ(last.size(), 30u);
+    EXPECT_EQ(last.front().element, 1);
+    EXPECT_EQ(last.front().rec, 2147483611);
+    EXPECT_EQ(last.back().rec, 2147483640);
+    EXPECT_TRUE(printer.pageCells(71582788).empty());
+
+    setGrid(printer, 65536, 65536);  // more cells than an int counts
+    printer.beginRun(1, 100);
+    EXPECT_EQ(printer.cellsPerPage(), std::numeric_limits<int>::max());
+    EXPECT_EQ(printer.pageCount(), 1);
+    const auto cells = printer.pageCells(0);
+    ASSERT_EQ(cells.size(), 100u);
+    EXPECT_EQ(cells.back().row, 1);
+    EXPECT_EQ(cells.back().column, 100);
+}
+
+// Lengths of a grid on a paper of any size turn into dots without wrapping round.
+TEST(PaginationLimitsTest, DotsAreHeldWithinTheIntRange)
+{
+    SheetPrinter printer;
+    printer.setDeviceMetrics(hundredDpi());
+    EXPECT_EQ(printer.unitToX(2.62), 262);
+    EXPECT_EQ(printer.unitToY(-0.5), -50);
+    EXPECT_EQ(printer.unitToX(1e12), std::numeric_limits<int>::max());
+    EXPECT_EQ(printer.unitToY(-1e12), std::numeric_limits<int>::min());
+    EXPECT_EQ(printer.unitToX(std::numeric_limits<double>::quiet_NaN()), 0);
+}
+
+// Printing reports a failure rather than a document with pages missing, or none.
+TEST(PaginationLimitsTest, NothingPrintedOrAFailedPageIsNoSuccess)
+{
+    QTemporaryDir dir;
+    QPdfWriter writer(dir.filePath("p.pdf"));
+    SheetPrinter printer;
+    setGrid(printer, 2, 2);
+    printer.setDevice(&writer);
+    int drawn = 0;
+    printer.onDrawElement = [&drawn](SheetPrinter&, int element, int, const QRect&, QPainter&) {
+        ++drawn;
+        if (element == 3)
+            throw std::runtime_error("drawing failed");
+    };
+
+    printer.beginRun(1, 0);
+    EXPECT_FALSE(printer.print());
+
+    printer.beginRun(1, 8);
+    EXPECT_FALSE(printer.print());
+    EXPECT_TRUE(printer.composeFailed());
+    EXPECT_EQ(drawn, 3);  // the run stops at the failed page
+    printer.setDeviceMetrics(hundredDpi());
+    EXPECT_TRUE(printer.previewPageImage(0, 85, 110).isNull());
+
+    printer.beginRun(1, 2);
+    EXPECT_FALSE(printer.composeFailed());
+    EXPECT_TRUE(printer.print());
+}
 
 TEST(PreviewPrinterTest, CellRectanglesFollowTheGridAndShiftByThePrintableOffset)
 {

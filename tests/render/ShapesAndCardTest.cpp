@@ -5,6 +5,7 @@
 
 #include "RenderTestSupport.h"
 #include "model/Card.h"
+#include "model/Folds.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
 #include "render/CardPainter.h"
@@ -188,6 +189,48 @@ TEST(CardPainting, BackgroundFillsTheAreaInsideTheMargins)
     const QRect filled = pixelBounds(image, [](QRgb c) { return qGreen(c) > 200 && qRed(c) < 60; });
     // Margins 8: the dotted line sits at 7 and 343, the picture between them.
     EXPECT_EQ(filled, QRect(QPoint(8, 8), QPoint(341, 191)));
+}
+
+// Margins from a damaged file may hold anything: the inside edges stay within
+// a range where the painting's sums still fit, and the card still paints.
+TEST(CardPainting, DamagedMarginsKeepTheirEdgesInRange)
+{
+    constexpr int kFar = 1 << 24;
+    struct Case {
+        int32_t margin;
+        Card::MarginEdges edges;
+    };
+    const Case cases[] = {
+        {8, {16, 16, 700 - 16, 400 - 16}},
+        {INT32_MIN, {-kFar, -kFar, kFar, kFar}},
+        {INT32_MAX, {kFar, kFar, -kFar, -kFar}},
+    };
+    for (const Case& c : cases) {
+        CardFixture card(200);
+        Card& s = card.surface;
+        s.marginLeft = s.marginRight = s.marginTop = s.marginBottom = c.margin;
+        const Card::MarginEdges e = s.marginEdges();
+        EXPECT_EQ(e.left, c.edges.left) << c.margin;
+        EXPECT_EQ(e.top, c.edges.top) << c.margin;
+        EXPECT_EQ(e.right, c.edges.right) << c.margin;
+        EXPECT_EQ(e.bottom, c.edges.bottom) << c.margin;
+        QImage green(4, 4, QImage::Format_RGB32);
+        green.fill(Qt::green);
+        s.backImage.setBitmap(green);
+        EXPECT_EQ(renderCardImage(s, CardPaintOptions{}).size(), QSize(700, 400));
+    }
+}
+
+// The largest region at zoom 1000 is 17,000 pixels square (over a gigabyte):
+// it is refused like any other picture past the size limit.
+TEST(CardPainting, ImagesPastThePictureSizeLimitAreRefused)
+{
+    Card card;
+    card.setRegionSize(kMaxRegionSize, kMaxRegionSize);
+    card.setScale(1000);
+    EXPECT_TRUE(renderCardImage(card, exportPaintOptions()).isNull());
+    card.setScale(100);
+    EXPECT_EQ(renderCardImage(card, exportPaintOptions()).size(), QSize(kMaxRegionSize, kMaxRegionSize));
 }
 
 TEST(StockOverlay, FullDiscShowsCornersHubAndLabelArea)
