@@ -2,6 +2,7 @@
 
 #include <QFile>
 
+#include "base/BoundedRead.h"
 #include "base/Cp1252.h"
 
 QString decodeText(const QByteArray& bytes)
@@ -33,8 +34,11 @@ bool readTextLines(const QString& path, QStringList& lines)
 {
     lines.clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxTextFileSize)
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    lines = splitTextLines(decodeText(file.read(kMaxTextFileSize)));
+    const std::optional<QByteArray> bytes = readAtMost(file, kMaxTextFileSize);
+    if (!bytes)
+        return false;
+    lines = splitTextLines(decodeText(*bytes));
     return true;
 }

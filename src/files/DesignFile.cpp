@@ -7,6 +7,7 @@
 #include "model/ObjectManager.h"
 #include "model/Options.h"
 #include "base/AtomicFile.h"
+#include "base/BoundedRead.h"
 #include "base/ByteStream.h"
 #include "base/Cp1252.h"
 
@@ -228,8 +229,8 @@ int32_t readDesignFile(ObjectManager& manager, const QString& fileName, LayoutRe
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
         return DesignFileResult::BadVersion;
-    if (file.size() > kMaxDesignFileSize)
+    const std::optional<QByteArray> bytes = readAtMost(file, kMaxDesignFileSize);
+    if (!bytes)
         return DesignFileResult::OutOfMemory;
-    const QByteArray bytes = file.readAll();
-    return parseDesignFile(manager, bytes, layout, linkedDatabasePath, zoom, handlers, info);
+    return parseDesignFile(manager, *bytes, layout, linkedDatabasePath, zoom, handlers, info);
 }

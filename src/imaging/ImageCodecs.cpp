@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QImageReader>
 
+#include "base/BoundedRead.h"
 #include "base/ByteStream.h"
 #include "imaging/Dib.h"
 #include "imaging/Pcx.h"
@@ -251,8 +252,11 @@ bool readPictureFileBytes(const QString& path, QByteArray& bytes)
 {
     bytes.clear();
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPictureFileBytes)
+    if (!file.open(QIODevice::ReadOnly))
         return false;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
+    std::optional<QByteArray> read = readAtMost(file, kMaxPictureFileBytes);
+    if (!read)
+        return false;
+    bytes = std::move(*read);
+    return true;
 }
