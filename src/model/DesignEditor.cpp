@@ -17,3 +17,15 @@ bool DesignEditor::isSelected(const ObjectControl* control) const
 {
     return std::find(selection.begin(), selection.end(), control) != selection.end();
 }
+
+bool DesignEditor::undo()
+{
+    clearSelection();
+    return manager.undo(zoom, handlers);
+}
+
+bool DesignEditor::redo()
+{
+    clearSelection();
+    return manager.redo(zoom, handlers);
+}

@@ -23,4 +23,9 @@ struct DesignEditor {
     void deselect(ObjectControl* control);
     void clearSelection() { selection.clear(); }
     bool isSelected(const ObjectControl* control) const;
+
+    // Undo and redo may destroy or re-create the selected controls, so the
+    // selection is dropped first. False when there was nothing to apply.
+    bool undo();
+    bool redo();
 };

@@ -100,14 +100,16 @@ int32_t pastePrivateBlock(DesignEditor& editor, const QByteArray& block)
     int32_t pasted = 0;
     for (int32_t i = 0; i < count; ++i) {
         const qsizetype size = objectRecordSize(rest);
-        if (size < 0)
-            break;
         ObjectControl* control = nullptr;
-        editor.manager.createFromRecord(rest.first(size), editor.zoom, editor.handlers, true, &control);
-        if (control) {
-            editor.select(control);
-            ++pasted;
+        if (size >= 0)
+            editor.manager.createFromRecord(rest.first(size), editor.zoom, editor.handlers, true, &control);
+        if (!control) {
+            // What was pasted so far stays; the user learns the rest was lost.
+            Messages::error(ModelTexts::PasteError);
+            break;
         }
+        editor.select(control);
+        ++pasted;
         rest = rest.sliced(size);
     }
     return pasted;

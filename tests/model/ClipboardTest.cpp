@@ -57,7 +57,9 @@ TEST(ObjectClipboard, RefusedAndEmptyBlocks)
     EXPECT_EQ(e.manager.undoHistory().undoCount(), 0);
     EXPECT_FALSE(e.modified);
 
-    // A block that claims more records than it holds pastes what is there.
+    // A block that claims more records than it holds pastes what is there,
+    // records it, and says the rest could not be pasted.
+    messages.clear();
     DesignEditor source;
     source.select(source.manager.createBox(0, 0));
     QByteArray lying = buildClipboardBlock(source);
@@ -65,6 +67,9 @@ TEST(ObjectClipboard, RefusedAndEmptyBlocks)
     lying[8] = char(0xFF);
     clipboard.setPrivateBlock(lying);
     EXPECT_EQ(pasteObjects(e, clipboard), 1);
+    EXPECT_EQ(messages.texts(), QStringList{"Error pasting clipboard data."});
+    EXPECT_EQ(e.manager.undoHistory().undoCount(), 1);
+    EXPECT_TRUE(e.modified);
 }
 
 TEST(ObjectClipboard, ForeignFormatsBecomeObjects)

@@ -110,3 +110,26 @@ TEST(UndoHistory, RegionSwitchForgetsHistoryOfDestroyedControls)
     e.manager.changeRegion(0, 0, 1, 0, e.zoom);
     EXPECT_FALSE(e.manager.undo(e.zoom));
 }
+
+// Undo and redo destroy and re-create controls; a selection still naming them
+// would be used by the next command (cut, move, properties) after they are freed.
+TEST(UndoHistory, EditorDropsItsSelectionBeforeUndoAndRedo)
+{
+    DesignEditor e;
+    ObjectControl* text = e.manager.createText(12, 34);
+    e.manager.undoHistory().push({.type = ObjectAdded, .control = text, .recordAfter = text->data()->toRecord(e.zoom)});
+    e.select(text);
+    ASSERT_TRUE(e.undo());
+    EXPECT_TRUE(e.selection.empty());
+    EXPECT_EQ(e.panel.controlCount(), 0);
+
+    ASSERT_TRUE(e.redo());
+    ObjectControl* again = e.panel.control(0);
+    e.select(again);
+    ASSERT_TRUE(e.undo());
+    EXPECT_TRUE(e.selection.empty());
+    // Every command reads the selection: none of it may name a freed control.
+    for (ObjectControl* selected : e.selection)
+        EXPECT_TRUE(e.panel.contains(selected));
+    EXPECT_FALSE(e.undo());
+}

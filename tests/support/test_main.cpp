@@ -3,6 +3,9 @@
 #include <QByteArray>
 #include <QDir>
 #include <QGuiApplication>
+#ifdef STICKWELL_TEST_WIDGETS
+#include <QApplication>
+#endif
 #include <QTemporaryDir>
 
 #include "TestSupport.h"
@@ -35,7 +38,11 @@ int main(int argc, char** argv)
     useThrowawayHome(home);
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+#ifdef STICKWELL_TEST_WIDGETS
+    QApplication app(argc, argv);
+#else
     QGuiApplication app(argc, argv);
+#endif
     testing::InitGoogleTest(&argc, argv);
     testing::AddGlobalTestEnvironment(new StickwellTestEnvironment);
     return RUN_ALL_TESTS();

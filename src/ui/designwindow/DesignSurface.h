@@ -1,0 +1,85 @@
+#pragma once
+// The design surface of one design window, without widgets: the active tool,
+// the selection frame, zoom, snapping, creating objects, moving and sizing
+// them, the keyboard and the position read-out. The card widget (DesignView)
+// only shows the editor's card and passes mouse and keys here, in card pixels.
+
+#include <QObject>
+#include <QPoint>
+#include <QRect>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "imaging/Picture.h"
+#include "model/DesignEditor.h"
+#include "model/Options.h"
+
+enum class Tool { Select, Text, BarCode, ArcText, Graphic, Line, Box, RoundBox, Ellipse };
+
+class DesignSurface : public QObject {
+    Q_OBJECT
+public:
+    explicit DesignSurface(DesignEditor& editor, QObject* parent = nullptr);
+    ~DesignSurface() override;
+
+    DesignEditor& editor() const { return m_editor; }
+
+    // Grid, snapping step, units, SelectReturn, PromptOnDelete: applied at
+    // once (the options dialog pushes changes to every open window).
+    void applyOptions(const Options& options);
+    const Options& options() const { return m_options; }
+
+    // Zoom in percent. relative: zoom + value; refused requests change
+    // nothing. Returns the zoom in force.
+    int setZoom(int value, bool relative);
+    int zoom() const { return m_editor.zoom; }
+
+    // The caller ran the protection check before choosing a creation tool.
+    Tool activeTool() const { return m_tool; }
+    void setActiveTool(Tool tool);
+
+    // Where the Graphic tool gets its picture; nullopt = cancelled.
+    std::function<std::optional<Picture>()> pictureSource;
+
+    int selectedCount() const { return int(m_editor.selection.size()); }
+    bool selectionLocked() const;
+    void selectAll();
+    void selectNone();
+    // From the object list: only this object (or none) selected.
+    void selectOnly(ObjectControl* control);
+
+    // Tells the surface that model code (undo, paste, delete, a region
+    // switch) changed the card or the selection behind its back.
+    void contentChangedOutside();
+
+    // Pointer and keys in card pixels.
+    void mousePress(QPoint cardPos, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
+    void mouseMove(QPoint cardPos, Qt::MouseButtons buttons);
+    void mouseRelease(QPoint cardPos, Qt::MouseButton button);
+    void mouseDoubleClick(QPoint cardPos);
+    // Arrow keys nudge the selection one pixel; true when the key was used.
+    bool keyPress(int key, Qt::KeyboardModifiers modifiers);
+
+    // Status bar's first panel.
+    QString positionText() const { return m_positionText; }
+
+signals:
+    // Anything the commands' enabling or the object list may depend on.
+    void selectionChanged();
+    void contentChanged();
+    void modifiedChanged(bool modified);
+    void zoomChanged(int zoom);
+    void toolChanged(Tool tool);
+    void positionTextChanged(const QString& text);
+    // Card pixels that need repainting (an empty rect: the whole card).
+    void repaintNeeded(const QRect& area);
+    void cardDoubleClicked();
+    void contextMenuRequested(QPoint cardPos);
+
+private:
+    DesignEditor& m_editor;
+    Options m_options;
+    Tool m_tool = Tool::Select;
+    QString m_positionText;
+};
