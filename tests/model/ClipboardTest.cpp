@@ -59,7 +59,7 @@ TEST(ObjectClipboard, RefusedAndEmptyBlocks)
 
     // A block that claims more records than it holds pastes what is there,
     // records it, and says the rest could not be pasted.
-    messages.clear();
+    recordedMessages().clear();
     DesignEditor source;
     source.select(source.manager.createBox(0, 0));
     QByteArray lying = buildClipboardBlock(source);
