@@ -18,4 +18,7 @@ inline QString productLine() { return QStringLiteral("Morrowline"); }
 inline QString productFamily() { return QStringLiteral("Tessaline"); }
 inline QString version() { return QStringLiteral(STICKWELL_VERSION); }
 inline QString cliName() { return QStringLiteral("stickwell-cli"); }
+// The Help menu's web pages.
+inline QString homePageUrl() { return QStringLiteral("https://stickwell.zevcraft.example/"); }
+inline QString supportUrl() { return QStringLiteral("https://stickwell.zevcraft.example/support/"); }
 } // namespace AppInfo

@@ -3,7 +3,29 @@
 #include <QTimer>
 
 #include "base/AppInfo.h"
+#include "model/Options.h"
+#include "system/SettingsStore.h"
+#include "ui/shell/Gallery.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/shell/MessageBoxSink.h"
+
+namespace {
+
+// --grab FILE [--state NAME]: set a window state up, write a picture of it
+// and quit (scripts/gallery.sh).
+void grabAndQuit(MainWindow& window, const QString& state, const QString& file)
+{
+    QTimer::singleShot(300, &window, [&window, state, file] {
+        QWidget* target = prepareGalleryState(window, state);
+        if (!target) {
+            QApplication::exit(2);
+            return;
+        }
+        QTimer::singleShot(300, &window, [target, file] { QApplication::exit(target->grab().save(file) ? 0 : 1); });
+    });
+}
+
+} // namespace
 
 int main(int argc, char** argv)
 {
@@ -11,22 +33,31 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(AppInfo::productTitle());
     QApplication::setApplicationVersion(AppInfo::version());
 
-    // --grab FILE: show the window, write a picture of it and quit (scripts/gallery.sh).
     QCommandLineParser parser;
+    parser.setApplicationDescription(AppInfo::productTitle());
     const QCommandLineOption grab(QStringLiteral("grab"), QStringLiteral("Write a picture of the window and quit."),
                                   QStringLiteral("FILE"));
+    const QCommandLineOption state(QStringLiteral("state"),
+                                   QStringLiteral("The window state to picture: ") + galleryStates().join(", "),
+                                   QStringLiteral("NAME"), QStringLiteral("main-window-empty"));
     parser.addOption(grab);
+    parser.addOption(state);
     parser.addHelpOption();
     parser.addVersionOption();
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Designs or templates to open."),
+                                 QStringLiteral("[FILE...]"));
     parser.process(app);
 
+    MessageBoxSink messageBoxes;
+    Messages::install(&messageBoxes);
+    Options::current().load(SettingsStore::instance());
+
     MainWindow window;
+    window.setStartupFiles(parser.positionalArguments());
     window.show();
-    if (parser.isSet(grab)) {
-        const QString file = parser.value(grab);
-        QTimer::singleShot(200, &window, [&window, file] {
-            QApplication::exit(window.grab().save(file) ? 0 : 1);
-        });
-    }
-    return app.exec();
+    if (parser.isSet(grab))
+        grabAndQuit(window, parser.value(state), parser.value(grab));
+    const int status = app.exec();
+    Messages::install(nullptr);
+    return status;
 }

@@ -1,9 +1,157 @@
 #pragma once
+// The frame window: design windows in the middle, menus, the five toolbars,
+// the property editor dock and the status bar. It owns the command table and
+// applies its enabling rules after every command.
 
+#include <QHash>
 #include <QMainWindow>
+#include <functional>
+#include <optional>
+
+#include "ui/shell/CommandRules.h"
+#include "ui/shell/RecentFiles.h"
+
+class QAction;
+class QActionGroup;
+class QComboBox;
+class QLabel;
+class QMdiArea;
+class QMdiSubWindow;
+class QMenu;
+class QTabWidget;
+class QToolBar;
+class QDockWidget;
+class ClipboardPort;
+class DesignWindow;
+class DesignDocument;
+struct LayoutRecord;
+enum class Tool;
+enum class ProtectionKind;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
     explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    // Opens a design or template by name (command line, dropped files,
+    // a second start, recent files, the Open dialog). An open one comes to the front.
+    void openDesignPath(const QString& path, bool addToRecent);
+    // A blank design on the default layout, or on the given one.
+    DesignWindow* newBlankDesign();
+    DesignWindow* newBlankDesign(const LayoutRecord& layout);
+    // Shows the active window's zoom, layout name, regions and objects.
+    void showActiveWindowState();
+    DesignWindow* activeDesignWindow() const;
+    QList<DesignWindow*> designWindows() const;
+
+    // Files named on the command line, opened when the window is first shown.
+    void setStartupFiles(const QStringList& files) { m_startupFiles = files; }
+
+    void enableCommands();
+    QAction* command(const QString& objectName) const;
+    const RecentFiles& recentFiles() const { return m_recentFiles; }
+    QMenu* objectPopup() const { return m_objectPopup; }
+    QComboBox* zoomCombo() const { return m_zoomCombo; }
+    QLabel* statusPanel(int index) const;
+
+    // Where the password and the Graphic tool's picture come from, and the
+    // clipboard used; tests replace them.
+    std::function<std::optional<QString>()> askPassword;
+    std::function<QString()> chooseOpenFile;
+    void setClipboard(ClipboardPort* clipboard) { m_clipboard = clipboard; }
+
+    // The active window passes the protection check (asking for the password when needed).
+    bool passesProtection(ProtectionKind kind);
+
+    // Pushes the current options to every open design window.
+    void applyOptionsToWindows();
+
+public slots:
+    void bringToFront();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    QAction* addCommand(QMenu* menu, const QString& name, const QString& caption, CommandRule rule,
+                        const QKeySequence& shortcut = {});
+    void addButton(QToolBar* bar, QAction* action, const QString& buttonName, const QString& hint,
+                   const QString& icon);
+    void createFileMenu();
+    void createEditMenu();
+    void createAlignmentMenu();
+    void createToolMenu();
+    void createViewMenu();
+    void createWindowMenu();
+    void createHelpMenu();
+    void createToolBars();
+    void createPropertyDock();
+    void createStatusBar();
+    void createObjectPopup();
+
+    DesignWindow* addDesignWindow(std::unique_ptr<DesignDocument> document);
+    void connectDesignWindow(DesignWindow* window);
+    void onSubWindowActivated(QMdiSubWindow* subWindow);
+    void rebuildObjectList();
+    void rebuildRegionList();
+    void fillRecentMenu();
+    void fillWindowMenu();
+    void addToRecent(const QString& path);
+
+    void openCommand();
+    void saveCommand(bool saveAs);
+    void undoCommand();
+    void redoCommand();
+    void cutCommand();
+    void copyCommand();
+    void pasteCommand();
+    void deleteCommand();
+    void selectAllCommand();
+    void selectNoneCommand();
+    void propertiesCommand();
+    void zoomBy(int step);
+    void zoomToListed();
+    void showZoom(int zoom);
+    void chooseTool(Tool tool);
+    void bringSelectionToFront();
+    void sendSelectionToBack();
+    void optionsCommand();
+    void closeAllCommand();
+    void arrangeIcons();
+    void afterDesignChange();
+
+    void restoreLayout();
+    void storeLayout();
+    QList<QWidget*> dockables() const;
+
+    QMdiArea* m_mdiArea = nullptr;
+    QHash<QString, QAction*> m_commands;
+    QHash<QAction*, CommandRule> m_rules;
+    QHash<QAction*, Tool> m_toolOfAction;
+    QActionGroup* m_tools = nullptr;
+    QMenu* m_recentMenu = nullptr;
+    QMenu* m_windowMenu = nullptr;
+    QMenu* m_toolbarsMenu = nullptr;
+    QMenu* m_objectPopup = nullptr;
+    QToolBar* m_mainBar = nullptr;
+    QToolBar* m_zoomBar = nullptr;
+    QToolBar* m_toolsBar = nullptr;
+    QToolBar* m_alignmentBar = nullptr;
+    QToolBar* m_regionsBar = nullptr;
+    QDockWidget* m_propertyEditor = nullptr;
+    QComboBox* m_objectCombo = nullptr;
+    QTabWidget* m_pages = nullptr;
+    QComboBox* m_regionCombo = nullptr;
+    QComboBox* m_zoomCombo = nullptr;
+    QLabel* m_statusPanels[3] = {};
+    RecentFiles m_recentFiles;
+    QStringList m_startupFiles;
+    bool m_shownOnce = false;
+    bool m_activating = false;  // changes of the region list are ignored meanwhile
+    int m_untitledCounter = 1;
+    ClipboardPort* m_clipboard = nullptr;
 };

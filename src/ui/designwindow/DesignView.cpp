@@ -1,0 +1,2 @@
+#include "ui/designwindow/DesignView.h"
+DesignView::DesignView(DesignSurface&, QWidget* parent) : QWidget(parent) {}

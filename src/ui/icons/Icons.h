@@ -1,0 +1,3 @@
+#pragma once
+#include <QIcon>
+QIcon stickwellIcon(const QString& name);

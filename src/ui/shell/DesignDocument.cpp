@@ -1,0 +1,114 @@
+#include "ui/shell/DesignDocument.h"
+
+#include "files/DesignFile.h"
+#include "model/Folds.h"
+#include "model/Options.h"
+#include "print/DesignPrinting.h"
+#include "render/RegionRender.h"
+#include "system/Messages.h"
+#include "ui/shell/ShellTexts.h"
+
+DesignDocument::DesignDocument() : m_reader(std::make_unique<DataReader>()) {}
+
+DesignDocument::~DesignDocument() = default;
+
+bool DesignDocument::regionSizeAllowedOrSay() const
+{
+    if (m_layout.regionSizeInRange())
+        return true;
+    Messages::error(regionSizeMessage(Options::current().metricUnits));
+    return false;
+}
+
+bool DesignDocument::startBlank(const LayoutRecord& layout, int untitledNumber)
+{
+    m_layout = layout;
+    m_untitledNumber = untitledNumber;
+    m_fileName.clear();
+    if (!regionSizeAllowedOrSay())
+        return false;
+    int32_t width = 0, height = 0;
+    m_layout.regionSize(&width, &height);
+    editor.panel.setRegionSize(width, height);
+    editor.panel.setScale(editor.zoom);
+    m_regionIndex = 0;
+    return showRegionAtZoom(editor.manager, m_layout, 0, editor.zoom);
+}
+
+bool DesignDocument::open(const QString& path)
+{
+    m_untitledNumber = 0;
+    m_fileName = path;
+    int32_t zoom = 100;
+    const int32_t result =
+        readDesignFile(editor.manager, path, m_layout, m_linkedDatabasePath, zoom, editor.handlers);
+    if (result != DesignFileResult::Success) {
+        Messages::error(designFileResultText(result));
+        return false;
+    }
+    editor.zoom = zoom;
+    editor.modified = false;
+    m_regionIndex = 0;
+    if (!m_linkedDatabasePath.isEmpty())
+        openLinkedDatabase();
+    return true;
+}
+
+void DesignDocument::openLinkedDatabase()
+{
+    const QString source = resolveLinkedPath(m_fileName, m_linkedDatabasePath);
+    if (m_reader->open(source) < 0)
+        Messages::error(ShellTexts::LinkedDatabaseFailed);
+}
+
+QString DesignDocument::title() const
+{
+    return m_fileName.isEmpty() ? ShellTexts::Untitled + QString::number(m_untitledNumber) : m_fileName;
+}
+
+QString DesignDocument::save(bool saveAs, const SaveNameChooser& chooseName)
+{
+    QString target = m_fileName;
+    if (saveAs || target.isEmpty()) {
+        target = chooseName ? chooseName() : QString();
+        if (target.isEmpty())
+            return {};
+    }
+    editor.clearSelection();
+    int32_t side = 0, panel = 0;
+    regionSlotFor(m_layout.foldType, m_regionIndex, &side, &panel);
+    if (!writeDesignFile(editor.manager, target, m_layout, m_linkedDatabasePath, editor.zoom, side, panel)) {
+        Messages::error(designFileResultText(DesignFileResult::SaveError));
+        return {};
+    }
+    m_fileName = target;
+    editor.modified = false;
+    return target;
+}
+
+bool DesignDocument::closeQuery(const SaveNameChooser& chooseName)
+{
+    if (!editor.modified)
+        return true;
+    switch (Messages::askYesNoCancel(title() + ShellTexts::AskSaveChanges)) {
+    case Messages::Answer::No:
+        return true;
+    case Messages::Answer::Yes:
+        return !save(false, chooseName).isEmpty();
+    default:
+        return false;
+    }
+}
+
+QStringList DesignDocument::regionCaptions() const { return ::regionCaptions(m_layout.foldType); }
+
+bool DesignDocument::showRegion(int index)
+{
+    if (index == m_regionIndex)
+        return true;
+    if (!showRegionAtZoom(editor.manager, m_layout, index, editor.zoom))
+        return false;
+    m_regionIndex = index;
+    editor.clearSelection();
+    return true;
+}

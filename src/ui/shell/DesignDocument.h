@@ -1,0 +1,66 @@
+#pragma once
+// One open design as a document, without widgets: where it comes from (a
+// blank design from a layout, or a design file or template), its title, the
+// linked data source, saving, and the question before it closes.
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <memory>
+
+#include "merge/DataReader.h"
+#include "model/DesignEditor.h"
+#include "model/LayoutRecord.h"
+
+class DesignDocument {
+public:
+    DesignDocument();
+    ~DesignDocument();
+    DesignDocument(const DesignDocument&) = delete;
+    DesignDocument& operator=(const DesignDocument&) = delete;
+
+    // Asks for a file name to save under; empty when the user cancelled.
+    using SaveNameChooser = std::function<QString()>;
+
+    // A blank design: one region of the layout on the card, "Untitled n".
+    // False (with the region-size message shown) when the layout's regions
+    // break the size limits.
+    bool startBlank(const LayoutRecord& layout, int untitledNumber);
+    // Reads a design file or template; false after showing why it failed.
+    bool open(const QString& path);
+
+    QString title() const;
+    const QString& fileName() const { return m_fileName; }
+    bool isModified() const { return editor.modified; }
+
+    // Save (saveAs: always ask for a name). Returns the saved file name, or
+    // empty when nothing was saved (cancelled, or failed with its message).
+    QString save(bool saveAs, const SaveNameChooser& chooseName);
+    // May the document close? Asks to save a modified one.
+    bool closeQuery(const SaveNameChooser& chooseName);
+
+    // The regions of the design's fold type, in caption order.
+    QStringList regionCaptions() const;
+    int regionIndex() const { return m_regionIndex; }
+    // Makes another region live on the card (stores the shown one first).
+    bool showRegion(int index);
+
+    const LayoutRecord& layout() const { return m_layout; }
+    const QString& linkedDatabasePath() const { return m_linkedDatabasePath; }
+    DataReader& dataReader() { return *m_reader; }
+    // The password typed in this window, kept for later protection checks.
+    QString enteredPassword;
+
+    DesignEditor editor;
+
+private:
+    bool regionSizeAllowedOrSay() const;
+    void openLinkedDatabase();
+
+    QString m_fileName;
+    int m_untitledNumber = 0;
+    LayoutRecord m_layout;
+    QString m_linkedDatabasePath;
+    int m_regionIndex = 0;
+    std::unique_ptr<DataReader> m_reader;
+};

@@ -1,0 +1,3 @@
+#pragma once
+class QWidget;
+bool editOptions(QWidget* parent);

@@ -1,0 +1,2 @@
+#include "ui/shell/ProtectionDialog.h"
+std::optional<QString> askProtectionPassword(QWidget*) { return std::nullopt; }

@@ -1,0 +1,5 @@
+#pragma once
+#include <QString>
+#include <optional>
+class QWidget;
+std::optional<QString> askProtectionPassword(QWidget* parent);
