@@ -3,6 +3,7 @@
 #include <QTimer>
 
 #include "base/AppInfo.h"
+#include "ui/icons/Icons.h"
 #include "ui/shell/MainWindow.h"
 
 int main(int argc, char** argv)
@@ -10,6 +11,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::productTitle());
     QApplication::setApplicationVersion(AppInfo::version());
+    QApplication::setWindowIcon(stickwellIcon(QStringLiteral("quillon-stickwell")));
 
     // --grab FILE: show the window, write a picture of it and quit (scripts/gallery.sh).
     QCommandLineParser parser;
