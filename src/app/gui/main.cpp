@@ -5,6 +5,7 @@
 #include "base/AppInfo.h"
 #include "model/Options.h"
 #include "system/SettingsStore.h"
+#include "ui/icons/Icons.h"
 #include "ui/shell/Gallery.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/MessageBoxSink.h"
@@ -32,6 +33,7 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     QApplication::setApplicationName(AppInfo::productTitle());
     QApplication::setApplicationVersion(AppInfo::version());
+    QApplication::setWindowIcon(stickwellIcon(QStringLiteral("quillon-stickwell")));
 
     QCommandLineParser parser;
     parser.setApplicationDescription(AppInfo::productTitle());
