@@ -9,9 +9,16 @@ mkdir -p "$OUT"
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
 chmod 700 "$XDG_RUNTIME_DIR"
 bash scripts/build.sh >/dev/null
-shot() {  # shot NAME [program arguments...]
-  local name=$1; shift
-  xvfb-run -a -s "-screen 0 1280x1024x24" ./build/stickwell "$@" --grab "$OUT/$name.png"
-  echo "$OUT/$name.png"
+# Each run gets a home of its own, so stored settings and recent files of
+# the user (or of an earlier shot) do not change the pictures.
+shot() {  # shot STATE
+  local state=$1 home
+  home=$(mktemp -d)
+  HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share \
+    xvfb-run -a -s "-screen 0 1280x1024x24" ./build/stickwell --state "$state" --grab "$OUT/$state.png"
+  rm -rf "$home"
+  echo "$OUT/$state.png"
 }
-shot main-window-empty
+for state in $(QT_QPA_PLATFORM=offscreen ./build/stickwell --list-states); do
+  shot "$state"
+done

@@ -1,6 +1,7 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QTimer>
+#include <cstdio>
 
 #include "base/AppInfo.h"
 #include "model/Options.h"
@@ -42,13 +43,20 @@ int main(int argc, char** argv)
     const QCommandLineOption state(QStringLiteral("state"),
                                    QStringLiteral("The window state to picture: ") + galleryStates().join(", "),
                                    QStringLiteral("NAME"), QStringLiteral("main-window-empty"));
+    const QCommandLineOption listStates(QStringLiteral("list-states"), QStringLiteral("List the window states."));
     parser.addOption(grab);
     parser.addOption(state);
+    parser.addOption(listStates);
     parser.addHelpOption();
     parser.addVersionOption();
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("Designs or templates to open."),
                                  QStringLiteral("[FILE...]"));
     parser.process(app);
+    if (parser.isSet(listStates)) {
+        for (const QString& name : galleryStates())
+            std::printf("%s\n", qPrintable(name));
+        return 0;
+    }
 
     MessageBoxSink messageBoxes;
     Messages::install(&messageBoxes);

@@ -190,7 +190,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_clipboard(&syst
     enableCommands();
 }
 
-MainWindow::~MainWindow() = default;
+MainWindow::~MainWindow()
+{
+    // The design windows go while this window's members still exist: their
+    // signals (activation, tool, selection) reach handlers that use them.
+    disconnect(m_mdiArea, nullptr, this, nullptr);
+    delete m_mdiArea;
+}
 
 // ---- commands -------------------------------------------------------------
 
