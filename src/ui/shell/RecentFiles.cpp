@@ -5,7 +5,7 @@
 #include "system/SettingsStore.h"
 
 namespace {
-const QString kHistoryKey = QStringLiteral("History");
+const QString kHistoryKey = SettingsStore::programKey() + QStringLiteral("\\History");
 QString fileValue(int index) { return QStringLiteral("File") + QString::number(index); }
 QString nameValue(int index) { return QStringLiteral("Name") + QString::number(index); }
 }

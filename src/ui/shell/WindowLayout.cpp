@@ -3,8 +3,8 @@
 #include "system/SettingsStore.h"
 
 namespace {
-const QString kPlacementKey = QStringLiteral("WS");
-QString barKey(const QString& barName) { return QStringLiteral("TS\\") + barName; }
+const QString kPlacementKey = SettingsStore::programKey() + QStringLiteral("\\WS");
+QString barKey(const QString& barName) { return SettingsStore::programKey() + QStringLiteral("\\TS\\") + barName; }
 constexpr int kMinVisible = 10;
 constexpr int kEdgeGap = 5;
 }
