@@ -1052,11 +1052,19 @@ void MainWindow::dragEnterEvent(QDragEnterEvent* event)
 
 void MainWindow::dropEvent(QDropEvent* event)
 {
-    bringToFront();
+    QStringList paths;
     for (const QUrl& url : event->mimeData()->urls())
         if (url.isLocalFile())
-            openDesignPath(url.toLocalFile(), true);
+            paths << url.toLocalFile();
     event->acceptProposedAction();
+    openDroppedFiles(paths);
+}
+
+void MainWindow::openDroppedFiles(const QStringList& paths)
+{
+    bringToFront();
+    for (const QString& path : paths)
+        openDesignPath(path, true);
     enableCommands();
 }
 

@@ -42,6 +42,8 @@ public:
     DesignWindow* newBlankDesign(const LayoutRecord& layout);
     // Shows the active window's zoom, layout name, regions and objects.
     void showActiveWindowState();
+    // Files dropped onto the window, opened in the order given.
+    void openDroppedFiles(const QStringList& paths);
     DesignWindow* activeDesignWindow() const;
     QList<DesignWindow*> designWindows() const;
 

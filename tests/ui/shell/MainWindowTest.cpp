@@ -1,10 +1,268 @@
 #include <gtest/gtest.h>
 
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMenu>
+#include <QMimeData>
+#include <QProcess>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <QUrl>
+
+#include "TestSupport.h"
 #include "base/AppInfo.h"
+#include "model/ObjectData.h"
+#include "system/Clipboard.h"
+#include "ui/designwindow/DesignSurface.h"
+#include "ui/shell/DesignWindow.h"
 #include "ui/shell/MainWindow.h"
 
-TEST(MainWindow, CaptionIsTheProductTitle)
-{
+namespace {
+
+QString exampleDesign(const QString& name) { return QStringLiteral(STICKWELL_DATA_SOURCE "/examples/") + name; }
+
+// A main window over a throwaway folder and an in-memory clipboard.
+struct ShellFixture : testing::Test {
+    QTemporaryDir dir;
+    MemoryClipboard clipboard;
+    MessageRecorder messages;
     MainWindow window;
-    EXPECT_TRUE(window.windowTitle().startsWith(AppInfo::productTitle()));
+
+    ShellFixture()
+    {
+        // The address example's linked data travels with it.
+        QFile::copy(exampleDesign("addresses.csv"), dir.filePath("addresses.csv"));
+        window.setClipboard(&clipboard);
+        window.enableCommands();
+    }
+
+    QString copyOf(const QString& example, const QString& name)
+    {
+        const QString target = dir.filePath(name);
+        QFile::copy(exampleDesign(example), target);
+        QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+        return target;
+    }
+    bool enabled(const char* name) const { return window.command(QString::fromLatin1(name))->isEnabled(); }
+    DesignWindow& active() const { return *window.activeDesignWindow(); }
+};
+
+} // namespace
+
+TEST_F(ShellFixture, CaptionCommandsAndBarsAreThere)
+{
+    EXPECT_EQ(window.windowTitle(), AppInfo::productTitle() + " ");
+    struct Command {
+        const char* name;
+        const char* caption;
+        QKeySequence shortcut;
+    } commands[] = {
+        {"NewMI", "&New...", QKeySequence("Ctrl+N")},          {"OpenMI", "&Open...", QKeySequence("Ctrl+O")},
+        {"SaveMI", "&Save", QKeySequence("Ctrl+S")},           {"PrintMI", "&Print...", QKeySequence("Ctrl+P")},
+        {"UndoMI", "&Undo", QKeySequence("Ctrl+Z")},           {"RedoMI", "&Redo", QKeySequence("Shift+Ctrl+Z")},
+        {"CutMI", "Cu&t", QKeySequence("Ctrl+X")},             {"CopyMI", "&Copy", QKeySequence("Ctrl+C")},
+        {"PasteMI", "&Paste", QKeySequence("Ctrl+V")},         {"DeleteMI", "&Delete", QKeySequence("Ctrl+Del")},
+        {"SelectAllMI", "Select A&ll", QKeySequence("Ctrl+A")}, {"SelectNoneMI", "Select &None", QKeySequence("Esc")},
+        {"PropertiesMI", "Pr&operties...", QKeySequence("Shift+Ctrl+P")},
+        {"MarginsMI", "&Margins...", QKeySequence("Ctrl+M")},
+        {"AlignSelectedToGridMI", "Align Selected to &Grid", QKeySequence("Ctrl+G")},
+        {"ZoomInMI", "Zoom &In", QKeySequence("Ctrl+=")},      {"ZoomOutMI", "Zoom &Out", QKeySequence("Ctrl+-")},
+    };
+    for (const Command& c : commands) {
+        QAction* action = window.command(c.name);
+        ASSERT_NE(action, nullptr) << c.name;
+        EXPECT_EQ(action->text(), c.caption);
+        EXPECT_EQ(action->shortcut(), c.shortcut) << c.name;
+    }
+    for (const char* bar : {"MainBar", "ZoomBar", "ToolsBar", "AlignmentBar", "RegionsBar", "PropertyEditor"})
+        EXPECT_NE(window.findChild<QWidget*>(bar), nullptr) << bar;
+    for (const char* button : {"NewBtn", "PrintPreviewBtn", "PersonalDatabaseBtn", "ZoomBtn", "SelectBtn",
+                               "EllipseBtn", "AlignGroupVSpaceBtn", "BringtoFrontBtn", "SendtoBackBtn"})
+        EXPECT_NE(window.findChild<QToolButton*>(button), nullptr) << button;
+    // No design open: only the window-free commands work.
+    EXPECT_TRUE(enabled("NewMI"));
+    EXPECT_FALSE(enabled("SaveAsMI"));
+    EXPECT_FALSE(enabled("TextMI"));
+    EXPECT_FALSE(window.zoomCombo()->isEnabled());
+    const QMenu* reopen = window.findChild<QMenu*>("ReopenMI");
+    ASSERT_EQ(reopen->actions().size(), 1);
+    EXPECT_EQ(reopen->actions().front()->text(), "(none)");
+    EXPECT_FALSE(reopen->actions().front()->isEnabled());
+}
+
+TEST_F(ShellFixture, EnablingFollowsTheSelection)
+{
+    window.openDesignPath(copyOf("shapes-and-text.lpd", "shapes.lpd"), false);
+    DesignEditor& editor = active().document().editor;
+    ASSERT_GE(editor.panel.controlCount(), 2);
+    const auto* pages = window.findChild<QTabWidget*>("PropertyEditorPageControl");
+
+    active().surface().selectNone();
+    window.enableCommands();
+    for (const char* name : {"CutMI", "CopyMI", "DeleteMI", "AlignMI", "AlignLeftBtnAction", "PropertiesMI"})
+        EXPECT_FALSE(enabled(name)) << name;
+    EXPECT_TRUE(enabled("SelectAllMI"));
+    EXPECT_FALSE(pages->isVisibleTo(&window));
+
+    active().surface().selectOnly(editor.panel.control(0));
+    window.enableCommands();
+    for (const char* name : {"CutMI", "CopyMI", "DeleteMI", "AlignMI", "AlignLeftBtnAction", "PropertiesMI",
+                             "BringToFrontMI", "FitToMarginsMI"})
+        EXPECT_TRUE(enabled(name)) << name;
+    EXPECT_FALSE(enabled("AlignGroupLeftBtnAction"));
+    EXPECT_TRUE(pages->isVisibleTo(&window));
+
+    active().surface().selectAll();
+    window.enableCommands();
+    EXPECT_TRUE(enabled("AlignGroupLeftBtnAction"));
+    EXPECT_TRUE(enabled("AlignGroupVSpaceBtnAction"));
+    EXPECT_FALSE(enabled("PropertiesMI"));
+    EXPECT_FALSE(pages->isVisibleTo(&window));
+
+    // Paste needs something to paste; Undo something to undo.
+    EXPECT_FALSE(enabled("PasteMI"));
+    window.command("CopyMI")->trigger();
+    EXPECT_TRUE(enabled("PasteMI"));
+    EXPECT_FALSE(enabled("UndoMI"));
+    window.command("PasteMI")->trigger();
+    EXPECT_TRUE(enabled("UndoMI"));
+    EXPECT_TRUE(enabled("SaveMI"));
+    // Pop-up items take the state of their menu namesakes.
+    for (QAction* item : window.objectPopup()->actions())
+        if (item->objectName() == "UndoPI")
+            EXPECT_TRUE(item->isEnabled());
+}
+
+TEST_F(ShellFixture, OpeningByNameDroppingAndTheSameDesignTwice)
+{
+    const QString design = copyOf("address-label.lpd", "Address.lpd");
+    window.openDesignPath(design, true);
+    window.openDesignPath(design.toLower().replace("address.lpd", "ADDRESS.LPD"), true);
+    EXPECT_EQ(window.designWindows().size(), 1);
+    EXPECT_EQ(window.statusPanel(2)->text(), "Address 1 x 2 5/8 in");
+    EXPECT_EQ(window.statusPanel(1)->text(), "100%");
+    EXPECT_EQ(window.findChild<QComboBox*>("RegionCombo")->currentText(), "Front");
+
+    // A picture is refused with the message; a template with an upper-case extension opens.
+    const QString picture = dir.filePath("photo.jpg");
+    QFile(picture).open(QIODevice::WriteOnly);
+    const QString templ = copyOf("bar-codes.lpd", "Card.CCT");
+    window.openDroppedFiles({picture, templ});
+    EXPECT_EQ(messages.texts(), QStringList{"Dropping a file here will open it for editing.\n\nPlease be sure to "
+                                            "drop a design file or template and not a graphic or other file."});
+    ASSERT_EQ(window.designWindows().size(), 2);
+    EXPECT_EQ(active().document().fileName(), templ);
+    EXPECT_EQ(window.recentFiles().entries().front().shownName, "Card.CCT");
+}
+
+TEST_F(ShellFixture, NewDesignsAreUntitledAndNumbered)
+{
+    for (int i = 1; i <= 3; ++i)
+        ASSERT_NE(window.newBlankDesign(), nullptr);
+    EXPECT_EQ(active().windowTitle(), "Untitled 3");
+    EXPECT_FALSE(enabled("SaveMI"));
+    EXPECT_TRUE(enabled("SaveAsMI"));
+    EXPECT_TRUE(enabled("TextMI"));
+}
+
+TEST_F(ShellFixture, RecentFilesAfterSixSaves)
+{
+    ASSERT_NE(window.newBlankDesign(), nullptr);
+    QStringList saved;
+    for (int i = 1; i <= 6; ++i) {
+        const QString path = dir.filePath(QString("design%1.lpd").arg(i));
+        active().chooseSaveName = [path] { return path; };
+        window.command("SaveAsMI")->trigger();
+        saved << path;
+    }
+    const QMenu* reopen = window.findChild<QMenu*>("ReopenMI");
+    QStringList shown;
+    for (const QAction* item : reopen->actions())
+        shown << item->text();
+    EXPECT_EQ(shown, (QStringList{"design6.lpd", "design5.lpd", "design4.lpd", "design3.lpd", "design2.lpd"}));
+    active().chooseSaveName = [&] { return saved[2]; };
+    window.command("SaveAsMI")->trigger();
+    EXPECT_EQ(window.recentFiles().entries().front().path, saved[2]);
+    EXPECT_EQ(window.recentFiles().entries().size(), 5);
+}
+
+TEST_F(ShellFixture, ZoomListAndButtons)
+{
+    window.openDesignPath(copyOf("address-label.lpd", "zoom.lpd"), false);
+    QComboBox* list = window.zoomCombo();
+    EXPECT_EQ(list->count(), 26);
+    EXPECT_EQ(list->itemText(12), "350");
+    EXPECT_EQ(list->itemText(25), "1000");
+    const auto typeAndApply = [&](const QString& text) {
+        list->setEditText(text);
+        window.command("ZoomBtnAction")->trigger();
+        return active().surface().zoom();
+    };
+    EXPECT_EQ(typeAndApply("30"), 30);
+    EXPECT_EQ(typeAndApply("abc"), 30);
+    EXPECT_EQ(typeAndApply("20"), 30);
+    EXPECT_EQ(typeAndApply("150"), 150);
+    EXPECT_EQ(window.statusPanel(1)->text(), "150%");
+    window.command("ZoomInMI")->trigger();
+    EXPECT_EQ(list->currentText(), "160");
+}
+
+TEST_F(ShellFixture, ProtectionCheckBeforeDeleting)
+{
+    window.openDesignPath(copyOf("shapes-and-text.lpd", "locked.lpd"), false);
+    DesignEditor& editor = active().document().editor;
+    editor.manager.setPassword("secret");
+    Options::current().promptOnDelete = false;
+    const int objects = editor.panel.controlCount();
+    QStringList typed;
+    window.askPassword = [&]() -> std::optional<QString> {
+        if (typed.isEmpty())
+            return std::nullopt;  // Cancel
+        return typed.takeFirst();
+    };
+    const auto deleteFirst = [&] {
+        active().surface().selectOnly(editor.panel.control(0));
+        window.command("DeleteMI")->trigger();
+        return editor.panel.controlCount();
+    };
+    EXPECT_EQ(deleteFirst(), objects) << "cancelled";
+    typed = {"wrong", "secret"};
+    EXPECT_EQ(deleteFirst(), objects - 1);
+    EXPECT_EQ(messages.texts(), QStringList{"Invalid Password.\n\nPlease enter the correct password."});
+    // The right password stays known to this window.
+    EXPECT_EQ(deleteFirst(), objects - 2);
+    Options::current().promptOnDelete = true;
+}
+
+TEST_F(ShellFixture, SavedDesignsReadBackAndUnchangedSavesAreIdentical)
+{
+    const QString design = copyOf("address-label.lpd", "same.lpd");
+    QFile original(exampleDesign("address-label.lpd"));
+    ASSERT_TRUE(original.open(QIODevice::ReadOnly));
+    window.openDesignPath(design, false);
+    active().chooseSaveName = [&] { return design; };
+    EXPECT_EQ(active().save(false), design);
+    QFile written(design);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_EQ(written.readAll(), original.readAll());
+
+    // An edit saved from the window is what the command-line program reads.
+    DesignEditor& editor = active().document().editor;
+    ObjectControl* box = editor.manager.createBox(30, 40);
+    box->data()->foreColor = 0x0000FF;
+    editor.modified = true;
+    const QString edited = dir.filePath("edited.lpd");
+    active().chooseSaveName = [&] { return edited; };
+    window.command("SaveAsMI")->trigger();
+    QProcess cli;
+    cli.start(STICKWELL_CLI, {"info", edited});
+    ASSERT_TRUE(cli.waitForFinished(30000));
+    const QByteArray info = cli.readAllStandardOutput();
+    EXPECT_TRUE(info.contains("\"kind\":\"B\",\"left\":30,\"top\":40")) << info.constData();
+    EXPECT_TRUE(info.contains("\"fore_color\":255"));
 }
