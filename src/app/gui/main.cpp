@@ -64,6 +64,7 @@ int main(int argc, char** argv)
 
     MainWindow window;
     window.setStartupFiles(parser.positionalArguments());
+    window.setNewDesignAtStart(!parser.isSet(grab));
     window.show();
     if (parser.isSet(grab))
         grabAndQuit(window, parser.value(state), parser.value(grab));

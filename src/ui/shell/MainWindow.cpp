@@ -19,7 +19,9 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QPageSetupDialog>
 #include <QPlainTextEdit>
+#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -56,6 +58,7 @@ namespace {
 constexpr int kMinimumSize = 400;
 constexpr int kZoomStep = 10;
 constexpr int kEnableDelayMs = 500;
+constexpr int kStartupDelayMs = 250;
 constexpr int kZoomListWidth = 70;
 constexpr int kRegionListWidth = 225;
 
@@ -142,6 +145,13 @@ const AlignButton kAlignButtons[] = {
     {"AlignGroupBottomBtn", "Align Group Bottom", "stickwell-group-bottom", true},
     {"AlignGroupVSpaceBtn", "Space Equally Vertical", "stickwell-group-space-v", true},
 };
+
+// The printer the print commands and the printer set-up share.
+QPrinter& sharedPrinter()
+{
+    static QPrinter printer;
+    return printer;
+}
 
 SystemClipboard& systemClipboard()
 {
@@ -242,7 +252,10 @@ void MainWindow::createFileMenu()
     addCommand(file, "SaveAsTemplateMI", "Save As &Template...", R::Window);
     addCommand(file, "SaveAsGraphicMI", "Save As &Graphic...", R::Window);
     file->addSeparator();
-    addCommand(file, "PrinterSetupMI", "P&rinter Setup...", R::Always);
+    connect(addCommand(file, "PrinterSetupMI", "P&rinter Setup...", R::Always), &QAction::triggered, this, [this] {
+        QPageSetupDialog dialog(&sharedPrinter(), this);
+        dialog.exec();
+    });
     addCommand(file, "PrintPreviewMI", "Print Pre&view", R::Window);
     addCommand(file, "PrintMI", "&Print...", R::Window, QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();
@@ -1032,6 +1045,11 @@ void MainWindow::showEvent(QShowEvent* event)
     m_shownOnce = true;
     for (const QString& file : std::as_const(m_startupFiles))
         openDesignPath(file, true);
+    if (m_startupFiles.isEmpty() && m_newDesignAtStart && Options::current().showDesignWizard)
+        QTimer::singleShot(kStartupDelayMs, this, [this] {
+            newBlankDesign();
+            enableCommands();
+        });
     m_startupFiles.clear();
     enableCommands();
 }

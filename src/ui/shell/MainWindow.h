@@ -49,6 +49,9 @@ public:
 
     // Files named on the command line, opened when the window is first shown.
     void setStartupFiles(const QStringList& files) { m_startupFiles = files; }
+    // Without files, a new design is started when the window is first shown
+    // (if the options say so); pictures of the window turn that off.
+    void setNewDesignAtStart(bool on) { m_newDesignAtStart = on; }
 
     void enableCommands();
     QAction* command(const QString& objectName) const;
@@ -153,6 +156,7 @@ private:
     RecentFiles m_recentFiles;
     QStringList m_startupFiles;
     bool m_shownOnce = false;
+    bool m_newDesignAtStart = true;
     bool m_activating = false;  // changes of the region list are ignored meanwhile
     int m_untitledCounter = 1;
     ClipboardPort* m_clipboard = nullptr;

@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLineEdit>
+#include <QToolBar>
 #include <QMenu>
 #include <QMimeData>
 #include <QProcess>
@@ -265,4 +267,75 @@ TEST_F(ShellFixture, SavedDesignsReadBackAndUnchangedSavesAreIdentical)
     const QByteArray info = cli.readAllStandardOutput();
     EXPECT_TRUE(info.contains("\"kind\":\"B\",\"left\":30,\"top\":40")) << info.constData();
     EXPECT_TRUE(info.contains("\"fore_color\":255"));
+}
+
+TEST_F(ShellFixture, ObjectListSelectsAndRegionListSwitches)
+{
+    window.openDesignPath(copyOf("shapes-and-text.lpd", "list.lpd"), false);
+    auto* objects = window.findChild<QComboBox*>("ObjectCombo");
+    DesignEditor& editor = active().document().editor;
+    ASSERT_EQ(objects->count(), editor.panel.controlCount());
+    // Sorted by name.
+    for (int i = 1; i < objects->count(); ++i)
+        EXPECT_LT(objects->itemText(i - 1), objects->itemText(i));
+    const int pick = objects->findText("Text0");
+    ASSERT_GE(pick, 0);
+    objects->activated(pick);
+    ASSERT_EQ(editor.selection.size(), 1u);
+    EXPECT_EQ(editor.selection.front()->name, "Text0");
+
+    auto* regions = window.findChild<QComboBox*>("RegionCombo");
+    ASSERT_EQ(regions->count(), 2);
+    regions->setCurrentIndex(1);
+    EXPECT_EQ(active().document().regionIndex(), 1);
+    EXPECT_TRUE(editor.selection.empty());
+    EXPECT_EQ(objects->count(), editor.panel.controlCount());
+}
+
+TEST_F(ShellFixture, UndoInATextBoxUndoesItsTyping)
+{
+    window.openDesignPath(copyOf("shapes-and-text.lpd", "typing.lpd"), false);
+    DesignEditor& editor = active().document().editor;
+    active().surface().selectOnly(editor.panel.control(0));
+    window.command("DeleteMI")->trigger();  // the prompt is answered Yes
+    ASSERT_TRUE(editor.manager.undoHistory().canUndo());
+    const int objects = editor.panel.controlCount();
+
+    window.show();
+    QLineEdit box(&window);
+    box.show();
+    box.setFocus();
+    QApplication::setActiveWindow(&window);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box.hasFocus(); }));
+    QTest::keyClicks(&box, "abc");
+    window.command("UndoMI")->trigger();
+    EXPECT_EQ(box.text(), "");
+    EXPECT_EQ(editor.panel.controlCount(), objects) << "the design was not touched";
+
+    window.activateWindow();
+    box.clearFocus();
+    window.command("UndoMI")->trigger();
+    EXPECT_EQ(editor.panel.controlCount(), objects + 1);
+}
+
+TEST(MainWindowLayout, ToolbarsAndRecentFilesSurviveARestart)
+{
+    QTemporaryDir dir;
+    const QString design = dir.filePath("kept.lpd");
+    QFile::copy(exampleDesign("shapes-and-text.lpd"), design);
+    {
+        MainWindow window;
+        window.show();
+        window.openDesignPath(design, true);
+        window.findChild<QToolBar*>("ZoomBar")->hide();
+        window.close();
+    }
+    MainWindow again;
+    again.show();
+    EXPECT_FALSE(again.findChild<QToolBar*>("ZoomBar")->isVisible());
+    EXPECT_TRUE(again.findChild<QToolBar*>("ToolsBar")->isVisible());
+    ASSERT_EQ(again.recentFiles().entries().size(), 1);
+    EXPECT_EQ(again.recentFiles().entries().front().path, design);
+    again.findChild<QToolBar*>("ZoomBar")->show();
+    again.close();
 }
