@@ -1,0 +1,61 @@
+#include "ui/shell/ProtectionDialog.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+#include "ui/shell/DialogButtons.h"
+#include "ui/shell/ShellDialogTexts.h"
+
+namespace T = ShellDialogTexts;
+
+ProtectionDialog::ProtectionDialog(QWidget* parent) : QDialog(parent), m_password(new QLineEdit)
+{
+    setObjectName(QStringLiteral("ProtectionForm"));
+    setWindowTitle(T::protectionCaption());
+
+    auto* text = new QLabel(T::protectionText());
+    text->setObjectName(QStringLiteral("ProtectionText"));
+    text->setWordWrap(true);
+
+    auto* label = new QLabel(T::password());
+    label->setObjectName(QStringLiteral("PasswordLabel"));
+    m_password->setObjectName(QStringLiteral("PasswordEdit"));
+    m_password->setEchoMode(QLineEdit::Password);
+    m_password->setMaxLength(kMaxPasswordLength);
+    label->setBuddy(m_password);
+    auto* row = new QHBoxLayout;
+    row->addWidget(label);
+    row->addWidget(m_password, 1);
+
+    QDialogButtonBox* buttons = okCancelHelpButtons(this);
+    connect(buttons, &QDialogButtonBox::helpRequested, this, &ProtectionDialog::helpRequested);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(text);
+    layout->addLayout(row);
+    layout->addWidget(buttons);
+    setMinimumWidth(fontMetrics().averageCharWidth() * 50);
+    m_password->setFocus();
+}
+
+QString ProtectionDialog::password() const { return m_password->text(); }
+
+void ProtectionDialog::setPassword(const QString& text) { m_password->setText(text); }
+
+std::optional<QString> askProtectionPassword(QWidget* parent)
+{
+    ProtectionDialog dialog(parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.password();
+}
+
+ProtectionDialog* newProtectionDialog(const QString& typed, QWidget* parent)
+{
+    auto* dialog = new ProtectionDialog(parent);
+    dialog->setPassword(typed);
+    return dialog;
+}
