@@ -35,9 +35,12 @@ ProtectionDialog::ProtectionDialog(QWidget* parent) : QDialog(parent), m_passwor
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(text);
+    layout->addSpacing(fontMetrics().height() / 2);
     layout->addLayout(row);
+    layout->addSpacing(fontMetrics().height() / 2);
     layout->addWidget(buttons);
-    setMinimumWidth(fontMetrics().averageCharWidth() * 50);
+    // Wide enough for the explanation to take three short lines, not five.
+    text->setMinimumWidth(fontMetrics().averageCharWidth() * 60);
     m_password->setFocus();
 }
 
