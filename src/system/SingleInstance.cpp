@@ -104,14 +104,11 @@ void SingleInstance::acceptClients()
         }
         // Never buffer more than one frame: a client cannot make us hold more.
         client->setReadBufferSize(kHeaderSize + kMaxFrameSize);
-        auto* idle = new QTimer(client);
-        idle->setSingleShot(true);
-        connect(idle, &QTimer::timeout, client, [this, client] { dropClient(client); });
-        idle->start(m_clientTimeoutMs);
-        connect(client, &QLocalSocket::readyRead, this, [this, client, idle] {
-            idle->start(m_clientTimeoutMs);
-            readClient(client);
-        });
+        auto* deadline = new QTimer(client);
+        deadline->setSingleShot(true);
+        connect(deadline, &QTimer::timeout, client, [this, client] { dropClient(client); });
+        deadline->start(m_clientTimeoutMs);
+        connect(client, &QLocalSocket::readyRead, this, [this, client] { readClient(client); });
         connect(client, &QLocalSocket::disconnected, this, [this, client] {
             readClient(client);  // frames that arrived just before the close
             client->deleteLater();

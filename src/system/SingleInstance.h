@@ -20,7 +20,9 @@ public:
     // Frames larger than this are refused before anything is allocated: a
     // path never comes near it.
     static constexpr quint32 kMaxFrameSize = 64 * 1024;
-    // A client that stays silent this long in the middle of a conversation is dropped.
+    // A client gets this long from connecting to say everything; a later
+    // instance needs milliseconds, so one that trickles bytes cannot keep a
+    // place among the waiting clients.
     static constexpr int kClientTimeoutMs = 10000;
     // More waiting clients than this are turned away at once.
     static constexpr int kMaxClients = 16;
@@ -44,7 +46,7 @@ public:
     // False if no first instance acknowledged everything within timeoutMs.
     bool handOver(const QStringList& paths, int timeoutMs);
 
-    // Sets how long a silent client may stay connected (tests shorten it).
+    // Sets how long a client may stay connected (tests shorten it).
     void setClientTimeout(int ms) { m_clientTimeoutMs = ms; }
 
 signals:

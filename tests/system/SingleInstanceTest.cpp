@@ -7,6 +7,8 @@
 #include <QtEndian>
 #include <QtCore/qtestsupport_core.h>
 #include <future>
+#include <memory>
+#include <vector>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -193,4 +195,25 @@ TEST(SingleInstance, DefaultKeyBelongsToTheUserInTheRuntimeFolder)
     EXPECT_TRUE(key.startsWith("QuillonStickwell-"));
     EXPECT_TRUE(key.endsWith(QString::number(::getuid())));
     EXPECT_TRUE(SingleInstance().serverName().startsWith(qEnvironmentVariable("XDG_RUNTIME_DIR")));
+}
+
+TEST(SingleInstance, FloodOfSilentClientsIsClearedAway)
+{
+    const QString key = uniqueKey();
+    SingleInstance primary(key);
+    primary.setClientTimeout(200);
+    ASSERT_TRUE(primary.becomePrimary());
+    Received received(primary);
+
+    std::vector<std::unique_ptr<QLocalSocket>> silent;
+    for (int i = 0; i < 2 * SingleInstance::kMaxClients; ++i) {
+        silent.push_back(std::make_unique<QLocalSocket>());
+        silent.back()->connectToServer(primary.serverName());
+        ASSERT_TRUE(silent.back()->waitForConnected(kWaitMs));
+    }
+    for (const auto& client : silent)
+        EXPECT_TRUE(QTest::qWaitFor([&] { return client->state() == QLocalSocket::UnconnectedState; }, kWaitMs));
+
+    EXPECT_TRUE(handOverFromThread(key, {"/tmp/after-flood.lpd"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return received.events.size() == 2; }, kWaitMs));
 }
