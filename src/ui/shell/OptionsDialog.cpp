@@ -107,7 +107,8 @@ QWidget* OptionsDialog::foldersPage()
         button->setObjectName(folder.name + QStringLiteral("Btn"));
         button->setFixedWidth(button->fontMetrics().horizontalAdvance(T::browse()) * 3);
         const auto field = folder.field;
-        connect(edit, &QLineEdit::textChanged, this, [this, field](const QString& text) { m_form.setFolderText(field, text); });
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, field](const QString& text) { m_form.setFolderText(field, text); });
         connect(button, &QPushButton::clicked, this, [this, &folder, edit] { browse(folder, edit); });
         auto* row = new QHBoxLayout;
         row->addWidget(edit);

@@ -23,10 +23,19 @@ inline QString saveProperties()
 inline QString gridSize() { return QStringLiteral("&Grid Size (pixels):"); }
 inline QString showGrid() { return QStringLiteral("&Display grid"); }
 inline QString snapToGrid() { return QStringLiteral("&Snap to grid"); }
-inline QString cropMarks() { return QStringLiteral("&Print &crop marks by default (can be changed on the print screen)"); }
-inline QString cornerMarks() { return QStringLiteral("Print c&orner marks by default (can be changed on the print screen)"); }
+inline QString cropMarks()
+{
+    return QStringLiteral("&Print &crop marks by default (can be changed on the print screen)");
+}
+inline QString cornerMarks()
+{
+    return QStringLiteral("Print c&orner marks by default (can be changed on the print screen)");
+}
 inline QString setOrientation() { return QStringLiteral("&Set printer orientation and paper size automatically"); }
-inline QString documentsFolder() { return QStringLiteral("Documents folder: (leave blank for default document folder)"); }
+inline QString documentsFolder()
+{
+    return QStringLiteral("Documents folder: (leave blank for default document folder)");
+}
 inline QString graphicsFolder() { return QStringLiteral("Graphics folder:"); }
 inline QString databaseFolder() { return QStringLiteral("Database folder:"); }
 inline QString browse() { return QStringLiteral("..."); }

@@ -102,7 +102,8 @@ TEST(OptionsDialog, CaptionsPagesAndControls)
         EXPECT_EQ(child<QLabel>(dialog, name)->text(), caption) << name;
     for (const char* name : {"FavoritesBtn", "GraphicsBtn", "DBBtn"})
         EXPECT_EQ(child<QPushButton>(dialog, name)->text(), "...") << name;
-    const std::pair<const char*, const char*> buttons[] = {{"OKBtn", "OK"}, {"CancelBtn", "Cancel"}, {"HelpBtn", "Help"}};
+    const std::pair<const char*, const char*> buttons[] = {
+        {"OKBtn", "OK"}, {"CancelBtn", "Cancel"}, {"HelpBtn", "Help"}};
     for (const auto& [name, caption] : buttons)
         EXPECT_EQ(child<QPushButton>(dialog, name)->text(), caption) << name;
 }
