@@ -87,12 +87,12 @@ bool SingleInstance::becomePrimary()
     return true;
 }
 
-bool SingleInstance::listen()
+void SingleInstance::listen()
 {
     m_server = new QLocalServer(this);
     m_server->setSocketOptions(QLocalServer::UserAccessOption);
     connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::acceptClients);
-    return m_server->listen(m_serverName);
+    m_server->listen(m_serverName);
 }
 
 void SingleInstance::acceptClients()
@@ -119,33 +119,34 @@ void SingleInstance::acceptClients()
 
 void SingleInstance::readClient(QLocalSocket* client)
 {
-    bool complete = true;
-    while (complete) {
-        if (!takeFrame(client, complete)) {
+    for (;;) {
+        const FrameRead read = takeFrame(client);
+        if (read == FrameRead::Garbage) {
             dropClient(client);
-            return;
+            break;
         }
+        if (read == FrameRead::NeedMore)
+            break;
     }
     deliverRequests();
 }
 
-bool SingleInstance::takeFrame(QLocalSocket* client, bool& complete)
+SingleInstance::FrameRead SingleInstance::takeFrame(QLocalSocket* client)
 {
-    complete = false;
     if (client->bytesAvailable() < kHeaderSize)
-        return true;
+        return FrameRead::NeedMore;
     char header[kHeaderSize];
     if (client->peek(header, kHeaderSize) != kHeaderSize)
-        return true;
+        return FrameRead::NeedMore;
     const quint32 size = qFromBigEndian<quint32>(header);
     if (size < 1 || size > kMaxFrameSize)
-        return false;
+        return FrameRead::Garbage;
     if (client->bytesAvailable() < kHeaderSize + qint64(size))
-        return true;
+        return FrameRead::NeedMore;
     client->skip(kHeaderSize);
     const QByteArray body = client->read(size);
     if (body.size() != qsizetype(size))
-        return false;
+        return FrameRead::Garbage;
     const char kind = body.at(0);
     const QByteArrayView text = QByteArrayView(body).sliced(1);
     if (kind == char(Kind::Activate) && text.isEmpty()) {
@@ -153,14 +154,13 @@ bool SingleInstance::takeFrame(QLocalSocket* client, bool& complete)
     } else if (kind == char(Kind::Open)) {
         const std::optional<QString> path = decodePath(text);
         if (!path)
-            return false;
+            return FrameRead::Garbage;
         m_requests.push_back({Kind::Open, *path});
     } else {
-        return false;
+        return FrameRead::Garbage;
     }
     client->write(&kAck, 1);
-    complete = true;
-    return true;
+    return FrameRead::Taken;
 }
 
 void SingleInstance::dropClient(QLocalSocket* client)

@@ -60,12 +60,14 @@ private:
         QString path;
     };
 
+    enum class FrameRead { NeedMore, Taken, Garbage };
+
     static QByteArray frame(Kind kind, const QString& text);
-    bool listen();
+    void listen();
     void acceptClients();
     void readClient(QLocalSocket* client);
-    // Reads one whole frame from the client if it has arrived; false on garbage.
-    bool takeFrame(QLocalSocket* client, bool& complete);
+    // Takes one whole frame from the client into the requests if it has arrived.
+    FrameRead takeFrame(QLocalSocket* client);
     void dropClient(QLocalSocket* client);
     void deliverRequests();
 

@@ -217,3 +217,25 @@ TEST(SingleInstance, FloodOfSilentClientsIsClearedAway)
     EXPECT_TRUE(handOverFromThread(key, {"/tmp/after-flood.lpd"}));
     EXPECT_TRUE(QTest::qWaitFor([&] { return received.events.size() == 2; }, kWaitMs));
 }
+
+// Opening a file may show a message box, whose event loop reads the next
+// later instance's frames meanwhile: they wait until the first file is handled.
+TEST(SingleInstance, RequestsWaitWhileTheReceiverRunsANestedLoop)
+{
+    const QString key = uniqueKey();
+    SingleInstance primary(key);
+    ASSERT_TRUE(primary.becomePrimary());
+    Received received(primary);
+    bool secondHandedOver = false;
+    QObject::connect(&primary, &SingleInstance::openRequested, [&](const QString& path) {
+        if (path == "/tmp/first.lpd") {
+            secondHandedOver = handOverFromThread(key, {"/tmp/second.lpd"});
+            received.events << "first handled";
+        }
+    });
+    EXPECT_TRUE(handOverFromThread(key, {"/tmp/first.lpd"}));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return received.events.size() == 5; }, kWaitMs));
+    EXPECT_TRUE(secondHandedOver);
+    EXPECT_EQ(received.events,
+              QStringList({"activate", "/tmp/first.lpd", "first handled", "activate", "/tmp/second.lpd"}));
+}
