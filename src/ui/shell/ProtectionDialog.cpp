@@ -4,12 +4,29 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QProxyStyle>
 #include <QVBoxLayout>
 
 #include "ui/shell/DialogButtons.h"
 #include "ui/shell/ShellDialogTexts.h"
 
 namespace T = ShellDialogTexts;
+
+namespace {
+
+// The password box shows "*" for each character, whatever the platform style draws.
+class StarPasswordStyle : public QProxyStyle {
+public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override
+    {
+        if (hint == SH_LineEdit_PasswordCharacter)
+            return '*';
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+} // namespace
 
 ProtectionDialog::ProtectionDialog(QWidget* parent) : QDialog(parent), m_password(new QLineEdit)
 {
@@ -24,6 +41,9 @@ ProtectionDialog::ProtectionDialog(QWidget* parent) : QDialog(parent), m_passwor
     label->setObjectName(QStringLiteral("PasswordLabel"));
     m_password->setObjectName(QStringLiteral("PasswordEdit"));
     m_password->setEchoMode(QLineEdit::Password);
+    auto* style = new StarPasswordStyle;
+    style->setParent(m_password);
+    m_password->setStyle(style);
     m_password->setMaxLength(kMaxPasswordLength);
     label->setBuddy(m_password);
     auto* row = new QHBoxLayout;

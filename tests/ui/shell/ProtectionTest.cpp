@@ -96,6 +96,7 @@ TEST(ProtectionDialog, TextsAndPasswordBox)
     EXPECT_EQ(edit->maxLength(), 8);
     QTest::keyClicks(edit, "123456789");
     EXPECT_EQ(dialog.password(), "12345678");
+    EXPECT_EQ(edit->displayText(), "********");
 }
 
 TEST(ProtectionDialog, AskGivesTheTypedPasswordOrNothing)
