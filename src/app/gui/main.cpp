@@ -6,12 +6,16 @@
 #include "base/AppInfo.h"
 #include "model/Options.h"
 #include "system/SettingsStore.h"
+#include "system/SingleInstance.h"
+#include "system/TerminationSignals.h"
 #include "ui/icons/Icons.h"
 #include "ui/shell/Gallery.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/MessageBoxSink.h"
 
 namespace {
+
+constexpr int kHandOverTimeoutMs = 10000;
 
 // --grab FILE [--state NAME]: set a window state up, write a picture of it
 // and quit (scripts/gallery.sh).
@@ -58,6 +62,14 @@ int main(int argc, char** argv)
         return 0;
     }
 
+    // One program per user: a second start hands its files to the first one,
+    // which comes to the front, and ends without a window.
+    SingleInstance instance;
+    if (!parser.isSet(grab) && !instance.becomePrimary()) {
+        instance.handOver(parser.positionalArguments(), kHandOverTimeoutMs);
+        return 0;
+    }
+
     MessageBoxSink messageBoxes;
     Messages::install(&messageBoxes);
     Options::current().load(SettingsStore::instance());
@@ -65,6 +77,15 @@ int main(int argc, char** argv)
     MainWindow window;
     window.setStartupFiles(parser.positionalArguments());
     window.setNewDesignAtStart(!parser.isSet(grab));
+    QObject::connect(&instance, &SingleInstance::activationRequested, &window, &MainWindow::bringToFront);
+    QObject::connect(&instance, &SingleInstance::openRequested, &window,
+                     [&window](const QString& path) { window.openDroppedFiles({path}); });
+    // Asked to stop (log-off, shut-down, kill): keep the settings, then quit.
+    TerminationSignals termination;
+    QObject::connect(&termination, &TerminationSignals::terminationRequested, &window, [&window] {
+        window.saveSessionState();
+        QApplication::quit();
+    });
     window.show();
     if (parser.isSet(grab))
         grabAndQuit(window, parser.value(state), parser.value(grab));

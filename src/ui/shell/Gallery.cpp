@@ -9,6 +9,8 @@
 #include "ui/designwindow/DesignSurface.h"
 #include "ui/shell/DesignWindow.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/shell/OptionsDialog.h"
+#include "ui/shell/ProtectionDialog.h"
 
 namespace {
 
@@ -50,12 +52,20 @@ DesignWindow* foldedCardInside(MainWindow& window)
     return nullptr;
 }
 
+QWidget* showDialog(QWidget* dialog)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    return dialog;
+}
+
 } // namespace
 
 QStringList galleryStates()
 {
     return {QStringLiteral("main-window-empty"), QStringLiteral("address-zoom-100"),
-            QStringLiteral("address-zoom-300"), QStringLiteral("folded-card-inside")};
+            QStringLiteral("address-zoom-300"), QStringLiteral("folded-card-inside"),
+            QStringLiteral("options-dialog"),   QStringLiteral("protection-dialog")};
 }
 
 QWidget* prepareGalleryState(MainWindow& window, const QString& state)
@@ -68,5 +78,9 @@ QWidget* prepareGalleryState(MainWindow& window, const QString& state)
         return openExampleAtZoom(window, 300) ? &window : nullptr;
     if (state == QLatin1String("folded-card-inside"))
         return foldedCardInside(window) ? &window : nullptr;
+    if (state == QLatin1String("options-dialog"))
+        return showDialog(newOptionsDialog(Options::current(), &window));
+    if (state == QLatin1String("protection-dialog"))
+        return showDialog(newProtectionDialog(QStringLiteral("abc"), &window));
     return nullptr;
 }

@@ -69,6 +69,9 @@ public:
     // The active window passes the protection check (asking for the password when needed).
     bool passesProtection(ProtectionKind kind);
 
+    // Stores the toolbar layout, recent files and window placement.
+    void saveSessionState() { storeLayout(); }
+
     // Pushes the current options to every open design window.
     void applyOptionsToWindows();
 
