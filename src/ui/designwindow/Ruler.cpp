@@ -56,7 +56,7 @@ std::vector<Ruler::Tick> Ruler::ticks(int length) const
     const int divisions = m_metric ? kCentimetreDivisions : kInchDivisions;
     std::vector<Tick> result;
     // Ticks scrolled off the start are skipped without walking them.
-    int index = m_offset < 0 ? -m_offset / step : 0;
+    int index = m_offset < 0 ? (-m_offset + step - 1) / step : 0;
     for (int at = m_offset + index * step; at < length; at = m_offset + ++index * step)
         result.push_back({at, index % divisions == 0 ? index / divisions : 0});
     return result;
