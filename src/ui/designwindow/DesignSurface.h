@@ -14,6 +14,8 @@
 #include "imaging/Picture.h"
 #include "model/DesignEditor.h"
 #include "model/Options.h"
+#include "model/UndoHistory.h"
+#include "ui/designwindow/SelectionFrame.h"
 
 enum class Tool { Select, Text, BarCode, ArcText, Graphic, Line, Box, RoundBox, Ellipse };
 
@@ -64,6 +66,21 @@ public:
     // Status bar's first panel.
     QString positionText() const { return m_positionText; }
 
+    // The frame over the selection: handles, drag outline, snapping step.
+    const SelectionFrame& frame() const { return m_frame; }
+    // The pointer shape over this card point (the widget asks after every move).
+    Qt::CursorShape cursorAt(QPoint cardPos) const;
+    // Counts changes to what the card shows (objects, zoom, grid, margins,
+    // background); the selection handles and the drag outline do not count.
+    // A view may keep its drawing of the card until this changes.
+    quint64 cardRevision() const { return m_cardRevision; }
+    // The topmost object under a card point, or null.
+    ObjectControl* objectAt(QPoint cardPos) const;
+
+    // The lowest zoom and the first zoom refused (both ways).
+    static constexpr int kMinZoom = 25;
+    static constexpr int kZoomLimit = 1000;
+
 signals:
     // Anything the commands' enabling or the object list may depend on.
     void selectionChanged();
@@ -76,10 +93,37 @@ signals:
     void repaintNeeded(const QRect& area);
     void cardDoubleClicked();
     void contextMenuRequested(QPoint cardPos);
+    // Grid, units or snapping changed through applyOptions.
+    void optionsChanged();
 
 private:
+    struct RecordedRect {
+        ObjectControl* control;
+        ChangeRect rect;
+    };
+
+    void updateSnapStep();
+    void rescaleControls(int oldZoom, int newZoom);
+    void createObjectAt(QPoint cardPos);
+    ObjectControl* createForTool(QPoint cardPos);
+    void clickObject(ObjectControl* control, Qt::KeyboardModifiers modifiers);
+    void pressOnSelection(QPoint cardPos, Qt::MouseButton button);
+    void finishPressOnSelection();
+    void recordSelectedRects();
+    void clearSelection();
+    void lockFromSelection();
+    void setModified();
+    void setPositionText(QPoint pixels);
+    void cardChanged(const QRect& area = {});
+    void selectionAreaChanged(const QRect& before);
+    QSize cardSize() const;
+
     DesignEditor& m_editor;
     Options m_options;
     Tool m_tool = Tool::Select;
     QString m_positionText;
+    SelectionFrame m_frame;
+    std::vector<RecordedRect> m_recorded;
+    bool m_pressOnSelection = false;
+    quint64 m_cardRevision = 0;
 };
