@@ -44,7 +44,8 @@ DesignWindow* foldedCardInside(MainWindow& window)
         if (inside < 0 || !document.showRegion(inside))
             return nullptr;
         ObjectControl* text = document.editor.manager.createText(30, 30);
-        text->data()->lines = {QStringLiteral("With our warmest wishes")};
+        text->setBounds(30, 30, 140, 30);
+        text->data()->lines = {QStringLiteral("Warmest wishes")};
         design->surface().contentChangedOutside();
         window.showActiveWindowState();
         return design;

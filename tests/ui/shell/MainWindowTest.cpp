@@ -339,3 +339,39 @@ TEST(MainWindowLayout, ToolbarsAndRecentFilesSurviveARestart)
     again.findChild<QToolBar*>("ZoomBar")->show();
     again.close();
 }
+
+// A disabled command must look disabled on its button, whatever its icon.
+TEST_F(ShellFixture, DisabledButtonsLookDisabled)
+{
+    window.show();
+    for (const char* name : {"SaveBtn", "PrintBtn", "TextBtn", "SelectBtn", "CutBtn", "ZoomInBtn"}) {
+        auto* button = window.findChild<QToolButton*>(name);
+        ASSERT_NE(button, nullptr) << name;
+        ASSERT_FALSE(button->isEnabled()) << name;
+        const QImage disabled = button->grab().toImage();
+        button->defaultAction()->setEnabled(true);
+        const QImage enabled = button->grab().toImage();
+        EXPECT_NE(disabled, enabled) << name;
+        window.enableCommands();
+    }
+}
+
+TEST_F(ShellFixture, ADesignOpensAtTheZoomItWasSavedWith)
+{
+    const QString design = copyOf("shapes-and-text.lpd", "zoomed.lpd");
+    window.openDesignPath(design, false);
+    window.zoomCombo()->setEditText("150");
+    window.command("ZoomBtnAction")->trigger();
+    EXPECT_TRUE(active().document().isModified()) << "a change of zoom is a change";
+    window.command("SaveMI")->trigger();
+    const QRect first = active().document().editor.panel.control(0)->rect();
+    window.command("CloseMI")->trigger();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    ASSERT_TRUE(window.designWindows().isEmpty());
+
+    window.openDesignPath(design, false);
+    EXPECT_EQ(active().surface().zoom(), 150);
+    EXPECT_EQ(window.zoomCombo()->currentText(), "150");
+    EXPECT_EQ(active().document().editor.panel.control(0)->rect(), first);
+    EXPECT_FALSE(active().document().isModified());
+}
