@@ -375,3 +375,18 @@ TEST_F(ShellFixture, ADesignOpensAtTheZoomItWasSavedWith)
     EXPECT_EQ(active().document().editor.panel.control(0)->rect(), first);
     EXPECT_FALSE(active().document().isModified());
 }
+
+TEST_F(ShellFixture, ClosingTheProgramAsksAboutEachChangedDesign)
+{
+    window.show();
+    ASSERT_NE(window.newBlankDesign(), nullptr);
+    active().document().editor.manager.createText(10, 10);
+    active().document().editor.modified = true;
+    recordedMessages().queueAnswer(Messages::Answer::Cancel);
+    EXPECT_FALSE(window.close());
+    EXPECT_EQ(messages.texts(), QStringList{"Untitled 1 has been changed.\n\nWould you like to save it?"});
+    EXPECT_EQ(window.designWindows().size(), 1);
+
+    recordedMessages().queueAnswer(Messages::Answer::No);
+    EXPECT_TRUE(window.close());
+}
