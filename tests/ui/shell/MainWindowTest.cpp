@@ -390,3 +390,22 @@ TEST_F(ShellFixture, ClosingTheProgramAsksAboutEachChangedDesign)
     recordedMessages().queueAnswer(Messages::Answer::No);
     EXPECT_TRUE(window.close());
 }
+
+TEST_F(ShellFixture, ChangedOptionsReachEveryOpenWindowAtOnce)
+{
+    ASSERT_NE(window.newBlankDesign(), nullptr);
+    ASSERT_NE(window.newBlankDesign(), nullptr);
+    const Options saved = Options::current();
+    Options::current().metricUnits = true;
+    Options::current().showGrid = true;
+    Options::current().gridSize = 10;
+    window.applyOptionsToWindows();
+    for (DesignWindow* design : window.designWindows()) {
+        auto* unit = design->findChild<QLabel*>("UnitPanel");
+        ASSERT_NE(unit, nullptr);
+        EXPECT_EQ(unit->text(), "CM");
+        EXPECT_TRUE(design->document().editor.panel.showGrid);
+        EXPECT_EQ(design->document().editor.panel.gridX, 10);
+    }
+    Options::current() = saved;
+}
