@@ -92,21 +92,7 @@ QByteArray addressFile(int records)
     return out;
 }
 
-LayoutRecord thirtyUp()
-{
-    LayoutRecord l;
-    l.setName("Address 1 x 2 5/8 in<>30 per sheet, 3 across");
-    l.rows = 10;
-    l.columns = 3;
-    l.elementWidth = 262;
-    l.elementHeight = 100;
-    l.topMargin = 50;
-    l.leftMargin = 19;
-    l.columnSpace = 12;
-    l.paperType = 0;
-    l.wizardType = 1;
-    return l;
-}
+LayoutRecord thirtyUp() { return thirtyUpAddressLayout(); }
 
 bool writeDesign(const QString& path, const QString& linkedPath)
 {

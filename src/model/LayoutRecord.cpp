@@ -192,3 +192,19 @@ bool layoutSelectable(const LayoutRecord& record)
     const QString shown = layoutShownName(record);
     return !shown.isEmpty() && !shown.startsWith(QStringLiteral("=====")) && !shown.startsWith(QStringLiteral("-----"));
 }
+
+LayoutRecord thirtyUpAddressLayout()
+{
+    LayoutRecord layout;
+    layout.setName(QStringLiteral("Address 1 x 2 5/8 in<>30 per sheet, 3 across"));
+    layout.rows = 10;
+    layout.columns = 3;
+    layout.elementWidth = 262;
+    layout.elementHeight = 100;
+    layout.topMargin = 50;
+    layout.leftMargin = 19;
+    layout.columnSpace = 12;
+    layout.paperType = 0;
+    layout.wizardType = 1;
+    return layout;
+}

@@ -63,6 +63,10 @@ struct LayoutRecord {
     bool operator==(const LayoutRecord& other) const { return toBytes() == other.toBytes(); }
 };
 
+// The common address stock: 30 labels of 1 × 2 5/8 in on a Letter sheet,
+// 3 across and 10 down. New designs start on it when no layout file offers one.
+LayoutRecord thirtyUpAddressLayout();
+
 // Shown name and note of a layout name: "Name<>Note"; without "<>" the note is
 // rows × columns followed by " Per Sheet".
 QString layoutShownName(const LayoutRecord& record);

@@ -1104,27 +1104,26 @@ QList<QWidget*> MainWindow::dockables() const
 }
 
 namespace {
+const std::pair<Qt::DockWidgetArea, const char*> kDockNames[] = {
+    {Qt::TopDockWidgetArea, "TopDock"},
+    {Qt::LeftDockWidgetArea, "LeftDock"},
+    {Qt::BottomDockWidgetArea, "BottomDock"},
+    {Qt::RightDockWidgetArea, "RightDock"},
+};
+
 QString dockName(Qt::DockWidgetArea area)
 {
-    switch (area) {
-    case Qt::TopDockWidgetArea: return QStringLiteral("TopDock");
-    case Qt::LeftDockWidgetArea: return QStringLiteral("LeftDock");
-    case Qt::BottomDockWidgetArea: return QStringLiteral("BottomDock");
-    case Qt::RightDockWidgetArea: return QStringLiteral("RightDock");
-    default: return QString::fromLatin1(BarPlacement::kFloating);
-    }
+    for (const auto& [dock, name] : kDockNames)
+        if (dock == area)
+            return QString::fromLatin1(name);
+    return QString::fromLatin1(BarPlacement::kFloating);
 }
 
 std::optional<Qt::DockWidgetArea> dockArea(const QString& name)
 {
-    if (name == QLatin1String("TopDock"))
-        return Qt::TopDockWidgetArea;
-    if (name == QLatin1String("LeftDock"))
-        return Qt::LeftDockWidgetArea;
-    if (name == QLatin1String("BottomDock"))
-        return Qt::BottomDockWidgetArea;
-    if (name == QLatin1String("RightDock"))
-        return Qt::RightDockWidgetArea;
+    for (const auto& [dock, dockName] : kDockNames)
+        if (name == QLatin1String(dockName))
+            return dock;
     return std::nullopt;
 }
 } // namespace
