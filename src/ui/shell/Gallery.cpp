@@ -1,6 +1,7 @@
 #include "ui/shell/Gallery.h"
 
 #include <QDir>
+#include <vector>
 
 #include "files/LayoutFile.h"
 #include "model/Folds.h"
@@ -8,6 +9,7 @@
 #include "system/AppPaths.h"
 #include "ui/designwindow/DesignSurface.h"
 #include "ui/shell/DesignWindow.h"
+#include "ui/Features.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/OptionsDialog.h"
 #include "ui/shell/ProtectionDialog.h"
@@ -62,26 +64,64 @@ QWidget* showDialog(QWidget* dialog)
 
 } // namespace
 
-QStringList galleryStates()
+namespace {
+
+struct GalleryState {
+    QString name;
+    GalleryPrepare prepare;
+};
+
+std::vector<GalleryState>& states()
 {
-    return {QStringLiteral("main-window-empty"), QStringLiteral("address-zoom-100"),
-            QStringLiteral("address-zoom-300"), QStringLiteral("folded-card-inside"),
-            QStringLiteral("options-dialog"),   QStringLiteral("protection-dialog")};
+    static std::vector<GalleryState> all;
+    return all;
 }
 
-QWidget* prepareGalleryState(MainWindow& window, const QString& state)
+void registerShellStates()
 {
-    if (state == QLatin1String("main-window-empty"))
-        return &window;
-    if (state == QLatin1String("address-zoom-100"))
-        return openExampleAtZoom(window, 100) ? &window : nullptr;
-    if (state == QLatin1String("address-zoom-300"))
-        return openExampleAtZoom(window, 300) ? &window : nullptr;
-    if (state == QLatin1String("folded-card-inside"))
-        return foldedCardInside(window) ? &window : nullptr;
-    if (state == QLatin1String("options-dialog"))
+    addGalleryState(QStringLiteral("main-window-empty"), [](MainWindow& window) { return &window; });
+    addGalleryState(QStringLiteral("address-zoom-100"),
+                    [](MainWindow& window) { return openExampleAtZoom(window, 100) ? &window : nullptr; });
+    addGalleryState(QStringLiteral("address-zoom-300"),
+                    [](MainWindow& window) { return openExampleAtZoom(window, 300) ? &window : nullptr; });
+    addGalleryState(QStringLiteral("folded-card-inside"),
+                    [](MainWindow& window) { return foldedCardInside(window) ? &window : nullptr; });
+    addGalleryState(QStringLiteral("options-dialog"), [](MainWindow& window) {
         return showDialog(newOptionsDialog(Options::current(), &window));
-    if (state == QLatin1String("protection-dialog"))
+    });
+    addGalleryState(QStringLiteral("protection-dialog"), [](MainWindow& window) {
         return showDialog(newProtectionDialog(QStringLiteral("abc"), &window));
+    });
+}
+
+const std::vector<GalleryState>& registeredStates()
+{
+    if (states().empty()) {
+        registerShellStates();
+        registerFeatureGalleryStates();
+    }
+    return states();
+}
+
+} // namespace
+
+void addGalleryState(const QString& name, GalleryPrepare prepare)
+{
+    states().push_back({name, std::move(prepare)});
+}
+
+QStringList galleryStates()
+{
+    QStringList names;
+    for (const GalleryState& state : registeredStates())
+        names << state.name;
+    return names;
+}
+
+QWidget* prepareGalleryState(MainWindow& window, const QString& name)
+{
+    for (const GalleryState& state : registeredStates())
+        if (state.name == name)
+            return state.prepare(window);
     return nullptr;
 }

@@ -4,9 +4,15 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class MainWindow;
 class QWidget;
+
+// Window families add their states; the prepare function returns the widget
+// to grab, or null when the state cannot be set up.
+using GalleryPrepare = std::function<QWidget*(MainWindow&)>;
+void addGalleryState(const QString& name, GalleryPrepare prepare);
 
 QStringList galleryStates();
 // Sets the state up; returns the widget to grab (the main window or a dialog

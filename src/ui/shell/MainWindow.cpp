@@ -36,17 +36,18 @@
 #include "model/ObjectClipboard.h"
 #include "model/ObjectData.h"
 #include "model/Options.h"
-#include "render/PictureFiles.h"
 #include "system/Clipboard.h"
 #include "system/Messages.h"
 #include "system/SettingsStore.h"
 #include "ui/designwindow/DesignSurface.h"
 #include "ui/designwindow/DesignView.h"
+#include "ui/Features.h"
 #include "ui/help/UserGuide.h"
 #include "ui/icons/Icons.h"
 #include "ui/shell/DefaultLayout.h"
 #include "ui/shell/DesignDocument.h"
 #include "ui/shell/DesignWindow.h"
+#include "ui/shell/Hooks.h"
 #include "ui/shell/OptionsDialog.h"
 #include "ui/shell/ProtectionCheck.h"
 #include "ui/shell/ProtectionDialog.h"
@@ -195,6 +196,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_clipboard(&syst
 
     m_recentFiles.load(SettingsStore::instance());
     fillRecentMenu();
+    installFeatures(*this);
     restoreLayout();
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::enableCommands);
     enableCommands();
@@ -624,6 +626,7 @@ DesignWindow* MainWindow::addDesignWindow(std::unique_ptr<DesignDocument> docume
     sub->setAttribute(Qt::WA_DeleteOnClose);
     sub->setWindowIcon(stickwellIcon(QStringLiteral("quillon-stickwell")));
     connectDesignWindow(window);
+    emit designWindowOpened(window);
     if (maximized)
         sub->showMaximized();
     else
@@ -637,15 +640,7 @@ DesignWindow* MainWindow::addDesignWindow(std::unique_ptr<DesignDocument> docume
 void MainWindow::connectDesignWindow(DesignWindow* window)
 {
     DesignSurface& surface = window->surface();
-    surface.pictureSource = [this]() -> std::optional<Picture> {
-        const QString path = QFileDialog::getOpenFileName(this, QString(), Options::current().graphics);
-        if (path.isEmpty())
-            return std::nullopt;
-        Picture picture = loadPictureFile(path, Options::current().reduceColor);
-        if (picture.isEmpty())
-            return std::nullopt;
-        return picture;
-    };
+    surface.pictureSource = [this]() { return Hooks::choosePictureOrFile(this, Picture()); };
     connect(&surface, &DesignSurface::selectionChanged, this, [this, window] {
         if (window == activeDesignWindow()) {
             rebuildObjectList();
@@ -693,6 +688,7 @@ void MainWindow::onSubWindowActivated(QMdiSubWindow*)
         window->surface().setActiveTool(Tool::Select);
     showActiveWindowState();
     enableCommands();
+    emit activeDesignWindowChanged(window);
 }
 
 void MainWindow::showActiveWindowState()
@@ -756,7 +752,7 @@ DesignWindow* MainWindow::newBlankDesign(const LayoutRecord& layout)
     auto document = std::make_unique<DesignDocument>();
     if (!document->startBlank(layout, m_untitledCounter))
         return nullptr;
-    ++m_untitledCounter;
+    takeUntitledNumber();
     return addDesignWindow(std::move(document));
 }
 

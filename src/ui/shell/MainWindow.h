@@ -75,6 +75,24 @@ public:
     // Pushes the current options to every open design window.
     void applyOptionsToWindows();
 
+    // For the window families that plug into the frame (src/ui/Features.cpp):
+    // a document made elsewhere (the design wizard, a layout switch) gets its
+    // window here; the number of the next "Untitled n" is taken once.
+    DesignWindow* addDesignWindow(std::unique_ptr<DesignDocument> document);
+    int takeUntitledNumber() { return m_untitledCounter++; }
+    // After a command changed the active design: the surface, title and
+    // command states follow.
+    void afterDesignChange();
+    QDockWidget* propertyDock() const { return m_propertyEditor; }
+    QTabWidget* propertyPages() const { return m_pages; }
+    QComboBox* objectCombo() const { return m_objectCombo; }
+    QComboBox* regionCombo() const { return m_regionCombo; }
+
+signals:
+    void designWindowOpened(DesignWindow* window);
+    // The active design window changed (null: none is left).
+    void activeDesignWindowChanged(DesignWindow* window);
+
 public slots:
     void bringToFront();
 
@@ -101,7 +119,6 @@ private:
     void createStatusBar();
     void createObjectPopup();
 
-    DesignWindow* addDesignWindow(std::unique_ptr<DesignDocument> document);
     void connectDesignWindow(DesignWindow* window);
     void onSubWindowActivated(QMdiSubWindow* subWindow);
     void rebuildObjectList();
@@ -130,7 +147,6 @@ private:
     void optionsCommand();
     void closeAllCommand();
     void arrangeIcons();
-    void afterDesignChange();
 
     void restoreLayout();
     void storeLayout();

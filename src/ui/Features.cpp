@@ -1,0 +1,11 @@
+#include "ui/Features.h"
+
+#include "ui/shell/MainWindow.h"
+
+// One line per window family: its install function, and its gallery states.
+void installFeatures(MainWindow& window)
+{
+    (void)window;
+}
+
+void registerFeatureGalleryStates() {}

@@ -1,0 +1,30 @@
+#pragma once
+// Ways one window family reaches another without depending on it. A family
+// that provides a service sets its hook in its install function; callers use
+// the hook when set and fall back (or disable the control) when it is not.
+
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "imaging/Picture.h"
+#include "model/LayoutRecord.h"
+
+class QWidget;
+
+namespace Hooks {
+
+// The picture chooser (the picture editor). Falls back to an open-file dialog.
+using PictureChooser = std::function<std::optional<Picture>(QWidget* parent, const Picture& current)>;
+PictureChooser& choosePicture();
+std::optional<Picture> choosePictureOrFile(QWidget* parent, const Picture& current);
+
+// A text picked from the personal databases (Pick Text); unset: not available.
+using TextPicker = std::function<std::optional<QString>(QWidget* parent)>;
+TextPicker& pickText();
+
+// A layout chosen from the layout files (the layout chooser); unset: the default layout.
+using LayoutChooser = std::function<std::optional<LayoutRecord>(QWidget* parent, const LayoutRecord* current)>;
+LayoutChooser& chooseLayout();
+
+} // namespace Hooks
