@@ -38,4 +38,16 @@ LayoutChooser& chooseLayout()
     return chooser;
 }
 
+PrinterCalibration& calibratePrinter()
+{
+    static PrinterCalibration calibration;
+    return calibration;
+}
+
+ScannerProbe& scannerAvailable()
+{
+    static ScannerProbe probe;
+    return probe;
+}
+
 } // namespace Hooks

@@ -27,4 +27,12 @@ TextPicker& pickText();
 using LayoutChooser = std::function<std::optional<LayoutRecord>(QWidget* parent, const LayoutRecord* current)>;
 LayoutChooser& chooseLayout();
 
+// Printer calibration for the print dialog's Calibrate button; unset: the button is hidden.
+using PrinterCalibration = std::function<void(QWidget* parent, const QString& printerName)>;
+PrinterCalibration& calibratePrinter();
+
+// Whether a scanner source can be chosen (View ▸ TWAIN Source Manager...); unset: no scanner layer.
+using ScannerProbe = std::function<bool()>;
+ScannerProbe& scannerAvailable();
+
 } // namespace Hooks

@@ -581,6 +581,7 @@ void MainWindow::enableCommands()
         context.regionHasObjects = editor.panel.controlCount() > 0;
     }
     context.clipboardHasPaste = m_clipboard && canPaste(*m_clipboard);
+    context.scannerAvailable = Hooks::scannerAvailable() && Hooks::scannerAvailable()();
     for (auto it = m_rules.cbegin(); it != m_rules.cend(); ++it)
         it.key()->setEnabled(ruleHolds(it.value(), context));
     m_zoomCombo->setEnabled(context.windowOpen);
@@ -1043,7 +1044,8 @@ void MainWindow::showEvent(QShowEvent* event)
         openDesignPath(file, true);
     if (m_startupFiles.isEmpty() && m_newDesignAtStart && Options::current().showDesignWizard)
         QTimer::singleShot(kStartupDelayMs, this, [this] {
-            newBlankDesign();
+            // New is whatever carries the command out (the design wizard, when present).
+            command(QStringLiteral("NewMI"))->trigger();
             enableCommands();
         });
     m_startupFiles.clear();
