@@ -652,8 +652,10 @@ void PropertyEditor::showShape(ObjectControl& control)
     else
         checkId(m_shapeStyle, data.style);
     m_shapeStyleGroup->setVisible(!line);
-    m_shapeBackground->setVisible(!line);
-    m_shapeBackgroundLabel->setVisible(!line);
+    // The background colour fills and shadows: a plain outline has no use for it.
+    const bool background = !line && data.style != 0;
+    m_shapeBackground->setVisible(background);
+    m_shapeBackgroundLabel->setVisible(background);
     m_lineTypeGroup->setVisible(line);
     m_lineSize->setCurrentIndex(data.lineSize >= 1 && data.lineSize <= 6 ? data.lineSize - 1 : -1);
     m_shapeColor->setColorRef(data.foreColor);

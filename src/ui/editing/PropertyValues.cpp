@@ -236,7 +236,7 @@ LogFontA fontFromPage(const LogFontA& stored, const QString& face, std::optional
 {
     LogFontA font = stored;
     if (!face.isEmpty() && points) {
-        if (face != stored.face())
+        if (face.compare(stored.face(), Qt::CaseInsensitive) != 0)
             font.setFace(face);
         if (*points != stored.pointSize() && *points > 0)
             font.setPointSize(*points);
