@@ -15,10 +15,11 @@ namespace T = EditingTexts;
 
 namespace {
 
-QGroupBox* radioGroup(QWidget* parent, const QString& caption, const char* name, const QStringList& items,
-                      QButtonGroup** group)
+// A column of radio buttons, framed with its caption when it has one.
+QWidget* radioGroup(QWidget* parent, const QString& caption, const char* name, const QStringList& items,
+                    QButtonGroup** group)
 {
-    auto* box = new QGroupBox(caption, parent);
+    QWidget* box = caption.isEmpty() ? new QWidget(parent) : new QGroupBox(caption, parent);
     box->setObjectName(QLatin1String(name));
     auto* layout = new QVBoxLayout(box);
     *group = new QButtonGroup(box);
@@ -58,10 +59,8 @@ AlignmentDialog::AlignmentDialog(bool groupEnabled, QWidget* parent) : QDialog(p
         const Side& side = sides[column];
         auto* outer = new QGroupBox(side.caption, this);
         auto* outerLayout = new QHBoxLayout(outer);
-        auto* plain = radioGroup(outer, QString(), side.name, side.items, &m_groups[side.at]);
-        plain->setFlat(true);
-        outerLayout->addWidget(plain);
-        QGroupBox* group = radioGroup(outer, T::Group, side.groupName, side.groupItems, &m_groups[side.groupAt]);
+        outerLayout->addWidget(radioGroup(outer, QString(), side.name, side.items, &m_groups[side.at]));
+        QWidget* group = radioGroup(outer, T::Group, side.groupName, side.groupItems, &m_groups[side.groupAt]);
         group->setEnabled(groupEnabled);
         outerLayout->addWidget(group);
         columns->addWidget(outer, 0, column);

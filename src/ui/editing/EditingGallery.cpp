@@ -17,21 +17,20 @@
 namespace {
 
 // An example design with one object of the kind selected and the given page in front.
-QWidget* pageOf(MainWindow& window, const QString& example, char kind, const QString& page)
+QWidget* pageOf(MainWindow& window, const QString& example, const QString& object, const QString& page)
 {
     window.openDesignPath(AppPaths::sharedFolder() + QStringLiteral("/examples/") + example, false);
     DesignWindow* design = window.activeDesignWindow();
     if (!design)
         return nullptr;
     design->document().editor.modified = false;
-    for (const auto& control : design->document().editor.panel.controls())
-        if (control->data() && control->data()->kind == kind) {
-            design->surface().selectOnly(control.get());
-            break;
-        }
+    ObjectControl* wanted = design->document().editor.panel.findByName(object);
+    if (!wanted)
+        return nullptr;
+    design->surface().selectOnly(wanted);
     window.enableCommands();
-    if (QWidget* wanted = window.propertyPages()->findChild<QWidget*>(page))
-        window.propertyPages()->setCurrentWidget(wanted);
+    if (QWidget* shownPage = window.propertyPages()->findChild<QWidget*>(page))
+        window.propertyPages()->setCurrentWidget(shownPage);
     return window.propertyPages()->currentWidget() &&
                    window.propertyPages()->currentWidget()->objectName() == page
                ? &window
@@ -52,22 +51,24 @@ void registerEditingGalleryStates()
     const struct {
         const char* state;
         const char* example;
-        char kind;
+        const char* object;
         const char* page;
     } pages[] = {
-        {"property-general-page", "shapes-and-text.lpd", ObjectKind::Box, "GeneralPage"},
-        {"property-text-page", "address-label.lpd", ObjectKind::Text, "TextPage"},
-        {"property-text-properties-page", "address-label.lpd", ObjectKind::Text, "TextPropertiesPage"},
-        {"property-shape-page", "shapes-and-text.lpd", ObjectKind::Box, "ShapePage"},
-        {"property-line-page", "shapes-and-text.lpd", ObjectKind::Line, "ShapePage"},
-        {"property-graphic-page", "picture-and-codes.lpd", ObjectKind::Graphic, "GraphicPage"},
+        {"property-general-page", "shapes-and-text.lpd", "Shape1", "GeneralPage"},
+        {"property-text-page", "address-label.lpd", "Text0", "TextPage"},
+        {"property-text-properties-page", "shapes-and-text.lpd", "Text1", "TextPropertiesPage"},
+        {"property-bar-code-page", "bar-codes.lpd", "Text3", "TextPropertiesPage"},
+        {"property-arc-text-page", "arc-text.lpd", "Text1", "TextPropertiesPage"},
+        {"property-shape-page", "shapes-and-text.lpd", "Shape1", "ShapePage"},
+        {"property-line-page", "shapes-and-text.lpd", "Shape9", "ShapePage"},
+        {"property-graphic-page", "picture-and-codes.lpd", "Graphic1", "GraphicPage"},
     };
     for (const auto& p : pages) {
         const QString example = QString::fromLatin1(p.example);
         const QString page = QString::fromLatin1(p.page);
-        const char kind = p.kind;
+        const QString object = QString::fromLatin1(p.object);
         addGalleryState(QString::fromLatin1(p.state),
-                        [example, kind, page](MainWindow& window) { return pageOf(window, example, kind, page); });
+                        [example, object, page](MainWindow& window) { return pageOf(window, example, object, page); });
     }
     addGalleryState(QStringLiteral("variable-text-dialog"), [](MainWindow& window) {
         return shown(new VariableTextDialog({QStringLiteral("Anna Berg"), QStringLiteral("Carl Dahl"),

@@ -22,7 +22,10 @@ constexpr int kButtonTimerMs = 500;
 
 QListWidgetItem* entryItem(const QString& entry)
 {
-    auto* item = new QListWidgetItem(PropertyValues::entryToBox(entry));
+    // An entry of several lines stays one row of the list.
+    QString shown = entry;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral(" \u21B5 "));
+    auto* item = new QListWidgetItem(shown);
     item->setData(Qt::UserRole, entry);
     return item;
 }

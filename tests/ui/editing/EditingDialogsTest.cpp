@@ -196,7 +196,7 @@ TEST(VariableTextDialog, AddRemoveAndTheButtons)
     auto* text = dialog.findChild<QPlainTextEdit*>("TextMemo");
     EXPECT_FALSE(add->isEnabled());
     EXPECT_FALSE(remove->isEnabled());
-    EXPECT_EQ(list->item(1)->text(), "b\nc");
+    EXPECT_EQ(list->item(1)->text(), QString::fromUtf8("b \u21B5 c"));
     text->setPlainText("d\ne");
     EXPECT_TRUE(add->isEnabled());
     add->click();
