@@ -272,6 +272,7 @@ QWidget* PropertyEditor::buildTextPage()
     connect(m_pickText, &QPushButton::clicked, this, &PropertyEditor::pickText);
     connect(m_symbol, &QPushButton::clicked, this, &PropertyEditor::chooseSymbol);
     connect(m_varTextEdit, &QPushButton::clicked, this, &PropertyEditor::editTextList);
+    connect(m_buildField, &QPushButton::clicked, this, &PropertyEditor::buildField);
     connect(m_dbField, &QComboBox::activated, this, &PropertyEditor::apply);
     connect(m_dbFile, &QPushButton::clicked, this, [this] {
         if (QAction* link = m_window.command(QStringLiteral("LinkedDatabaseMI")))
@@ -638,7 +639,8 @@ void PropertyEditor::enableTextChoice()
     m_dbField->setEnabled(choice == DBFieldId);
     m_dbFile->setEnabled(choice == DBFieldId);
     // The Field Wizard is another window's; without it the button stays off.
-    m_buildField->setEnabled(false);
+    m_buildField->setEnabled(choice == DBFieldId && bool(Hooks::buildField()));
+    m_buildField->setToolTip(Hooks::buildField() ? T::BuildFieldHint : T::BuildFieldMissing);
 }
 
 void PropertyEditor::showShape(ObjectControl& control)
@@ -872,6 +874,28 @@ void PropertyEditor::pickText()
         return;
     if (const std::optional<QString> text = Hooks::pickText()(&m_window))
         m_textMemo->setPlainText(V::entryToBox(*text));
+}
+
+void PropertyEditor::buildField()
+{
+    DesignWindow* window = activeWindow();
+    if (!Hooks::buildField() || !window || !selectedObject() ||
+        !m_window.passesProtection(ProtectionKind::ObjectChange))
+        return;
+    // The code in the text box without its "{-" and "-}".
+    const QString code = V::boxToEntry(m_textMemo->toPlainText());
+    const QString start = code.size() >= 4 ? code.mid(2, code.size() - 4) : QString();
+    m_busy = true;
+    const std::optional<QString> spec = Hooks::buildField()(&m_window, window->document().dataReader(), start);
+    m_busy = false;
+    if (!spec)
+        return;
+    m_dbField->setCurrentIndex(-1);
+    {
+        const QSignalBlocker blocker(m_textMemo);
+        m_textMemo->setPlainText(V::entryToBox(VariableText::composeFieldCode(*spec)));
+    }
+    apply();
 }
 
 void PropertyEditor::chooseSymbol()

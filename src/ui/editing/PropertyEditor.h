@@ -82,6 +82,7 @@ private:
 
     void editTextList();
     void pickText();
+    void buildField();
     void chooseSymbol();
     void chooseFont();
     void choosePicture();

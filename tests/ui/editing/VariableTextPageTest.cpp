@@ -10,6 +10,7 @@
 #include <QTest>
 
 #include "ui/editing/PropertyEditor.h"
+#include "ui/shell/Hooks.h"
 
 namespace {
 
@@ -179,6 +180,20 @@ TEST_F(TextPageFixture, DatabaseFieldsOfALinkedDesign)
     // Another change keeps the composite.
     find<QCheckBox>("BoldCheck")->click();
     EXPECT_EQ(address->data()->lines, composite);
+
+    // The Field Wizard starts from the code's field spec and gives a new one.
+    QString started;
+    Hooks::buildField() = [&](QWidget*, DataReader& reader, const QString& spec) {
+        EXPECT_TRUE(reader.active());
+        started = spec;
+        return std::optional<QString>(QStringLiteral("CITY+ +ZIP"));
+    };
+    select(address);
+    ASSERT_TRUE(find<QPushButton>("BuildFieldBtn")->isEnabled());
+    find<QPushButton>("BuildFieldBtn")->click();
+    Hooks::buildField() = nullptr;
+    EXPECT_EQ("{-" + started + "-}", composite.front());
+    EXPECT_EQ(address->data()->lines, QStringList{"{-CITY+ +ZIP-}"});
 
     // One field chosen from the list, and shown again.
     ObjectControl* zip = editor().panel.findByName("Text1");
