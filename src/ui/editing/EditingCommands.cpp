@@ -120,22 +120,6 @@ void background(MainWindow& window, bool fromCommand)
     window.afterDesignChange();
 }
 
-void fixRegionList(MainWindow& window)
-{
-    DesignWindow* design = window.activeDesignWindow();
-    QComboBox* regions = window.regionCombo();
-    if (!design)
-        return;
-    const LayoutRecord& layout = design->document().layout();
-    // A flat design printed on one side has just its front.
-    if (layout.foldType != 0 || layout.backPrintable != 0)
-        return;
-    const QSignalBlocker blocker(regions);
-    while (regions->count() > 1)
-        regions->removeItem(regions->count() - 1);
-    regions->setCurrentIndex(regions->count() > 0 ? 0 : -1);
-}
-
 } // namespace EditingCommands
 
 void installEditing(MainWindow& window)
@@ -160,8 +144,4 @@ void installEditing(MainWindow& window)
                 EditingCommands::background(window, false);
         });
     });
-    // The frame fills the region list with every caption of the fold type;
-    // it is trimmed once the frame has finished filling it.
-    QObject::connect(window.regionCombo()->model(), &QAbstractItemModel::rowsInserted, &window,
-                     [&window] { EditingCommands::fixRegionList(window); }, Qt::QueuedConnection);
 }

@@ -19,6 +19,4 @@ void fitToMargins(MainWindow& window);
 void margins(MainWindow& window);
 // fromCommand: the menu or toolbar (with the protection check), not the double-click.
 void background(MainWindow& window, bool fromCommand);
-// The region list names the regions the layout really has.
-void fixRegionList(MainWindow& window);
 } // namespace EditingCommands

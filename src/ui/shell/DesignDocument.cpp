@@ -100,12 +100,20 @@ bool DesignDocument::closeQuery(const SaveNameChooser& chooseName)
     }
 }
 
-QStringList DesignDocument::regionCaptions() const { return ::regionCaptions(m_layout.foldType); }
+QStringList DesignDocument::regionCaptions() const
+{
+    // A flat design printed on one side has just its front.
+    if (m_layout.foldType == 0 && m_layout.backPrintable == 0)
+        return {::regionCaptions(m_layout.foldType).value(0)};
+    return ::regionCaptions(m_layout.foldType);
+}
 
 bool DesignDocument::showRegion(int index)
 {
     if (index == m_regionIndex)
         return true;
+    if (index < 0 || index >= regionCaptions().size())
+        return false;
     if (!showRegionAtZoom(editor.manager, m_layout, index, editor.zoom))
         return false;
     m_regionIndex = index;

@@ -284,12 +284,23 @@ TEST_F(ShellFixture, ObjectListSelectsAndRegionListSwitches)
     ASSERT_EQ(editor.selection.size(), 1u);
     EXPECT_EQ(editor.selection.front()->name, "Text0");
 
+    // A label printed on one side has just its front; a two-sided one switches.
     auto* regions = window.findChild<QComboBox*>("RegionCombo");
+    EXPECT_EQ(regions->count(), 1);
+    LayoutRecord twoSided = thirtyUpAddressLayout();
+    twoSided.backPrintable = 1;
+    ASSERT_NE(window.newBlankDesign(twoSided), nullptr);
+    DesignEditor& card = active().document().editor;
+    card.manager.createText(10, 10);
+    active().surface().contentChangedOutside();
     ASSERT_EQ(regions->count(), 2);
+    EXPECT_EQ(objects->count(), 1);
     regions->setCurrentIndex(1);
     EXPECT_EQ(active().document().regionIndex(), 1);
-    EXPECT_TRUE(editor.selection.empty());
-    EXPECT_EQ(objects->count(), editor.panel.controlCount());
+    EXPECT_EQ(card.panel.controlCount(), 0);
+    EXPECT_EQ(objects->count(), 0);
+    regions->setCurrentIndex(0);
+    EXPECT_EQ(card.panel.controlCount(), 1);
 }
 
 TEST_F(ShellFixture, UndoInATextBoxUndoesItsTyping)
