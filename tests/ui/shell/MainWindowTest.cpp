@@ -420,3 +420,33 @@ TEST_F(ShellFixture, ChangedOptionsReachEveryOpenWindowAtOnce)
     }
     Options::current() = saved;
 }
+
+TEST_F(ShellFixture, StackingCommandsFollowTheSelectionOrder)
+{
+    ASSERT_NE(window.newBlankDesign(), nullptr);
+    DesignEditor& editor = active().document().editor;
+    ObjectControl* a = editor.manager.createBox(0, 0);
+    ObjectControl* b = editor.manager.createBox(10, 10);
+    ObjectControl* c = editor.manager.createBox(20, 20);
+    active().surface().contentChangedOutside();
+    editor.select(b);
+    editor.select(c);
+    window.enableCommands();
+    window.command("SendToBackMI")->trigger();
+    // Each in turn to the back: the last selected ends up lowest.
+    EXPECT_EQ(editor.panel.control(0), c);
+    EXPECT_EQ(editor.panel.control(1), b);
+    EXPECT_EQ(editor.panel.control(2), a);
+    EXPECT_FALSE(editor.manager.undoHistory().canUndo()) << "stacking is not recorded";
+    EXPECT_TRUE(editor.modified);
+
+    // A locked selection does not move, yet the design counts as changed.
+    editor.modified = false;
+    a->data()->flags |= ObjectFlags::Locked;
+    active().surface().selectOnly(a);
+    ASSERT_TRUE(active().surface().selectionLocked());
+    window.enableCommands();
+    window.command("BringToFrontMI")->trigger();
+    EXPECT_EQ(editor.panel.control(2), a);
+    EXPECT_TRUE(editor.modified);
+}
