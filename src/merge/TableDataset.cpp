@@ -117,6 +117,23 @@ QString odbcString(const QString& connection)
     return parts.join(';');
 }
 
+// Qt's ODBC driver puts "DSN=" in front of a name that has neither DRIVER=
+// nor SERVER=, so "DSN=Shop;UID=x" must reach it as "Shop;UID=x".
+QString qtOdbcName(const QString& odbc)
+{
+    if (odbc.contains(QLatin1String("DRIVER="), Qt::CaseInsensitive) ||
+        odbc.contains(QLatin1String("SERVER="), Qt::CaseInsensitive))
+        return odbc;
+    QStringList parts = odbc.split(';');
+    const qsizetype dsn = parts.indexOf(QRegularExpression(QStringLiteral("^DSN=.*"),
+                                                           QRegularExpression::CaseInsensitiveOption));
+    if (dsn < 0)
+        return odbc;
+    const QString name = parts.takeAt(dsn).mid(4);
+    parts.prepend(name);
+    return parts.join(';');
+}
+
 QString firstValue(const QString& connection, std::initializer_list<const char*> keys)
 {
     for (const char* key : keys) {
@@ -307,7 +324,7 @@ bool TableDataset::connect()
     }
     case Backend::Odbc: {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_connectionName);
-        db.setDatabaseName(odbcString(m_connection));
+        db.setDatabaseName(qtOdbcName(odbcString(m_connection)));
         db.setConnectOptions(QStringLiteral("SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY"));
         break;
     }
@@ -411,10 +428,19 @@ bool TableDataset::insertTextRows(QSqlDatabase& db, CsvFile& text, int columns)
         m_error = query.lastError().text();
         return false;
     };
+    qint64 rows = 0;
     while (text.readNext()) {
         pending.append(text.values());
-        if (pending.size() == perStatement && !flush(batch))
-            return false;
+        ++rows;
+        if (pending.size() == perStatement) {
+            if (!flush(batch))
+                return false;
+            if (m_progress && !m_progress(rows)) {
+                m_cancelled = true;
+                m_error = MergeTexts::LoadCancelled;
+                return false;
+            }
+        }
     }
     if (pending.isEmpty())
         return true;

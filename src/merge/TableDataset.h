@@ -16,6 +16,7 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <memory>
 
 #include "base/NamePositions.h"
@@ -39,6 +40,12 @@ public:
     // Set before open, or on an open dataset, which then runs again (false when that fails).
     bool setFilter(const QString& filter);
     bool setSort(const QString& sort);
+
+    // Told how many rows of a text file are read so far while it loads;
+    // returning false stops the load (open fails, cancelled() is true).
+    using LoadProgress = std::function<bool(qint64 rowsRead)>;
+    void setLoadProgress(LoadProgress progress) { m_progress = std::move(progress); }
+    bool cancelled() const { return m_cancelled; }
 
     // Opens and stands on the first record; on failure errorText() says why.
     bool open();
@@ -85,4 +92,6 @@ private:
     NamePositions m_fieldPositions;
     int m_recordCount = 0;
     int m_position = -1;
+    LoadProgress m_progress;
+    bool m_cancelled = false;
 };

@@ -1,11 +1,15 @@
 #include "ui/Features.h"
 
+#include "ui/data/DataDialogs.h"
 #include "ui/shell/MainWindow.h"
 
 // One line per window family: its install function, and its gallery states.
 void installFeatures(MainWindow& window)
 {
-    (void)window;
+    installDataDialogs(window);
 }
 
-void registerFeatureGalleryStates() {}
+void registerFeatureGalleryStates()
+{
+    registerDataDialogGalleryStates();
+}
