@@ -171,6 +171,7 @@ void registerDataDialogGalleryStates()
              w.model().addCondition();
              w.model().addOr();
              w.model().filterField = QStringLiteral("STATE");
+             w.model().comparison = QStringLiteral("=");
              w.model().filterValue = QStringLiteral("CA");
          }},
         {"link-wizard-sort",

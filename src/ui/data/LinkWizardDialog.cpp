@@ -252,9 +252,11 @@ QWidget* LinkWizardDialog::sortPage()
 {
     QWidget* page = wizardPage("SortPage");
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
-    layout->addWidget(new QLabel(T::Sorting));
+    auto* caption = new QLabel(T::Sorting);
     m_sortFieldCombo = new QComboBox;
     m_sortFieldCombo->setObjectName(QStringLiteral("SortFieldCombo"));
+    caption->setBuddy(m_sortFieldCombo);
+    layout->addWidget(caption);
     connect(m_sortFieldCombo, &QComboBox::activated, this, [this](int index) {
         m_model.sortField = m_sortFieldCombo->itemText(index);
         refresh();
