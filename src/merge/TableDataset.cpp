@@ -134,16 +134,6 @@ QString qtOdbcName(const QString& odbc)
     return parts.join(';');
 }
 
-QString firstValue(const QString& connection, std::initializer_list<const char*> keys)
-{
-    for (const char* key : keys) {
-        const QString v = connectionValue(connection, QString::fromLatin1(key));
-        if (!v.isNull())
-            return v;
-    }
-    return QString();
-}
-
 // A table name as SQL: plain identifiers and already quoted parts stay as they
 // are (so schema.table works and unquoted names fold as the server folds them),
 // anything else is quoted, so a name can never carry SQL of its own.
@@ -272,6 +262,16 @@ QString connectionValue(const QString& connection, const QString& key)
     return QString();
 }
 
+QString firstConnectionValue(const QString& connection, std::initializer_list<const char*> keys)
+{
+    for (const char* key : keys) {
+        const QString v = connectionValue(connection, QString::fromLatin1(key));
+        if (!v.isNull())
+            return v;
+    }
+    return QString();
+}
+
 TableDataset::TableDataset(const QString& connection, const QString& tableName)
     : m_connection(connection), m_tableName(tableName)
 {
@@ -302,7 +302,7 @@ bool TableDataset::connect()
     switch (target.backend) {
     case Backend::Sqlite: {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-        const QString file = firstValue(m_connection, {"Database", "Data Source"});
+        const QString file = firstConnectionValue(m_connection, {"Database", "Data Source"});
         if (file.isEmpty() || !QFileInfo::exists(file)) {
             m_error = MergeTexts::databaseFileNotFound(file);
             return false;
@@ -313,13 +313,13 @@ bool TableDataset::connect()
     }
     case Backend::Postgres: {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connectionName);
-        db.setHostName(firstValue(m_connection, {"Host", "Server"}));
-        const QString port = firstValue(m_connection, {"Port"});
+        db.setHostName(firstConnectionValue(m_connection, {"Host", "Server"}));
+        const QString port = firstConnectionValue(m_connection, {"Port"});
         if (!port.isEmpty())
             db.setPort(port.toInt());
-        db.setDatabaseName(firstValue(m_connection, {"Database", "DBName"}));
-        db.setUserName(firstValue(m_connection, {"User", "UID", "User ID"}));
-        db.setPassword(firstValue(m_connection, {"Password", "PWD"}));
+        db.setDatabaseName(firstConnectionValue(m_connection, {"Database", "DBName"}));
+        db.setUserName(firstConnectionValue(m_connection, {"User", "UID", "User ID"}));
+        db.setPassword(firstConnectionValue(m_connection, {"Password", "PWD"}));
         break;
     }
     case Backend::Odbc: {

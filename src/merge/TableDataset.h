@@ -17,6 +17,7 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "base/NamePositions.h"
@@ -29,6 +30,8 @@ class CsvFile;
 QList<QPair<QString, QString>> parseConnectionString(const QString& connection);
 // The value of a key (matched without regard to letter case), or a null string.
 QString connectionValue(const QString& connection, const QString& key);
+// The value of the first of several keys that mean the same ("Host", "Server"), or a null string.
+QString firstConnectionValue(const QString& connection, std::initializer_list<const char*> keys);
 
 class TableDataset {
 public:

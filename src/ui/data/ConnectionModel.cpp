@@ -11,16 +11,6 @@ QString part(const QString& key, const QString& value)
     return key + '=' + (wrap ? '{' + value + '}' : value) + ';';
 }
 
-QString firstOf(const QString& connection, std::initializer_list<const char*> keys)
-{
-    for (const char* key : keys) {
-        const QString value = connectionValue(connection, QString::fromLatin1(key));
-        if (!value.isNull())
-            return value;
-    }
-    return QString();
-}
-
 } // namespace
 
 QString ConnectionParts::connectionString() const
@@ -57,22 +47,22 @@ bool ConnectionParts::complete() const
 ConnectionParts ConnectionParts::fromConnection(const QString& connection)
 {
     ConnectionParts parts;
-    const QString driver = firstOf(connection, {"Driver"}).toUpper();
+    const QString driver = firstConnectionValue(connection, {"Driver"}).toUpper();
     if (driver == QLatin1String("QPSQL")) {
         parts.provider = ConnectionProvider::Postgres;
-        parts.host = firstOf(connection, {"Host", "Server"});
-        parts.port = firstOf(connection, {"Port"});
-        parts.database = firstOf(connection, {"Database", "DBName"});
-        parts.user = firstOf(connection, {"User", "UID", "User ID"});
-        parts.password = firstOf(connection, {"Password", "PWD"});
+        parts.host = firstConnectionValue(connection, {"Host", "Server"});
+        parts.port = firstConnectionValue(connection, {"Port"});
+        parts.database = firstConnectionValue(connection, {"Database", "DBName"});
+        parts.user = firstConnectionValue(connection, {"User", "UID", "User ID"});
+        parts.password = firstConnectionValue(connection, {"Password", "PWD"});
     } else if (driver == QLatin1String("QODBC")) {
         parts.provider = ConnectionProvider::Odbc;
-        parts.dsn = firstOf(connection, {"DSN"});
+        parts.dsn = firstConnectionValue(connection, {"DSN"});
     } else if (driver == QLatin1String("TEXT")) {
         parts.provider = ConnectionProvider::Text;
-        parts.folder = firstOf(connection, {"DBQ"});
+        parts.folder = firstConnectionValue(connection, {"DBQ"});
     } else {
-        parts.file = firstOf(connection, {"Database", "Data Source"});
+        parts.file = firstConnectionValue(connection, {"Database", "Data Source"});
     }
     return parts;
 }

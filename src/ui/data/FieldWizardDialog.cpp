@@ -18,14 +18,6 @@ namespace T = DataTexts;
 
 namespace {
 const QString kCrLf = QStringLiteral("\r\n");
-
-QPushButton* named(const QString& caption, const char* name)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
 } // namespace
 
 FieldWizardDialog::FieldWizardDialog(const QString& linkPath, const QString& startSpec, QWidget* parent)
@@ -76,7 +68,7 @@ QWidget* FieldWizardDialog::constructionPage()
         refresh();
     });
     grid->addWidget(m_fieldCombo, 0, 1);
-    m_addField = named(T::AddField, "AddFieldBtn");
+    m_addField = namedButton(T::AddField, "AddFieldBtn");
     connect(m_addField, &QPushButton::clicked, this, [this] { act(&FieldWizardModel::addField); });
     grid->addWidget(m_addField, 0, 2);
     grid->addWidget(new QLabel(T::AddOtherText), 1, 0);
@@ -87,16 +79,16 @@ QWidget* FieldWizardDialog::constructionPage()
         refresh();
     });
     grid->addWidget(m_textEdit, 1, 1);
-    m_addText = named(T::AddText, "AddTextBtn");
+    m_addText = namedButton(T::AddText, "AddTextBtn");
     connect(m_addText, &QPushButton::clicked, this, [this] { act(&FieldWizardModel::addText); });
     grid->addWidget(m_addText, 1, 2);
     grid->setColumnStretch(1, 1);
     layout->addLayout(grid);
 
     auto* separators = new QHBoxLayout;
-    QPushButton* space = named(T::AddSpace, "AddSpaceBtn");
+    QPushButton* space = namedButton(T::AddSpace, "AddSpaceBtn");
     connect(space, &QPushButton::clicked, this, [this] { act(&FieldWizardModel::addSpace); });
-    QPushButton* newLine = named(T::AddNewLine, "AddNewLineBtn");
+    QPushButton* newLine = namedButton(T::AddNewLine, "AddNewLineBtn");
     connect(newLine, &QPushButton::clicked, this, [this] { act(&FieldWizardModel::addNewLine); });
     separators->addWidget(space);
     separators->addWidget(newLine);

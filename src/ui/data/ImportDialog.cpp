@@ -10,19 +10,12 @@
 #include <QVBoxLayout>
 
 #include "ui/data/DataDialogTexts.h"
+#include "ui/data/WizardFrame.h"
 #include "ui/help/UserGuide.h"
 
 namespace T = DataTexts;
 
 namespace {
-QPushButton* namedButton(const QString& caption, const char* name)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
-
 QListWidget* namedList(const char* name)
 {
     auto* list = new QListWidget;

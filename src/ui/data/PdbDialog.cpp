@@ -16,6 +16,7 @@
 
 #include "pdb/PdbTexts.h"
 #include "ui/data/DataDialogTexts.h"
+#include "ui/data/WizardFrame.h"
 #include "ui/data/ImportDialog.h"
 #include "ui/data/InputForm.h"
 #include "ui/data/PdbFieldControls.h"
@@ -44,14 +45,6 @@ void setEditorText(QWidget* editor, const QString& text)
     const QString shown = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     if (box->toPlainText() != shown)
         box->setPlainText(shown);
-}
-
-QPushButton* namedButton(const QString& caption, const char* name)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
 }
 } // namespace
 

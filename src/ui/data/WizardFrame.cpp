@@ -9,16 +9,6 @@
 #include "ui/data/DataDialogTexts.h"
 #include "ui/help/UserGuide.h"
 
-namespace {
-QPushButton* namedButton(const QString& caption, const char* name)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(name));
-    button->setAutoDefault(false);
-    return button;
-}
-} // namespace
-
 WizardButtons addWizardFrame(QDialog* dialog, QWidget* pages)
 {
     WizardButtons buttons;
@@ -55,4 +45,12 @@ QLabel* wrappedLabel(const QString& text)
     auto* label = new QLabel(text);
     label->setWordWrap(true);
     return label;
+}
+
+QPushButton* namedButton(const QString& caption, const char* objectName)
+{
+    auto* button = new QPushButton(caption);
+    button->setObjectName(QLatin1String(objectName));
+    button->setAutoDefault(false);
+    return button;
 }

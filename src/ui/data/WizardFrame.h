@@ -1,6 +1,6 @@
 #pragma once
-// What both wizards share: pages without tabs over a "<< &Back", "&Next >>",
-// "&Cancel", Help row.
+// What the merge-data dialogs share: the wizards' pages without tabs over a
+// "<< &Back", "&Next >>", "&Cancel", Help row, and named buttons and labels.
 
 class QDialog;
 class QLabel;
@@ -18,3 +18,5 @@ WizardButtons addWizardFrame(QDialog* dialog, QWidget* pages);
 // A page with a column layout, named for tests and pictures.
 QWidget* wizardPage(const char* objectName);
 QLabel* wrappedLabel(const QString& text);
+// A push button that is never the default by accident, named for tests.
+QPushButton* namedButton(const QString& caption, const char* objectName);
