@@ -122,8 +122,9 @@ bool LinkWizardModel::chooseTable(const QString& table)
     if (m_fileBox.isEmpty() || table.isEmpty())
         return false;
     m_table = table;
+    // The reader knows a link file by its extension: any other name gets ".dlf".
     QString file = m_fileBox;
-    if (QFileInfo(file).suffix().isEmpty())
+    if (!isDataLinkFile(file))
         file += QStringLiteral(".dlf");
     if (!IniFile::writeString(file, MergeTexts::AdoSection, MergeTexts::ConnectionKey, m_connection) ||
         !IniFile::writeString(file, MergeTexts::AdoSection, MergeTexts::TableKey, table)) {

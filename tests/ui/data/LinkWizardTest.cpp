@@ -225,6 +225,12 @@ TEST_F(LinkWizardTest, NewLinkFileIsWrittenWhenATableIsChosen)
               "[ADO]\r\nConnection=Driver=TEXT;DBQ=" + folder.toUtf8() + "\r\nTable=people.csv\r\n");
     EXPECT_EQ(wizard.reader().recordCount(), 4);
     EXPECT_EQ(wizard.connection(), "Driver=TEXT;DBQ=" + folder);
+
+    // A name with another extension still becomes a link file the reader knows.
+    wizard.chooseFile(dir.filePath("people.txt"));
+    ASSERT_TRUE(wizard.chooseTable("people.csv"));
+    EXPECT_EQ(wizard.linkPath(), dir.filePath("people.txt.dlf"));
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('\n').toStdString();
 }
 
 TEST_F(LinkWizardTest, RecordsAreListedInBlocks)
