@@ -37,17 +37,11 @@ ImportDialog::ImportDialog(PdbKind kind, QWidget* parent) : QDialog(parent), m_m
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(T::Step1));
-    auto* fileRow = new QHBoxLayout;
-    m_fileEdit = new QLineEdit;
-    m_fileEdit->setObjectName(QStringLiteral("FilenameEdit"));
-    m_fileEdit->setReadOnly(true);
+    const FileChooserRow file = fileChooserRow("FilenameEdit");
+    m_fileEdit = file.edit;
     m_fileEdit->setPlaceholderText(T::ImportFilename);
-    QPushButton* fileButton = namedButton(QStringLiteral("..."), "FileBtn");
-    fileButton->setFixedWidth(32);
-    connect(fileButton, &QPushButton::clicked, this, &ImportDialog::fileButtonClicked);
-    fileRow->addWidget(m_fileEdit);
-    fileRow->addWidget(fileButton);
-    layout->addLayout(fileRow);
+    connect(file.button, &QPushButton::clicked, this, &ImportDialog::fileButtonClicked);
+    layout->addLayout(file.row);
 
     m_step2 = new QWidget;
     m_step2->setObjectName(QStringLiteral("Step2Panel"));

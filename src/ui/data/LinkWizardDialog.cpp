@@ -104,17 +104,10 @@ QWidget* LinkWizardDialog::databasePage()
     auto* layout = static_cast<QVBoxLayout*>(page->layout());
     m_databaseLabel = new QLabel;
     layout->addWidget(m_databaseLabel);
-    auto* fileRow = new QHBoxLayout;
-    m_fileEdit = new QLineEdit;
-    m_fileEdit->setObjectName(QStringLiteral("FileEdit"));
-    m_fileEdit->setReadOnly(true);
-    auto* fileButton = new QPushButton(QStringLiteral("..."));
-    fileButton->setObjectName(QStringLiteral("FileBtn"));
-    fileButton->setFixedWidth(32);
-    connect(fileButton, &QPushButton::clicked, this, &LinkWizardDialog::fileButtonClicked);
-    fileRow->addWidget(m_fileEdit);
-    fileRow->addWidget(fileButton);
-    layout->addLayout(fileRow);
+    const FileChooserRow file = fileChooserRow("FileEdit");
+    m_fileEdit = file.edit;
+    connect(file.button, &QPushButton::clicked, this, &LinkWizardDialog::fileButtonClicked);
+    layout->addLayout(file.row);
 
     m_adoPanel = new QWidget;
     m_adoPanel->setObjectName(QStringLiteral("AdoPanel"));

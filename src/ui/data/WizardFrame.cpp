@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -53,4 +54,18 @@ QPushButton* namedButton(const QString& caption, const char* objectName)
     button->setObjectName(QLatin1String(objectName));
     button->setAutoDefault(false);
     return button;
+}
+
+FileChooserRow fileChooserRow(const char* editName)
+{
+    FileChooserRow parts;
+    parts.row = new QHBoxLayout;
+    parts.edit = new QLineEdit;
+    parts.edit->setObjectName(QLatin1String(editName));
+    parts.edit->setReadOnly(true);
+    parts.button = namedButton(QStringLiteral("..."), "FileBtn");
+    parts.button->setFixedWidth(32);
+    parts.row->addWidget(parts.edit);
+    parts.row->addWidget(parts.button);
+    return parts;
 }

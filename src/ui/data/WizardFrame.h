@@ -3,6 +3,8 @@
 // "<< &Back", "&Next >>", "&Cancel", Help row, and named buttons and labels.
 
 class QDialog;
+class QHBoxLayout;
+class QLineEdit;
 class QLabel;
 class QPushButton;
 class QString;
@@ -20,3 +22,11 @@ QWidget* wizardPage(const char* objectName);
 QLabel* wrappedLabel(const QString& text);
 // A push button that is never the default by accident, named for tests.
 QPushButton* namedButton(const QString& caption, const char* objectName);
+
+// A read-only file box (named editName) with a "..." button (FileBtn) beside it.
+struct FileChooserRow {
+    QHBoxLayout* row = nullptr;
+    QLineEdit* edit = nullptr;
+    QPushButton* button = nullptr;
+};
+FileChooserRow fileChooserRow(const char* editName);
