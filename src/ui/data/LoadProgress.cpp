@@ -8,12 +8,11 @@
 #include "ui/data/DataDialogTexts.h"
 
 namespace {
-constexpr qint64 kShowAfterMs = 400;
 constexpr qint64 kUpdateEveryMs = 50;
 } // namespace
 
-LoadProgress::LoadProgress(DataReader& reader, QWidget* parent)
-    : m_reader(reader), m_parent(parent), m_started(QDateTime::currentMSecsSinceEpoch())
+LoadProgress::LoadProgress(DataReader& reader, QWidget* parent, int showAfterMs)
+    : m_reader(reader), m_parent(parent), m_started(QDateTime::currentMSecsSinceEpoch()), m_showAfterMs(showAfterMs)
 {
     m_reader.setLoadProgress([this](qint64 records) { return report(records); });
 }
@@ -29,7 +28,7 @@ bool LoadProgress::report(qint64 records)
     if (now - m_lastUpdate < kUpdateEveryMs)
         return !(m_dialog && m_dialog->wasCanceled());
     m_lastUpdate = now;
-    if (!m_dialog && now - m_started >= kShowAfterMs) {
+    if (!m_dialog && now - m_started >= m_showAfterMs) {
         // No maximum: how many records a text file holds is known only at its end.
         m_dialog = std::make_unique<QProgressDialog>(DataTexts::ReadingRecords, DataTexts::Cancel, 0, 0, m_parent);
         m_dialog->setObjectName(QStringLiteral("LoadProgressDlg"));

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -26,6 +27,7 @@
 #include "ui/data/FieldWizardDialog.h"
 #include "ui/data/ImportDialog.h"
 #include "ui/data/LinkWizardDialog.h"
+#include "ui/data/LoadProgress.h"
 #include "ui/data/PdbDialog.h"
 #include "ui/shell/DesignWindow.h"
 #include "ui/shell/Hooks.h"
@@ -183,6 +185,32 @@ TEST_F(DataDialogsTest, ConnectionTestRunsWithoutBlockingAndShowsTheDriverError)
     QTRY_VERIFY(!dialog.testing());
     EXPECT_FALSE(dialog.lastResult().ok);
     EXPECT_TRUE(child<QLabel>(dialog, "TestResultLabel")->text().contains(dialog.lastResult().error));
+}
+
+TEST_F(DataDialogsTest, LongOpensShowProgressThatCancels)
+{
+    QByteArray csv = "NAME\r\n";
+    for (int i = 0; i < 5000; ++i)
+        csv += "N" + QByteArray::number(i) + "\r\n";
+    const QString file = writeFileBytes(dir.filePath("long.csv"), csv);
+    QWidget window;
+    DataReader reader;
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        if (auto* progress = window.findChild<QProgressDialog*>("LoadProgressDlg")) {
+            seen = progress->isVisible();
+            progress->cancel();
+        }
+    });
+    {
+        LoadProgress progress(reader, &window, 0);
+        EXPECT_EQ(reader.open(file), -1);
+    }
+    EXPECT_TRUE(seen);
+    EXPECT_TRUE(reader.loadCancelled());
+    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_EQ(reader.open(file), 1);  // no progress left behind: nothing to cancel it
+    EXPECT_EQ(reader.recordCount(), 5000);
 }
 
 TEST_F(DataDialogsTest, MainWindowCommandsOpenTheDialogs)
