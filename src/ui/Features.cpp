@@ -1,5 +1,6 @@
 #include "ui/Features.h"
 
+#include "ui/data/DataDialogs.h"
 #include "ui/editing/EditingCommands.h"
 #include "ui/shell/MainWindow.h"
 
@@ -7,9 +8,11 @@
 void installFeatures(MainWindow& window)
 {
     installEditing(window);
+    installDataDialogs(window);
 }
 
 void registerFeatureGalleryStates()
 {
     registerEditingGalleryStates();
+    registerDataDialogGalleryStates();
 }

@@ -61,6 +61,20 @@ void DesignDocument::openLinkedDatabase()
         Messages::error(ShellTexts::LinkedDatabaseFailed);
 }
 
+bool DesignDocument::setLinkedDatabase(const QString& path)
+{
+    if (path.isEmpty()) {
+        m_reader->close();
+    } else if (m_reader->open(resolveLinkedPath(m_fileName, path)) < 0) {
+        if (!m_linkedDatabasePath.isEmpty())
+            m_reader->open(resolveLinkedPath(m_fileName, m_linkedDatabasePath));
+        return false;
+    }
+    m_linkedDatabasePath = path;
+    editor.modified = true;
+    return true;
+}
+
 QString DesignDocument::title() const
 {
     return m_fileName.isEmpty() ? ShellTexts::Untitled + QString::number(m_untitledNumber) : m_fileName;
