@@ -3,6 +3,7 @@
 #include <QBuffer>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <utility>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -16,6 +17,7 @@
 #include <QToolButton>
 
 #include "model/Options.h"
+#include "ui/shell/Hooks.h"
 #include "ui/editing/ColorCombo.h"
 #include "ui/editing/PropertyEditor.h"
 
@@ -333,8 +335,13 @@ TEST_F(PropertyEditorFixture, SymbolButtonPutsOneCharacterInTheChosenFont)
 
 TEST_F(PropertyEditorFixture, PickTextIsOffWithoutThePersonalDatabases)
 {
+    // The program installs both services; without them the buttons are off.
+    const auto picker = std::exchange(Hooks::pickText(), {});
+    const auto builder = std::exchange(Hooks::buildField(), {});
     addText({10, 10, 100, 30});
     select(editor().panel.control(0));
     EXPECT_FALSE(find<QPushButton>("PickTextBtn")->isEnabled());
     EXPECT_FALSE(find<QPushButton>("BuildFieldBtn")->isEnabled());
+    Hooks::pickText() = picker;
+    Hooks::buildField() = builder;
 }
