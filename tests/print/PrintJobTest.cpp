@@ -557,6 +557,32 @@ TEST(PrintJobTest, AFailureWhileDrawingFailsTheJob)
     EXPECT_EQ(pdf.result.error, PrintTexts::CannotComposePage);
 }
 
+TEST(PrintJobTest, CancellingStopsWithinThePageBeingDrawn)
+{
+    QTemporaryDir dir;
+    TestDesign design(thirtyUpLayout());
+    design.addText("X");
+    int drawn = 0;
+    bool stop = false;
+    ObjectDrawing drawing = numberWritingDrawing();
+    drawing.object = [&drawn, &stop](QPainter&, const ObjectControl&, const ElementNumbers& e) {
+        ++drawn;
+        stop = stop || e.n == 42;  // the user presses Cancel on the second page
+    };
+    PrintJobCallbacks callbacks;
+    callbacks.keepResponsive = [] {};
+    callbacks.cancelled = [&stop] { return stop; };
+    QPdfWriter writer(dir.filePath("out.pdf"));
+    PrintDesign d = design.printDesign();
+    const PrintJobResult result = runPrintJob(d, writer, elements(10000), drawing, callbacks);
+    EXPECT_FALSE(result.printed);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(result.error, PrintTexts::Cancelled);
+    // Elements are checked every fifth cell: the job ends a few cells later, on the same page.
+    EXPECT_GE(drawn, 42);
+    EXPECT_LE(drawn, 46);
+}
+
 TEST(PrintJobTest, RefusedSettingsPrintNothing)
 {
     QTemporaryDir dir;

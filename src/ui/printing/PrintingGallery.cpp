@@ -1,0 +1,3 @@
+#include "ui/printing/Printing.h"
+
+void registerPrintingGalleryStates() {}
