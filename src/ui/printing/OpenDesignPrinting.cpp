@@ -6,25 +6,12 @@
 #include "system/Messages.h"
 #include "ui/shell/DesignDocument.h"
 
-ParkedRegion::ParkedRegion(DesignDocument& document) : m_document(document)
+bool storeShownRegion(DesignDocument& document)
 {
     ObjectManager& manager = document.editor.manager;
-    m_side = manager.currentSide;
-    m_panel = manager.currentPanel;
-    document.editor.clearSelection();
-    m_stored = m_side < 0 || m_panel < 0 ||
-               manager.changeRegion(m_side, m_panel, -1, -1, document.editor.zoom, document.editor.handlers);
-}
-
-ParkedRegion::~ParkedRegion()
-{
-    ObjectManager& manager = m_document.editor.manager;
-    if (m_side < 0 || m_panel < 0 || (manager.currentSide == m_side && manager.currentPanel == m_panel))
-        return;
-    if (manager.currentSide >= 0 && manager.currentPanel >= 0)
-        manager.changeRegion(manager.currentSide, manager.currentPanel, -1, -1, m_document.editor.zoom,
-                             m_document.editor.handlers);
-    manager.changeRegion(-1, -1, m_side, m_panel, m_document.editor.zoom, m_document.editor.handlers);
+    if (manager.currentSide < 0 || manager.currentPanel < 0)
+        return true;
+    return manager.changeRegion(manager.currentSide, manager.currentPanel, -1, -1, document.editor.zoom);
 }
 
 bool openDocumentData(const DesignDocument& document, PrintData& data)
@@ -55,11 +42,7 @@ PrintJobResult printOpenDesign(DesignDocument& document, QPagedPaintDevice& devi
         result.error = PrintTexts::cannotOpenData(document.linkedDatabasePath());
         return result;
     }
-    ParkedRegion parked(document);
-    if (!parked.stored()) {
-        result.error = PrintTexts::CannotStoreRegion;
-        return result;
-    }
+    // The job stores the region being edited itself.
     PrintDesign design = printDesignOf(document);
     return runPrintJob(design, device, settings, data.drawing(), callbacks);
 }

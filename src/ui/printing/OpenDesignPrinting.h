@@ -1,10 +1,8 @@
 #pragma once
 // Printing an open design window's document: its linked data opened afresh
-// for each run, the region being edited parked in its slot while every region
-// prints, and put back on the card afterwards whatever happened.
+// for each run, and the region being edited copied into its slot first.
 
 #include <QString>
-#include <memory>
 
 #include "print/PrintData.h"
 #include "print/PrintJob.h"
@@ -12,22 +10,9 @@
 class DesignDocument;
 class QPagedPaintDevice;
 
-// Stores the live region in its slot for as long as it lives, then loads it
-// back onto the card (with the document's control handlers).
-class ParkedRegion {
-public:
-    explicit ParkedRegion(DesignDocument& document);
-    ~ParkedRegion();
-    ParkedRegion(const ParkedRegion&) = delete;
-    ParkedRegion& operator=(const ParkedRegion&) = delete;
-    bool stored() const { return m_stored; }
-
-private:
-    DesignDocument& m_document;
-    int32_t m_side = -1;
-    int32_t m_panel = -1;
-    bool m_stored = false;
-};
+// Copies the region being edited into its slot, so every region can be
+// drawn from the slots; the card, its selection and undo history stay as they are.
+bool storeShownRegion(DesignDocument& document);
 
 // The document's linked data, opened anew so its filter, sort and position
 // start afresh. False (with the message shown) when it cannot be opened.

@@ -24,8 +24,7 @@ PreviewModel::PreviewModel(DesignDocument& document, const PrintSettings& settin
 {
     if (!checkPrintSettings(settings, document.layout()).isEmpty() || !openDocumentData(document, m_data))
         return;
-    m_parked = std::make_unique<ParkedRegion>(document);
-    if (!m_parked->stored())
+    if (!storeShownRegion(document))
         return;
     if (settings.setOrientation)
         applyLayoutPaper(device, document.layout());
@@ -41,10 +40,9 @@ PreviewModel::PreviewModel(DesignDocument& document, const PrintSettings& settin
 
 PreviewModel::~PreviewModel()
 {
-    // The regions go before the live region comes back onto the card.
+    // The pass draws from the regions: it goes first.
     m_pass.reset();
     m_regions.reset();
-    m_parked.reset();
 }
 
 int PreviewModel::pageCount() const { return m_pass ? std::max(m_pass->printer().pageCount(), 0) : 0; }

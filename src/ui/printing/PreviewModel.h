@@ -59,7 +59,6 @@ public:
 
 private:
     PrintData m_data;
-    std::unique_ptr<ParkedRegion> m_parked;
     std::unique_ptr<PrintRegions> m_regions;
     ObjectDrawing m_drawing;
     std::optional<PrintPass> m_pass;

@@ -8,6 +8,7 @@
 #include <QPrinterInfo>
 
 #include "model/Options.h"
+#include "ui/printing/LayoutCommands.h"
 #include "ui/printing/OpenDesignPrinting.h"
 #include "ui/printing/PreviewModel.h"
 #include "ui/printing/PreviewWindow.h"
@@ -193,4 +194,5 @@ void installPrinting(MainWindow& window)
     replaceHandler(window, "PrintPreviewMI", [w] { printCommand(*w, true); });
     replaceHandler(window, "SaveAsGraphicMI", [w] { saveAsGraphicCommand(*w); });
     replaceHandler(window, "SaveAsTemplateMI", [w] { saveAsTemplateCommand(*w); });
+    installLayoutCommands(window);
 }
