@@ -94,14 +94,14 @@ QString PreviewModel::zoomText(const QSize& client, double screenPpi) const
     return QLocale().toString(zoomFactor(client, screenPpi) * 100, 'f', 0) + QLatin1Char('%');
 }
 
-bool PreviewModel::paintPage(QPainter& painter, const QSize& panel, int page)
+bool PreviewModel::paintPage(QPainter& painter, const QRect& panel, int page)
 {
     if (!m_pass || page < 0 || page >= pageCount())
         return false;
     const DeviceMetrics& m = metrics();
     painter.save();
     painter.setWindow(0, 0, m.pageWidth, m.pageHeight);
-    painter.setViewport(0, 0, panel.width(), panel.height());
+    painter.setViewport(panel);
     const bool ok = m_pass->printer().drawPage(painter, page, true);
     painter.restore();
     return ok;

@@ -52,9 +52,9 @@ public:
     QString pageText() const;
     QString zoomText(const QSize& client, double screenPpi) const;
 
-    // Composes the current page (or any page) onto a painter covering a panel of this size.
-    bool paintPage(QPainter& painter, const QSize& panel, int page);
-    bool paintPage(QPainter& painter, const QSize& panel) { return paintPage(painter, panel, m_page); }
+    // Composes the current page (or any page) into a panel of the painter's device.
+    bool paintPage(QPainter& painter, const QRect& panel, int page);
+    bool paintPage(QPainter& painter, const QRect& panel) { return paintPage(painter, panel, m_page); }
     const DeviceMetrics& metrics() const;
 
 private:

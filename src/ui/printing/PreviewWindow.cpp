@@ -41,9 +41,9 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), QColor(0x80, 0x80, 0x80));
         p.fillRect(m_pageRect, Qt::white);
+        p.setClipRect(m_pageRect);
+        m_window.model().paintPage(p, m_pageRect);
         p.translate(m_pageRect.topLeft());
-        p.setClipRect(QRect(QPoint(0, 0), m_pageRect.size()));
-        m_window.model().paintPage(p, m_pageRect.size());
         if (m_window.gridShown())
             drawInchGrid(p);
     }
@@ -84,6 +84,8 @@ PreviewWindow::PreviewWindow(PreviewModel& model, QWidget* parent) : QDialog(par
     m_area->setBackgroundRole(QPalette::Dark);
     m_page = new PreviewPage(*this, m_area);
     m_area->setWidget(m_page);
+    // The page follows the area's own size, which settles after the window's.
+    m_area->viewport()->installEventFilter(this);
     layout->addWidget(m_area, 1);
     auto* status = new QStatusBar(this);
     m_pageStatus = new QLabel(status);
@@ -186,8 +188,12 @@ void PreviewWindow::clickPage(const QPoint& point, bool zoomIn)
     m_area->verticalScrollBar()->setValue(int(after.top() + fy * after.height() - client.height() / 2));
 }
 
-void PreviewWindow::resizeEvent(QResizeEvent* event)
+bool PreviewWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    QDialog::resizeEvent(event);
-    relayout();
+    if (watched == m_area->viewport() && event->type() == QEvent::Resize && !m_relayingOut) {
+        m_relayingOut = true;
+        relayout();
+        m_relayingOut = false;
+    }
+    return QDialog::eventFilter(watched, event);
 }

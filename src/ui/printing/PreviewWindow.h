@@ -29,7 +29,7 @@ public:
     void clickPage(const QPoint& point, bool zoomIn);
 
 protected:
-    void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QToolBar* createToolBar();
@@ -51,4 +51,5 @@ private:
     QLabel* m_pageStatus = nullptr;
     QLabel* m_zoomStatus = nullptr;
     QLabel* m_hintStatus = nullptr;
+    bool m_relayingOut = false;
 };

@@ -124,6 +124,7 @@ QWidget* PrintDialog::createTargetRow()
     m_fileEdit->setReadOnly(true);
     h->addWidget(m_fileEdit, 2);
     m_fileButton = named(new QPushButton(T::ChooseFile, row), "ChooseFileBtn");
+    m_fileButton->setMaximumWidth(40);
     h->addWidget(m_fileButton);
     auto* setup = named(new QPushButton(T::PrinterSetup, row), "PrinterSetupBtn");
     h->addWidget(setup);

@@ -19,6 +19,7 @@ namespace T = PrintingTexts;
 SaveAsGraphicDialog::SaveAsGraphicDialog(SaveAsGraphicForm& form, QWidget* parent) : QDialog(parent), m_form(form)
 {
     setWindowTitle(T::SaveAsGraphicCaption);
+    setMinimumWidth(460);
     auto* layout = new QVBoxLayout(this);
 
     auto* fileGroup = new QGroupBox(T::FilenameGroup, this);
@@ -28,6 +29,7 @@ SaveAsGraphicDialog::SaveAsGraphicDialog(SaveAsGraphicForm& form, QWidget* paren
     m_fileEdit->setReadOnly(true);
     auto* choose = new QPushButton(T::ChooseFile, fileGroup);
     choose->setObjectName(QStringLiteral("ChooseFileBtn"));
+    choose->setMaximumWidth(40);
     fileRow->addWidget(m_fileEdit, 1);
     fileRow->addWidget(choose);
     layout->addWidget(fileGroup);

@@ -19,6 +19,7 @@ namespace T = PrintingTexts;
 SaveAsTemplateDialog::SaveAsTemplateDialog(SaveAsTemplateForm& form, QWidget* parent) : QDialog(parent), m_form(form)
 {
     setWindowTitle(T::SaveAsTemplateCaption);
+    setMinimumWidth(460);
     auto* layout = new QVBoxLayout(this);
     auto* typeGroup = new QGroupBox(T::WizardType, this);
     auto* typeBox = new QVBoxLayout(typeGroup);
@@ -36,6 +37,7 @@ SaveAsTemplateDialog::SaveAsTemplateDialog(SaveAsTemplateForm& form, QWidget* pa
     m_fileEdit->setReadOnly(true);
     auto* choose = new QPushButton(T::ChooseFile, fileGroup);
     choose->setObjectName(QStringLiteral("ChooseFileBtn"));
+    choose->setMaximumWidth(40);
     fileRow->addWidget(m_fileEdit, 1);
     fileRow->addWidget(choose);
     layout->addWidget(fileGroup);
