@@ -13,7 +13,7 @@
 #include <QVBoxLayout>
 
 #include "ui/printing/LayoutTexts.h"
-#include "ui/shell/DialogButtons.h"
+#include "ui/printing/DialogParts.h"
 
 namespace T = LayoutTexts;
 
@@ -121,10 +121,7 @@ LayoutChooserDialog::LayoutChooserDialog(LayoutChooser& chooser, bool choosing, 
     m_opposite->setObjectName(QStringLiteral("OppositeCB"));
     m_opposite->setToolTip(T::OppositeHint);
     right->addWidget(m_opposite);
-    QDialogButtonBox* buttons = okCancelHelpButtons(this);
-    buttons->button(QDialogButtonBox::Help)->hide();
-    disconnect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::accepted, this, &LayoutChooserDialog::tryAccept);
+    QDialogButtonBox* buttons = okCancelButtons(this, [this] { tryAccept(); });
     right->addWidget(buttons);
     layout->addLayout(right, 2);
 

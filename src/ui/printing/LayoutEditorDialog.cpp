@@ -16,7 +16,7 @@
 #include "model/Paper.h"
 #include "system/Messages.h"
 #include "ui/printing/LayoutTexts.h"
-#include "ui/shell/DialogButtons.h"
+#include "ui/printing/DialogParts.h"
 
 namespace T = LayoutTexts;
 
@@ -99,10 +99,7 @@ LayoutEditorDialog::LayoutEditorDialog(LayoutEditorForm& form, LayoutRecord& rec
     m_regionGroup->installEventFilter(this);
     layout->addWidget(m_regionGroup);
 
-    QDialogButtonBox* buttons = okCancelHelpButtons(this);
-    buttons->button(QDialogButtonBox::Help)->hide();
-    disconnect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::accepted, this, &LayoutEditorDialog::tryAccept);
+    QDialogButtonBox* buttons = okCancelButtons(this, [this] { tryAccept(); });
     layout->addWidget(buttons);
     showPaperSize();
 }

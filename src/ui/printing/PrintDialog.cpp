@@ -19,7 +19,7 @@
 
 #include "system/Messages.h"
 #include "ui/printing/PrintingTexts.h"
-#include "ui/shell/DialogButtons.h"
+#include "ui/printing/DialogParts.h"
 #include "ui/shell/Hooks.h"
 
 namespace T = PrintingTexts;
@@ -94,10 +94,7 @@ PrintDialog::PrintDialog(PrintForm& form, const PrintTarget& target, QWidget* pa
     m_instructions = named(new QLabel(this), "InstructionsLabel");
     layout->addWidget(m_instructions);
 
-    QDialogButtonBox* buttons = okCancelHelpButtons(this);
-    buttons->button(QDialogButtonBox::Help)->hide();
-    disconnect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::accepted, this, &PrintDialog::tryAccept);
+    QDialogButtonBox* buttons = okCancelButtons(this, [this] { tryAccept(); });
     m_ok = buttons->button(QDialogButtonBox::Ok);
     layout->addWidget(buttons);
 

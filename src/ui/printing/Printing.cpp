@@ -135,31 +135,33 @@ void printCommand(MainWindow& window, bool preview)
     window.afterDesignChange();
 }
 
-void saveAsGraphicCommand(MainWindow& window)
+// A Save As command: its form filled in by its dialog, then saved from the active design.
+template <class Form, class Dialog>
+void saveAsCommand(MainWindow& window, const std::function<void(Form&, DesignDocument&)>& save)
 {
     DesignWindow* design = window.activeDesignWindow();
     if (!design)
         return;
-    SaveAsGraphicForm form;
-    SaveAsGraphicDialog dialog(form, &window);
-    if (runDialog(dialog) != QDialog::Accepted || form.path.isEmpty())
+    Form form;
+    Dialog dialog(form, &window);
+    if (runDialog(dialog) != QDialog::Accepted || !form.okEnabled())
         return;
-    design->document().editor.clearSelection();
-    form.exportCard(design->document().editor.panel);
+    save(form, design->document());
     window.afterDesignChange();
+}
+
+void saveAsGraphicCommand(MainWindow& window)
+{
+    saveAsCommand<SaveAsGraphicForm, SaveAsGraphicDialog>(window, [](SaveAsGraphicForm& form, DesignDocument& document) {
+        document.editor.clearSelection();
+        form.exportCard(document.editor.panel);
+    });
 }
 
 void saveAsTemplateCommand(MainWindow& window)
 {
-    DesignWindow* design = window.activeDesignWindow();
-    if (!design)
-        return;
-    SaveAsTemplateForm form;
-    SaveAsTemplateDialog dialog(form, &window);
-    if (runDialog(dialog) != QDialog::Accepted || !form.okEnabled())
-        return;
-    form.save(design->document());
-    window.afterDesignChange();
+    saveAsCommand<SaveAsTemplateForm, SaveAsTemplateDialog>(
+        window, [](SaveAsTemplateForm& form, DesignDocument& document) { form.save(document); });
 }
 
 // The frame's own handler goes, so every printing command uses the one printer.

@@ -12,7 +12,7 @@
 #include <QVBoxLayout>
 
 #include "ui/printing/PrintingTexts.h"
-#include "ui/shell/DialogButtons.h"
+#include "ui/printing/DialogParts.h"
 
 namespace T = PrintingTexts;
 
@@ -22,17 +22,8 @@ SaveAsGraphicDialog::SaveAsGraphicDialog(SaveAsGraphicForm& form, QWidget* paren
     setMinimumWidth(460);
     auto* layout = new QVBoxLayout(this);
 
-    auto* fileGroup = new QGroupBox(T::FilenameGroup, this);
-    auto* fileRow = new QHBoxLayout(fileGroup);
-    m_fileEdit = new QLineEdit(form.path, fileGroup);
-    m_fileEdit->setObjectName(QStringLiteral("FileEdit"));
-    m_fileEdit->setReadOnly(true);
-    auto* choose = new QPushButton(T::ChooseFile, fileGroup);
-    choose->setObjectName(QStringLiteral("ChooseFileBtn"));
-    choose->setMaximumWidth(40);
-    fileRow->addWidget(m_fileEdit, 1);
-    fileRow->addWidget(choose);
-    layout->addWidget(fileGroup);
+    QPushButton* choose = nullptr;
+    layout->addWidget(fileNameGroup(this, &m_fileEdit, &choose));
 
     m_jpeg = new QGroupBox(T::JpegOptions, this);
     m_jpeg->setObjectName(QStringLiteral("JpegOptionsGroup"));
@@ -57,8 +48,7 @@ SaveAsGraphicDialog::SaveAsGraphicDialog(SaveAsGraphicForm& form, QWidget* paren
         label->setWordWrap(true);
         layout->addWidget(label);
     }
-    QDialogButtonBox* buttons = okCancelHelpButtons(this);
-    buttons->button(QDialogButtonBox::Help)->hide();
+    QDialogButtonBox* buttons = okCancelButtons(this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     m_ok->setText(T::GraphicOk);
     m_ok->setDefault(true);

@@ -12,7 +12,7 @@
 #include "files/FilesTexts.h"
 #include "system/AppPaths.h"
 #include "ui/printing/PrintingTexts.h"
-#include "ui/shell/DialogButtons.h"
+#include "ui/printing/DialogParts.h"
 
 namespace T = PrintingTexts;
 
@@ -30,20 +30,10 @@ SaveAsTemplateDialog::SaveAsTemplateDialog(SaveAsTemplateForm& form, QWidget* pa
     typeBox->addWidget(m_types);
     layout->addWidget(typeGroup);
 
-    auto* fileGroup = new QGroupBox(T::FilenameGroup, this);
-    auto* fileRow = new QHBoxLayout(fileGroup);
-    m_fileEdit = new QLineEdit(fileGroup);
-    m_fileEdit->setObjectName(QStringLiteral("FileEdit"));
-    m_fileEdit->setReadOnly(true);
-    auto* choose = new QPushButton(T::ChooseFile, fileGroup);
-    choose->setObjectName(QStringLiteral("ChooseFileBtn"));
-    choose->setMaximumWidth(40);
-    fileRow->addWidget(m_fileEdit, 1);
-    fileRow->addWidget(choose);
-    layout->addWidget(fileGroup);
+    QPushButton* choose = nullptr;
+    layout->addWidget(fileNameGroup(this, &m_fileEdit, &choose));
 
-    QDialogButtonBox* buttons = okCancelHelpButtons(this);
-    buttons->button(QDialogButtonBox::Help)->hide();
+    QDialogButtonBox* buttons = okCancelButtons(this);
     m_ok = buttons->button(QDialogButtonBox::Ok);
     layout->addWidget(buttons);
 
