@@ -122,6 +122,11 @@ bool LayoutChooser::save()
 std::optional<LayoutRecord> LayoutChooser::choose()
 {
     save();  // a failed write is not reported; the choice still stands
+    return selectedRecord();
+}
+
+std::optional<LayoutRecord> LayoutChooser::selectedRecord() const
+{
     if (!hasSelection() || !layoutSelectable(m_entries[size_t(m_selected)]))
         return std::nullopt;
     LayoutRecord chosen = m_entries[size_t(m_selected)];

@@ -53,6 +53,8 @@ public:
     // with "&Opposite Orientation"); none for a heading, separator or no
     // selection (the dialog then stays).
     std::optional<LayoutRecord> choose();
+    // The selected record as it would be chosen; none for a heading or separator.
+    std::optional<LayoutRecord> selectedRecord() const;
     // Cancel: asks when there are unsaved changes; false keeps the dialog open.
     bool cancelQuery() const;
 

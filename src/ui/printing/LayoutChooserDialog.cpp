@@ -8,11 +8,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "system/AppPaths.h"
 #include "ui/printing/LayoutTexts.h"
+#include "ui/printing/TemplateFileTools.h"
 #include "ui/printing/DialogParts.h"
 
 namespace T = LayoutTexts;
@@ -104,13 +109,20 @@ LayoutChooserDialog::LayoutChooserDialog(LayoutChooser& chooser, bool choosing, 
     for (QPushButton* b : {add, m_edit, m_delete})
         buttonsRow->addWidget(b);
     leftBox->addLayout(buttonsRow);
-    layout->addWidget(left, 3);
+    auto* leftColumn = new QVBoxLayout;
+    leftColumn->addWidget(left, 1);
+    m_conversion = createConversionTools();
+    leftColumn->addWidget(m_conversion);
+    layout->addLayout(leftColumn, 3);
 
     auto* right = new QVBoxLayout;
     m_picture = new SheetPictureView(chooser, this);
     right->addWidget(m_picture, 1);
     right->addWidget(legendLine(kCutLine, T::CutLine, this));
-    right->addWidget(legendLine(kFoldLine, T::FoldLine, this));
+    m_foldLegend = legendLine(kFoldLine, T::FoldLine, this);
+    m_foldLegend->setObjectName(QStringLiteral("FoldLegend"));
+    m_foldLegend->installEventFilter(this);
+    right->addWidget(m_foldLegend);
     m_note = new QLabel(this);
     m_note->setObjectName(QStringLiteral("NoteLabel"));
     m_size = new QLabel(this);
@@ -146,6 +158,52 @@ LayoutChooserDialog::LayoutChooserDialog(LayoutChooser& chooser, bool choosing, 
     connect(m_edit, &QPushButton::clicked, this, &LayoutChooserDialog::editLayout);
     connect(m_delete, &QPushButton::clicked, this, &LayoutChooserDialog::deleteLayout);
     fillEntries();
+}
+
+QWidget* LayoutChooserDialog::createConversionTools()
+{
+    auto* group = new QGroupBox(T::ConversionGroup, this);
+    group->setObjectName(QStringLiteral("ConversionGroup"));
+    auto* grid = new QGridLayout(group);
+    auto* convert = new QPushButton(T::ConvertToSelected, group);
+    convert->setObjectName(QStringLiteral("ConvertBtn"));
+    auto* rename = new QPushButton(T::ChangeLayoutName, group);
+    rename->setObjectName(QStringLiteral("ChangeNameBtn"));
+    auto* name = new QLineEdit(group);
+    name->setObjectName(QStringLiteral("NewNameEdit"));
+    auto* sign = new QPushButton(T::ChangeSignature, group);
+    sign->setObjectName(QStringLiteral("ChangeSignatureBtn"));
+    auto* signature = new QLineEdit(group);
+    signature->setObjectName(QStringLiteral("NewSignatureEdit"));
+    grid->addWidget(convert, 0, 0, 1, 2);
+    grid->addWidget(rename, 1, 0);
+    grid->addWidget(name, 1, 1);
+    grid->addWidget(sign, 2, 0);
+    grid->addWidget(signature, 2, 1);
+    group->hide();
+    chooseTemplateFiles = [this] {
+        return QFileDialog::getOpenFileNames(this, T::ConversionGroup, AppPaths::templateFolder(), T::TemplatesFilter);
+    };
+    connect(convert, &QPushButton::clicked, this, [this] {
+        if (const std::optional<LayoutRecord> record = m_chooser.selectedRecord())
+            convertTemplatesToLayout(chooseTemplateFiles, *record);
+    });
+    connect(rename, &QPushButton::clicked, this, [this, name] { changeTemplateLayoutNames(chooseTemplateFiles, name->text()); });
+    connect(sign, &QPushButton::clicked, this,
+            [this, signature] { changeTemplateSignatures(chooseTemplateFiles, signature->text()); });
+    return group;
+}
+
+void LayoutChooserDialog::showConversionTools() { m_conversion->show(); }
+
+bool LayoutChooserDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_foldLegend && event->type() == QEvent::MouseButtonPress) {
+        const Qt::KeyboardModifiers both = Qt::ControlModifier | Qt::ShiftModifier;
+        if ((static_cast<QMouseEvent*>(event)->modifiers() & both) == both)
+            showConversionTools();
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void LayoutChooserDialog::fillEntries()

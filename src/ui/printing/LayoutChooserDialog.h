@@ -29,7 +29,15 @@ public:
     void tryAccept();
     void reject() override;
 
+    // The hidden template-file tools (Ctrl+Shift click on the fold line legend).
+    void showConversionTools();
+    std::function<QStringList()> chooseTemplateFiles;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    QWidget* createConversionTools();
     void fillEntries();
     void showSelection();
 
@@ -44,4 +52,6 @@ private:
     QPushButton* m_edit = nullptr;
     QPushButton* m_delete = nullptr;
     QCheckBox* m_opposite = nullptr;
+    QWidget* m_foldLegend = nullptr;
+    QWidget* m_conversion = nullptr;
 };

@@ -23,6 +23,22 @@ inline const QString AskDelete = QStringLiteral("Delete the selected layout.\n\n
 inline const QString AskCancel =
     QStringLiteral("Cancelling will not save the layout changes you made.\n\nAre you sure you want to cancel?");
 
+// The hidden template-file tools
+inline const QString ConversionGroup = QStringLiteral("Conversion");
+inline const QString ConvertToSelected = QStringLiteral("Convert To Selected Layout");
+inline const QString ChangeLayoutName = QStringLiteral("Change Layout Name");
+inline const QString ChangeSignature = QStringLiteral("Change Signature");
+inline const QString TemplatesFilter = QStringLiteral("Templates (*.cct)");
+inline const QString ErrorConverting = QStringLiteral("Error converting ");
+inline const QString ErrorChangingName = QStringLiteral("Error changing name for ");
+inline const QString ErrorChangingSignature = QStringLiteral("Error changing signature for ");
+inline const QString ConversionComplete = QStringLiteral("Conversion Complete!");
+inline const QString NameChangeComplete = QStringLiteral("Name Change Complete!");
+inline const QString SignatureChangeComplete = QStringLiteral("Signature Change Complete!");
+inline const QString EnterLayoutName = QStringLiteral("Enter a new layout name.");
+inline const QString EnterSignature = QStringLiteral("Enter a new signature in HEX (0xAABBCCDD).");
+inline const QString InvalidSignature = QStringLiteral("EXCEPTION: Invalid Signature");
+
 // Editor
 inline const QString EditorCaption = QStringLiteral("Layout");
 inline const QString LayoutName = QStringLiteral("&Layout Name");

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QTest>
 
 #include "LayoutFixtures.h"
 #include "PrintingFixture.h"
@@ -182,6 +183,19 @@ TEST(LayoutChooser, SavedLayoutShowsAtItsProportions)
     EXPECT_EQ(picture->elements[0].size(), QSize(262 / 6, 150 / 6));
     EXPECT_EQ(picture->elements[0].topLeft() - picture->paper.topLeft(), QPoint(19 / 6, 50 / 6));
     EXPECT_FALSE(picture->folded);
+}
+
+TEST(LayoutChooserDialog, ConversionToolsNeedControlAndShiftOnTheFoldLegend)
+{
+    LayoutFolder folder;
+    LayoutChooser chooser(folder.path(), false);
+    LayoutChooserDialog dialog(chooser, false);
+    QWidget* legend = dialog.findChild<QWidget*>("FoldLegend");
+    QWidget* tools = dialog.findChild<QWidget*>("ConversionGroup");
+    QTest::mouseClick(legend, Qt::LeftButton, Qt::ControlModifier);
+    EXPECT_TRUE(tools->isHidden());
+    QTest::mouseClick(legend, Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_FALSE(tools->isHidden());
 }
 
 TEST_F(PrintingFixture, SwitchingLayoutKeepsEveryObject)
