@@ -64,6 +64,8 @@ PrintJobResult printToPrinter(const PrintRun& run, const PrintJobCallbacks& call
         result.error = PrintTexts::noSuchPrinter(run.target.printerName);
         return result;
     }
+    // A file name left from a set-up dialog would send the job to a file.
+    printer.setOutputFileName(QString());
     printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setPrinterName(run.target.printerName);
     printer.setDocName(PrintTexts::DocumentTitle);

@@ -62,10 +62,23 @@ void typeInto(QWidget& dialog, const char* field, const QString& text)
 TEST_F(PrintingFixture, PrintingToAFileWritesTheSheetAndKeepsTheDesign)
 {
     DesignWindow& design = openExample();
+    // Something to undo: printing and previewing must not lose it.
+    trigger("SelectAllMI");
+    trigger("CopyMI");
+    trigger("PasteMI");
     const int objects = design.document().editor.panel.controlCount();
     const QString pdf = dir.filePath("labels.pdf");
     answer = printToFile(pdf);
     trigger("PrintMI");
+    answer = [](QDialog& d) {
+        if (auto* dialog = qobject_cast<PrintDialog*>(&d)) {
+            dialog->tryAccept();
+            return d.result();
+        }
+        return int(QDialog::Accepted);
+    };
+    trigger("PrintPreviewMI");
+    EXPECT_TRUE(design.document().editor.manager.undoHistory().canUndo());
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('|').toStdString();
     const PdfText text = readPdfText(pdf);
     EXPECT_EQ(text.pageCount, 1);
