@@ -152,9 +152,20 @@ PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
         result.error = PrintTexts::InvalidQuantity;
         return result;
     }
-    PageCounter counter(twoPasses ? 2 * int64_t(pages) : pages, callbacks.progress);
+    const int from = std::max(settings.firstPage, 1) - 1;
+    const int to = settings.lastPage > 0 ? std::min(settings.lastPage, pages) - 1 : pages - 1;
+    const int copies = std::clamp(settings.copies, 1, kMaxCopies);
+    if (from > to) {
+        result.error = PrintTexts::PageRangeEmpty;
+        return result;
+    }
+    const int64_t pagesPerPass = int64_t(to - from + 1) * copies;
+    PageCounter counter(twoPasses ? 2 * pagesPerPass : pagesPerPass, callbacks.progress);
     const auto printAll = [&](PrintDocument& document, PrintPass& pass) {
-        return printPages(document, pass.printer(), 0, pages - 1, counter, callbacks.cancelled);
+        bool printed = true;
+        for (int copy = 0; printed && copy < copies; ++copy)
+            printed = printPages(document, pass.printer(), from, to, counter, callbacks.cancelled);
+        return printed;
     };
     // The paper is turned over between sequential passes; the back pass may
     // take other marks or another flip from the one who turns it.
@@ -174,9 +185,10 @@ PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
     if (!twoPasses || !settings.documentPerPass) {
         PrintDocument document(device, PrintTexts::DocumentTitle);
         if (twoPasses && settings.interleave) {
-            for (int page = 0; ok && page < pages; ++page)
-                ok = printPages(document, first->printer(), page, page, counter, callbacks.cancelled) &&
-                     printPages(document, second->printer(), page, page, counter, callbacks.cancelled);
+            for (int copy = 0; copy < copies; ++copy)
+                for (int page = from; ok && page <= to; ++page)
+                    ok = printPages(document, first->printer(), page, page, counter, callbacks.cancelled) &&
+                         printPages(document, second->printer(), page, page, counter, callbacks.cancelled);
         } else {
             ok = printAll(document, *first);
             // In one document only the window asks between the passes.

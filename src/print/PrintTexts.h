@@ -37,6 +37,7 @@ inline const QString NoSide = QStringLiteral("Choose at least one side to print.
 inline const QString NoBackSide = QStringLiteral("This layout cannot be printed on its second side.");
 inline const QString EmptyLayout = QStringLiteral("The layout has no elements to print.");
 inline const QString CannotStoreRegion = QStringLiteral("The design could not be prepared for printing.");
+inline const QString PageRangeEmpty = QStringLiteral("The pages chosen are not part of this print.");
 inline const QString Cancelled = QStringLiteral("Printing was cancelled.");
 inline const QString CannotPrint = QStringLiteral("The pages could not be printed.");
 inline const QString CannotComposePage = QStringLiteral("A page could not be drawn, so printing stopped.");

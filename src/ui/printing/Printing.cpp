@@ -13,6 +13,7 @@
 #include "ui/printing/PreviewModel.h"
 #include "ui/printing/PreviewWindow.h"
 #include "ui/printing/PrintDialog.h"
+#include "ui/printing/PrintRangeDialog.h"
 #include "ui/printing/PrintRunner.h"
 #include "ui/printing/SaveAsGraphicDialog.h"
 #include "ui/printing/SaveAsTemplateDialog.h"
@@ -93,10 +94,17 @@ void previewPasses(MainWindow& window, DesignWindow& design, PrintForm& form, co
             return;
         PreviewWindow preview(model, &window);
         if (!run.target.toFile() || !run.target.pdfPath.isEmpty())
-            preview.setPrintAction([&preview, &window, &printed, run] {
+            preview.setPrintAction([&preview, &window, &printed, &model, run] {
+                PrintRangeDialog range(model.pageCount(), &preview);
+                if (runDialog(range) != QDialog::Accepted)
+                    return;
                 printed = true;
                 preview.accept();
-                runPrintWithProgress(&window, run);
+                PrintRun ranged = run;
+                ranged.settings.firstPage = range.firstPage();
+                ranged.settings.lastPage = range.lastPage();
+                ranged.settings.copies = range.copies();
+                runPrintWithProgress(&window, ranged);
             });
         runDialog(preview);
         if (printed)

@@ -57,6 +57,13 @@ inline const QStringList ZoomItems = {
     QStringLiteral("100%"),        QStringLiteral("125%"),         QStringLiteral("150%"),
     QStringLiteral("200%"),        QStringLiteral("300%"),         QStringLiteral("400%"),
 };
+inline const QString FromPage = QStringLiteral("&From page:");
+inline const QString ToPage = QStringLiteral("&To page:");
+inline const QString Copies = QStringLiteral("&Copies:");
+inline QString pageRange(int count)
+{
+    return QStringLiteral("Please choose pages from 1 to %1, the first no later than the last.").arg(count);
+}
 inline QString pageOfPages(int page, int count) { return QStringLiteral("Page %1 of %2").arg(page).arg(count); }
 
 // Save As Graphic

@@ -6,11 +6,16 @@
 #include <QPdfWriter>
 #include <QBuffer>
 #include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
 
+#include "PdfProbe.h"
 #include "PrintingFixture.h"
 #include "ui/printing/PreviewModel.h"
 #include "ui/printing/PreviewWindow.h"
 #include "ui/printing/PrintDialog.h"
+#include "ui/printing/PrintRangeDialog.h"
 #include "ui/printing/PrintingTexts.h"
 
 namespace {
@@ -108,4 +113,41 @@ TEST_F(PrintingFixture, PreviewCommandShowsTheFirstPassAfterTheDialog)
     trigger("PrintPreviewMI");
     EXPECT_EQ(dialogsRun, (std::vector<QString>{"Print", "Preview Form"}));
     EXPECT_EQ(pages, 1);
+}
+
+TEST_F(PrintingFixture, PreviewPrintsTheChosenRangeAndCopies)
+{
+    openExample();
+    const QString pdf = dir.filePath("range.pdf");
+    answer = [&](QDialog& d) {
+        if (auto* dialog = qobject_cast<PrintDialog*>(&d)) {
+            QComboBox* printers = d.findChild<QComboBox*>("PrinterCombo");
+            printers->setCurrentIndex(printers->count() - 1);
+            dialog->choosePdfFile = [pdf] { return pdf; };
+            d.findChild<QPushButton*>("ChooseFileBtn")->click();
+            QLineEdit* quantity = d.findChild<QLineEdit*>("QuantityEdit");
+            quantity->setText("90");
+            emit quantity->textEdited("90");
+            dialog->tryAccept();
+            return d.result();
+        }
+        if (auto* range = qobject_cast<PrintRangeDialog*>(&d)) {
+            EXPECT_EQ(d.findChild<QSpinBox*>("ToEdit")->value(), 3);
+            d.findChild<QSpinBox*>("FromEdit")->setValue(3);
+            d.findChild<QSpinBox*>("ToEdit")->setValue(2);
+            range->tryAccept();
+            EXPECT_EQ(d.result(), int(QDialog::Rejected));  // the first after the last
+            d.findChild<QSpinBox*>("FromEdit")->setValue(2);
+            d.findChild<QSpinBox*>("ToEdit")->setValue(3);
+            d.findChild<QSpinBox*>("CopiesEdit")->setValue(2);
+            range->tryAccept();
+            return d.result();
+        }
+        d.findChild<QAction*>("PrintBtn")->trigger();
+        return int(QDialog::Accepted);
+    };
+    trigger("PrintPreviewMI");
+    EXPECT_EQ(dialogsRun, (std::vector<QString>{"Print", "Preview Form", "PrintRangeDialog"}));
+    EXPECT_EQ(messages.texts(), QStringList{PrintingTexts::pageRange(3)});
+    EXPECT_EQ(readPdfText(pdf).pageCount, 4);
 }
