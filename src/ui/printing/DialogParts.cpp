@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 
 #include "ui/printing/PrintingTexts.h"
@@ -19,6 +20,14 @@ QDialogButtonBox* okCancelButtons(QDialog* dialog, std::function<void()> checked
         QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, std::move(checkedOk));
     }
     return buttons;
+}
+
+bool isControlShiftClick(const QEvent* event)
+{
+    if (event->type() != QEvent::MouseButtonPress)
+        return false;
+    const Qt::KeyboardModifiers both = Qt::ControlModifier | Qt::ShiftModifier;
+    return (static_cast<const QMouseEvent*>(event)->modifiers() & both) == both;
 }
 
 QGroupBox* fileNameGroup(QWidget* parent, QLineEdit** edit, QPushButton** choose)

@@ -198,11 +198,8 @@ void LayoutChooserDialog::showConversionTools() { m_conversion->show(); }
 
 bool LayoutChooserDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_foldLegend && event->type() == QEvent::MouseButtonPress) {
-        const Qt::KeyboardModifiers both = Qt::ControlModifier | Qt::ShiftModifier;
-        if ((static_cast<QMouseEvent*>(event)->modifiers() & both) == both)
-            showConversionTools();
-    }
+    if (watched == m_foldLegend && isControlShiftClick(event))
+        showConversionTools();
     return QDialog::eventFilter(watched, event);
 }
 

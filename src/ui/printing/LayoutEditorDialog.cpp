@@ -125,12 +125,8 @@ void LayoutEditorDialog::showPaperSize()
 
 bool LayoutEditorDialog::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_regionGroup && event->type() == QEvent::MouseButtonPress) {
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        if ((mouse->modifiers() & (Qt::ControlModifier | Qt::ShiftModifier)) ==
-            (Qt::ControlModifier | Qt::ShiftModifier))
-            unlockRegionGroup();
-    }
+    if (watched == m_regionGroup && isControlShiftClick(event))
+        unlockRegionGroup();
     return QDialog::eventFilter(watched, event);
 }
 

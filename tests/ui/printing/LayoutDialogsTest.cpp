@@ -198,6 +198,19 @@ TEST(LayoutChooserDialog, ConversionToolsNeedControlAndShiftOnTheFoldLegend)
     EXPECT_FALSE(tools->isHidden());
 }
 
+TEST(LayoutEditorDialog, RegionGroupUnlocksWithControlAndShift)
+{
+    LayoutRecord record = thirtyUpLayout();
+    LayoutEditorForm form(record, false);
+    LayoutEditorDialog dialog(form, record);
+    QWidget* group = dialog.findChild<QWidget*>("RegionGroup");
+    QWidget* fold = dialog.findChild<QWidget*>("FoldTypeCombo");
+    QTest::mouseClick(group, Qt::LeftButton, Qt::ShiftModifier);
+    EXPECT_FALSE(fold->isEnabled());
+    QTest::mouseClick(group, Qt::LeftButton, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(fold->isEnabled());
+}
+
 TEST_F(PrintingFixture, SwitchingLayoutKeepsEveryObject)
 {
     LayoutFolder folder;
