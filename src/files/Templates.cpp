@@ -28,14 +28,38 @@ QStringList listTemplateCategories(const QString& family, const QString& templat
     return categories;
 }
 
+namespace {
+
+bool isTemplateFileName(const QString& fileName)
+{
+    return fileName.size() > 4 && fileName.right(4).compare(".cct", Qt::CaseInsensitive) == 0;
+}
+
+QDir categoryFolder(const QString& family, const QString& category, const QString& templateFolder)
+{
+    return QDir(templateFolder + "/" + family + "/" + category);
+}
+
+} // namespace
+
 QStringList listTemplates(const QString& family, const QString& category, const QString& templateFolder)
 {
     QStringList names;
-    const QDir folder(templateFolder + "/" + family + "/" + category);
+    const QDir folder = categoryFolder(family, category, templateFolder);
     for (const QFileInfo& info : folder.entryInfoList(QDir::Files, QDir::Unsorted))
-        if (info.fileName().size() > 4 && info.fileName().right(4).compare(".cct", Qt::CaseInsensitive) == 0)
+        if (isTemplateFileName(info.fileName()))
             names << info.fileName().chopped(4);
     return names;
+}
+
+QString templateFilePath(const QString& family, const QString& category, const QString& name,
+                         const QString& templateFolder)
+{
+    const QDir folder = categoryFolder(family, category, templateFolder);
+    for (const QFileInfo& info : folder.entryInfoList(QDir::Files, QDir::Unsorted))
+        if (isTemplateFileName(info.fileName()) && info.fileName().chopped(4) == name)
+            return info.filePath();
+    return folder.filePath(name + ".cct");
 }
 
 bool saveAsTemplate(ObjectManager& manager, LayoutRecord& layout, const QString& linkedDatabasePath,

@@ -12,6 +12,11 @@ struct LayoutRecord;
 // Families are "Standard" and "A4".
 QStringList listTemplateCategories(const QString& family, const QString& templateFolder);
 QStringList listTemplates(const QString& family, const QString& category, const QString& templateFolder);
+// A listed template name turned back into its file: the file's real spelling,
+// whatever the case of its ".cct" (a file system may tell "Red.CCT" from
+// "Red.cct"); name + ".cct" when there is no such file yet.
+QString templateFilePath(const QString& family, const QString& category, const QString& name,
+                         const QString& templateFolder);
 
 // The wizard type stored for an entry of the "Wizard Type" list
 // (FilesTexts::WizardTypeEntries).

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <limits>
+#include <optional>
 
 #include "print/PrintDocument.h"
 #include "print/PrintTexts.h"
@@ -45,10 +46,13 @@ private:
     const std::function<void(int, int)>& m_progress;
 };
 
-bool printPages(PrintDocument& document, SheetPrinter& printer, int first, int last, PageCounter& counter)
+bool printPages(PrintDocument& document, SheetPrinter& printer, int first, int last, PageCounter& counter,
+                const std::function<bool()>& cancelled)
 {
     for (int page = first; page <= last; ++page) {
-        if (!printer.printRangeInto(document, page, page))
+        if (cancelled && cancelled())
+            return false;
+        if (!printer.printRangeInto(document, page, page) || (cancelled && cancelled()))
             return false;
         counter.pageDone();
     }
@@ -103,9 +107,13 @@ PrintPass::PrintPass(PrintRegions& regions, const LayoutRecord& layout, const Pr
     m_pass.startRecord = settings.startRecord;
     m_pass.cycle = settings.cycle;
     m_printer.onDrawElement = [this](SheetPrinter&, int element, int rec, const QRect& cell, QPainter& canvas) {
+        if (m_stopped)
+            return;
         drawElement(canvas, element, rec, cell, m_pass, m_regions, m_drawing);
-        if (m_keepResponsive && element % 5 == 1)
+        if (m_keepResponsive && element % 5 == 1) {
             m_keepResponsive();
+            m_stopped = m_cancelled && m_cancelled();
+        }
     };
 }
 
@@ -129,50 +137,84 @@ PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
     const int32_t total = totalSlots(settings.quantity, start, design.layout.elementsPerSheet());
     const bool twoPasses = settings.side1 && settings.side2;
     PrintRegions regions(*design.manager, design.layout);
-    PrintPass first(regions, design.layout, settings, settings.side1 ? 0 : 1, drawing, design.caption);
-    PrintPass second(regions, design.layout, settings, 1, drawing, design.caption);
-    for (PrintPass* pass : {&first, &second}) {
+    std::optional<PrintPass> first, second;
+    const auto preparePass = [&](std::optional<PrintPass>& pass, const PrintSettings& passSettings, int32_t side) {
+        pass.emplace(regions, design.layout, passSettings, side, drawing, design.caption);
         pass->setKeepResponsive(callbacks.keepResponsive);
+        pass->setCancelled(callbacks.cancelled);
         pass->printer().setDevice(&device);
         pass->printer().beginRun(start, total);
-    }
-    const int pages = first.printer().pageCount();
+    };
+    preparePass(first, settings, settings.side1 ? 0 : 1);
+    preparePass(second, settings, 1);
+    const int pages = first->printer().pageCount();
     if (pages <= 0) {
         result.error = PrintTexts::InvalidQuantity;
         return result;
     }
-    PageCounter counter(twoPasses ? 2 * int64_t(pages) : pages, callbacks.progress);
+    const int from = std::max(settings.firstPage, 1) - 1;
+    const int to = settings.lastPage > 0 ? std::min(settings.lastPage, pages) - 1 : pages - 1;
+    const int copies = std::clamp(settings.copies, 1, kMaxCopies);
+    if (from > to) {
+        result.error = PrintTexts::PageRangeEmpty;
+        return result;
+    }
+    const int64_t pagesPerPass = int64_t(to - from + 1) * copies;
+    PageCounter counter(twoPasses ? 2 * pagesPerPass : pagesPerPass, callbacks.progress);
+    const auto printAll = [&](PrintDocument& document, PrintPass& pass) {
+        bool printed = true;
+        for (int copy = 0; printed && copy < copies; ++copy)
+            printed = printPages(document, pass.printer(), from, to, counter, callbacks.cancelled);
+        return printed;
+    };
+    // The paper is turned over between sequential passes; the back pass may
+    // take other marks or another flip from the one who turns it.
+    const auto turnPaper = [&]() {
+        if (callbacks.turnPaper) {
+            PrintSettings back = settings;
+            if (!callbacks.turnPaper(back))
+                return false;
+            preparePass(second, back, 1);
+            return true;
+        }
+        const bool sideFlip = backMappingFor(design.layout.foldType, settings.flip) == BackMapping::MirrorColumns;
+        return !callbacks.beforeSecondPass || callbacks.beforeSecondPass(sideFlip);
+    };
 
     bool ok = true;
     if (!twoPasses || !settings.documentPerPass) {
         PrintDocument document(device, PrintTexts::DocumentTitle);
         if (twoPasses && settings.interleave) {
-            for (int page = 0; ok && page < pages; ++page)
-                ok = printPages(document, first.printer(), page, page, counter) &&
-                     printPages(document, second.printer(), page, page, counter);
+            for (int copy = 0; copy < copies; ++copy)
+                for (int page = from; ok && page <= to; ++page)
+                    ok = printPages(document, first->printer(), page, page, counter, callbacks.cancelled) &&
+                         printPages(document, second->printer(), page, page, counter, callbacks.cancelled);
         } else {
-            ok = printPages(document, first.printer(), 0, pages - 1, counter);
-            if (ok && twoPasses)
-                ok = printPages(document, second.printer(), 0, pages - 1, counter);
+            ok = printAll(document, *first);
+            // In one document only the window asks between the passes.
+            if (ok && twoPasses && (!callbacks.turnPaper || turnPaper()))
+                ok = printAll(document, *second);
         }
         ok = document.finish() && ok;
         result.pages = document.pageCount();
     } else {
         PrintDocument frontDocument(device, PrintTexts::DocumentTitle);
-        ok = printPages(frontDocument, first.printer(), 0, pages - 1, counter);
+        ok = printAll(frontDocument, *first);
         ok = frontDocument.finish() && ok;
         result.pages = frontDocument.pageCount();
-        const bool sideFlip = backMappingFor(design.layout.foldType, settings.flip) == BackMapping::MirrorColumns;
-        if (ok && (!callbacks.beforeSecondPass || callbacks.beforeSecondPass(sideFlip))) {
+        if (ok && turnPaper()) {
             PrintDocument backDocument(device, PrintTexts::DocumentTitle);
-            ok = printPages(backDocument, second.printer(), 0, pages - 1, counter);
+            ok = printAll(backDocument, *second);
             ok = backDocument.finish() && ok;
             result.pages += backDocument.pageCount();
         }
     }
     result.printed = ok;
-    if (!ok) {
-        const bool composeFailed = first.printer().composeFailed() || second.printer().composeFailed();
+    result.cancelled = !ok && callbacks.cancelled && callbacks.cancelled();
+    if (result.cancelled) {
+        result.error = PrintTexts::Cancelled;
+    } else if (!ok) {
+        const bool composeFailed = first->printer().composeFailed() || second->printer().composeFailed();
         result.error = composeFailed ? PrintTexts::CannotComposePage : PrintTexts::CannotPrint;
     }
     return result;

@@ -28,6 +28,7 @@ struct PrintJobResult {
     bool printed = false;
     int pages = 0;  // pages of the document(s), both passes
     QString error;  // why nothing was printed (a checked setting or the device)
+    bool cancelled = false;  // the user stopped the job
 };
 
 struct PrintJobCallbacks {
@@ -37,6 +38,13 @@ struct PrintJobCallbacks {
     std::function<void()> keepResponsive;
     // Between the passes of separate documents (turning the paper); false skips the second pass.
     std::function<bool(bool sideFlip)> beforeSecondPass;
+    // Between passes printed one after the other, in one document or two (the
+    // window's second-pass dialog); it may change the back pass's marks and
+    // flip. Used instead of beforeSecondPass when set; false skips the second pass.
+    std::function<bool(PrintSettings& back)> turnPaper;
+    // Asked before each page and after each call of keepResponsive; true stops
+    // the job within the page being drawn (the rest of it stays empty).
+    std::function<bool()> cancelled;
 };
 
 // The settings checked as the dialog checks them, with the quantity already in
@@ -56,7 +64,10 @@ public:
     PrintPass(const PrintPass&) = delete;
     PrintPass& operator=(const PrintPass&) = delete;
     SheetPrinter& printer() { return m_printer; }
+    const SheetPrinter& printer() const { return m_printer; }
     void setKeepResponsive(std::function<void()> keepResponsive) { m_keepResponsive = std::move(keepResponsive); }
+    // Once this says so, the remaining cells are left empty.
+    void setCancelled(std::function<bool()> cancelled) { m_cancelled = std::move(cancelled); }
 
 private:
     SheetPrinter m_printer;
@@ -64,4 +75,6 @@ private:
     PrintRegions& m_regions;
     const ObjectDrawing& m_drawing;
     std::function<void()> m_keepResponsive;
+    std::function<bool()> m_cancelled;
+    bool m_stopped = false;
 };

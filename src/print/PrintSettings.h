@@ -26,7 +26,15 @@ struct PrintSettings {
     // Each pass is a document of its own (a printer job per side); otherwise
     // the passes follow each other in one document.
     bool documentPerPass = false;
+    // The preview's print range: sheets firstPage to lastPage (1-based; 0: to
+    // the last), each side's range printed copies times.
+    int32_t firstPage = 1;
+    int32_t lastPage = 0;
+    int32_t copies = 1;
 };
+
+// The most copies one job prints of its range.
+constexpr int32_t kMaxCopies = 999;
 
 // The dialog's checks, in its order; each returns the message to show, or an
 // empty string when the text is good (the value is then set).

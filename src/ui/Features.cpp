@@ -2,6 +2,7 @@
 
 #include "ui/data/DataDialogs.h"
 #include "ui/editing/EditingCommands.h"
+#include "ui/printing/Printing.h"
 #include "ui/shell/MainWindow.h"
 
 // One line per window family: its install function, and its gallery states.
@@ -9,10 +10,12 @@ void installFeatures(MainWindow& window)
 {
     installEditing(window);
     installDataDialogs(window);
+    installPrinting(window);
 }
 
 void registerFeatureGalleryStates()
 {
     registerEditingGalleryStates();
     registerDataDialogGalleryStates();
+    registerPrintingGalleryStates();
 }

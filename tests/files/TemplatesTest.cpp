@@ -29,6 +29,23 @@ TEST(Templates, CategoriesAndTemplatesAreListedFromTheFolders)
     EXPECT_EQ(templates, QStringList({"Blue card", "Red"}));
 }
 
+TEST(Templates, ListedNamesLeadBackToTheRealFiles)
+{
+    QTemporaryDir dir;
+    const QString root = dir.path();
+    QDir(root).mkpath("Standard/Business");
+    for (const char* file : {"Standard/Business/Red.CCT", "Standard/Business/Blue card.cct"}) {
+        QFile f(root + "/" + file);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    for (const QString& name : listTemplates("Standard", "Business", root)) {
+        const QString path = templateFilePath("Standard", "Business", name, root);
+        EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+    }
+    EXPECT_EQ(templateFilePath("Standard", "Business", "Red", root), root + "/Standard/Business/Red.CCT");
+    EXPECT_EQ(templateFilePath("Standard", "Business", "New", root), root + "/Standard/Business/New.cct");
+}
+
 TEST(Templates, SaveAsTemplateStoresTheWizardType)
 {
     struct Case {

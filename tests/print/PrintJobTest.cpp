@@ -557,6 +557,67 @@ TEST(PrintJobTest, AFailureWhileDrawingFailsTheJob)
     EXPECT_EQ(pdf.result.error, PrintTexts::CannotComposePage);
 }
 
+TEST(PrintJobTest, CancellingStopsWithinThePageBeingDrawn)
+{
+    QTemporaryDir dir;
+    TestDesign design(thirtyUpLayout());
+    design.addText("X");
+    int drawn = 0;
+    bool stop = false;
+    ObjectDrawing drawing = numberWritingDrawing();
+    drawing.object = [&drawn, &stop](QPainter&, const ObjectControl&, const ElementNumbers& e) {
+        ++drawn;
+        stop = stop || e.n == 42;  // the user presses Cancel on the second page
+    };
+    PrintJobCallbacks callbacks;
+    callbacks.keepResponsive = [] {};
+    callbacks.cancelled = [&stop] { return stop; };
+    QPdfWriter writer(dir.filePath("out.pdf"));
+    PrintDesign d = design.printDesign();
+    const PrintJobResult result = runPrintJob(d, writer, elements(10000), drawing, callbacks);
+    EXPECT_FALSE(result.printed);
+    EXPECT_TRUE(result.cancelled);
+    EXPECT_EQ(result.error, PrintTexts::Cancelled);
+    // Elements are checked every fifth cell: the job ends a few cells later, on the same page.
+    EXPECT_GE(drawn, 42);
+    EXPECT_LE(drawn, 46);
+}
+
+TEST(PrintJobTest, PageRangeAndCopiesPrintThoseSheetsAgain)
+{
+    struct Case {
+        int first, last, copies;
+        int pages;
+        QString error;
+        std::vector<int> firstElementOfPage;  // "E<n>" words: the first element on each page
+    };
+    const Case cases[] = {
+        {1, 0, 1, 4, "", {1, 31, 61, 91}},
+        {2, 3, 1, 2, "", {31, 61}},
+        {4, 9, 2, 2, "", {91, 91}},
+        {1, 1, 3, 3, "", {1, 1, 1}},
+        {5, 0, 1, 0, PrintTexts::PageRangeEmpty, {}},
+    };
+    for (const Case& c : cases) {
+        QTemporaryDir dir;
+        TestDesign design(thirtyUpLayout());
+        design.addText("E#n");
+        PrintSettings s = elements(100);
+        s.firstPage = c.first;
+        s.lastPage = c.last;
+        s.copies = c.copies;
+        const PrintedPdf pdf = printToPdf(design, s, dir.path());
+        EXPECT_EQ(pdf.result.error, c.error) << c.first << "-" << c.last;
+        EXPECT_EQ(pdf.text.pageCount, c.pages) << c.first << "-" << c.last;
+        for (int page = 0; page < int(c.firstElementOfPage.size()); ++page) {
+            const std::vector<PdfWord> words = pdf.text.onPage(page);
+            ASSERT_FALSE(words.empty());
+            EXPECT_EQ(words.front().text, "E" + QString::number(c.firstElementOfPage[size_t(page)]))
+                << c.first << "-" << c.last << " page " << page;
+        }
+    }
+}
+
 TEST(PrintJobTest, RefusedSettingsPrintNothing)
 {
     QTemporaryDir dir;

@@ -46,6 +46,10 @@ public:
     bool showRegion(int index);
 
     const LayoutRecord& layout() const { return m_layout; }
+    // The layout commands rewrite the record; Save As Template renames the
+    // document to its template file.
+    void setLayout(const LayoutRecord& layout) { m_layout = layout; }
+    void setFileName(const QString& fileName) { m_fileName = fileName; }
     const QString& linkedDatabasePath() const { return m_linkedDatabasePath; }
     // Links the design to another source (empty: unlinks it) and reopens the
     // reader on it; marks the design changed. False when the source will not
