@@ -287,7 +287,7 @@ bool readStockSource(const QString& path, StockCatalog& catalog, StockImportRepo
         // The paper sizes the templates name are kept in a file of their own.
         const QFileInfo papers(source.dir().filePath(kPaperSizesFile));
         if (papers.isFile() && papers.canonicalFilePath() != source.canonicalFilePath())
-            files << papers.filePath();
+            readStockFile(papers.filePath(), catalog, report);
         files << path;
     }
     const int before = report.filesRead;

@@ -294,6 +294,7 @@ StockConversion stockToLayout(const StockTemplate& stock, const QHash<QString, S
     result.record = recordFrom(geometry, label, *grid, *paper, stock);
     if (!result.record.regionSizeInRange())
         return refuse(StockSkip::SizeOutOfRange);
-    result.roundingMillimetres = geometry.worstShift;
+    // Below a nanometre it is the arithmetic's own noise, not rounding.
+    result.roundingMillimetres = geometry.worstShift < 1e-6L ? 0 : geometry.worstShift;
     return result;
 }
