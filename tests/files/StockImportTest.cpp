@@ -361,3 +361,29 @@ TEST(StockImport, WritesSafelyAndKeepsFilesWhenAsked)
     EXPECT_FALSE(failing.writeProblems.isEmpty());
     EXPECT_TRUE(failing.layoutFiles.isEmpty());
 }
+
+// A new per-user folder gets the stocks of the system's stock definitions,
+// without replacing a layout file that is already there.
+TEST(StockImport, SeedsANewFolderFromTheInstalledDefinitions)
+{
+    QTemporaryDir system, user;
+    const QString templates = system.filePath("libglabels-3.0/templates");
+    ASSERT_TRUE(QDir().mkpath(templates));
+    QFile xml(templates + "/acme.xml");
+    ASSERT_TRUE(xml.open(QIODevice::WriteOnly));
+    xml.write("<Glabels-templates>" + stock("Acme", "L1") + stock("Other", "O1") + "</Glabels-templates>");
+    xml.close();
+    QFile mine(user.filePath("Acme.LYT"));
+    ASSERT_TRUE(mine.open(QIODevice::WriteOnly));
+    mine.write(LayoutRecord().toBytes());
+    mine.close();
+
+    const QByteArray previous = qgetenv("XDG_DATA_DIRS");
+    qputenv("XDG_DATA_DIRS", QFile::encodeName(system.path()));
+    EXPECT_EQ(QDir(installedStockFolder()).canonicalPath(), QDir(templates).canonicalPath());
+    seedStocksFromSystem(user.path());
+    qputenv("XDG_DATA_DIRS", previous);
+
+    EXPECT_EQ(readLayoutFile(user.filePath("Acme.LYT")).size(), 1u);
+    EXPECT_EQ(readLayoutFile(user.filePath("Other.LYT")).size(), 2u);
+}
