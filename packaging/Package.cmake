@@ -9,8 +9,8 @@ set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "design and print labels, disc labels and folded cards")
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "design and print labels, disc labels and folded cards
-Quillon Stickwell places text, bar codes, arc text, pictures, lines and
+# The summary above is the synopsis line; this is the extended description.
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Quillon Stickwell places text, bar codes, arc text, pictures, lines and
 shapes on the regions of a design and prints it onto sheets of label or
 card stock: one design per cell, any number of copies, from any start cell,
 on one or both sides, with text that varies per label from counters, lists,

@@ -14,4 +14,6 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
   libgtest-dev libgmock-dev libbenchmark-dev \
   clang libclang-rt-14-dev \
   zint zbar-tools poppler-utils xvfb xauth \
-  postgresql unixodbc libsqliteodbc
+  postgresql unixodbc libsqliteodbc \
+  glabels-data lintian desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl file \
+  dpkg-dev fakeroot
