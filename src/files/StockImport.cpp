@@ -29,6 +29,8 @@ QString templateKey(const QString& brand, const QString& part) { return brand + 
 void readStockFile(const QString& path, StockCatalog& catalog, StockImportReport& report)
 {
     const auto problem = [&](const QString& why) { report.fileProblems << path + QStringLiteral(": ") + why; };
+    if (report.bytesRead >= kMaxStockImportBytes)
+        return problem(StockImportTexts::ImportTooLarge);
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return problem(file.errorString());
@@ -36,6 +38,7 @@ void readStockFile(const QString& path, StockCatalog& catalog, StockImportReport
     if (!bytes)
         return problem(StockImportTexts::fileTooLarge(file.size(), kMaxStockXmlBytes));
     ++report.filesRead;
+    report.bytesRead += bytes->size();
     QString error;
     if (!readStockXml(*bytes, catalog, &error))
         problem(error);
@@ -88,6 +91,18 @@ QString brandFileName(const QString& brand)
         name.remove(0, 1);
     name = name.left(kMaxFileNameLength).trimmed();
     return (name.isEmpty() ? QStringLiteral("Unnamed brand") : name) + QStringLiteral(".LYT");
+}
+
+// Brands that differ only past the length limit or in characters a file name
+// cannot hold ("A/B", "A-B") must not write over each other.
+QString uniqueFileName(const QString& name, QSet<QString>& taken)
+{
+    const QString base = name.chopped(4);  // without ".LYT"
+    QString unique = name;
+    for (int n = 2; taken.contains(unique.toCaseFolded()); ++n)
+        unique = base + QStringLiteral(" (%1).LYT").arg(n);
+    taken.insert(unique.toCaseFolded());
+    return unique;
 }
 
 // Text cut to at most size bytes, at a blank when one is near, with "…" when cut.
@@ -313,8 +328,11 @@ std::vector<StockBrandFile> stockLayoutFiles(const StockCatalog& catalog, StockI
         brand.entries.push_back(std::move(*entry));
     }
     std::vector<StockBrandFile> files;
-    for (auto& [key, brand] : brands)
+    QSet<QString> fileNames;
+    for (auto& [key, brand] : brands) {
         files.push_back(brandFile(brand, report));
+        files.back().fileName = uniqueFileName(files.back().fileName, fileNames);
+    }
     return files;
 }
 

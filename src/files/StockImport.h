@@ -16,6 +16,7 @@
 
 struct StockImportReport {
     int filesRead = 0;
+    qint64 bytesRead = 0;
     QStringList fileProblems;  // "FILE: reason" for each file not read (or not read to its end)
     int imported = 0;
     std::array<int, size_t(StockSkip::Count)> skipped{};
@@ -35,8 +36,10 @@ struct StockBrandFile {
     std::vector<LayoutRecord> records;
 };
 
-// The most files one import reads from a folder.
+// The most files one import reads from a folder, and the most bytes of all of
+// them together: a hundred times the whole installed library.
 constexpr int kMaxStockFiles = 10000;
+constexpr qint64 kMaxStockImportBytes = 128 * 1024 * 1024;
 
 // Adds the stock definitions of a folder's "*.xml" files (sorted by name) or
 // of one file (and of "paper-sizes.xml" beside it) to the catalogue. False,

@@ -38,6 +38,7 @@ inline QString fileTooLarge(qint64 size, qint64 limit)
 inline const QString NotAFile = QStringLiteral("not a file");
 inline const QString NoStockFiles = QStringLiteral("no stock definition files (*.xml) in the folder");
 inline const QString CannotMakeFolder = QStringLiteral("cannot make the folder");
+inline const QString ImportTooLarge = QStringLiteral("not read: the files before it are all one import takes");
 inline const QString TooManyFiles = QStringLiteral("more files than one import takes");
 
 // Why a template is skipped, by StockSkip.

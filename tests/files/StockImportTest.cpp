@@ -249,6 +249,14 @@ TEST(StockImport, OneFilePerBrandGroupedByPaper)
                                               "L10<>Labels, 6 per sheet", "L11<>Labels, 6 per sheet",
                                               "L100<>Labels, 6 per sheet"}));
     EXPECT_EQ(files[1].fileName, "Zed-Co.LYT");
+
+    // Brands whose names make the same file name keep files of their own.
+    StockImportReport clash;
+    const auto clashing = stockLayoutFiles(catalogOf(stock("A/B", "1") + stock("A-B", "2") + stock("a\\b", "3")), clash);
+    ASSERT_EQ(clashing.size(), 3u);
+    EXPECT_EQ(clashing[0].fileName, "A-B.LYT");
+    EXPECT_EQ(clashing[1].fileName, "A-B (2).LYT");
+    EXPECT_EQ(clashing[2].fileName, "a-b (3).LYT");
     EXPECT_EQ(report.imported, 6);
     EXPECT_EQ(report.skippedCount(), 0);
 }
