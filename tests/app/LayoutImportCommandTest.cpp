@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include "CliRunner.h"
 #include "files/LayoutFile.h"
 
@@ -84,7 +86,11 @@ TEST(LayoutImportCommand, RefusesWhatItCannotUse)
          "No stock templates could be read"},
         {"empty folder", {"layouts", "--import", dir.filePath("empty"), "-o", dir.path()}, 3, "no stock definition files"},
         {"output is a file", {"layouts", "--import", stocks, "-o", dir.filePath("plain")}, 4, "Not a directory"},
+        // A pipe with no writer would block a reader for ever.
+        {"a pipe", {"layouts", "--import", dir.filePath("pipe.xml"), "-o", dir.path()}, 3, "not a file"},
+        {"a device", {"layouts", "--import", "/dev/zero", "-o", dir.path()}, 3, "not a file"},
     };
+    ASSERT_EQ(::mkfifo(QFile::encodeName(dir.filePath("pipe.xml")).constData(), 0600), 0);
     QDir().mkpath(dir.filePath("empty"));
     for (const Case& c : cases) {
         const CliResult run = runCli(c.arguments);
