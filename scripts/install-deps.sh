@@ -15,4 +15,6 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
   clang libclang-rt-14-dev \
   zint zbar-tools poppler-utils xvfb xauth \
   postgresql unixodbc libsqliteodbc \
-  cups cups-client printer-driver-cups-pdf ghostscript
+  cups cups-client printer-driver-cups-pdf ghostscript \
+  glabels-data lintian desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl file \
+  dpkg-dev fakeroot

@@ -24,12 +24,12 @@ std::vector<LayoutRecord> readLayoutFile(const QString& path)
     return parseLayoutFile(file.read(kMaxLayoutFileSize));
 }
 
-bool writeLayoutFile(const QString& path, const std::vector<LayoutRecord>& records)
+bool writeLayoutFile(const QString& path, const std::vector<LayoutRecord>& records, QString* error)
 {
     QByteArray bytes;
     for (const LayoutRecord& record : records)
         bytes += record.toBytes();
-    return writeFileAtomically(path, bytes);
+    return writeFileAtomically(path, bytes, error);
 }
 
 QStringList listLayoutFiles(const QString& folder)

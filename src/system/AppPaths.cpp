@@ -10,6 +10,7 @@
 namespace {
 QString g_programFolder;
 QString g_sharedFolder;
+std::function<void(const QString&)> g_firstRunSeeder;
 
 // Copies what the user does not have yet; never overwrites the user's files.
 void seedFrom(const QString& source, const QString& target)
@@ -32,13 +33,21 @@ QString sharedFolder()
 {
     if (!g_sharedFolder.isEmpty())
         return g_sharedFolder;
-    const QByteArray fromEnvironment = qgetenv("STICKWELL_DATA_DIR");
-    if (!fromEnvironment.isEmpty())
-        return QString::fromLocal8Bit(fromEnvironment);
-    const QString installed = QCoreApplication::applicationDirPath() + "/../share/stickwell";
-    if (QFileInfo::exists(installed))
-        return QDir(installed).absolutePath();
-    return QStringLiteral(STICKWELL_SOURCE_DIR "/data");
+    return sharedFolderFor(qEnvironmentVariable("STICKWELL_DATA_DIR"), QCoreApplication::applicationDirPath());
+}
+
+QString sharedFolderFor(const QString& environment, const QString& programDir)
+{
+    if (!environment.isEmpty())
+        return environment;
+    QStringList candidates;
+    if (!programDir.isEmpty())
+        candidates << programDir + QStringLiteral("/" STICKWELL_DATA_FROM_PROGRAM);
+    candidates << QStringLiteral(STICKWELL_SOURCE_DIR "/data") << QStringLiteral(STICKWELL_INSTALLED_DATA);
+    for (const QString& candidate : candidates)
+        if (QFileInfo(candidate).isDir())
+            return QDir::cleanPath(QFileInfo(candidate).absoluteFilePath());
+    return QStringLiteral(STICKWELL_INSTALLED_DATA);
 }
 
 QString programFolder()
@@ -53,6 +62,8 @@ QString programFolder()
         QDir().mkpath(folder);
         seedFrom(sharedFolder() + "/layouts", folder);
         seedFrom(sharedFolder() + "/templates", folder + "/Template");
+        if (g_firstRunSeeder)
+            g_firstRunSeeder(folder);
     }
     g_programFolder = folder;
     return folder;
@@ -63,5 +74,7 @@ QString templateFolder() { return programFolder() + "/Template"; }
 void setProgramFolder(const QString& folder) { g_programFolder = folder; }
 
 void setSharedFolder(const QString& folder) { g_sharedFolder = folder; }
+
+void setFirstRunSeeder(std::function<void(const QString&)> seeder) { g_firstRunSeeder = std::move(seeder); }
 
 } // namespace AppPaths

@@ -87,6 +87,42 @@ inline QString layoutFileTooLarge(qint64 size, qint64 limit)
 {
     return QStringLiteral("%1 bytes is too large for a layout file (at most %2)").arg(size).arg(limit);
 }
+inline const QString ImportNeedsSourceAndFolder = QStringLiteral("--import DIR_OR_FILE and -o FOLDER are needed");
+inline QString noStockTemplates(const QString& source)
+{
+    return QStringLiteral("No stock templates could be read from %1.").arg(source);
+}
+inline QString cannotWriteFolder(const QString& folder, const QString& reason)
+{
+    return QStringLiteral("Cannot write into %1: %2").arg(folder, reason);
+}
+inline QString warning(const QString& text) { return QStringLiteral("warning: ") + text; }
+inline QString skippedTemplate(const QString& text) { return QStringLiteral("skipped: ") + text; }
+// The import's report, on stdout.
+inline QString importedLayouts(int layouts, int files, const QString& folder, int sourceFiles)
+{
+    return QStringLiteral("Imported %1 layouts from %2 stock definition files into %3 layout files in %4.\n")
+        .arg(layouts)
+        .arg(sourceFiles)
+        .arg(files)
+        .arg(folder);
+}
+inline QString keptLayoutFiles(int files)
+{
+    return QStringLiteral("Kept %1 layout files that were there already.\n").arg(files);
+}
+inline QString skippedTemplates(int count) { return QStringLiteral("Skipped %1 templates:\n").arg(count); }
+inline QString skipLine(int count, const QString& reason)
+{
+    return QStringLiteral("  %1 %2\n").arg(count, 6).arg(reason);
+}
+inline QString roundedLayouts(int count, double millimetres, double inches)
+{
+    return QStringLiteral("Rounded %1 layouts to hundredths; no edge moved by more than %2 mm (%3 in).\n")
+        .arg(count)
+        .arg(millimetres, 0, 'f', 4)
+        .arg(inches, 0, 'f', 5);
+}
 inline const QString DesignIsNoLayoutFile = QStringLiteral("this is a design file, not a layout file");
 inline QString cannotOpenDataSource(const QString& source)
 {

@@ -5,6 +5,7 @@
 #include <QFileInfo>
 
 #include "app/cli/CliFiles.h"
+#include "app/cli/CliLayoutImport.h"
 #include "app/cli/CliTexts.h"
 #include "base/JsonWriter.h"
 #include "files/DesignFile.h"
@@ -26,9 +27,15 @@ const CliCommandRegistration saveCommand(
      "file cannot be written; OUT may be DESIGN itself.",
      runSave});
 const CliCommandRegistration layoutsCommand(
-    {"layouts", "layouts FILE.LYT", "Print the layouts of a layout file as JSON.", runLayouts});
+    {"layouts", "layouts (FILE.LYT | --import DIR_OR_FILE -o FOLDER)",
+     "Print the layouts of a layout file as JSON. With --import, read stock definition XML instead (a folder of "
+     "*.xml files such as /usr/share/libglabels-3.0/templates, or one file) and write one layout file per brand "
+     "into FOLDER, replacing files of the same name there; templates that a layout cannot hold are skipped and "
+     "counted. --verbose names each skipped template on stderr.",
+     runLayouts});
 
 const QString kOutput = QStringLiteral("o");
+const QString kImport = QStringLiteral("import");
 
 int runInfo(const QStringList& args)
 {
@@ -87,8 +94,14 @@ int runLayouts(const QStringList& args)
 {
     CliParser parser(QStringLiteral("layouts"));
     parser.addPositional(QStringLiteral("FILE.LYT"), QStringLiteral("The layout file."));
+    parser.addOption({kImport}, QStringLiteral("Import the stock definitions of a folder or file."),
+                     QStringLiteral("DIR_OR_FILE"));
+    parser.addOption({kOutput, QStringLiteral("output")}, QStringLiteral("The folder the imported layout files go to."),
+                     QStringLiteral("FOLDER"));
     if (const auto exit = parser.parse(args))
         return *exit;
+    if (parser.isSet(kImport) || parser.isSet(kOutput))
+        return runLayoutImport(parser, parser.value(kImport), parser.value(kOutput));
     const std::optional<QString> file = parser.onePositional(QStringLiteral("layout file"));
     if (!file)
         return CliExit::Usage;

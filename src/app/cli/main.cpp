@@ -13,7 +13,9 @@
 #include "app/cli/CliText.h"
 #include "app/cli/CliTexts.h"
 #include "base/AppInfo.h"
+#include "files/StockImport.h"
 #include "model/Options.h"
+#include "system/AppPaths.h"
 #include "system/Messages.h"
 #include "system/SettingsStore.h"
 
@@ -82,6 +84,8 @@ int main(int argc, char** argv)
     QGuiApplication app(qtArgc, argv);
     QGuiApplication::setApplicationName(AppInfo::productTitle());
     QGuiApplication::setApplicationVersion(AppInfo::version());
+    // A new per-user folder also gets the stocks of the system's stock definitions.
+    AppPaths::setFirstRunSeeder(seedStocksFromSystem);
     // The user's stored options (crop marks, orientation, units) hold here as in the windows.
     Options::current().load(SettingsStore::instance());
 

@@ -4,7 +4,9 @@
 #include <cstdio>
 
 #include "base/AppInfo.h"
+#include "files/StockImport.h"
 #include "model/Options.h"
+#include "system/AppPaths.h"
 #include "system/SettingsStore.h"
 #include "system/SingleInstance.h"
 #include "system/TerminationSignals.h"
@@ -39,6 +41,8 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(AppInfo::productTitle());
     QApplication::setApplicationVersion(AppInfo::version());
     QApplication::setWindowIcon(stickwellIcon(QStringLiteral("quillon-stickwell")));
+    // A new per-user folder also gets the stocks of the system's stock definitions.
+    AppPaths::setFirstRunSeeder(seedStocksFromSystem);
 
     QCommandLineParser parser;
     parser.setApplicationDescription(AppInfo::productTitle());
