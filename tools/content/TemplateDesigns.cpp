@@ -5,7 +5,6 @@
 
 #include "content/Artwork.h"
 #include "examples/ExampleDesigns.h"
-#include "imaging/Dib.h"
 #include "imaging/JpegCodec.h"
 #include "model/Card.h"
 #include "model/ObjectData.h"
@@ -75,8 +74,8 @@ void rule(DesignBuilder& b, const QRect& frame, const QColor& colour, int width)
     d.foreColor = ref(colour);
 }
 
-// A motif as a picture object: twice its size for a crisp print, kept as an
-// 8-bit bitmap so the template stays small.
+// A motif as a picture object: twice its size for a crisp print, kept as a
+// fine JPEG so the template stays small and its ground matches the card.
 void motif(DesignBuilder& b, Motif m, const QRect& frame, const QColor& main, const QColor& second, const QColor& ground)
 {
     QImage image(frame.width() * 2, frame.height() * 2, QImage::Format_RGB32);
@@ -84,7 +83,10 @@ void motif(DesignBuilder& b, Motif m, const QRect& frame, const QColor& main, co
     QPainter p(&image);
     Artwork::drawMotif(p, m, QRectF(0, 0, image.width(), image.height()), main, second);
     p.end();
-    b.picture(frame, reduceColors(image, 256));
+    Picture picture;
+    picture.loadJpeg(encodeJpeg(image, 92, false));
+    ObjectControl* control = b.manager().createGraphic(&picture, frame.left(), frame.top(), true);
+    control->setBounds(frame.left(), frame.top(), frame.width(), frame.height());
 }
 
 void background(ObjectManager& manager, const QString& name, int width, int height)
@@ -195,21 +197,21 @@ void discLabel(DesignBuilder& b, ObjectManager& manager, int style, const Palett
     if (style == 0) {
         fill(b, ObjectKind::Ellipse, {0, 0, w, h}, c.light);
         outline(b, ObjectKind::Ellipse, {w / 12, h / 12, w * 5 / 6, h * 5 / 6}, c.secondary, 2);
-        ObjectData& title = b.arcText({w / 10, h / 10, w * 4 / 5, h * 4 / 5}, "MEDIATITLE", ArcSubStyle::HalfCircle, -12);
+        ObjectData& title = b.arcText({w / 14, h / 14, w - w / 7, h / 2 - h / 14}, "MEDIATITLE", ArcSubStyle::HalfCircle, -12);
         title.font.setFace(QLatin1String(kGothic));
         title.font.height = -h / 12;
         title.font.weight = 700;
         title.foreColor = ref(c.primary);
-        text(b, {w / 4, h * 64 / 100, w / 2, h / 18}, "MEDIAAUTHOR", kSans, h / 24, c.ink, Centre, true);
-        paragraph(b, {w / 4, h * 72 / 100, w / 2, h / 10}, "MEDIADESCRIPTION", kSans, h / 34, c.ink, Centre);
+        text(b, {w / 4, h * 68 / 100, w / 2, h / 18}, "MEDIAAUTHOR", kSans, h / 24, c.ink, Centre, true);
+        paragraph(b, {w / 4, h * 76 / 100, w / 2, h / 10}, "MEDIADESCRIPTION", kSans, h / 34, c.ink, Centre);
     } else {
         background(manager, "Starry Night", w, h);
-        ObjectData& title = b.arcText({w / 12, h / 12, w * 5 / 6, h * 5 / 6}, "MEDIATITLE", ArcSubStyle::HalfCircle, -12);
+        ObjectData& title = b.arcText({w / 14, h / 14, w - w / 7, h / 2 - h / 14}, "MEDIATITLE", ArcSubStyle::HalfCircle, -12);
         title.font.setFace(QLatin1String(kSerif));
         title.font.height = -h / 11;
         title.foreColor = ref(QColor(250, 230, 150));
-        text(b, {w / 5, h * 63 / 100, w * 3 / 5, h / 16}, "MEDIAAUTHOR", kSerif, h / 22, Qt::white, Centre, false, true);
-        paragraph(b, {w / 4, h * 71 / 100, w / 2, h / 9}, "MEDIADESCRIPTION", kSans, h / 34, QColor(220, 225, 240), Centre);
+        text(b, {w / 5, h * 68 / 100, w * 3 / 5, h / 16}, "MEDIAAUTHOR", kSerif, h / 22, Qt::white, Centre, false, true);
+        paragraph(b, {w / 4, h * 76 / 100, w / 2, h / 9}, "MEDIADESCRIPTION", kSans, h / 34, QColor(220, 225, 240), Centre);
     }
 }
 

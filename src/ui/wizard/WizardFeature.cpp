@@ -16,6 +16,8 @@
 
 namespace {
 
+using Page = DesignWizardModel::Page;
+
 void runNewCommand(MainWindow& window)
 {
     auto* wizard = new DesignWizardDialog(DesignWizardModel::programFolders(), Options::current().metricUnits, &window);
@@ -39,15 +41,24 @@ LayoutRecord layoutForBlankDesign(MainWindow& window)
     return defaultLayout();
 }
 
-DesignWizardDialog* wizardAt(MainWindow& window, const QList<int>& clicks)
+// The wizard advanced page by page on the Standard family's first template,
+// with a background picked and sample data typed, for pictures of it.
+DesignWizardDialog* wizardAt(MainWindow& window, Page target)
 {
     auto* wizard = new DesignWizardDialog(DesignWizardModel::programFolders(), false, &window);
     wizard->setAttribute(Qt::WA_DeleteOnClose);
-    for (int step : clicks) {
-        if (step == 0)
-            wizard->nextClicked();
-        else
-            wizard->model().chooseTemplate(step - 1);
+    DesignWizardModel& model = wizard->model();
+    while (model.page() != target) {
+        if (model.page() == Page::Background && model.backgroundFiles().size() > 1)
+            model.chooseBackgroundFile(1);
+        if (model.page() == Page::Address) {
+            wizard->typeInto(DesignWizardModel::AddressBox, QStringLiteral("Margaret Oduya\nHarrow & Finch Ltd\n"
+                                                                           "48 Larkspur Lane\nPortland OR 97205"));
+        }
+        const Page before = model.page();
+        wizard->nextClicked();
+        if (model.page() == before)
+            break;
     }
     wizard->show();
     return wizard;
@@ -103,14 +114,11 @@ void installWizard(MainWindow& window)
 
 void registerWizardGalleryStates()
 {
-    // Next = 0; choosing template n = n + 1.
-    const std::pair<const char*, QList<int>> states[] = {
-        {"wizard-option", {}},
-        {"wizard-template", {0}},
-        {"wizard-background", {0, 0}},
-        {"wizard-address", {0, 0, 0}},
-        {"wizard-finish", {0, 0, 0, 0}},
+    const std::pair<const char*, Page> states[] = {
+        {"wizard-option", Page::Option},       {"wizard-template", Page::Template},
+        {"wizard-background", Page::Background}, {"wizard-address", Page::Address},
+        {"wizard-finish", Page::Finish},
     };
-    for (const auto& [name, clicks] : states)
-        addGalleryState(QLatin1String(name), [clicks](MainWindow& window) -> QWidget* { return wizardAt(window, clicks); });
+    for (const auto& [name, page] : states)
+        addGalleryState(QLatin1String(name), [page](MainWindow& window) -> QWidget* { return wizardAt(window, page); });
 }
