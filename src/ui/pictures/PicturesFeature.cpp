@@ -1,10 +1,7 @@
 #include "ui/pictures/PicturesFeature.h"
 
 #include <QAction>
-#include <QDir>
-#include <QFile>
 #include <QPainter>
-#include <QTemporaryDir>
 #include <QTimer>
 
 #include "model/Options.h"
@@ -62,16 +59,6 @@ QImage galleryPicture()
     return image;
 }
 
-// The scanner windows in pictures show SANE's test devices.
-void useTestScanners()
-{
-    static QTemporaryDir config;
-    QFile list(config.filePath(QStringLiteral("dll.conf")));
-    if (list.open(QIODevice::WriteOnly))
-        list.write("test\n");
-    qputenv("SANE_CONFIG_DIR", QFile::encodeName(config.path()));
-}
-
 } // namespace
 
 void installPictures(MainWindow& window)
@@ -103,8 +90,16 @@ void registerPictureGalleryStates()
         return dialog;
     });
     addGalleryState(QStringLiteral("scanner-source"), [](MainWindow& window) -> QWidget* {
-        useTestScanners();
-        auto* dialog = new SelectSourceDialog(&window);
+        // SANE's two test devices, as a search finds them where its test backend is on.
+        auto* dialog = new SelectSourceDialog(&window, false);
+        const ScannerDevice tester{QString(), QStringLiteral("Noname"), QStringLiteral("frontend-tester"),
+                                   QStringLiteral("virtual device")};
+        ScannerSource::Search found;
+        for (const char* name : {"test:0", "test:1"}) {
+            found.devices.push_back(tester);
+            found.devices.back().name = QLatin1String(name);
+        }
+        dialog->showDevices(found);
         dialog->setAttribute(Qt::WA_DeleteOnClose);
         dialog->show();
         return dialog;

@@ -36,7 +36,7 @@ QPushButton* namedButton(QDialogButtonBox* box, const QString& caption, const ch
 
 } // namespace
 
-SelectSourceDialog::SelectSourceDialog(QWidget* parent)
+SelectSourceDialog::SelectSourceDialog(QWidget* parent, bool searchNow)
     : QDialog(parent), m_list(new QListWidget), m_poll(new QTimer(this))
 {
     setObjectName(QStringLiteral("SelectSourceForm"));
@@ -62,7 +62,8 @@ SelectSourceDialog::SelectSourceDialog(QWidget* parent)
     layout->addLayout(column, 1);
     layout->addWidget(buttons);
     resize(420, 220);
-    search();
+    if (searchNow)
+        search();
 }
 
 void SelectSourceDialog::search()

@@ -20,15 +20,16 @@ class QTimer;
 class SelectSourceDialog : public QDialog {
     Q_OBJECT
 public:
-    explicit SelectSourceDialog(QWidget* parent = nullptr);
+    // Starts a search at once unless told not to (showDevices then fills the list).
+    explicit SelectSourceDialog(QWidget* parent = nullptr, bool searchNow = true);
     // Searches again (the list says it is looking meanwhile).
     void search();
+    void showDevices(const ScannerSource::Search& search);
     bool searching() const { return m_job != nullptr; }
     QListWidget* list() const { return m_list; }
 
 private:
     void pollSearch();
-    void showDevices(const ScannerSource::Search& search);
     void selectClicked();
 
     QListWidget* m_list;

@@ -41,6 +41,8 @@ public:
 
     void nextClicked();
     void backClicked();
+    // Everything shown follows the model (after the model was changed directly).
+    void showModel();
 
 private:
     QWidget* makeOptionPage();
@@ -54,8 +56,6 @@ private:
     QWidget* addBox(DesignWizardModel::Box box, bool multiLine, const char* objectName);
     QWidget* pickTextButton(DesignWizardModel::Box box);
 
-    // Everything shown follows the model.
-    void showModel();
     void showLists();
     void showBoxes();
     void showPreview();

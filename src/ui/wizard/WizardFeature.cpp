@@ -48,18 +48,22 @@ DesignWizardDialog* wizardAt(MainWindow& window, Page target)
     auto* wizard = new DesignWizardDialog(DesignWizardModel::programFolders(), false, &window);
     wizard->setAttribute(Qt::WA_DeleteOnClose);
     DesignWizardModel& model = wizard->model();
-    while (model.page() != target) {
-        if (model.page() == Page::Background && model.backgroundFiles().size() > 1)
-            model.chooseBackgroundFile(1);
-        if (model.page() == Page::Address) {
+    for (;;) {
+        if (model.page() == Page::Background) {
+            model.chooseBackgroundCategory(int(model.backgroundCategories().indexOf(QStringLiteral("Soft Gradients"))));
+            model.chooseBackgroundFile(int(model.backgroundFiles().indexOf(QStringLiteral("Peach.jpg"))));
+        }
+        if (model.page() == Page::Address)
             wizard->typeInto(DesignWizardModel::AddressBox, QStringLiteral("Margaret Oduya\nHarrow & Finch Ltd\n"
                                                                            "48 Larkspur Lane\nPortland OR 97205"));
-        }
         const Page before = model.page();
+        if (before == target)
+            break;
         wizard->nextClicked();
         if (model.page() == before)
             break;
     }
+    wizard->showModel();
     wizard->show();
     return wizard;
 }
