@@ -5,22 +5,14 @@
 
 #include <QImage>
 
+#include "SaneFixtures.h"
 #include "system/Scanner.h"
 
 namespace {
 
 struct SaneTestBackend : testing::Test {
-    SaneTestBackend() { qputenv("SANE_CONFIG_DIR", STICKWELL_SOURCE_DIR "/tests/system/sane"); }
-
-    static ScanRequest colourPattern()
-    {
-        ScanRequest request;
-        request.device = QStringLiteral("test:0");
-        request.mode = QStringLiteral("Color");
-        request.resolution = 75;
-        request.options = {{QStringLiteral("test-picture"), QStringLiteral("Color pattern")}};
-        return request;
-    }
+    SaneTestBackend() { useSaneTestBackend(); }
+    static ScanRequest colourPattern() { return saneColourPattern(); }
 };
 
 } // namespace

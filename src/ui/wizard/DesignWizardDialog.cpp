@@ -143,54 +143,47 @@ QWidget* DesignWizardDialog::makeOptionPage()
     return page(layout);
 }
 
+// A "Category:" list over a list of its items; a change of either goes to the
+// model (unless the window itself is showing the model) and then everything is shown again.
+void DesignWizardDialog::addCategoryLists(QVBoxLayout* layout, QComboBox*& categories, QListWidget*& items,
+                                          const char* categoriesName, const char* itemsName,
+                                          void (DesignWizardModel::*chooseCategory)(int),
+                                          void (DesignWizardModel::*chooseItem)(int))
+{
+    auto* label = new QLabel(T::category());
+    categories = new QComboBox;
+    categories->setObjectName(QLatin1String(categoriesName));
+    label->setBuddy(categories);
+    items = new QListWidget;
+    items->setObjectName(QLatin1String(itemsName));
+    const auto follow = [this](void (DesignWizardModel::*choose)(int)) {
+        return [this, choose](int index) {
+            if (!m_showing) {
+                (m_model.*choose)(index);
+                showModel();
+            }
+        };
+    };
+    connect(categories, &QComboBox::currentIndexChanged, this, follow(chooseCategory));
+    connect(items, &QListWidget::currentRowChanged, this, follow(chooseItem));
+    layout->addWidget(label);
+    layout->addWidget(categories);
+    layout->addWidget(items, 1);
+}
+
 QWidget* DesignWizardDialog::makeTemplatePage()
 {
     auto* layout = new QVBoxLayout;
-    auto* label = new QLabel(T::category());
-    m_templateCategories = new QComboBox;
-    m_templateCategories->setObjectName(QStringLiteral("TemplateCategoryCombo"));
-    label->setBuddy(m_templateCategories);
-    m_templates = new QListWidget;
-    m_templates->setObjectName(QStringLiteral("TemplateList"));
-    connect(m_templateCategories, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (!m_showing) {
-            m_model.chooseTemplateCategory(index);
-            showModel();
-        }
-    });
-    connect(m_templates, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_showing) {
-            m_model.chooseTemplate(row);
-            showModel();
-        }
-    });
-    layout->addWidget(label);
-    layout->addWidget(m_templateCategories);
-    layout->addWidget(m_templates, 1);
+    addCategoryLists(layout, m_templateCategories, m_templates, "TemplateCategoryCombo", "TemplateList",
+                     &DesignWizardModel::chooseTemplateCategory, &DesignWizardModel::chooseTemplate);
     return page(layout);
 }
 
 QWidget* DesignWizardDialog::makeBackgroundPage()
 {
     auto* layout = new QVBoxLayout;
-    auto* label = new QLabel(T::category());
-    m_backgroundCategories = new QComboBox;
-    m_backgroundCategories->setObjectName(QStringLiteral("BackgroundCategoryCombo"));
-    label->setBuddy(m_backgroundCategories);
-    m_backgroundFiles = new QListWidget;
-    m_backgroundFiles->setObjectName(QStringLiteral("BackgroundList"));
-    connect(m_backgroundCategories, &QComboBox::currentIndexChanged, this, [this](int index) {
-        if (!m_showing) {
-            m_model.chooseBackgroundCategory(index);
-            showModel();
-        }
-    });
-    connect(m_backgroundFiles, &QListWidget::currentRowChanged, this, [this](int row) {
-        if (!m_showing) {
-            m_model.chooseBackgroundFile(row);
-            showModel();
-        }
-    });
+    addCategoryLists(layout, m_backgroundCategories, m_backgroundFiles, "BackgroundCategoryCombo", "BackgroundList",
+                     &DesignWizardModel::chooseBackgroundCategory, &DesignWizardModel::chooseBackgroundFile);
     QPushButton* select = button(T::selectBackground(), "SelectBackgroundBtn");
     QPushButton* clear = button(T::clearBackground(), "ClearBackgroundBtn");
     connect(select, &QPushButton::clicked, this, [this] {
@@ -208,9 +201,6 @@ QWidget* DesignWizardDialog::makeBackgroundPage()
     buttons->addWidget(select);
     buttons->addWidget(clear);
     buttons->addStretch(1);
-    layout->addWidget(label);
-    layout->addWidget(m_backgroundCategories);
-    layout->addWidget(m_backgroundFiles, 1);
     layout->addLayout(buttons);
     return page(layout);
 }

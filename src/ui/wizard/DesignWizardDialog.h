@@ -20,6 +20,7 @@ class QPushButton;
 class QRadioButton;
 class QStackedWidget;
 class QTabWidget;
+class QVBoxLayout;
 class QWidget;
 class WizardPreview;
 
@@ -45,6 +46,9 @@ public:
     void showModel();
 
 private:
+    void addCategoryLists(QVBoxLayout* layout, QComboBox*& categories, QListWidget*& items,
+                          const char* categoriesName, const char* itemsName,
+                          void (DesignWizardModel::*chooseCategory)(int), void (DesignWizardModel::*chooseItem)(int));
     QWidget* makeOptionPage();
     QWidget* makeTemplatePage();
     QWidget* makeBackgroundPage();

@@ -13,6 +13,7 @@
 #include <atomic>
 #include <thread>
 
+#include "SaneFixtures.h"
 #include "TestSupport.h"
 #include "model/ObjectManager.h"
 #include "ui/pictures/PickPictureDialog.h"
@@ -23,19 +24,11 @@
 namespace {
 
 const bool g_testScannersOnly = [] {
-    qputenv("SANE_CONFIG_DIR", STICKWELL_SOURCE_DIR "/tests/system/sane");
+    useSaneTestBackend();
     return true;
 }();
 
-ScanRequest colourPattern()
-{
-    ScanRequest request;
-    request.device = QStringLiteral("test:0");
-    request.mode = QStringLiteral("Color");
-    request.resolution = 75;
-    request.options = {{QStringLiteral("test-picture"), QStringLiteral("Color pattern")}};
-    return request;
-}
+ScanRequest colourPattern() { return saneColourPattern(); }
 
 } // namespace
 
