@@ -246,6 +246,13 @@ static QWidget* labelledRow(const QString& caption, QWidget* box, QWidget* side 
     return row;
 }
 
+QWidget* DesignWizardDialog::addBoxRow(const BoxRow& row, QWidget* side)
+{
+    QWidget* widget = labelledRow(row.caption, addBox(row.box, row.multiLine, row.name), side);
+    m_boxRows.insert(row.box, widget);
+    return widget;
+}
+
 QWidget* DesignWizardDialog::pickTextButton(Box box)
 {
     QPushButton* pick = button(T::pick(), box == Box::CoverTextBox ? "PickCoverBtn" : "PickInsideBtn");
@@ -264,10 +271,8 @@ QWidget* DesignWizardDialog::pickTextButton(Box box)
 QWidget* DesignWizardDialog::makeAddressPage()
 {
     auto* layout = new QVBoxLayout;
-    QWidget* address = labelledRow(T::address(), addBox(Box::AddressBox, true, "AddressEdit"));
-    QWidget* returnAddress = labelledRow(T::returnAddress(), addBox(Box::ReturnAddressBox, true, "ReturnAddressEdit"));
-    m_boxRows.insert(Box::AddressBox, address);
-    m_boxRows.insert(Box::ReturnAddressBox, returnAddress);
+    QWidget* address = addBoxRow({Box::AddressBox, T::address(), true, "AddressEdit"});
+    QWidget* returnAddress = addBoxRow({Box::ReturnAddressBox, T::returnAddress(), true, "ReturnAddressEdit"});
     m_remember = new QCheckBox(T::rememberReturnAddress());
     m_remember->setObjectName(QStringLiteral("RememberCheck"));
     connect(m_remember, &QCheckBox::toggled, this, [this](bool on) { m_model.setRememberReturnAddress(on); });
@@ -280,12 +285,7 @@ QWidget* DesignWizardDialog::makeAddressPage()
 
 QWidget* DesignWizardDialog::makeBusinessCardPage()
 {
-    const struct {
-        Box box;
-        QString caption;
-        bool multiLine;
-        const char* name;
-    } rows[] = {
+    const BoxRow rows[] = {
         {Box::CardNameBox, T::cardName(), false, "CardNameEdit"},
         {Box::CompanyBox, T::company(), false, "CompanyEdit"},
         {Box::TitleBox, T::jobTitle(), false, "TitleEdit"},
@@ -297,22 +297,16 @@ QWidget* DesignWizardDialog::makeBusinessCardPage()
     };
     auto* card = new QGridLayout;
     int at = 0;
-    for (const auto& row : rows) {
-        QWidget* widget = labelledRow(row.caption, addBox(row.box, row.multiLine, row.name));
-        m_boxRows.insert(row.box, widget);
-        card->addWidget(widget, at / 2, at % 2);
+    for (const BoxRow& row : rows) {
+        card->addWidget(addBoxRow(row), at / 2, at % 2);
         ++at;
     }
     card->setRowStretch(4, 1);
     auto* additional = new QVBoxLayout;
     static const char* const userNames[] = {"User1Edit", "User2Edit", "User3Edit", "User4Edit",
                                             "User5Edit", "User6Edit", "User7Edit", "User8Edit"};
-    for (int user = 0; user < PersonalField::kUserCount; ++user) {
-        const Box box = Box(Box::User1Box + user);
-        QWidget* widget = labelledRow(QString(), addBox(box, false, userNames[user]));
-        m_boxRows.insert(box, widget);
-        additional->addWidget(widget);
-    }
+    for (int user = 0; user < PersonalField::kUserCount; ++user)
+        additional->addWidget(addBoxRow({Box(Box::User1Box + user), QString(), false, userNames[user]}));
     additional->addStretch(1);
     m_businessTabs = new QTabWidget;
     m_businessTabs->setObjectName(QStringLiteral("BusinessCardTabs"));
@@ -326,23 +320,14 @@ QWidget* DesignWizardDialog::makeBusinessCardPage()
 QWidget* DesignWizardDialog::makeGreetingCardPage()
 {
     auto* layout = new QVBoxLayout;
-    const struct {
-        Box box;
-        QString caption;
-        bool multiLine;
-        const char* name;
-    } rows[] = {
+    const BoxRow rows[] = {
         {Box::ToNameBox, T::toName(), false, "ToNameEdit"},
         {Box::FromNameBox, T::fromName(), false, "FromNameEdit"},
         {Box::CoverTextBox, T::coverText(), true, "CoverTextEdit"},
         {Box::InsideTextBox, T::insideText(), true, "InsideTextEdit"},
     };
-    for (const auto& row : rows) {
-        QWidget* side = row.multiLine ? pickTextButton(row.box) : nullptr;
-        QWidget* widget = labelledRow(row.caption, addBox(row.box, row.multiLine, row.name), side);
-        m_boxRows.insert(row.box, widget);
-        layout->addWidget(widget);
-    }
+    for (const BoxRow& row : rows)
+        layout->addWidget(addBoxRow(row, row.multiLine ? pickTextButton(row.box) : nullptr));
     layout->addStretch(1);
     return page(layout);
 }
@@ -350,22 +335,14 @@ QWidget* DesignWizardDialog::makeGreetingCardPage()
 QWidget* DesignWizardDialog::makeMediaPage()
 {
     auto* layout = new QVBoxLayout;
-    const struct {
-        Box box;
-        QString caption;
-        bool multiLine;
-        const char* name;
-    } rows[] = {
+    const BoxRow rows[] = {
         {Box::MediaTitleBox, T::mediaTitleBox(), false, "MediaTitleEdit"},
         {Box::MediaAuthorBox, T::mediaAuthor(), false, "MediaAuthorEdit"},
         {Box::MediaDescriptionBox, T::mediaDescription(), true, "MediaDescriptionEdit"},
         {Box::MediaContentsBox, T::mediaContents(), true, "MediaContentsEdit"},
     };
-    for (const auto& row : rows) {
-        QWidget* widget = labelledRow(row.caption, addBox(row.box, row.multiLine, row.name));
-        m_boxRows.insert(row.box, widget);
-        layout->addWidget(widget);
-    }
+    for (const BoxRow& row : rows)
+        layout->addWidget(addBoxRow(row));
     QPushButton* clear = button(T::clear(), "ClearMediaBtn");
     connect(clear, &QPushButton::clicked, this, [this] {
         m_model.clearMediaBoxes();

@@ -25,6 +25,14 @@ class QWidget;
 class WizardPreview;
 
 class DesignWizardDialog : public QDialog {
+    // One box of a step-4 page: its field, caption, kind and object name.
+    struct BoxRow {
+        DesignWizardModel::Box box;
+        QString caption;
+        bool multiLine;
+        const char* name;
+    };
+
     Q_OBJECT
 public:
     DesignWizardDialog(const DesignWizardModel::Folders& folders, bool metric, QWidget* parent = nullptr);
@@ -59,6 +67,8 @@ private:
     QWidget* makeFinishPage();
     QWidget* addBox(DesignWizardModel::Box box, bool multiLine, const char* objectName);
     QWidget* pickTextButton(DesignWizardModel::Box box);
+    // The box under its label (and beside an optional button), remembered for showing and hiding.
+    QWidget* addBoxRow(const BoxRow& row, QWidget* side = nullptr);
 
     void showLists();
     void showBoxes();
