@@ -2,7 +2,9 @@
 // (Template/<family>/<category>/*.cct), the background pictures
 // (Graphics/Background/<category>/*.jpg) and the clip art (Graphics/Clipart).
 //
-//   make_content DATA_FOLDER      (the repository's data/)
+//   make_content DATA_FOLDER                  (the repository's data/)
+//   make_content --samples DATA_FOLDER OUT    every template filled with sample
+//                                             personal data, as designs in OUT
 
 #include <QBuffer>
 #include <QDir>
@@ -16,6 +18,8 @@
 #include "examples/ExampleDesigns.h"
 #include "files/DesignFile.h"
 #include "files/LayoutFile.h"
+#include "merge/PersonalMerge.h"
+#include <QDirIterator>
 #include "imaging/JpegCodec.h"
 #include "model/Card.h"
 #include "model/Folds.h"
@@ -117,6 +121,63 @@ bool writeClipart(const QString& data)
     return ok;
 }
 
+PersonalMergeValues sampleValues(uint8_t wizardType)
+{
+    using namespace PersonalField;
+    PersonalMergeValues values;
+    const std::pair<int, const char*> samples[] = {
+        {Name, "Margaret Oduya"},
+        {FromName, "Tom & Ellie"},
+        {Company, "Harrow & Finch"},
+        {title, "Head of Design"},
+        {Address, "Margaret Oduya\r\n48 Larkspur Lane\r\nPortland OR 97205"},
+        {ReturnAddress, "T. Whitley\r\n9 Quarry Road\r\nBath BA1 2QT"},
+        {Phone, "+1 503 555 0148"},
+        {Fax, "+1 503 555 0149"},
+        {Email, "margaret@harrowfinch.com"},
+        {Website, "www.harrowfinch.com"},
+        {CoverText, "Happy Birthday!"},
+        {InsideText, "Wishing you a wonderful year full of laughter, good friends and new adventures."},
+        {MediaTitle, "Summer Sessions"},
+        {MediaAuthor, "The Larkspur Quartet"},
+        {MediaDescription, "Live recordings, July 2026"},
+        {MediaContents, "1. Morning Light\r\n2. Harbour Walk\r\n3. The Long Field\r\n4. Evening Tide"},
+    };
+    for (const auto& [field, text] : samples)
+        values.fieldValues[size_t(field)] = QString::fromUtf8(text);
+    // A business card's address has no name line: the name stands above it.
+    if (wizardType == 4)
+        values.fieldValues[Address] = QStringLiteral("48 Larkspur Lane\r\nPortland OR 97205");
+    return values;
+}
+
+// Each template filled with the sample data, written as a design under out.
+bool writeSamples(const QString& data, const QString& out)
+{
+    bool ok = true;
+    QDirIterator it(data + "/templates", {"*.cct"}, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        Card surface;
+        ObjectManager manager(surface);
+        LayoutRecord layout;
+        QString linked;
+        int32_t zoom = 100;
+        const QString relative =
+            QDir(QDir(data + "/templates").absolutePath()).relativeFilePath(QFileInfo(path).absoluteFilePath());
+        const QString target = out + "/" + relative.chopped(4) + ".lpd";
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        const bool read = readDesignFile(manager, path, layout, linked, zoom) == DesignFileResult::Success;
+        PersonalMergeValues values = sampleValues(layout.wizardType);
+        const bool written = read && mergePersonalDataIntoRegions(manager, layout.foldType, zoom, values) &&
+                             writeDesignFile(manager, target, layout, linked, zoom, manager.currentSide,
+                                             manager.currentPanel);
+        std::printf("%s %s\n", written ? "wrote" : "FAILED", qPrintable(target));
+        ok = ok && written;
+    }
+    return ok;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -124,8 +185,10 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
+    if (argc == 4 && QString::fromLocal8Bit(argv[1]) == QLatin1String("--samples"))
+        return writeSamples(QString::fromLocal8Bit(argv[2]), QString::fromLocal8Bit(argv[3])) ? 0 : 1;
     if (argc != 2) {
-        std::fprintf(stderr, "usage: make_content DATA_FOLDER\n");
+        std::fprintf(stderr, "usage: make_content DATA_FOLDER | make_content --samples DATA_FOLDER OUT\n");
         return 2;
     }
     const QString data = QString::fromLocal8Bit(argv[1]);

@@ -225,7 +225,7 @@ void boxInsert(DesignBuilder& b, int region, const Palette& c, int w, int h)
     } else {
         fill(b, ObjectKind::Box, {0, 0, w, h / 8}, c.primary);
         text(b, {16, h / 40, w - 32, h / 12}, "MEDIATITLE", kGothic, h / 20, Qt::white, Left, true);
-        paragraph(b, {24, h / 6, w - 48, h * 3 / 4}, "MEDIACONTENTS", kSans, h / 30, c.ink, Left);
+        paragraph(b, {24, h / 6, w - 48, h * 3 / 4}, "MEDIACONTENTS", kSans, h / 22, c.ink, Left);
     }
 }
 
@@ -243,7 +243,8 @@ void cassette(DesignBuilder& b, const Palette& c, int w, int h)
 void contactBlock(DesignBuilder& b, const QRect& r, const Palette& c, const char* face, Align align)
 {
     const int line = r.height() / 5;
-    const int size = std::max(7, line * 7 / 10);
+    // Contact lines stay small beside the name, however much room there is.
+    const int size = std::clamp(line * 7 / 10, 7, 11);
     text(b, {r.x(), r.y(), r.width(), line * 2}, "ADDRESS", face, size, c.ink, align);
     text(b, {r.x(), r.y() + line * 2, r.width(), line}, "PHONE", face, size, c.ink, align);
     text(b, {r.x(), r.y() + line * 3, r.width(), line}, "EMAIL", face, size, c.ink, align);
@@ -342,7 +343,7 @@ void occasionCard(DesignBuilder& b, ObjectManager& manager, const Occasion& o, i
     default:  // inside
         motif(b, o.motif, {w / 2 - w / 12, h / 12, w / 6, w / 6}, c.secondary, c.accent, Qt::white);
         text(b, {w / 10, h / 4, w * 8 / 10, big}, "NAME", kScript, big, c.primary, Centre);
-        paragraph(b, {w / 8, h / 4 + big + h / 30, w * 3 / 4, h / 3}, "INSIDETEXT", kSerif, w / 22, c.ink, Centre);
+        paragraph(b, {w / 8, h / 4 + big + h / 30, w * 3 / 4, h / 3}, "INSIDETEXT", kSerif, w / 18, c.ink, Centre);
         rule(b, {w / 3, h * 3 / 4, w / 3, 0}, c.accent, 2);
         text(b, {w / 10, h * 3 / 4 + h / 40, w * 8 / 10, big}, "FROMNAME", kScript, big * 4 / 5, c.primary, Centre);
         break;
