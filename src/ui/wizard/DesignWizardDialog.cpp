@@ -297,11 +297,17 @@ QWidget* DesignWizardDialog::makeBusinessCardPage()
     };
     auto* card = new QGridLayout;
     int at = 0;
+    // One-line boxes two a row; the address, of several lines, across the page below them.
     for (const BoxRow& row : rows) {
+        if (row.multiLine)
+            continue;
         card->addWidget(addBoxRow(row), at / 2, at % 2);
         ++at;
     }
-    card->setRowStretch(4, 1);
+    for (const BoxRow& row : rows)
+        if (row.multiLine)
+            card->addWidget(addBoxRow(row), (at + 1) / 2, 0, 1, 2);
+    card->setRowStretch(card->rowCount(), 1);
     auto* additional = new QVBoxLayout;
     static const char* const userNames[] = {"User1Edit", "User2Edit", "User3Edit", "User4Edit",
                                             "User5Edit", "User6Edit", "User7Edit", "User8Edit"};

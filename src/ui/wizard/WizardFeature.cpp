@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QListWidget>
+#include <vector>
 
 #include "files/DesignFile.h"
 #include "model/Options.h"
@@ -17,6 +18,28 @@
 namespace {
 
 using Page = DesignWizardModel::Page;
+using Box = DesignWizardModel::Box;
+
+void typeSampleData(DesignWizardDialog& wizard)
+{
+    const std::pair<Page, std::vector<std::pair<Box, const char*>>> samples[] = {
+        {Page::Address, {{Box::AddressBox, "Margaret Oduya\nHarrow & Finch Ltd\n48 Larkspur Lane\nPortland OR 97205"}}},
+        {Page::BusinessCard,
+         {{Box::CardNameBox, "Margaret Oduya"}, {Box::CompanyBox, "Harrow & Finch"}, {Box::TitleBox, "Head of Design"},
+          {Box::CardAddressBox, "48 Larkspur Lane\nPortland OR 97205"}, {Box::PhoneBox, "+1 503 555 0148"},
+          {Box::EmailBox, "margaret@harrowfinch.com"}, {Box::WebsiteBox, "www.harrowfinch.com"}}},
+        {Page::GreetingCard,
+         {{Box::ToNameBox, "Margaret"}, {Box::FromNameBox, "Tom & Ellie"}, {Box::CoverTextBox, "Happy Birthday!"},
+          {Box::InsideTextBox, "Wishing you a wonderful year."}}},
+        {Page::Media,
+         {{Box::MediaTitleBox, "Summer Sessions"}, {Box::MediaAuthorBox, "The Larkspur Quartet"},
+          {Box::MediaDescriptionBox, "Live recordings, July 2026"}}},
+    };
+    for (const auto& [page, boxes] : samples)
+        if (wizard.model().page() == page)
+            for (const auto& [box, text] : boxes)
+                wizard.typeInto(box, QString::fromUtf8(text));
+}
 
 void runNewCommand(MainWindow& window)
 {
@@ -41,21 +64,22 @@ LayoutRecord layoutForBlankDesign(MainWindow& window)
     return defaultLayout();
 }
 
-// The wizard advanced page by page on the Standard family's first template,
-// with a background picked and sample data typed, for pictures of it.
-DesignWizardDialog* wizardAt(MainWindow& window, Page target)
+// The wizard advanced page by page on the first template of a category of
+// the Standard family, with a background picked and sample data typed, for
+// pictures of it.
+DesignWizardDialog* wizardAt(MainWindow& window, Page target, const QString& category)
 {
     auto* wizard = new DesignWizardDialog(DesignWizardModel::programFolders(), false, &window);
     wizard->setAttribute(Qt::WA_DeleteOnClose);
     DesignWizardModel& model = wizard->model();
     for (;;) {
-        if (model.page() == Page::Background) {
+        if (model.page() == Page::Template)
+            model.chooseTemplateCategory(std::max(0, int(model.templateCategories().indexOf(category))));
+        if (model.page() == Page::Background && category == QLatin1String("Address Labels")) {
             model.chooseBackgroundCategory(int(model.backgroundCategories().indexOf(QStringLiteral("Soft Gradients"))));
             model.chooseBackgroundFile(int(model.backgroundFiles().indexOf(QStringLiteral("Peach.jpg"))));
         }
-        if (model.page() == Page::Address)
-            wizard->typeInto(DesignWizardModel::AddressBox, QStringLiteral("Margaret Oduya\nHarrow & Finch Ltd\n"
-                                                                           "48 Larkspur Lane\nPortland OR 97205"));
+        typeSampleData(*wizard);
         const Page before = model.page();
         if (before == target)
             break;
@@ -118,11 +142,24 @@ void installWizard(MainWindow& window)
 
 void registerWizardGalleryStates()
 {
-    const std::pair<const char*, Page> states[] = {
-        {"wizard-option", Page::Option},       {"wizard-template", Page::Template},
-        {"wizard-background", Page::Background}, {"wizard-address", Page::Address},
-        {"wizard-finish", Page::Finish},
+    const struct {
+        const char* name;
+        Page page;
+        const char* category;
+    } states[] = {
+        {"wizard-option", Page::Option, "Address Labels"},
+        {"wizard-template", Page::Template, "Business Cards"},
+        {"wizard-background", Page::Background, "Address Labels"},
+        {"wizard-address", Page::Address, "Address Labels"},
+        {"wizard-business-card", Page::BusinessCard, "Business Cards"},
+        {"wizard-greeting-card", Page::GreetingCard, "Occasion Cards"},
+        {"wizard-media", Page::Media, "Media Labels"},
+        {"wizard-finish", Page::Finish, "Occasion Cards"},
     };
-    for (const auto& [name, page] : states)
-        addGalleryState(QLatin1String(name), [page](MainWindow& window) -> QWidget* { return wizardAt(window, page); });
+    for (const auto& state : states) {
+        const Page page = state.page;
+        const QString category = QLatin1String(state.category);
+        addGalleryState(QLatin1String(state.name),
+                        [page, category](MainWindow& window) -> QWidget* { return wizardAt(window, page, category); });
+    }
 }
