@@ -120,8 +120,9 @@ TEST(PictureEditor, BitmapToolsWorkOnBitmapsOnly)
         EXPECT_EQ(editor.rotate(), c.tools) << c.what;
         EXPECT_EQ(editor.mirrorVertical(), c.tools) << c.what;
         EXPECT_EQ(editor.crop(), c.tools) << c.what;
-        if (!c.tools)
+        if (!c.tools) {
             EXPECT_EQ(editor.picture().streamBytes(), before) << c.what;
+        }
         EXPECT_EQ(editor.canSave(), !c.picture.isEmpty()) << c.what;
     }
 }
