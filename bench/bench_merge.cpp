@@ -155,6 +155,28 @@ void BM_Walk_OwnReaderFiltered(benchmark::State& state)
     walk(state, "ownfiltered.csv", true, "~FIELD FILTER 2.0~\r\n~FIELD FILTER 1.0~\r\nCITY contains b\r\n", -1);
 }
 
+// Opening alone, as the link wizard does, with the progress reports the
+// window uses (arg 1) and without (arg 0): what keeping the window alive costs.
+void BM_Open_TextDriverProgress(benchmark::State& state)
+{
+    const QString path = makeCsv("open.csv");
+    useOwnTextReader(false);
+    for (auto _ : state) {
+        DataReader reader;
+        qint64 reports = 0;
+        if (state.range(0))
+            reader.setLoadProgress([&reports](qint64) {
+                ++reports;
+                return true;
+            });
+        if (reader.open(path) < 0 || reader.recordCount() != kRecords) {
+            state.SkipWithError("open failed");
+            return;
+        }
+        state.counters["reports"] = double(reports);
+    }
+}
+
 // A file of kWideRecords records and `columns` columns; the names are all
 // different, or all the same (each then gets a suffix of its own).
 constexpr int kWideRecords = 20;
@@ -206,6 +228,7 @@ void BM_WideCsv(benchmark::State& state)
 
 BENCHMARK(BM_Floor_ReadAndSplit)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_Floor_TTDFile)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_Open_TextDriverProgress)->ArgName("progress")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Walk_TextDriver)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Walk_TextDriverFiltered)->Unit(benchmark::kMillisecond)->Iterations(1);
 BENCHMARK(BM_Walk_OwnReader)->Unit(benchmark::kMillisecond)->Iterations(1);

@@ -18,6 +18,8 @@ namespace {
 
 const QString kCrLf = QStringLiteral("\r\n");
 QString g_textDriverSettingsFile;
+// Records between two progress reports of the own text reader.
+constexpr qint64 kProgressStep = 4096;
 
 // The folder of a file without a trailing separator (a root keeps it).
 QString folderOf(const QString& path)
@@ -75,6 +77,7 @@ int32_t DataReader::open(const QString& path, QStringList* fields)
 {
     const QString ext = QFileInfo(path).suffix().toUpper();
     close();
+    m_loadCancelled = false;
     m_linkPath = path;
     loadFilter();
     loadSort();
@@ -102,8 +105,10 @@ bool DataReader::openTable(const QString& connection, const QString& table, bool
     auto dataset = std::make_unique<TableDataset>(connection, table);
     dataset->setFilter(FilterSort::providerFilter(m_filterText));
     dataset->setSort(FilterSort::providerSort(m_sortText));
+    dataset->setLoadProgress(m_progress);
     if (!dataset->open()) {
-        if (reportFailure)
+        m_loadCancelled = dataset->cancelled();
+        if (reportFailure && !m_loadCancelled)
             Messages::error(
                 MergeTexts::tableOpenFailed(dataset->errorText(), connection, table, m_filterText, m_sortText));
         return false;
@@ -162,6 +167,8 @@ int32_t DataReader::openTextSource(const QString& textPath)
         connection.replace(MergeTexts::PathPlaceholder, folder);
     if (openTable(connection, table, false))
         return 0;
+    if (m_loadCancelled)
+        return -1;
     // When the text driver reads the file but refuses the filter or sort, that
     // is the user's error to see, not a reason to read the file unfiltered.
     if (!m_filterText.isEmpty() || !m_sortText.isEmpty()) {
@@ -203,7 +210,17 @@ int32_t DataReader::finishOpen(QStringList* fields)
     if (fields)
         *fields = m_fieldNames;
     m_recordCount = countRecords();
+    if (m_loadCancelled)
+        return -1;
     return int32_t(m_fieldNames.size());
+}
+
+bool DataReader::reportProgress(qint64 records)
+{
+    if (!m_progress || m_progress(records))
+        return true;
+    m_loadCancelled = true;
+    return false;
 }
 
 bool DataReader::readTextRecord()
@@ -222,10 +239,14 @@ int32_t DataReader::countRecords()
     if (!m_textFile || !m_textFile->isOpen())
         return 0;
     int32_t count = 0;
+    qint64 read = 0;
     m_textFile->rewind();
-    while (readTextRecord())
+    while (readTextRecord()) {
         if (matchesFilter())
             ++count;
+        if (++read % kProgressStep == 0 && !reportProgress(read))
+            return 0;
+    }
     m_textFile->rewind();
     bool onRecord = readTextRecord();
     if (count > 0 && !m_filterText.isEmpty())

@@ -36,6 +36,12 @@ public:
     // for the current record; empty when closed.
     QString getFieldValue(const QString& fieldSpec);
 
+    // Told how many records are read so far while a long text source loads;
+    // returning false cancels the open (it fails quietly, loadCancelled() is true).
+    using LoadProgress = std::function<bool(qint64 recordsRead)>;
+    void setLoadProgress(LoadProgress progress) { m_progress = std::move(progress); }
+    bool loadCancelled() const { return m_loadCancelled; }
+
     bool active() const { return m_active; }
     int32_t recordCount() const { return m_recordCount; }
     bool providerApplied() const { return m_providerApplied; }
@@ -85,6 +91,7 @@ private:
     // refuses it, the old setting is saved and reopened again and the result is false.
     bool changeAndReopen(QString& setting, const QString& text, void (DataReader::*save)() const);
     bool readTextRecord();
+    bool reportProgress(qint64 records);
     bool advanceText(int32_t count);
     bool matchesFilter();
     QString fieldValue(const QString& name);
@@ -108,4 +115,6 @@ private:
     // The filter's lines, split once for the own text reader's per-line checks.
     QString m_filterLinesSource;
     QStringList m_filterLines;
+    LoadProgress m_progress;
+    bool m_loadCancelled = false;
 };

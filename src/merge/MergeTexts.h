@@ -29,6 +29,7 @@ inline QString unsupportedConnection(const QString& connection)
 }
 inline QString textFileNotFound(const QString& path) { return QStringLiteral("Text file not found: ") + path; }
 inline QString cannotReadTextFile(const QString& path) { return QStringLiteral("Cannot read the text file: ") + path; }
+inline const QString LoadCancelled = QStringLiteral("Reading the records was cancelled.");
 // Progress while the records are listed
 inline QString recordProgress(qint64 number, qint64 count)
 {

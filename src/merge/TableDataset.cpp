@@ -117,14 +117,21 @@ QString odbcString(const QString& connection)
     return parts.join(';');
 }
 
-QString firstValue(const QString& connection, std::initializer_list<const char*> keys)
+// Qt's ODBC driver puts "DSN=" in front of a name that has neither DRIVER=
+// nor SERVER=, so "DSN=Shop;UID=x" must reach it as "Shop;UID=x".
+QString qtOdbcName(const QString& odbc)
 {
-    for (const char* key : keys) {
-        const QString v = connectionValue(connection, QString::fromLatin1(key));
-        if (!v.isNull())
-            return v;
-    }
-    return QString();
+    if (odbc.contains(QLatin1String("DRIVER="), Qt::CaseInsensitive) ||
+        odbc.contains(QLatin1String("SERVER="), Qt::CaseInsensitive))
+        return odbc;
+    QStringList parts = odbc.split(';');
+    const qsizetype dsn = parts.indexOf(QRegularExpression(QStringLiteral("^DSN=.*"),
+                                                           QRegularExpression::CaseInsensitiveOption));
+    if (dsn < 0)
+        return odbc;
+    const QString name = parts.takeAt(dsn).mid(4);
+    parts.prepend(name);
+    return parts.join(';');
 }
 
 // A table name as SQL: plain identifiers and already quoted parts stay as they
@@ -255,6 +262,16 @@ QString connectionValue(const QString& connection, const QString& key)
     return QString();
 }
 
+QString firstConnectionValue(const QString& connection, std::initializer_list<const char*> keys)
+{
+    for (const char* key : keys) {
+        const QString v = connectionValue(connection, QString::fromLatin1(key));
+        if (!v.isNull())
+            return v;
+    }
+    return QString();
+}
+
 TableDataset::TableDataset(const QString& connection, const QString& tableName)
     : m_connection(connection), m_tableName(tableName)
 {
@@ -285,7 +302,7 @@ bool TableDataset::connect()
     switch (target.backend) {
     case Backend::Sqlite: {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connectionName);
-        const QString file = firstValue(m_connection, {"Database", "Data Source"});
+        const QString file = firstConnectionValue(m_connection, {"Database", "Data Source"});
         if (file.isEmpty() || !QFileInfo::exists(file)) {
             m_error = MergeTexts::databaseFileNotFound(file);
             return false;
@@ -296,18 +313,18 @@ bool TableDataset::connect()
     }
     case Backend::Postgres: {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QPSQL"), m_connectionName);
-        db.setHostName(firstValue(m_connection, {"Host", "Server"}));
-        const QString port = firstValue(m_connection, {"Port"});
+        db.setHostName(firstConnectionValue(m_connection, {"Host", "Server"}));
+        const QString port = firstConnectionValue(m_connection, {"Port"});
         if (!port.isEmpty())
             db.setPort(port.toInt());
-        db.setDatabaseName(firstValue(m_connection, {"Database", "DBName"}));
-        db.setUserName(firstValue(m_connection, {"User", "UID", "User ID"}));
-        db.setPassword(firstValue(m_connection, {"Password", "PWD"}));
+        db.setDatabaseName(firstConnectionValue(m_connection, {"Database", "DBName"}));
+        db.setUserName(firstConnectionValue(m_connection, {"User", "UID", "User ID"}));
+        db.setPassword(firstConnectionValue(m_connection, {"Password", "PWD"}));
         break;
     }
     case Backend::Odbc: {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QODBC"), m_connectionName);
-        db.setDatabaseName(odbcString(m_connection));
+        db.setDatabaseName(qtOdbcName(odbcString(m_connection)));
         db.setConnectOptions(QStringLiteral("SQL_ATTR_ACCESS_MODE=SQL_MODE_READ_ONLY"));
         break;
     }
@@ -411,10 +428,19 @@ bool TableDataset::insertTextRows(QSqlDatabase& db, CsvFile& text, int columns)
         m_error = query.lastError().text();
         return false;
     };
+    qint64 rows = 0;
     while (text.readNext()) {
         pending.append(text.values());
-        if (pending.size() == perStatement && !flush(batch))
-            return false;
+        ++rows;
+        if (pending.size() == perStatement) {
+            if (!flush(batch))
+                return false;
+            if (m_progress && !m_progress(rows)) {
+                m_cancelled = true;
+                m_error = MergeTexts::LoadCancelled;
+                return false;
+            }
+        }
     }
     if (pending.isEmpty())
         return true;

@@ -16,6 +16,8 @@
 #include <QPair>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <initializer_list>
 #include <memory>
 
 #include "base/NamePositions.h"
@@ -28,6 +30,8 @@ class CsvFile;
 QList<QPair<QString, QString>> parseConnectionString(const QString& connection);
 // The value of a key (matched without regard to letter case), or a null string.
 QString connectionValue(const QString& connection, const QString& key);
+// The value of the first of several keys that mean the same ("Host", "Server"), or a null string.
+QString firstConnectionValue(const QString& connection, std::initializer_list<const char*> keys);
 
 class TableDataset {
 public:
@@ -39,6 +43,12 @@ public:
     // Set before open, or on an open dataset, which then runs again (false when that fails).
     bool setFilter(const QString& filter);
     bool setSort(const QString& sort);
+
+    // Told how many rows of a text file are read so far while it loads;
+    // returning false stops the load (open fails, cancelled() is true).
+    using LoadProgress = std::function<bool(qint64 rowsRead)>;
+    void setLoadProgress(LoadProgress progress) { m_progress = std::move(progress); }
+    bool cancelled() const { return m_cancelled; }
 
     // Opens and stands on the first record; on failure errorText() says why.
     bool open();
@@ -85,4 +95,6 @@ private:
     NamePositions m_fieldPositions;
     int m_recordCount = 0;
     int m_position = -1;
+    LoadProgress m_progress;
+    bool m_cancelled = false;
 };

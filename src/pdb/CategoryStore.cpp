@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <algorithm>
 
 #include "pdb/PdbTexts.h"
@@ -18,6 +19,19 @@ bool validName(const QString& name)
     const QString trimmed = name.trimmed();
     return !trimmed.isEmpty() && !name.contains('/') && !name.contains('\\') && !name.startsWith('.') &&
            !name.contains(QChar(0));
+}
+
+// Names as a person orders them: letter case aside first, then by case so
+// the order is stable.
+bool personOrder(const QString& a, const QString& b)
+{
+    const int folded = a.compare(b, Qt::CaseInsensitive);
+    return folded != 0 ? folded < 0 : a < b;
+}
+
+bool hasDatSuffix(const QString& file)
+{
+    return file.size() > 4 && file.right(4).compare(QLatin1String(".dat"), Qt::CaseInsensitive) == 0;
 }
 
 } // namespace
@@ -68,9 +82,19 @@ std::vector<TableField> schema(PdbKind kind)
     return PdbSchema::texts();
 }
 
+// The file a category is kept in: an existing file keeps its own spelling of
+// the extension (".DAT" stays ".DAT"); a new one is "<name>.dat".
 QString categoryPath(const QString& databaseFolder, PdbKind kind, const QString& name)
 {
-    return QDir(kindFolder(databaseFolder, kind)).filePath(name + QStringLiteral(".dat"));
+    const QDir folder(kindFolder(databaseFolder, kind));
+    const QString plain = name + QStringLiteral(".dat");
+    if (!folder.exists(plain)) {
+        for (const QString& file : folder.entryList(QDir::Files)) {
+            if (hasDatSuffix(file) && file.left(file.size() - 4) == name)
+                return folder.filePath(file);
+        }
+    }
+    return folder.filePath(plain);
 }
 
 QStringList list(const QString& databaseFolder, PdbKind kind)
@@ -79,11 +103,10 @@ QStringList list(const QString& databaseFolder, PdbKind kind)
     const QDir folder(kindFolder(databaseFolder, kind));
     for (const QFileInfo& info : folder.entryInfoList(QDir::Files)) {
         const QString file = info.fileName();
-        if (file.size() > 4 && file.right(4).compare(QLatin1String(".dat"), Qt::CaseInsensitive) == 0)
+        if (hasDatSuffix(file))
             names << file.left(file.size() - 4);
     }
-    std::sort(names.begin(), names.end(),
-              [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+    std::sort(names.begin(), names.end(), personOrder);
     return names;
 }
 
@@ -93,12 +116,15 @@ PageCategories forPage(const QString& databaseFolder, PdbKind kind)
     page.names = list(databaseFolder, kind);
     const QString fallback = defaultCategory(kind);
     if (kind == PdbKind::Texts) {
-        if (!nameTaken(page.names, fallback)) {
+        // "my texts.dat" is the default category under the file's own spelling.
+        const qsizetype existing = page.names.indexOf(QRegularExpression(
+            QRegularExpression::anchoredPattern(QRegularExpression::escape(fallback)),
+            QRegularExpression::CaseInsensitiveOption));
+        if (existing < 0) {
             page.names << fallback;
-            std::sort(page.names.begin(), page.names.end(),
-                      [](const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) < 0; });
+            std::sort(page.names.begin(), page.names.end(), personOrder);
         }
-        page.selected = fallback;
+        page.selected = existing < 0 ? fallback : page.names[existing];
     } else {
         if (page.names.isEmpty())
             page.names << fallback;
@@ -147,9 +173,9 @@ std::vector<RecordEntry> recordList(PersonalTable& table, PdbKind kind)
     std::vector<RecordEntry> entries;
     int ordinal = 0;
     for (bool more = table.first(); more; more = table.next())
-        entries.push_back({displayText(table, kind), ordinal++});
+        entries.push_back({displayText(table, kind), ordinal++, table.currentSlot()});
     std::stable_sort(entries.begin(), entries.end(),
-                     [](const RecordEntry& a, const RecordEntry& b) { return a.text < b.text; });
+                     [](const RecordEntry& a, const RecordEntry& b) { return personOrder(a.text, b.text); });
     table.first();
     return entries;
 }
@@ -157,6 +183,15 @@ std::vector<RecordEntry> recordList(PersonalTable& table, PdbKind kind)
 bool moveToOrdinal(PersonalTable& table, int ordinal)
 {
     return table.first() && ordinal >= 0 && table.moveBy(ordinal) == ordinal;
+}
+
+bool moveToSlot(PersonalTable& table, int64_t slot)
+{
+    for (bool more = table.first(); more; more = table.next())
+        if (table.currentSlot() == slot)
+            return true;
+    table.first();
+    return false;
 }
 
 bool nameTaken(const QStringList& names, const QString& name)

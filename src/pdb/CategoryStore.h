@@ -42,11 +42,14 @@ QString displayText(const PersonalTable& table, PdbKind kind);
 struct RecordEntry {
     QString text;
     int ordinal = 0;  // position in file order
+    int64_t slot = -1;  // the record's slot: stays when other records come and go
 };
 // Every record's display text with its ordinal, sorted by text; leaves the table on its first record.
 std::vector<RecordEntry> recordList(PersonalTable& table, PdbKind kind);
 // First record, then forward by ordinal.
 bool moveToOrdinal(PersonalTable& table, int ordinal);
+// Moves to the record in the given slot; false (on the first record) when it is gone.
+bool moveToSlot(PersonalTable& table, int64_t slot);
 
 // True when the name (without regard to case) is in the list.
 bool nameTaken(const QStringList& names, const QString& name);

@@ -1,7 +1,11 @@
 #include "pdb/PdbImportExport.h"
 
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "pdb/PdbTexts.h"
 #include "base/TextLines.h"
+#include "base/AtomicFile.h"
 #include "base/CsvFile.h"
 #include "system/Messages.h"
 
@@ -78,8 +82,13 @@ QStringList exportFields(PdbKind kind)
 
 bool exportCategory(PersonalTable& table, PdbKind kind, const QString& file)
 {
+    // The delimited writer writes in place; it writes into a scratch file and
+    // the export replaces the target only when complete, so a failed export
+    // never leaves half a file where an earlier one was.
+    QTemporaryDir scratch;
+    const QString draft = scratch.filePath(QStringLiteral("export.csv"));
     CsvFile out;
-    if (!out.openWrite(file, ',', '"')) {
+    if (!scratch.isValid() || !out.openWrite(draft, ',', '"')) {
         Messages::information(PdbTexts::cannotCreateExport(file));
         return false;
     }
@@ -96,6 +105,8 @@ bool exportCategory(PersonalTable& table, PdbKind kind, const QString& file)
     }
     ok = out.close() && ok;
     table.first();
+    QFile written(draft);
+    ok = ok && written.open(QIODevice::ReadOnly) && writeFileAtomically(file, written.readAll());
     if (!ok)
         Messages::information(PdbTexts::cannotCreateExport(file));
     return ok;

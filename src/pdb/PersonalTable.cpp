@@ -256,14 +256,21 @@ bool PersonalTable::seekLive(int64_t from)
     return false;
 }
 
+// A move never drops an unposted insert or edit: it is posted first, and a
+// failed post keeps the table where it is.
+bool PersonalTable::postPending()
+{
+    return m_state == State::Browse || post();
+}
+
 bool PersonalTable::first()
 {
-    return active() && seekLive(0);
+    return active() && postPending() && seekLive(0);
 }
 
 bool PersonalTable::next()
 {
-    return active() && m_slot >= 0 && seekLive(m_slot + 1);
+    return active() && postPending() && m_slot >= 0 && seekLive(m_slot + 1);
 }
 
 int PersonalTable::moveBy(int count)
@@ -473,6 +480,12 @@ void PersonalTable::cancel()
 
 bool PersonalTable::deleteRecord()
 {
+    // Deleting a record not yet posted only drops it; the record that was
+    // current before the insert stays.
+    if (m_state == State::Inserting) {
+        cancel();
+        return true;
+    }
     if (!active() || m_slot < 0)
         return false;
     if (readOnly)

@@ -67,6 +67,7 @@ public:
     // open table's fields): header and descriptors, no records.
     bool createTable();
 
+    // Moves post a pending insert or edit first (false, not moved, when that fails).
     bool first();
     bool next();
     int moveBy(int count);  // forward only; returns how many records it moved
@@ -77,6 +78,7 @@ public:
     bool edit();
     bool post();
     void cancel();
+    // During an insert: drops the new record and nothing else.
     bool deleteRecord();
     bool editing() const { return m_state != State::Browse; }
 
@@ -100,6 +102,7 @@ private:
     enum class State { Browse, Inserting, Editing };
 
     bool fail(const QString& message);
+    bool postPending();
     bool readHeader();
     bool writeHeader();
     int64_t slotCount() const { return int64_t(m_recordCount) + m_deletedCount; }

@@ -1,5 +1,7 @@
 #include "ui/Features.h"
 
+#include "ui/data/DataDialogs.h"
+#include "ui/editing/EditingCommands.h"
 #include "ui/pictures/PicturesFeature.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/wizard/WizardFeature.h"
@@ -7,12 +9,16 @@
 // One line per window family: its install function, and its gallery states.
 void installFeatures(MainWindow& window)
 {
+    installEditing(window);
+    installDataDialogs(window);
     installPictures(window);
     installWizard(window);
 }
 
 void registerFeatureGalleryStates()
 {
+    registerEditingGalleryStates();
+    registerDataDialogGalleryStates();
     registerPictureGalleryStates();
     registerWizardGalleryStates();
 }

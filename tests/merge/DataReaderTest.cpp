@@ -396,3 +396,34 @@ TEST(DataReaderAsFieldSource, AnswersThroughTheRenderAdapter)
 }
 
 } // namespace
+
+namespace {
+
+// A long text file reports progress while it loads and can be cancelled,
+// through the text driver and through the own reader alike.
+TEST_P(TextModes, LongTextFilesReportProgressAndCanBeCancelled)
+{
+    QByteArray csv = "FIRSTNAME,CITY\r\n";
+    for (int i = 0; i < 20000; ++i)
+        csv += "Name" + QByteArray::number(i) + ",Rome\r\n";
+    const QString file = writeFileBytes(dir.filePath("long.csv"), csv);
+
+    DataReader reader;
+    qint64 last = 0;
+    reader.setLoadProgress([&](qint64 read) {
+        last = read;
+        return true;
+    });
+    ASSERT_EQ(reader.open(file), 2);
+    EXPECT_EQ(reader.recordCount(), 20000);
+    EXPECT_GT(last, 0);
+    EXPECT_LE(last, 20000);
+
+    reader.setLoadProgress([](qint64) { return false; });
+    EXPECT_EQ(reader.open(file), -1);
+    EXPECT_TRUE(reader.loadCancelled());
+    EXPECT_FALSE(reader.active());
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('\n').toStdString();
+}
+
+} // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 
@@ -221,6 +222,31 @@ TEST(Odbc, ReadsThroughTheDriverManager)
     if (!table.open())
         GTEST_SKIP() << "SQLite3 ODBC driver not usable here: " << table.errorText().toStdString();
     EXPECT_EQ(Column(table, "NAME"), QStringList({"Brown", "Jones", "Smith"}));
+}
+
+// A data source name, defined in the test's own odbc.ini for the SQLite ODBC
+// driver. unixODBC reads ODBCSYSINI and ODBCINI once per process, so this runs
+// in a process of its own (as ctest runs every case) before any other ODBC use.
+TEST(Odbc, ReadsThroughADataSourceName)
+{
+    const QByteArray driver = "/usr/lib/x86_64-linux-gnu/odbc/libsqlite3odbc.so";
+    if (!QFileInfo::exists(QString::fromLatin1(driver)))
+        GTEST_SKIP() << "libsqliteodbc is not installed";
+    QTemporaryDir dir;
+    const QString file = makeSqliteDatabase(dir.filePath("dsn.sqlite"));
+    writeFileBytes(dir.filePath("odbcinst.ini"), "[SQLite3 DSN Test]\nDriver=" + driver + "\n");
+    writeFileBytes(dir.filePath("odbc.ini"), "[ShopDsn]\nDriver=SQLite3 DSN Test\nDatabase=" + file.toUtf8() + "\n");
+    qputenv("ODBCSYSINI", dir.path().toUtf8());
+    qputenv("ODBCINI", dir.filePath("odbc.ini").toUtf8());
+    for (const char* connection : {"Driver=QODBC;DSN=ShopDsn", "Driver=QODBC;DSN=ShopDsn;UID=reader;"}) {
+        SCOPED_TRACE(connection);
+        TableDataset table(connection, "people");
+        table.setSort("NAME DESC");
+        ASSERT_TRUE(table.open()) << table.errorText().toStdString();
+        EXPECT_EQ(Column(table, "NAME"), QStringList({"Smith", "Jones", "Brown"}));
+    }
+    qunsetenv("ODBCSYSINI");
+    qunsetenv("ODBCINI");
 }
 
 } // namespace

@@ -75,6 +75,20 @@ void DesignDocument::openLinkedDatabase()
         Messages::error(ShellTexts::LinkedDatabaseFailed);
 }
 
+bool DesignDocument::setLinkedDatabase(const QString& path)
+{
+    if (path.isEmpty()) {
+        m_reader->close();
+    } else if (m_reader->open(resolveLinkedPath(m_fileName, path)) < 0) {
+        if (!m_linkedDatabasePath.isEmpty())
+            m_reader->open(resolveLinkedPath(m_fileName, m_linkedDatabasePath));
+        return false;
+    }
+    m_linkedDatabasePath = path;
+    editor.modified = true;
+    return true;
+}
+
 QString DesignDocument::title() const
 {
     return m_fileName.isEmpty() ? ShellTexts::Untitled + QString::number(m_untitledNumber) : m_fileName;
@@ -114,12 +128,20 @@ bool DesignDocument::closeQuery(const SaveNameChooser& chooseName)
     }
 }
 
-QStringList DesignDocument::regionCaptions() const { return ::regionCaptions(m_layout.foldType); }
+QStringList DesignDocument::regionCaptions() const
+{
+    // A flat design printed on one side has just its front.
+    if (m_layout.foldType == 0 && m_layout.backPrintable == 0)
+        return {::regionCaptions(m_layout.foldType).value(0)};
+    return ::regionCaptions(m_layout.foldType);
+}
 
 bool DesignDocument::showRegion(int index)
 {
     if (index == m_regionIndex)
         return true;
+    if (index < 0 || index >= regionCaptions().size())
+        return false;
     if (!showRegionAtZoom(editor.manager, m_layout, index, editor.zoom))
         return false;
     m_regionIndex = index;

@@ -51,6 +51,10 @@ public:
 
     const LayoutRecord& layout() const { return m_layout; }
     const QString& linkedDatabasePath() const { return m_linkedDatabasePath; }
+    // Links the design to another source (empty: unlinks it) and reopens the
+    // reader on it; marks the design changed. False when the source will not
+    // open: then the link and the reader stay as they were.
+    bool setLinkedDatabase(const QString& path);
     DataReader& dataReader() { return *m_reader; }
     // The password typed in this window, kept for later protection checks.
     QString enteredPassword;

@@ -50,4 +50,10 @@ ScannerProbe& scannerAvailable()
     return probe;
 }
 
+FieldBuilder& buildField()
+{
+    static FieldBuilder builder;
+    return builder;
+}
+
 } // namespace Hooks

@@ -11,6 +11,7 @@
 #include "model/LayoutRecord.h"
 
 class QWidget;
+class DataReader;
 
 namespace Hooks {
 
@@ -34,5 +35,11 @@ PrinterCalibration& calibratePrinter();
 // Whether a scanner source can be chosen (View ▸ TWAIN Source Manager...); unset: no scanner layer.
 using ScannerProbe = std::function<bool()>;
 ScannerProbe& scannerAvailable();
+
+// The Field Wizard: a composite field spec built on the design's linked data
+// source, starting from startSpec; unset: the Text page's "..." button is off.
+using FieldBuilder =
+    std::function<std::optional<QString>(QWidget* parent, DataReader& source, const QString& startSpec)>;
+FieldBuilder& buildField();
 
 } // namespace Hooks

@@ -955,27 +955,22 @@ void MainWindow::propertiesCommand()
     m_pages->setFocus();
 }
 
-void MainWindow::bringSelectionToFront()
-{
-    DesignWindow* window = activeDesignWindow();
-    if (!window || window->surface().selectionLocked() || !passesProtection(ProtectionKind::DesignChange))
-        return;
-    DesignEditor& editor = window->document().editor;
-    for (ObjectControl* control : editor.selection)
-        editor.panel.bringToFront(control);
-    editor.modified = true;
-    afterDesignChange();
-}
+void MainWindow::bringSelectionToFront() { restackSelection(true); }
 
-void MainWindow::sendSelectionToBack()
+void MainWindow::sendSelectionToBack() { restackSelection(false); }
+
+void MainWindow::restackSelection(bool toFront)
 {
     DesignWindow* window = activeDesignWindow();
-    if (!window || window->surface().selectionLocked() || !passesProtection(ProtectionKind::DesignChange))
+    if (!window || !passesProtection(ProtectionKind::DesignChange))
         return;
     DesignEditor& editor = window->document().editor;
-    // Last selected first, so the selection keeps its order at the bottom.
-    for (auto it = editor.selection.rbegin(); it != editor.selection.rend(); ++it)
-        editor.panel.sendToBack(*it);
+    // Each selected object in selection order, so with Send to Back the last
+    // selected ends up lowest. A locked selection keeps its order, but the
+    // command still counts as a change.
+    if (!window->surface().selectionLocked())
+        for (ObjectControl* control : editor.selection)
+            toFront ? editor.panel.bringToFront(control) : editor.panel.sendToBack(control);
     editor.modified = true;
     afterDesignChange();
 }

@@ -144,6 +144,7 @@ private:
     void chooseTool(Tool tool);
     void bringSelectionToFront();
     void sendSelectionToBack();
+    void restackSelection(bool toFront);
     void optionsCommand();
     void closeAllCommand();
     void arrangeIcons();

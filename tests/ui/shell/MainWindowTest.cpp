@@ -284,12 +284,23 @@ TEST_F(ShellFixture, ObjectListSelectsAndRegionListSwitches)
     ASSERT_EQ(editor.selection.size(), 1u);
     EXPECT_EQ(editor.selection.front()->name, "Text0");
 
+    // A label printed on one side has just its front; a two-sided one switches.
     auto* regions = window.findChild<QComboBox*>("RegionCombo");
+    EXPECT_EQ(regions->count(), 1);
+    LayoutRecord twoSided = thirtyUpAddressLayout();
+    twoSided.backPrintable = 1;
+    ASSERT_NE(window.newBlankDesign(twoSided), nullptr);
+    DesignEditor& card = active().document().editor;
+    card.manager.createText(10, 10);
+    active().surface().contentChangedOutside();
     ASSERT_EQ(regions->count(), 2);
+    EXPECT_EQ(objects->count(), 1);
     regions->setCurrentIndex(1);
     EXPECT_EQ(active().document().regionIndex(), 1);
-    EXPECT_TRUE(editor.selection.empty());
-    EXPECT_EQ(objects->count(), editor.panel.controlCount());
+    EXPECT_EQ(card.panel.controlCount(), 0);
+    EXPECT_EQ(objects->count(), 0);
+    regions->setCurrentIndex(0);
+    EXPECT_EQ(card.panel.controlCount(), 1);
 }
 
 TEST_F(ShellFixture, UndoInATextBoxUndoesItsTyping)
@@ -408,4 +419,34 @@ TEST_F(ShellFixture, ChangedOptionsReachEveryOpenWindowAtOnce)
         EXPECT_EQ(design->document().editor.panel.gridX, 10);
     }
     Options::current() = saved;
+}
+
+TEST_F(ShellFixture, StackingCommandsFollowTheSelectionOrder)
+{
+    ASSERT_NE(window.newBlankDesign(), nullptr);
+    DesignEditor& editor = active().document().editor;
+    ObjectControl* a = editor.manager.createBox(0, 0);
+    ObjectControl* b = editor.manager.createBox(10, 10);
+    ObjectControl* c = editor.manager.createBox(20, 20);
+    active().surface().contentChangedOutside();
+    editor.select(b);
+    editor.select(c);
+    window.enableCommands();
+    window.command("SendToBackMI")->trigger();
+    // Each in turn to the back: the last selected ends up lowest.
+    EXPECT_EQ(editor.panel.control(0), c);
+    EXPECT_EQ(editor.panel.control(1), b);
+    EXPECT_EQ(editor.panel.control(2), a);
+    EXPECT_FALSE(editor.manager.undoHistory().canUndo()) << "stacking is not recorded";
+    EXPECT_TRUE(editor.modified);
+
+    // A locked selection does not move, yet the design counts as changed.
+    editor.modified = false;
+    a->data()->flags |= ObjectFlags::Locked;
+    active().surface().selectOnly(a);
+    ASSERT_TRUE(active().surface().selectionLocked());
+    window.enableCommands();
+    window.command("BringToFrontMI")->trigger();
+    EXPECT_EQ(editor.panel.control(2), a);
+    EXPECT_TRUE(editor.modified);
 }

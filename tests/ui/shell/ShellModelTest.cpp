@@ -142,7 +142,13 @@ TEST(DesignDocument, BlankDesignsAreNumberedAndSavedUnderTheChosenName)
     ASSERT_TRUE(document.startBlank(defaultLayout(), 3));
     EXPECT_EQ(document.title(), "Untitled 3");
     EXPECT_FALSE(document.isModified());
-    EXPECT_EQ(document.regionCaptions(), (QStringList{"Front", "Back"}));
+    EXPECT_EQ(document.regionCaptions(), QStringList{"Front"}) << "one printable side";
+    LayoutRecord twoSided = defaultLayout();
+    twoSided.backPrintable = 1;
+    DesignDocument cards;
+    ASSERT_TRUE(cards.startBlank(twoSided, 4));
+    EXPECT_EQ(cards.regionCaptions(), (QStringList{"Front", "Back"}));
+    EXPECT_FALSE(document.showRegion(1));
     EXPECT_GT(document.editor.panel.width(), 0);
 
     document.editor.manager.createText(10, 10);

@@ -1,0 +1,147 @@
+#include "ui/editing/EditingCommands.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QTimer>
+
+#include "model/Alignment.h"
+#include "model/Options.h"
+#include "ui/designwindow/DesignSurface.h"
+#include "ui/editing/AlignmentDialog.h"
+#include "ui/editing/Arrange.h"
+#include "ui/editing/BackgroundDialog.h"
+#include "ui/editing/MarginsDialog.h"
+#include "ui/editing/PropertyEditor.h"
+#include "ui/shell/DesignWindow.h"
+#include "ui/shell/MainWindow.h"
+#include "ui/shell/ProtectionCheck.h"
+
+namespace {
+
+// The alignment toolbar's actions and the kinds they carry out.
+const std::pair<const char*, int> kAlignActions[] = {
+    {"AlignLeftBtnAction", Alignment::Left},
+    {"AlignHCenterBtnAction", Alignment::HorizontalCenter},
+    {"AlignRightBtnAction", Alignment::Right},
+    {"AlignTopBtnAction", Alignment::Top},
+    {"AlignVCenterBtnAction", Alignment::VerticalCenter},
+    {"AlignBottomBtnAction", Alignment::Bottom},
+    {"AlignGroupLeftBtnAction", Alignment::GroupLeft},
+    {"AlignGroupHCenterBtnAction", Alignment::GroupHorizontalCenter},
+    {"AlignGroupRightBtnAction", Alignment::GroupRight},
+    {"AlignGroupHSpaceBtnAction", Alignment::SpaceHorizontally},
+    {"AlignGroupTopBtnAction", Alignment::GroupTop},
+    {"AlignGroupVCenterBtnAction", Alignment::GroupVerticalCenter},
+    {"AlignGroupBottomBtnAction", Alignment::GroupBottom},
+    {"AlignGroupVSpaceBtnAction", Alignment::SpaceVertically},
+};
+
+void connectCommand(MainWindow& window, const char* name, std::function<void()> run)
+{
+    if (QAction* action = window.command(QString::fromLatin1(name)))
+        QObject::connect(action, &QAction::triggered, &window, std::move(run));
+}
+
+} // namespace
+
+namespace EditingCommands {
+
+void align(MainWindow& window, int kind, bool fromMenu)
+{
+    DesignWindow* design = window.activeDesignWindow();
+    if (!design || design->document().editor.selection.empty())
+        return;
+    if (fromMenu && !window.passesProtection(ProtectionKind::DesignChange))
+        return;
+    alignObjects(design->document().editor, kind, design->surface().selectionLocked());
+    window.afterDesignChange();
+}
+
+void alignDialog(MainWindow& window)
+{
+    DesignWindow* design = window.activeDesignWindow();
+    if (!design || design->document().editor.selection.empty() ||
+        !window.passesProtection(ProtectionKind::DesignChange))
+        return;
+    AlignmentDialog dialog(design->document().editor.selection.size() > 1, &window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    for (int kind : dialog.kinds())
+        align(window, kind, false);
+}
+
+void alignAllToGrid(MainWindow& window)
+{
+    DesignWindow* design = window.activeDesignWindow();
+    if (!design || !window.passesProtection(ProtectionKind::DesignChange))
+        return;
+    design->surface().selectAll();
+    align(window, Alignment::Grid, false);
+}
+
+void fitToMargins(MainWindow& window)
+{
+    DesignWindow* design = window.activeDesignWindow();
+    if (!design || design->document().editor.selection.empty() ||
+        !window.passesProtection(ProtectionKind::DesignChange))
+        return;
+    fitObjectsToMargins(design->document().editor, design->surface().selectionLocked());
+    window.afterDesignChange();
+}
+
+void margins(MainWindow& window)
+{
+    DesignWindow* design = window.activeDesignWindow();
+    if (!design)
+        return;
+    DesignEditor& editor = design->document().editor;
+    MarginsDialog dialog(MarginValues::of(editor.panel), Options::current().metricUnits, &window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    dialog.margins().applyTo(editor.panel);
+    editor.modified = true;
+    window.afterDesignChange();
+}
+
+void background(MainWindow& window, bool fromCommand)
+{
+    DesignWindow* design = window.activeDesignWindow();
+    if (!design)
+        return;
+    if (fromCommand && !window.passesProtection(ProtectionKind::DesignChange))
+        return;
+    DesignEditor& editor = design->document().editor;
+    BackgroundDialog dialog(editor.panel.backImage, &window);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // No change record: Undo does not bring an earlier background back.
+    editor.panel.backImage = dialog.picture();
+    editor.modified = true;
+    window.afterDesignChange();
+}
+
+} // namespace EditingCommands
+
+void installEditing(MainWindow& window)
+{
+    new PropertyEditor(window);
+    for (const auto& [name, kind] : kAlignActions) {
+        const int alignKind = kind;
+        // The toolbar buttons skip the protection check.
+        connectCommand(window, name, [&window, alignKind] { EditingCommands::align(window, alignKind, false); });
+    }
+    connectCommand(window, "AlignMI", [&window] { EditingCommands::alignDialog(window); });
+    connectCommand(window, "AlignSelectedToGridMI",
+                   [&window] { EditingCommands::align(window, Alignment::Grid, true); });
+    connectCommand(window, "AlignAllToGridMI", [&window] { EditingCommands::alignAllToGrid(window); });
+    connectCommand(window, "FitToMarginsMI", [&window] { EditingCommands::fitToMargins(window); });
+    connectCommand(window, "MarginsMI", [&window] { EditingCommands::margins(window); });
+    connectCommand(window, "BackgroundMI", [&window] { EditingCommands::background(window, true); });
+
+    QObject::connect(&window, &MainWindow::designWindowOpened, &window, [&window](DesignWindow* design) {
+        QObject::connect(&design->surface(), &DesignSurface::cardDoubleClicked, &window, [&window, design] {
+            if (design == window.activeDesignWindow())
+                EditingCommands::background(window, false);
+        });
+    });
+}
