@@ -2,6 +2,7 @@
 
 #include "merge/VariableText.h"
 #include "model/Card.h"
+#include "model/Folds.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
 
@@ -64,10 +65,11 @@ bool mergeUserCode(ObjectData& data, const QString& entry, PersonalMergeValues& 
 
 QString postalFieldCode(const QString& address)
 {
-    const QString upper = address.toUpper();
-    qsizetype at = upper.indexOf(QLatin1String("ZIP"));
+    // Searched without changing the text's length (upper-casing "ß" adds a
+    // letter), so the match's position is a position in the address itself.
+    qsizetype at = address.indexOf(QLatin1String("ZIP"), 0, Qt::CaseInsensitive);
     if (at < 0)
-        at = upper.indexOf(QLatin1String("POST"));
+        at = address.indexOf(QLatin1String("POST"), 0, Qt::CaseInsensitive);
     if (at < 0)
         return QString();
     QString name;
@@ -126,4 +128,22 @@ void mergePersonalData(ObjectManager& manager, PersonalMergeValues& values)
                 data->lines = QStringList{code};
         }
     }
+}
+
+bool mergePersonalDataIntoRegions(ObjectManager& manager, uint8_t foldType, int32_t zoom,
+                                  PersonalMergeValues& values, const ControlHandlers& handlers)
+{
+    const int regions = int(regionCaptions(foldType).size());
+    int32_t firstSide = 0, firstPanel = 0;
+    if (regions == 0 || !regionSlotFor(foldType, 0, &firstSide, &firstPanel))
+        return false;
+    mergePersonalData(manager, values);
+    for (int region = 1; region < regions; ++region) {
+        int32_t side = 0, panel = 0;
+        regionSlotFor(foldType, region, &side, &panel);
+        if (!manager.changeRegion(manager.currentSide, manager.currentPanel, side, panel, zoom, handlers))
+            return false;
+        mergePersonalData(manager, values);
+    }
+    return manager.changeRegion(manager.currentSide, manager.currentPanel, firstSide, firstPanel, zoom, handlers);
 }

@@ -7,6 +7,8 @@
 #include <array>
 #include <cstdint>
 
+#include "model/ObjectControl.h"
+
 class ObjectManager;
 
 namespace PersonalField {
@@ -38,6 +40,13 @@ QString personalToken(int index);
 
 // Merges into every text object of the manager's live region.
 void mergePersonalData(ObjectManager& manager, PersonalMergeValues& values);
+
+// Merges into every region of a design just read (region 0 live): the front
+// and back of a flat design, all three panels of a folded one, each made
+// live in turn; ends with region 0 live. False when a region could not be
+// switched to.
+bool mergePersonalDataIntoRegions(ObjectManager& manager, uint8_t foldType, int32_t zoom,
+                                  PersonalMergeValues& values, const ControlHandlers& handlers = {});
 
 // The postal code of an address: for a field code the field named ZIP… or
 // POST… as a field code; for literal text the first run of exactly 5 or 9

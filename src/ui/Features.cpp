@@ -3,7 +3,9 @@
 #include "ui/data/DataDialogs.h"
 #include "ui/editing/EditingCommands.h"
 #include "ui/printing/Printing.h"
+#include "ui/pictures/PicturesFeature.h"
 #include "ui/shell/MainWindow.h"
+#include "ui/wizard/WizardFeature.h"
 
 // One line per window family: its install function, and its gallery states.
 void installFeatures(MainWindow& window)
@@ -11,6 +13,8 @@ void installFeatures(MainWindow& window)
     installEditing(window);
     installDataDialogs(window);
     installPrinting(window);
+    installPictures(window);
+    installWizard(window);
 }
 
 void registerFeatureGalleryStates()
@@ -18,4 +22,6 @@ void registerFeatureGalleryStates()
     registerEditingGalleryStates();
     registerDataDialogGalleryStates();
     registerPrintingGalleryStates();
+    registerPictureGalleryStates();
+    registerWizardGalleryStates();
 }

@@ -4,6 +4,7 @@
 
 #include "merge/PersonalMerge.h"
 #include "model/Card.h"
+#include "model/Folds.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
 
@@ -81,6 +82,9 @@ TEST(PersonalMerge, PostalCodePlaceholder)
         {"{-NAME+\r\nPOSTCODE+ +TOWN-}", "{-POSTCODE-}"},
         {"{-NAME+\r\nzipcode-}", "{-zipcode-}"},
         {"{-NAME+\r\nTOWN-}", ""},
+        // Upper-casing "ß" makes the text longer: the field is still read where the match is.
+        {"{-STRA\u00dfE+ +ZIP-}", "{-ZIP-}"},
+        {"{-Stra\u00dfe+\r\nPostleitzahl+ +Ort-}", "{-Postleitzahl-}"},
     };
     for (const auto& [address, code] : cases)
         EXPECT_EQ(postalCodeFromAddress(address), code) << address.toStdString();
@@ -99,6 +103,49 @@ TEST(PersonalMerge, PostalCodePlaceholder)
     shortAddress.fieldValues[PersonalField::Address] = "123";
     mergePersonalData(t.manager, shortAddress);
     EXPECT_EQ(sample->lines, QStringList({"11111"}));
+}
+
+// Makes each region live in turn, gives it one text "NAME" and ends on region 0.
+void namePerRegion(Template& t, uint8_t foldType)
+{
+    const int regions = int(regionCaptions(foldType).size());
+    for (int region = 0; region <= regions; ++region) {
+        int32_t side = 0, panel = 0;
+        regionSlotFor(foldType, region % regions, &side, &panel);
+        ASSERT_TRUE(t.manager.changeRegion(t.manager.currentSide, t.manager.currentPanel, side, panel, 100));
+        if (region < regions)
+            t.text({"NAME"});
+    }
+}
+
+QStringList textsOfRegion(Template& t, uint8_t foldType, int region)
+{
+    int32_t side = 0, panel = 0;
+    regionSlotFor(foldType, region, &side, &panel);
+    t.manager.changeRegion(t.manager.currentSide, t.manager.currentPanel, side, panel, 100);
+    QStringList texts;
+    for (const auto& control : t.surface.controls())
+        texts << control->data()->lines.join('|');
+    return texts;
+}
+
+TEST(PersonalMerge, EveryRegionOfADesignIsMergedAndTheFirstEndsLive)
+{
+    for (uint8_t foldType : {uint8_t(0), uint8_t(2), uint8_t(5)}) {
+        Template t;
+        t.surface.setRegionSize(300, 300);
+        namePerRegion(t, foldType);
+        PersonalMergeValues values;
+        values.fieldValues[PersonalField::Name] = "Ann";
+        ASSERT_TRUE(mergePersonalDataIntoRegions(t.manager, foldType, 100, values)) << int(foldType);
+        int32_t side = 0, panel = 0;
+        regionSlotFor(foldType, 0, &side, &panel);
+        EXPECT_EQ(t.manager.currentSide, side) << int(foldType);
+        EXPECT_EQ(t.manager.currentPanel, panel) << int(foldType);
+        const int regions = int(regionCaptions(foldType).size());
+        for (int region = 0; region < regions; ++region)
+            EXPECT_EQ(textsOfRegion(t, foldType, region), QStringList{"Ann"}) << int(foldType) << " region " << region;
+    }
 }
 
 } // namespace

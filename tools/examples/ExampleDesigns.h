@@ -26,6 +26,7 @@ public:
     ObjectData& shape(char kind, const QRect& frame, int style = 0, int lineSize = 1);
     ObjectData& line(const QRect& frame, int lineType, int lineSize = 1);
     ObjectControl& picture(const QRect& frame, const QImage& image);
+    ObjectManager& manager() const { return m_manager; }
 
 private:
     ObjectManager& m_manager;

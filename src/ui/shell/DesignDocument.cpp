@@ -54,6 +54,20 @@ bool DesignDocument::open(const QString& path)
     return true;
 }
 
+void DesignDocument::startFromTemplate(const LayoutRecord& layout, const QString& linkedDatabasePath, int32_t zoom,
+                                       int untitledNumber)
+{
+    m_layout = layout;
+    m_fileName.clear();
+    m_untitledNumber = untitledNumber;
+    m_linkedDatabasePath = linkedDatabasePath;
+    editor.zoom = zoom;
+    editor.modified = true;
+    m_regionIndex = 0;
+    if (!m_linkedDatabasePath.isEmpty())
+        openLinkedDatabase();
+}
+
 void DesignDocument::openLinkedDatabase()
 {
     const QString source = resolveLinkedPath(m_fileName, m_linkedDatabasePath);

@@ -28,6 +28,10 @@ public:
     bool startBlank(const LayoutRecord& layout, int untitledNumber);
     // Reads a design file or template; false after showing why it failed.
     bool open(const QString& path);
+    // A design made from a template into editor.manager (by the design
+    // wizard): untitled and changed, with its layout, zoom and linked data.
+    void startFromTemplate(const LayoutRecord& layout, const QString& linkedDatabasePath, int32_t zoom,
+                           int untitledNumber);
 
     QString title() const;
     const QString& fileName() const { return m_fileName; }

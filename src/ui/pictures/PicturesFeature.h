@@ -1,0 +1,8 @@
+#pragma once
+// The picture editor and the scanner in the frame: the program's picture
+// chooser, the scanner probe and View ▸ "TWAIN Source Manager...".
+
+class MainWindow;
+
+void installPictures(MainWindow& window);
+void registerPictureGalleryStates();
