@@ -14,4 +14,5 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
   libgtest-dev libgmock-dev libbenchmark-dev \
   clang libclang-rt-14-dev \
   zint zbar-tools poppler-utils xvfb xauth \
-  postgresql unixodbc libsqliteodbc
+  postgresql unixodbc libsqliteodbc \
+  libzint-dev dmtx-utils
