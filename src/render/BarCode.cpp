@@ -12,6 +12,7 @@
 #include "gdi/Canvas.h"
 #include "render/RenderMath.h"
 #include "render/RenderTexts.h"
+#include "render/ZintBarCode.h"
 
 namespace {
 
@@ -122,7 +123,9 @@ Composition compose(const Canvas& canvas, const Edges& frame, const QString& tex
     return c;
 }
 
-void drawPlaceholder(Canvas& canvas, const Edges& frame)
+} // namespace
+
+void drawBarCodePlaceholder(Canvas& canvas, const Edges& frame)
 {
     const CanvasPen saved = canvas.pen();
     canvas.setPen({canvas.textColor(), 1, CanvasPen::Style::Solid});
@@ -137,14 +140,14 @@ void drawPlaceholder(Canvas& canvas, const Edges& frame)
     canvas.textOut(frame.left + 10, y, RenderTexts::BarcodePlaceholder);
 }
 
-} // namespace
-
 bool drawBarCode(Canvas& canvas, const Edges& frame, const QString& text, const BarCodeOptions& options,
                  BarCodeGeometry* geometry)
 {
+    if (isZintBarCodeType(options.type))
+        return drawZintBarCode(canvas, frame, text, options, geometry);
     const BarCodePattern pattern = encodeBarCode(text, options.type);
     if (!pattern.ok || pattern.modules.isEmpty()) {
-        drawPlaceholder(canvas, frame);
+        drawBarCodePlaceholder(canvas, frame);
         if (geometry)
             *geometry = {};
         return false;
