@@ -5,6 +5,7 @@
 
 #include "files/DesignFile.h"
 #include "model/Card.h"
+#include "model/ObjectControl.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
 #include "imaging/JpegCodec.h"
@@ -226,6 +227,30 @@ std::vector<ExampleDesign> exampleDesigns()
         {"disc-label.lpd", exampleLayout("Full Size CD", 460, 460, 3), buildDisc},
         {"card-disc.lpd", exampleLayout("CD-R Business Card - Wide", 315, 240, 2), buildCardDisc},
     };
+}
+
+ExampleDesign exampleNamed(const QString& fileName)
+{
+    for (const ExampleDesign& design : exampleDesigns())
+        if (design.fileName == fileName)
+            return design;
+    return {};
+}
+
+ExampleDesign withoutPictures(ExampleDesign design)
+{
+    const auto build = design.build;
+    design.build = [build](DesignBuilder& b, ObjectManager& manager) {
+        build(b, manager);
+        manager.surface().backImage.clear();
+        std::vector<ObjectControl*> pictures;
+        for (const auto& control : manager.surface().controls())
+            if (control->isPicture())
+                pictures.push_back(control.get());
+        for (ObjectControl* control : pictures)
+            manager.destroyObject(control);
+    };
+    return design;
 }
 
 void buildExample(ObjectManager& manager, const ExampleDesign& design)
