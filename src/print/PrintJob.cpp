@@ -70,6 +70,8 @@ QString checkPrintSettings(const PrintSettings& settings, const LayoutRecord& la
         return PrintTexts::tooManyElements(kMaxElementsPerSheet);
     if (!settings.side1 && !settings.side2)
         return PrintTexts::NoSide;
+    if (!settings.calibration.inRange())
+        return PrintTexts::CalibrationRange;
     if (settings.side2 && layout.backPrintable != 1)
         return PrintTexts::NoBackSide;
     const int32_t start = effectiveStartCell(settings);
@@ -145,7 +147,7 @@ PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
 
     bool ok = true;
     if (!twoPasses || !settings.documentPerPass) {
-        PrintDocument document(device, PrintTexts::DocumentTitle);
+        PrintDocument document(device, PrintTexts::DocumentTitle, settings.calibration);
         if (twoPasses && settings.interleave) {
             for (int page = 0; ok && page < pages; ++page)
                 ok = printPages(document, first.printer(), page, page, counter) &&
@@ -158,13 +160,13 @@ PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
         ok = document.finish() && ok;
         result.pages = document.pageCount();
     } else {
-        PrintDocument frontDocument(device, PrintTexts::DocumentTitle);
+        PrintDocument frontDocument(device, PrintTexts::DocumentTitle, settings.calibration);
         ok = printPages(frontDocument, first.printer(), 0, pages - 1, counter);
         ok = frontDocument.finish() && ok;
         result.pages = frontDocument.pageCount();
         const bool sideFlip = backMappingFor(design.layout.foldType, settings.flip) == BackMapping::MirrorColumns;
         if (ok && (!callbacks.beforeSecondPass || callbacks.beforeSecondPass(sideFlip))) {
-            PrintDocument backDocument(device, PrintTexts::DocumentTitle);
+            PrintDocument backDocument(device, PrintTexts::DocumentTitle, settings.calibration);
             ok = printPages(backDocument, second.printer(), 0, pages - 1, counter);
             ok = backDocument.finish() && ok;
             result.pages += backDocument.pageCount();

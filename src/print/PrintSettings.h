@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "print/PrinterCalibration.h"
+
 // Which way the paper is turned for the second side decides where each back
 // goes: a side flip mirrors the columns, a top flip mirrors the rows.
 enum class BackMapping { MirrorColumns, MirrorRows };
@@ -26,6 +28,8 @@ struct PrintSettings {
     // Each pass is a document of its own (a printer job per side); otherwise
     // the passes follow each other in one document.
     bool documentPerPass = false;
+    // The printer's offset and scale, applied to every page.
+    PrinterCalibration calibration;
 };
 
 // The dialog's checks, in its order; each returns the message to show, or an

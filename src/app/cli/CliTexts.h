@@ -54,6 +54,14 @@ inline const QString NoDesign = QStringLiteral("no design given");
 inline const QString QuantityOrPages = QStringLiteral("give either --quantity or --pages, once");
 inline const QString OutputOrPrinter = QStringLiteral("give either -o OUT.pdf or --printer NAME");
 inline const QString SideValues = QStringLiteral("--side takes 1, 2 or both");
+inline QString offsetValues(int limit)
+{
+    return QStringLiteral("--offset takes X,Y in tenths of a millimetre, each from -%1 to %1").arg(limit);
+}
+inline QString scaleRange(int low, int high)
+{
+    return QStringLiteral("--scale takes a scale in per mille from %1 to %2").arg(low).arg(high);
+}
 inline const QString InterleaveNeedsBothSides = QStringLiteral("--interleave needs --side both");
 inline QString eitherOr(const QString& on, const QString& off)
 {
