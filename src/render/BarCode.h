@@ -37,6 +37,9 @@ struct BarCodePattern {
 };
 
 constexpr int kMaxPatternModules = 511;
+// The module width of a bar width of 0 or less, and the room between bars and text.
+constexpr int kDefaultBarCodeModuleWidth = 2;
+constexpr int kBarCodeTextGap = 2;
 
 BarCodePattern encodePostNet(const QString& text);
 BarCodePattern encodeUpcA(const QString& text);

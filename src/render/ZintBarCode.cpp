@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr int kDefaultBarWidth = 2;
-constexpr int kTextGap = 2;
 // Longer than any symbol of these kinds holds (a QR Code takes 7089 digits);
 // refused before libzint spends time on it.
 constexpr qsizetype kMaxInputBytes = 8000;
@@ -53,7 +51,7 @@ struct Placement {
 
 Placement place(const ZintSymbol& symbol, const Edges& frame, const BarCodeOptions& options, int textHeight)
 {
-    const int barWidth = options.barWidth > 0 ? options.barWidth : kDefaultBarWidth;
+    const int barWidth = options.barWidth > 0 ? options.barWidth : kDefaultBarCodeModuleWidth;
     Placement p;
     p.moduleWidth = barWidth * options.zoom * 0.01;
     p.moduleHeight = p.moduleWidth;
@@ -121,7 +119,7 @@ bool drawZintBarCode(Canvas& canvas, const Edges& frame, const QString& text, co
     }
     const bool withText = options.drawText && !symbol->humanText.isEmpty();
     const QSize textSize = withText ? canvas.textExtent(symbol->humanText) : QSize();
-    const int textHeight = withText ? textSize.height() + kTextGap : 0;
+    const int textHeight = withText ? textSize.height() + kBarCodeTextGap : 0;
     const Placement p = place(*symbol, frame, options, textHeight);
     if (geometry)
         *geometry = {true, p.destination, int(symbol->size.width()), int(symbol->size.height() * p.moduleHeight)};
@@ -144,7 +142,7 @@ bool drawZintBarCode(Canvas& canvas, const Edges& frame, const QString& text, co
         canvas.setBackgroundMode(BackgroundMode::Transparent);
         const double barsBottom = p.origin.y() + symbol->size.height() * p.moduleHeight;
         const int x = p.destination.left() + (p.destination.width() - textSize.width()) / 2;
-        canvas.textOut(x, int(std::lround(barsBottom)) + kTextGap, symbol->humanText);
+        canvas.textOut(x, int(std::lround(barsBottom)) + kBarCodeTextGap, symbol->humanText);
         canvas.setBackgroundMode(mode);
     }
     return true;

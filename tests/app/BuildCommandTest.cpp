@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include "ShippedDesigns.h"
+#include "WriteFailures.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -9,27 +12,7 @@
 
 namespace {
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
-bool writeBytes(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QStringList shippedDesigns()
-{
-    QStringList paths;
-    QDirIterator it(QStringLiteral(STICKWELL_SOURCE_DIR "/data"), {"*.lpd", "*.cct"}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        paths << it.next();
-    return paths;
-}
 
 CliRunOptions withInput(const QByteArray& input)
 {
@@ -45,7 +28,7 @@ const QString kPictureExample = QStringLiteral(STICKWELL_SOURCE_DIR "/data/examp
 TEST(CliBuild, InfoWithPicturesPipedIntoBuildGivesTheSameFile)
 {
     QTemporaryDir dir;
-    for (const QString& path : shippedDesigns()) {
+    for (const QString& path : shippedDesignPaths()) {
         SCOPED_TRACE(path.toStdString());
         const CliResult info = runCli({"info", path, "--with-pictures"});
         ASSERT_EQ(info.exitCode, 0) << info.err.constData();

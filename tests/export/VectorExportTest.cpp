@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "ShippedDesigns.h"
+#include "WriteFailures.h"
+
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -17,11 +20,7 @@
 
 namespace {
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+
 
 struct SvgRect {
     double x, y, width, height;  // in the SVG's own units, after the group's transform
@@ -146,10 +145,7 @@ TEST_P(VectorExport, PdfIsOnePageOfTheTrueSizeWithRealText)
 {
     const int zoom = GetParam();
     const QString path = m_dir.filePath("out.pdf");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(exportAt(ExportFormat::Pdf, zoom));
-    file.close();
+    ASSERT_TRUE(writeBytes(path, exportAt(ExportFormat::Pdf, zoom)));
     const PdfText pdf = readPdfText(path);
     EXPECT_EQ(pdf.pageCount, 1);
     EXPECT_NEAR(pdf.pageWidth, 216, 0.5);  // 3 in

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdint>
 
 #include "DesignFixtures.h"
+#include "ShippedDesigns.h"
 #include "WriteFailures.h"
 #include "files/DesignFile.h"
 #include "files/DesignInfo.h"
@@ -102,23 +102,17 @@ TEST(DesignFile, RoundTripIsByteIdentical)
 // kinds included): each is written back exactly as it was read.
 TEST(DesignFile, ShippedDesignsAreWrittenBackAsRead)
 {
-    QDirIterator it(QStringLiteral(STICKWELL_SOURCE_DIR "/data"), {"*.lpd", "*.cct"}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    int count = 0;
-    while (it.hasNext()) {
-        const QString path = it.next();
+    const QStringList paths = shippedDesignPaths();
+    ASSERT_FALSE(paths.isEmpty());
+    for (const QString& path : paths) {
         SCOPED_TRACE(path.toStdString());
-        QFile file(path);
-        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        const QByteArray bytes = file.readAll();
+        const QByteArray bytes = fileBytes(path);
         Loaded l;
         load(l, bytes);
         ASSERT_EQ(l.result, 1);
         EXPECT_EQ(buildDesignFile(l.manager, l.layout, l.linked, l.zoom, l.manager.currentSide, l.manager.currentPanel),
                   bytes);
-        ++count;
     }
-    EXPECT_GT(count, 0);
 }
 
 TEST(DesignFile, HeaderChecks)

@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include "ShippedDesigns.h"
+#include "WriteFailures.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -19,11 +22,7 @@
 
 namespace {
 
-QByteArray fileBytes(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
+
 
 QByteArray describe(const QString& path, bool withPictures = true)
 {
@@ -33,15 +32,7 @@ QByteArray describe(const QString& path, bool withPictures = true)
 }
 
 // Every design the program ships: the examples and the templates.
-QStringList shippedDesigns()
-{
-    QStringList paths;
-    QDirIterator it(QStringLiteral(STICKWELL_SOURCE_DIR "/data"), {"*.lpd", "*.cct"}, QDir::Files,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        paths << it.next();
-    return paths;
-}
+
 
 class DesignJson : public testing::Test {
 protected:
@@ -65,7 +56,7 @@ protected:
 
 TEST_F(DesignJson, EveryShippedDesignIsBuiltBackByteForByte)
 {
-    const QStringList paths = shippedDesigns();
+    const QStringList paths = shippedDesignPaths();
     ASSERT_FALSE(paths.isEmpty());
     for (const QString& path : paths) {
         SCOPED_TRACE(path.toStdString());
@@ -97,9 +88,7 @@ TEST_F(DesignJson, AnEditedDescriptionBuildsTheEditedDesign)
     const DesignBuildResult built = buildDesignFromJson(QJsonDocument(top).toJson());
     ASSERT_TRUE(built.ok()) << built.error.toStdString();
     const QString path = dir.filePath("edited.lpd");
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(built.bytes) == built.bytes.size());
-    file.close();
+    ASSERT_TRUE(writeBytes(path, built.bytes));
     const QJsonObject read = QJsonDocument::fromJson(describe(path)).object();
     EXPECT_EQ(read["zoom"].toInt(), 150);
     EXPECT_EQ(read["layout"]["name"].toString(), "Renamed");
@@ -111,6 +100,29 @@ namespace {
 // Changes a description in place.
 using Edit = std::function<void(QJsonObject&)>;
 
+// Changes the member object key of an object in place.
+void editMember(QJsonObject& parent, const char* key, const std::function<void(QJsonObject&)>& change)
+{
+    QJsonObject member = parent[key].toObject();
+    change(member);
+    parent[key] = member;
+}
+
+Edit onLayout(std::function<void(QJsonObject&)> change)
+{
+    return [change](QJsonObject& top) { editMember(top, "layout", change); };
+}
+
+Edit onRegion(std::function<void(QJsonObject&)> change)
+{
+    return [change](QJsonObject& top) {
+        QJsonArray regions = top["regions"].toArray();
+        QJsonObject region = regions[0].toObject();
+        change(region);
+        regions[0] = region;
+        top["regions"] = regions;
+    };
+}
 
 QJsonObject firstObjectOfKind(const QJsonObject& top, const QString& kind, int* index)
 {
@@ -126,13 +138,11 @@ QJsonObject firstObjectOfKind(const QJsonObject& top, const QString& kind, int* 
 // Replaces regions[0].objects[index] of top.
 void putObject(QJsonObject& top, int index, const QJsonObject& object)
 {
-    QJsonArray regions = top["regions"].toArray();
-    QJsonObject region = regions[0].toObject();
-    QJsonArray objects = region["objects"].toArray();
-    objects[index] = object;
-    region["objects"] = objects;
-    regions[0] = region;
-    top["regions"] = regions;
+    onRegion([&](QJsonObject& region) {
+        QJsonArray objects = region["objects"].toArray();
+        objects[index] = object;
+        region["objects"] = objects;
+    })(top);
 }
 
 // Edits the first object of a kind in place.
@@ -178,59 +188,37 @@ TEST_F(DesignJson, MalformedDescriptionsAreRefusedWithThePathOfTheFault)
          text + ".line_size: expected an integer from -128 to 127"},
         {"unknown object kind", onObject("T", [](QJsonObject& o) { o["kind"] = "Q"; }),
          text + ".kind: unknown object kind \"Q\" (T, G, L, B, R or C)"},
-        {"font flag not a boolean", onObject("T", [](QJsonObject& o) {
-             QJsonObject font = o["font"].toObject();
-             font["italic"] = 1;
-             o["font"] = font;
-         }),
+        {"font flag not a boolean",
+         onObject("T", [](QJsonObject& o) { editMember(o, "font", [](QJsonObject& f) { f["italic"] = 1; }); }),
          text + ".font.italic: expected true or false"},
         {"face too long", onObject("T", [](QJsonObject& o) {
-             QJsonObject font = o["font"].toObject();
-             font["face"] = QString(40, 'x');
-             o["font"] = font;
+             editMember(o, "font", [](QJsonObject& f) { f["face"] = QString(40, 'x'); });
          }),
          text + ".font.face: longer than 31 characters"},
         {"lines not an array", onObject("T", [](QJsonObject& o) { o["lines"] = "one line"; }),
          text + ".lines: expected an array"},
         {"line not a string", onObject("T", [](QJsonObject& o) { o["lines"] = QJsonArray{"a", 2}; }),
          text + ".lines[1]: expected a string"},
-        {"picture without its bytes", onObject("G", [](QJsonObject& o) {
-             QJsonObject picture = o["picture"].toObject();
-             picture.remove("data");
-             o["picture"] = picture;
-         }),
+        {"picture without its bytes",
+         onObject("G", [](QJsonObject& o) { editMember(o, "picture", [](QJsonObject& p) { p.remove("data"); }); }),
          graphic + ".picture.data: missing"},
         {"picture bytes not base64", onObject("G", [](QJsonObject& o) {
-             QJsonObject picture = o["picture"].toObject();
-             picture["data"] = "not base64!";
-             o["picture"] = picture;
+             editMember(o, "picture", [](QJsonObject& p) { p["data"] = "not base64!"; });
          }),
          graphic + ".picture.data: expected base64 data"},
         {"picture bytes of another kind", onObject("G", [](QJsonObject& o) {
-             QJsonObject picture = o["picture"].toObject();
-             picture["data"] = QString::fromLatin1(QByteArray("just some text").toBase64());
-             o["picture"] = picture;
+             editMember(o, "picture", [](QJsonObject& p) {
+                 p["data"] = QString::fromLatin1(QByteArray("just some text").toBase64());
+             });
          }),
          graphic + ".picture.data: not a readable bitmap picture"},
-        {"unknown picture kind", onObject("G", [](QJsonObject& o) {
-             QJsonObject picture = o["picture"].toObject();
-             picture["kind"] = "gif";
-             o["picture"] = picture;
-         }),
+        {"unknown picture kind",
+         onObject("G", [](QJsonObject& o) { editMember(o, "picture", [](QJsonObject& p) { p["kind"] = "gif"; }); }),
          graphic + ".picture.kind: unknown picture kind \"gif\" (bitmap, jpeg or metafile)"},
-        {"reserved bytes not hex", [](QJsonObject& t) {
-             QJsonObject layout = t["layout"].toObject();
-             QJsonObject reserved = layout["reserved"].toObject();
-             reserved["at82"] = "zz";
-             layout["reserved"] = reserved;
-             t["layout"] = layout;
-         },
+        {"reserved bytes not hex",
+         onLayout([](QJsonObject& l) { editMember(l, "reserved", [](QJsonObject& r) { r["at82"] = "zz"; }); }),
          "layout.reserved.at82: expected 16 hexadecimal digits"},
-        {"layout too large for a region", [](QJsonObject& t) {
-             QJsonObject layout = t["layout"].toObject();
-             layout["element_width"] = 2000000000;
-             t["layout"] = layout;
-         },
+        {"layout too large for a region", onLayout([](QJsonObject& l) { l["element_width"] = 2000000000; }),
          "layout: the element size lies outside the limits of a region"},
         {"region given twice", [](QJsonObject& t) {
              QJsonArray regions = t["regions"].toArray();
@@ -238,21 +226,9 @@ TEST_F(DesignJson, MalformedDescriptionsAreRefusedWithThePathOfTheFault)
              t["regions"] = regions;
          },
          "regions[1]: side 0 panel 0 is given twice"},
-        {"panel out of range", [](QJsonObject& t) {
-             QJsonArray regions = t["regions"].toArray();
-             QJsonObject region = regions[0].toObject();
-             region["panel"] = 4;
-             regions[0] = region;
-             t["regions"] = regions;
-         },
+        {"panel out of range", onRegion([](QJsonObject& r) { r["panel"] = 4; }),
          "regions[0].panel: expected an integer from 0 to 3"},
-        {"three margins", [](QJsonObject& t) {
-             QJsonArray regions = t["regions"].toArray();
-             QJsonObject region = regions[0].toObject();
-             region["margins"] = QJsonArray{1, 2, 3};
-             regions[0] = region;
-             t["regions"] = regions;
-         },
+        {"three margins", onRegion([](QJsonObject& r) { r["margins"] = QJsonArray{1, 2, 3}; }),
          "regions[0].margins: expected four margins (left, right, top, bottom)"},
         {"more regions than a design has", [](QJsonObject& t) {
              QJsonArray regions;
