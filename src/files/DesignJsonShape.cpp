@@ -217,10 +217,15 @@ Picture readPicture(const JsonIn& in)
     const Picture::Kind kind = pictureKindNamed(in.member("kind"));
     const JsonIn data = in.member("data");
     const QByteArray bytes = data.base64Bytes();
+    // A design file finds where a bitmap or metafile ends by the length it
+    // states for itself, so that length must be the data's own.
+    const qint64 stated = kind == Picture::Kind::Bitmap     ? Picture::bmpStreamLength(bytes)
+                          : kind == Picture::Kind::Metafile ? Picture::emfStreamLength(bytes)
+                                                            : bytes.size();
     Picture picture;
-    const bool loaded = kind == Picture::Kind::Bitmap ? picture.loadBmp(bytes)
+    const bool loaded = stated == bytes.size() && (kind == Picture::Kind::Bitmap ? picture.loadBmp(bytes)
                         : kind == Picture::Kind::Jpeg ? picture.loadJpeg(bytes)
-                                                      : picture.loadEmf(bytes);
+                                                      : picture.loadEmf(bytes));
     if (!loaded || picture.isEmpty())
         data.fail(QStringLiteral("not a readable %1 picture").arg(QLatin1String(Picture::kindName(kind))));
     return picture;

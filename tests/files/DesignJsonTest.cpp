@@ -212,6 +212,13 @@ TEST_F(DesignJson, MalformedDescriptionsAreRefusedWithThePathOfTheFault)
              });
          }),
          graphic + ".picture.data: not a readable bitmap picture"},
+        {"bitmap shorter than its header says", onObject("G", [](QJsonObject& o) {
+             editMember(o, "picture", [](QJsonObject& p) {
+                 const QByteArray bmp = QByteArray::fromBase64(p["data"].toString().toLatin1());
+                 p["data"] = QString::fromLatin1(bmp.left(bmp.size() - 10).toBase64());
+             });
+         }),
+         graphic + ".picture.data: not a readable bitmap picture"},
         {"unknown picture kind",
          onObject("G", [](QJsonObject& o) { editMember(o, "picture", [](QJsonObject& p) { p["kind"] = "gif"; }); }),
          graphic + ".picture.kind: unknown picture kind \"gif\" (bitmap, jpeg or metafile)"},
