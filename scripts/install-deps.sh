@@ -17,4 +17,5 @@ DEBIAN_FRONTEND=noninteractive $SUDO apt-get install -y --no-install-recommends 
   postgresql unixodbc libsqliteodbc \
   cups cups-client printer-driver-cups-pdf ghostscript \
   glabels-data lintian desktop-file-utils shared-mime-info xdg-utils libfile-mimeinfo-perl file \
-  dpkg-dev fakeroot
+  dpkg-dev fakeroot \
+  libzint-dev dmtx-utils

@@ -12,6 +12,7 @@ struct NamedFormat {
 constexpr NamedFormat kFormats[] = {
     {"png", ExportFormat::Png}, {"bmp", ExportFormat::Bmp}, {"jpg", ExportFormat::Jpeg},
     {"jpeg", ExportFormat::Jpeg}, {"emf", ExportFormat::Emf}, {"wmf", ExportFormat::Wmf},
+    {"svg", ExportFormat::Svg}, {"pdf", ExportFormat::Pdf},
 };
 
 } // namespace

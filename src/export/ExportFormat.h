@@ -2,13 +2,14 @@
 // The picture formats a card is written in, and the one rule that reads a
 // format from a file name: its extension, compared without regard to case.
 // ".jpg" and ".jpeg" both mean JPEG; ".wmf" is written as an enhanced metafile
-// like ".emf" (the file keeps the name it was given).
+// like ".emf" (the file keeps the name it was given). SVG and PDF are
+// vector files of the region at its true size.
 
 #include <QString>
 #include <QStringList>
 #include <optional>
 
-enum class ExportFormat { Png, Bmp, Jpeg, Emf, Wmf };
+enum class ExportFormat { Png, Bmp, Jpeg, Emf, Wmf, Svg, Pdf };
 
 // The format the path's extension names; none for any other extension or none at all.
 std::optional<ExportFormat> exportFormatForExtension(const QString& path);

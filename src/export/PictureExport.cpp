@@ -1,10 +1,13 @@
 #include "export/PictureExport.h"
 
+#include <algorithm>
+
 #include <QBuffer>
 #include <QImage>
 
 #include "base/AppInfo.h"
 #include "base/AtomicFile.h"
+#include "export/VectorExport.h"
 #include "imaging/Dib.h"
 #include "imaging/JpegCodec.h"
 #include "metafile/EmfWriter.h"
@@ -54,9 +57,24 @@ QByteArray encodeRaster(ExportFormat format, QSize size, const std::function<voi
         return image.save(&buffer, "PNG") ? bytes : QByteArray();
     }
     case ExportFormat::Emf:
-    case ExportFormat::Wmf: break;
+    case ExportFormat::Wmf:
+    case ExportFormat::Svg:
+    case ExportFormat::Pdf: break;
     }
     return {};
+}
+
+QByteArray encodePicture(ExportFormat format, QSize size, const std::function<void(QPainter&)>& paint,
+                         const ExportOptions& options)
+{
+    const int zoom = std::max(1, options.zoom);
+    switch (format) {
+    case ExportFormat::Emf:
+    case ExportFormat::Wmf: return encodeMetafile(size, paint);
+    case ExportFormat::Svg: return encodeSvg(size, zoom, paint);
+    case ExportFormat::Pdf: return encodePdf(size, zoom, paint);
+    default: return encodeRaster(format, size, paint, options);
+    }
 }
 
 } // namespace
@@ -74,9 +92,7 @@ bool exportPicture(const QString& path, ExportFormat format, QSize pixelSize,
         return failed(QStringLiteral("A picture of %1 x %2 pixels cannot be made")
                           .arg(pixelSize.width())
                           .arg(pixelSize.height()));
-    const QByteArray bytes = (format == ExportFormat::Emf || format == ExportFormat::Wmf)
-                                 ? encodeMetafile(pixelSize, paint)
-                                 : encodeRaster(format, pixelSize, paint, options);
+    const QByteArray bytes = encodePicture(format, pixelSize, paint, options);
     if (bytes.isEmpty())
         return failed(QStringLiteral("The picture could not be drawn"));
     return writeFileAtomically(path, bytes, error);

@@ -1,6 +1,7 @@
 #pragma once
 // Writing a painted card to a picture file: an enhanced metafile of vector
-// records, a 24-bit bitmap file, a JPEG (quality, progressive) or a PNG.
+// records, a 24-bit bitmap file, a JPEG (quality, progressive), a PNG, or an
+// SVG or PDF of vector graphics (VectorExport.h).
 
 #include <QPainter>
 #include <QSize>
@@ -12,6 +13,9 @@
 struct ExportOptions {
     int quality = 75;
     bool progressive = false;
+    // The zoom the card is painted at: SVG and PDF files take the region's
+    // true size from it (zoom pixels make an inch).
+    int zoom = 100;
 };
 
 // paint draws the card at (0, 0) on a surface of pixelSize. Wmf writes the

@@ -16,6 +16,8 @@ bool exportCard(const Card& card, const QString& path, ExportFormat format, cons
                 QString* error)
 {
     const CardPaintOptions paintOptions = exportPaintOptions();
+    ExportOptions atCardZoom = options;
+    atCardZoom.zoom = card.scale();
     return exportPicture(path, format, QSize(card.width(), card.height()),
-                         [&](QPainter& painter) { paintCardOn(painter, card, paintOptions); }, options, error);
+                         [&](QPainter& painter) { paintCardOn(painter, card, paintOptions); }, atCardZoom, error);
 }

@@ -1,6 +1,7 @@
 #include "files/DesignInfo.h"
 
 #include "files/DesignFile.h"
+#include "files/DesignJsonShape.h"
 #include "model/Folds.h"
 #include "model/Card.h"
 #include "model/ObjectData.h"
@@ -21,80 +22,32 @@ QString captionForSlot(uint32_t foldType, int side, int panel)
     return {};
 }
 
-QByteArray fontJson(const LogFontA& font)
-{
-    return JsonObject()
-        .add("face", font.face())
-        .add("height", font.height)
-        .add("weight", font.weight)
-        .add("italic", font.italic != 0)
-        .add("underline", font.underline != 0)
-        .add("strikeout", font.strikeOut != 0)
-        .toJson();
-}
-
-QByteArray objectJson(const ObjectControl& control)
+QByteArray objectJson(const ObjectControl& control, bool withPictures)
 {
     const ObjectData& d = *control.data();
     JsonObject o;
-    o.add("name", control.name)
-        .add("kind", QString(QChar(d.kind)))
-        .add("left", control.left)
-        .add("top", control.top)
-        .add("width", control.width)
-        .add("height", control.height)
-        .add("flags", d.flags)
-        .add("style", d.style)
-        .add("fore_color", d.foreColor)
-        .add("back_color", d.backColor)
-        .add("line_size", d.lineSize)
-        .add("spare", d.spare)
-        .add("line_type", d.lineType)
-        .add("text_style", d.textStyle)
-        .add("shadow_x", int32_t(d.shadowX))
-        .add("shadow_y", int32_t(d.shadowY))
-        .add("rotation", d.rotation);
+    o.add("name", control.name).add("kind", QString(QChar(d.kind)));
+    writeJsonFields<ObjectData>(o, DesignJson::objectFields(), d);
     if (d.kind == ObjectKind::Graphic) {
-        const Picture& p = control.picture;
-        o.raw("picture", p.isEmpty() ? Json::null()
-                                     : JsonObject()
-                                           .add("kind", Picture::kindName(p.kind()))
-                                           .add("width", p.width())
-                                           .add("height", p.height())
-                                           .toJson());
+        o.raw("picture", DesignJson::pictureJson(control.picture, withPictures));
     } else if (d.kind == ObjectKind::Text) {
-        o.raw("font", fontJson(d.font));
+        o.raw("font", DesignJson::fontJson(d.font));
         o.raw("lines", Json::stringArray(d.lines));
     }
     return o.toJson();
 }
 
-} // namespace
-
-QByteArray layoutRecordJson(const LayoutRecord& l)
+QByteArray passwordHex(const ObjectManager& manager)
 {
-    return JsonObject()
-        .add("name", l.displayName())
-        .add("rows", l.rows)
-        .add("columns", l.columns)
-        .add("element_width", l.elementWidth)
-        .add("element_height", l.elementHeight)
-        .add("top_margin", l.topMargin)
-        .add("left_margin", l.leftMargin)
-        .add("column_space", l.columnSpace)
-        .add("row_space", l.rowSpace)
-        .add("fold_type", int32_t(l.foldType))
-        .add("back_printable", int32_t(l.backPrintable))
-        .add("paper_type", int32_t(l.paperType))
-        .add("wizard_type", int32_t(l.wizardType))
-        .add("unit", int32_t(l.unit))
-        .add("stock_type", int32_t(l.stockType))
-        .add("paper_length", l.paperLength)
-        .add("paper_width", l.paperWidth)
-        .toJson();
+    const auto& bytes = manager.password();
+    return QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())).toHex();
 }
 
-int32_t describeDesignFile(const QString& fileName, QByteArray& json)
+} // namespace
+
+QByteArray layoutRecordJson(const LayoutRecord& layout) { return DesignJson::layoutJson(layout); }
+
+int32_t describeDesignFile(const QString& fileName, QByteArray& json, bool withPictures)
 {
     Card surface;
     ObjectManager manager(surface);
@@ -116,7 +69,7 @@ int32_t describeDesignFile(const QString& fileName, QByteArray& json)
         JsonArray objects;
         for (const auto& control : surface.controls())
             if (control->data())
-                objects.raw(objectJson(*control));
+                objects.raw(objectJson(*control, withPictures));
         const RegionSlot& slot = manager.slot(side, panel);
         regions.raw(JsonObject()
                         .add("side", side)
@@ -126,6 +79,7 @@ int32_t describeDesignFile(const QString& fileName, QByteArray& json)
                                             ',' + Json::number(slot.margins[2]) + ',' +
                                             Json::number(slot.margins[3]) + ']')
                         .add("background", Picture::kindName(slot.background.kind()))
+                        .raw("background_picture", DesignJson::pictureJson(slot.background, withPictures))
                         .raw("objects", objects.toJson())
                         .toJson());
     }
@@ -137,6 +91,7 @@ int32_t describeDesignFile(const QString& fileName, QByteArray& json)
                .add("signature", signature)
                .add("zoom", zoom)
                .add("password_set", manager.hasPassword())
+               .raw("password_bytes", Json::string(QString::fromLatin1(passwordHex(manager))))
                .add("linked_database", linked)
                .raw("layout", layoutRecordJson(layout))
                .raw("region_size", JsonObject().add("width", regionWidth).add("height", regionHeight).toJson())

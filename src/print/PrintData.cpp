@@ -7,7 +7,7 @@
 #include "model/ObjectData.h"
 #include "gdi/Canvas.h"
 #include "render/DrawObject.h"
-#include "render/DrawPicture.h"
+#include "print/SharedPictures.h"
 #include "render/FieldSource.h"
 
 struct PrintData::Impl {
@@ -32,8 +32,10 @@ ObjectDrawing PrintData::drawing()
         drawDesignObject(canvas, control.rect(), *control.data(), 100,
                          ElementContext{e.n, e.r, source->active() ? source : nullptr, e.cycle});
     };
-    d.picture = [](QPainter& painter, const Picture& picture, const QRect& rect) {
-        drawPicture(painter, picture, rect);
+    // One image per picture for the whole run, so a PDF stores each picture once.
+    auto shared = std::make_shared<SharedPictures>();
+    d.picture = [shared](QPainter& painter, const Picture& picture, const QRect& rect) {
+        shared->draw(painter, picture, rect);
     };
     return d;
 }

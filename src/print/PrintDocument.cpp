@@ -3,7 +3,8 @@
 #include <QPagedPaintDevice>
 #include <QPdfWriter>
 
-PrintDocument::PrintDocument(QPagedPaintDevice& device, const QString& title) : m_device(device)
+PrintDocument::PrintDocument(QPagedPaintDevice& device, const QString& title, const PrinterCalibration& calibration)
+    : m_device(device), m_calibration(calibration)
 {
     // Printers take their job title from their own settings (the caller's business).
     if (auto* pdf = dynamic_cast<QPdfWriter*>(&device))
@@ -30,6 +31,7 @@ bool PrintDocument::startPage()
         return false;
     }
     ++m_pages;
+    m_painter.setTransform(m_calibration.pageTransform(m_device.logicalDpiX(), m_device.logicalDpiY()));
     return true;
 }
 

@@ -6,11 +6,14 @@
 #include <QPainter>
 #include <QString>
 
+#include "print/PrinterCalibration.h"
+
 class QPagedPaintDevice;
 
 class PrintDocument {
 public:
-    PrintDocument(QPagedPaintDevice& device, const QString& title);
+    // Every page is drawn through the calibration's transform.
+    PrintDocument(QPagedPaintDevice& device, const QString& title, const PrinterCalibration& calibration = {});
     ~PrintDocument();
     PrintDocument(const PrintDocument&) = delete;
     PrintDocument& operator=(const PrintDocument&) = delete;
@@ -26,6 +29,7 @@ public:
 
 private:
     QPagedPaintDevice& m_device;
+    PrinterCalibration m_calibration;
     QPainter m_painter;
     int m_pages = 0;
     bool m_failed = false;

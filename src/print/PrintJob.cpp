@@ -74,6 +74,8 @@ QString checkPrintSettings(const PrintSettings& settings, const LayoutRecord& la
         return PrintTexts::tooManyElements(kMaxElementsPerSheet);
     if (!settings.side1 && !settings.side2)
         return PrintTexts::NoSide;
+    if (!settings.calibration.inRange())
+        return PrintTexts::CalibrationRange;
     if (settings.side2 && layout.backPrintable != 1)
         return PrintTexts::NoBackSide;
     const int32_t start = effectiveStartCell(settings);
@@ -183,7 +185,7 @@ PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
 
     bool ok = true;
     if (!twoPasses || !settings.documentPerPass) {
-        PrintDocument document(device, PrintTexts::DocumentTitle);
+        PrintDocument document(device, PrintTexts::DocumentTitle, settings.calibration);
         if (twoPasses && settings.interleave) {
             for (int copy = 0; copy < copies; ++copy)
                 for (int page = from; ok && page <= to; ++page)
@@ -198,12 +200,12 @@ PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
         ok = document.finish() && ok;
         result.pages = document.pageCount();
     } else {
-        PrintDocument frontDocument(device, PrintTexts::DocumentTitle);
+        PrintDocument frontDocument(device, PrintTexts::DocumentTitle, settings.calibration);
         ok = printAll(frontDocument, *first);
         ok = frontDocument.finish() && ok;
         result.pages = frontDocument.pageCount();
         if (ok && turnPaper()) {
-            PrintDocument backDocument(device, PrintTexts::DocumentTitle);
+            PrintDocument backDocument(device, PrintTexts::DocumentTitle, settings.calibration);
             ok = printAll(backDocument, *second);
             ok = backDocument.finish() && ok;
             result.pages += backDocument.pageCount();

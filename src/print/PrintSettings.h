@@ -4,6 +4,8 @@
 #include <QString>
 #include <cstdint>
 
+#include "print/PrinterCalibration.h"
+
 // Which way the paper is turned for the second side decides where each back
 // goes: a side flip mirrors the columns, a top flip mirrors the rows.
 enum class BackMapping { MirrorColumns, MirrorRows };
@@ -31,6 +33,8 @@ struct PrintSettings {
     int32_t firstPage = 1;
     int32_t lastPage = 0;
     int32_t copies = 1;
+    // The printer's offset and scale, applied to every page.
+    PrinterCalibration calibration;
 };
 
 // The most copies one job prints of its range.

@@ -13,6 +13,14 @@ inline const QString InvalidQuantity = QStringLiteral("Please enter a valid quat
 inline const QString DocumentTitle = QStringLiteral("Printout");
 inline const QString HeaderFontFamily = QStringLiteral("Arial");
 
+inline const QString CalibrationRange = QStringLiteral(
+    "The printer calibration must keep its offsets within 50 mm and its scale between 80% and 120%.");
+
+// The calibration sheet's own words.
+inline const QString CalibrationCrossHair =
+    QStringLiteral("Measure the centre of the cross-hair from the paper's left and top edges (20 mm each).");
+inline const QString CalibrationReferenceLine = QStringLiteral("Measure this line (100 mm).");
+
 inline const QString SingleSideInstructions = QStringLiteral(
     "\nSTEP 1: Insert the paper to print into your printer.\n"
     "\nSTEP 2: Select the appropriate options above.\n"

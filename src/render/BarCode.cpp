@@ -12,11 +12,10 @@
 #include "gdi/Canvas.h"
 #include "render/RenderMath.h"
 #include "render/RenderTexts.h"
+#include "render/ZintBarCode.h"
 
 namespace {
 
-constexpr int kDefaultBarWidth = 2;
-constexpr int kBarTextGap = 2;
 constexpr int kBarRoom = 20;
 constexpr int kHalfBarShort = 5;
 
@@ -86,7 +85,7 @@ Composition compose(const Canvas& canvas, const Edges& frame, const QString& tex
     const int th = c.textHeight;
     const int margin = type == BarCodeType::UpcA || type == BarCodeType::Ean13 ? 2 * cw : 0;
     c.moduleWidth =
-        p.moduleWidth > 0 ? p.moduleWidth : (options.barWidth > 0 ? options.barWidth : kDefaultBarWidth);
+        p.moduleWidth > 0 ? p.moduleWidth : (options.barWidth > 0 ? options.barWidth : kDefaultBarCodeModuleWidth);
     c.barHeight = p.barHeight > 0 ? p.barHeight : (frame.bottom - frame.top) - th - kBarRoom;
     const int count = int(p.modules.size());
     c.totalWidth = count * c.moduleWidth + margin + 2;
@@ -116,13 +115,15 @@ Composition compose(const Canvas& canvas, const Edges& frame, const QString& tex
         c.extent = c.extent.isNull() ? bar : c.extent.united(bar);
     for (const TextPiece& piece : c.texts) {
         const QSize size = canvas.textExtent(piece.text);
-        const QRectF cell(piece.x, bh + kBarTextGap, size.width(), size.height());
+        const QRectF cell(piece.x, bh + kBarCodeTextGap, size.width(), size.height());
         c.extent = c.extent.isNull() ? cell : c.extent.united(cell);
     }
     return c;
 }
 
-void drawPlaceholder(Canvas& canvas, const Edges& frame)
+} // namespace
+
+void drawBarCodePlaceholder(Canvas& canvas, const Edges& frame)
 {
     const CanvasPen saved = canvas.pen();
     canvas.setPen({canvas.textColor(), 1, CanvasPen::Style::Solid});
@@ -137,14 +138,14 @@ void drawPlaceholder(Canvas& canvas, const Edges& frame)
     canvas.textOut(frame.left + 10, y, RenderTexts::BarcodePlaceholder);
 }
 
-} // namespace
-
 bool drawBarCode(Canvas& canvas, const Edges& frame, const QString& text, const BarCodeOptions& options,
                  BarCodeGeometry* geometry)
 {
+    if (isZintBarCodeType(options.type))
+        return drawZintBarCode(canvas, frame, text, options, geometry);
     const BarCodePattern pattern = encodeBarCode(text, options.type);
     if (!pattern.ok || pattern.modules.isEmpty()) {
-        drawPlaceholder(canvas, frame);
+        drawBarCodePlaceholder(canvas, frame);
         if (geometry)
             *geometry = {};
         return false;
@@ -178,7 +179,7 @@ bool drawBarCode(Canvas& canvas, const Edges& frame, const QString& text, const 
         const BackgroundMode mode = canvas.backgroundMode();
         canvas.setBackgroundMode(BackgroundMode::Transparent);
         for (const TextPiece& piece : c.texts)
-            canvas.textOut(piece.x, c.barHeight + kBarTextGap, piece.text);
+            canvas.textOut(piece.x, c.barHeight + kBarCodeTextGap, piece.text);
         canvas.setBackgroundMode(mode);
     }
     painter.restore();

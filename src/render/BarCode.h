@@ -18,6 +18,13 @@ constexpr int UpcA = 1;
 constexpr int Code39 = 2;
 constexpr int Ean8 = 3;
 constexpr int Ean13 = 4;
+// Encoded by libzint (ZintBarCode.h) and drawn from its module rectangles.
+constexpr int QrCode = 5;
+constexpr int DataMatrix = 6;
+constexpr int Code128 = 7;
+constexpr int Gs1_128 = 8;  // application identifiers in brackets: "[01]09501101530003"
+constexpr int Pdf417 = 9;
+constexpr int UspsIntelligentMail = 10;  // 20 tracking digits, then 0, 5, 9 or 11 routing digits
 }
 
 struct BarCodePattern {
@@ -30,6 +37,9 @@ struct BarCodePattern {
 };
 
 constexpr int kMaxPatternModules = 511;
+// The module width of a bar width of 0 or less, and the room between bars and text.
+constexpr int kDefaultBarCodeModuleWidth = 2;
+constexpr int kBarCodeTextGap = 2;
 
 BarCodePattern encodePostNet(const QString& text);
 BarCodePattern encodeUpcA(const QString& text);
@@ -60,5 +70,8 @@ struct BarCodeOptions {
 
 // Draws text as a bar code in the canvas's font and text colour. Returns
 // false when the text cannot be encoded and the placeholder was drawn instead.
+// barWidth is the module width of every kind but PostNet (whose own is fixed).
 bool drawBarCode(Canvas& canvas, const Edges& frame, const QString& text, const BarCodeOptions& options,
                  BarCodeGeometry* geometry = nullptr);
+// What is drawn for text a bar code cannot encode: a box with the word "Barcode".
+void drawBarCodePlaceholder(Canvas& canvas, const Edges& frame);

@@ -24,7 +24,8 @@ void drawPicture(QPainter& surface, const Picture& picture, const QRect& rect)
         break;
     case Picture::Kind::Bitmap:
     case Picture::Kind::Jpeg: {
-        // Converted afresh for every drawing; nothing is cached between elements.
+        // Converted afresh for every drawing; a print run shares one image per
+        // picture instead (SharedPictures).
         const QByteArray dib = pictureToDib(picture);
         stretchDrawDib(surface, dib, rect);
         break;
@@ -91,10 +92,15 @@ void stretchDrawDib(QPainter& surface, const QByteArray& dib, const QRect& targe
             height = -height;
         }
     }
+    stretchDrawImage(surface, image, QRect(x, y, width, height));
+}
+
+void stretchDrawImage(QPainter& surface, const QImage& image, const QRect& target)
+{
     surface.save();
     // Shrinking drops rows and columns rather than blending them.
     surface.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    surface.drawImage(QRect(x, y, width, height), image);
+    surface.drawImage(target, image);
     surface.restore();
 }
 

@@ -5,6 +5,7 @@
 // Every operation fails quietly (an empty result, nothing drawn).
 
 #include <QByteArray>
+#include <QImage>
 #include <QRect>
 #include <QVector>
 #include <QRgb>
@@ -35,6 +36,8 @@ QVector<QRgb> makeDibPalette(const QByteArray& dib);
 // shrinking (no blending); a negative width or height mirrors. Our surfaces
 // are true colour, so no palette is involved.
 void stretchDrawDib(QPainter& surface, const QByteArray& dib, const QRect& target);
+// The last step of it: the image stretched into a target of positive extents.
+void stretchDrawImage(QPainter& surface, const QImage& image, const QRect& target);
 
 // Width, height, table entries and total size of a packed DIB.
 DibDescription dibInfo(const QByteArray& dib);

@@ -1,5 +1,6 @@
 #include "ui/Features.h"
 
+#include "ui/calibration/CalibrationFeature.h"
 #include "ui/data/DataDialogs.h"
 #include "ui/editing/EditingCommands.h"
 #include "ui/printing/Printing.h"
@@ -15,6 +16,7 @@ void installFeatures(MainWindow& window)
     installPrinting(window);
     installPictures(window);
     installWizard(window);
+    installCalibration(window);
 }
 
 void registerFeatureGalleryStates()
@@ -24,4 +26,5 @@ void registerFeatureGalleryStates()
     registerPrintingGalleryStates();
     registerPictureGalleryStates();
     registerWizardGalleryStates();
+    registerCalibrationGalleryStates();
 }

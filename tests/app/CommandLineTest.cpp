@@ -12,7 +12,7 @@
 
 namespace {
 
-const QStringList kCommands = {"data", "info", "save", "layouts", "print", "render"};
+const QStringList kCommands = {"data", "info", "save", "layouts", "print", "render", "build"};
 
 // The widest line of a text, in characters.
 qsizetype widestLine(const QByteArray& text)

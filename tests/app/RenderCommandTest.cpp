@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "CliRunner.h"
+#include "PdfProbe.h"
 #include "RenderTestSupport.h"
 #include "WriteFailures.h"
 #include "examples/ExampleDesigns.h"
@@ -118,7 +119,7 @@ TEST_F(RenderCommand, RefusesBadDesignsArgumentsAndOutputs)
         {{"--quality", "101"}, "--quality takes a number from 1 to 100"},
         {{"--quality", "200"}, "--quality takes a number from 1 to 100"},
         {{"--quality", "good"}, "--quality takes a number from 1 to 100"},
-        {{"--format", "gif"}, "--format takes one of png, bmp, jpg, jpeg, emf, wmf"},
+        {{"--format", "gif"}, "--format takes one of png, bmp, jpg, jpeg, emf, wmf, svg, pdf"},
         {{"--bogus"}, "unknown option --bogus"},
     };
     for (const Case& c : cases) {
@@ -135,11 +136,11 @@ TEST_F(RenderCommand, RefusesBadDesignsArgumentsAndOutputs)
 // output's extension: anything else used to become a bitmap under a false name.
 TEST_F(RenderCommand, RefusesExtensionsItDoesNotWrite)
 {
-    for (const char* name : {"x.gif", "x.svg", "x.pdf", "x.lpd", "x", "x.png.txt"}) {
+    for (const char* name : {"x.gif", "x.tiff", "x.eps", "x.lpd", "x", "x.png.txt"}) {
         SCOPED_TRACE(name);
         const CliResult run = render(out(name));
         EXPECT_EQ(run.exitCode, 2);
-        EXPECT_TRUE(run.err.contains("name the output .png, .bmp, .jpg, .jpeg, .emf or .wmf, or give --format"))
+        EXPECT_TRUE(run.err.contains("name the output .png, .bmp, .jpg, .jpeg, .emf, .wmf, .svg or .pdf, or give --format"))
             << run.err.constData();
         EXPECT_FALSE(QFile::exists(out(name)));
     }
@@ -150,3 +151,31 @@ TEST_F(RenderCommand, RefusesExtensionsItDoesNotWrite)
 }
 
 } // namespace
+
+// Vector files keep the region's true size whatever the zoom, and its text as text.
+TEST_F(RenderCommand, SvgAndPdfHoldTheRegionAtItsTrueSize)
+{
+    const QString picture = QStringLiteral(STICKWELL_SOURCE_DIR "/data/examples/picture-and-codes.lpd");
+    for (const char* zoom : {"100", "250"}) {
+        SCOPED_TRACE(zoom);
+        const CliResult pdfRun = runCli({"render", picture, "-o", out("card.pdf"), "--zoom", zoom});
+        ASSERT_EQ(pdfRun.exitCode, 0) << pdfRun.err.constData();
+        const PdfText pdf = readPdfText(out("card.pdf"));
+        EXPECT_EQ(pdf.pageCount, 1);
+        EXPECT_NEAR(pdf.pageWidth, 252, 0.5);  // 3.5 x 2 in
+        EXPECT_NEAR(pdf.pageHeight, 144, 0.5);
+        EXPECT_TRUE(pdf.find("Main"));
+
+        const CliResult svgRun = runCli({"render", picture, "-o", out("card.SVG"), "--zoom", zoom});
+        ASSERT_EQ(svgRun.exitCode, 0) << svgRun.err.constData();
+        QFile svg(out("card.SVG"));
+        ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+        const QByteArray text = svg.readAll();
+        EXPECT_TRUE(text.contains("<svg width=\"88.9mm\" height=\"50.8mm\"")) << text.left(200).constData();
+        EXPECT_TRUE(text.contains(">Main Street</text>"));
+    }
+    // Through a pipe the format is named.
+    const CliResult piped = runCli({"render", picture, "-o", "/dev/stdout", "--format", "svg"});
+    EXPECT_EQ(piped.exitCode, 0);
+    EXPECT_TRUE(piped.out.startsWith("<?xml"));
+}

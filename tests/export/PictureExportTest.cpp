@@ -239,7 +239,8 @@ TEST(ExportFormat, ChosenByExtension)
         {"a.jpeg", ExportFormat::Jpeg}, {"a.JPEG", ExportFormat::Jpeg}, {"a.png", ExportFormat::Png},
         {"a.PnG", ExportFormat::Png},  {"a.bmp", ExportFormat::Bmp},  {"dir.png/a.bmp", ExportFormat::Bmp},
         {"a.xyz", std::nullopt},       {"a.gif", std::nullopt},       {"a.png.gif", std::nullopt},
-        {"noextension", std::nullopt}, {"dir.png/noextension", std::nullopt},
+        {"noextension", std::nullopt}, {"dir.png/noextension", std::nullopt}, {"a.SVG", ExportFormat::Svg},
+        {"a.pdf", ExportFormat::Pdf},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(exportFormatForExtension(c.path), c.format) << c.path;

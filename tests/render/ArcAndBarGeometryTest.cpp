@@ -174,7 +174,8 @@ TEST(BarCodePlacement, BadDataDrawsThePlaceholderBox)
         int type;
     } cases[] = {{"1234", BarCodeType::PostNet},      {"0360002914", BarCodeType::UpcA},
                  {"a_b", BarCodeType::Code39},        {"963850", BarCodeType::Ean8},
-                 {"4006381333931", BarCodeType::Ean13}, {"12345", 9}};
+                 {"4006381333931", BarCodeType::Ean13}, {"12345", 200},
+                 {"12345", BarCodeType::UspsIntelligentMail}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
         TestSurface s(400, 200);

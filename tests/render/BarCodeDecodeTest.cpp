@@ -25,15 +25,14 @@ struct DecodeCase {
     int barWidth;
 };
 
-// Renders one bar code object on a card at the zoom and returns zbar's
-// "SYMBOLOGY:data" lines.
-QString decode(const DecodeCase& c, int zoom, const QTemporaryDir& dir, const QStringList& extra = {})
+// Renders one bar code object on a card at the zoom into a PNG file.
+QString renderCode(const DecodeCase& c, int zoom, const QTemporaryDir& dir)
 {
     Card surface;
     ObjectManager manager(surface);
     ExampleDesign design{"x.lpd", exampleLayout("bar code", 800, 160),
                          [&](DesignBuilder& b, ObjectManager&) {
-                             b.barCode({40, 20, 720, 120}, QString::fromLatin1(c.text), c.type, true, c.barWidth);
+                             b.barCode({40, 20, 720, 120}, QString::fromUtf8(c.text), c.type, true, c.barWidth);
                          }};
     buildExample(manager, design);
     LayoutRecord layout = design.layout;
@@ -41,10 +40,21 @@ QString decode(const DecodeCase& c, int zoom, const QTemporaryDir& dir, const QS
     const QImage image = renderCardImage(surface, exportPaintOptions());
     const QString path = dir.filePath(QStringLiteral("code-%1-%2-%3.png").arg(c.type).arg(zoom).arg(qHash(QString::fromLatin1(c.text))));
     EXPECT_TRUE(image.save(path));
-    QProcess zbar;
-    zbar.start("zbarimg", QStringList{"--nodbus", "-q"} + extra + QStringList{path});
-    zbar.waitForFinished(30000);
-    return QString::fromLatin1(zbar.readAllStandardOutput()).trimmed();
+    return path;
+}
+
+QString run(const QString& program, const QStringList& args)
+{
+    QProcess process;
+    process.start(program, args);
+    process.waitForFinished(30000);
+    return QString::fromUtf8(process.readAllStandardOutput()).trimmed();
+}
+
+// zbar's "SYMBOLOGY:data" lines.
+QString decode(const DecodeCase& c, int zoom, const QTemporaryDir& dir, const QStringList& extra = {})
+{
+    return run("zbarimg", QStringList{"--nodbus", "-q"} + extra + QStringList{renderCode(c, zoom, dir)});
 }
 
 class BarCodeDecode : public testing::Test {
@@ -81,6 +91,38 @@ TEST_F(BarCodeDecode, ReadsBackEveryLinearSymbologyAtTwoZooms)
         for (const DecodeCase& c : cases) {
             SCOPED_TRACE(QStringLiteral("%1 at %2").arg(c.text).arg(zoom).toStdString());
             EXPECT_EQ(decode(c, zoom, dir), QStringLiteral("%1:%2").arg(c.symbology, c.expected));
+        }
+}
+
+TEST_F(BarCodeDecode, ReadsBackTheLibzintKindsZbarKnowsAtZoom100And300)
+{
+    const DecodeCase cases[] = {
+        {BarCodeType::QrCode, "https://example.com/label?id=42", "QR-Code", "https://example.com/label?id=42", 3},
+        {BarCodeType::QrCode, "Gr\xc3\xbc\xc3\x9f Gott", "QR-Code", "Gr\xc3\xbc\xc3\x9f Gott", 4},
+        {BarCodeType::Code128, "Code-128 abc", "CODE-128", "Code-128 abc", 2},
+        {BarCodeType::Code128, "1234567890", "CODE-128", "1234567890", 1},
+        // zbar gives the data without the leading FNC1 and the brackets.
+        {BarCodeType::Gs1_128, "[01]09501101530003[17]250101", "CODE-128", "010950110153000317250101", 2},
+    };
+    for (int zoom : {100, 300})
+        for (const DecodeCase& c : cases) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(QString::fromUtf8(c.text)).arg(zoom).toStdString());
+            EXPECT_EQ(decode(c, zoom, dir), QStringLiteral("%1:%2").arg(c.symbology, QString::fromUtf8(c.expected)));
+        }
+}
+
+TEST_F(BarCodeDecode, DataMatrixReadsBackWithDmtxread)
+{
+    if (QStandardPaths::findExecutable("dmtxread").isEmpty())
+        GTEST_SKIP() << "dmtxread (dmtx-utils) is not installed";
+    const DecodeCase cases[] = {
+        {BarCodeType::DataMatrix, "Data Matrix 42", "", "Data Matrix 42", 3},
+        {BarCodeType::DataMatrix, "0123456789012345678901234567890123456789", "", "0123456789012345678901234567890123456789", 2},
+    };
+    for (int zoom : {100, 300})
+        for (const DecodeCase& c : cases) {
+            SCOPED_TRACE(QStringLiteral("%1 at %2").arg(c.text).arg(zoom).toStdString());
+            EXPECT_EQ(run("dmtxread", {"-N", "1", renderCode(c, zoom, dir)}), QString::fromLatin1(c.expected));
         }
 }
 

@@ -5,6 +5,7 @@
 
 #include "files/DesignFile.h"
 #include "model/Card.h"
+#include "model/ObjectControl.h"
 #include "model/ObjectData.h"
 #include "model/ObjectManager.h"
 #include "imaging/JpegCodec.h"
@@ -93,6 +94,13 @@ void buildBarCodes(DesignBuilder& b, ObjectManager&)
     shadowed.shadowY = 3;
     shadowed.backColor = 0x9090FF;
     shadowed.style = 1;
+    // The kinds libzint encodes, below the built-in ones.
+    b.barCode({10, 370, 110, 110}, "https://example.com", BarCodeType::QrCode, false, 4);
+    b.barCode({130, 370, 110, 110}, "Data Matrix 42", BarCodeType::DataMatrix, false, 4);
+    b.barCode({250, 370, 380, 110}, "PDF417 label", BarCodeType::Pdf417, false, 2);
+    b.barCode({10, 490, 620, 70}, "Code-128 abc", BarCodeType::Code128, true, 2);
+    b.barCode({10, 570, 620, 70}, "[01]09501101530003[17]250101", BarCodeType::Gs1_128, true, 2);
+    b.barCode({10, 650, 620, 40}, "01234567094987654321", BarCodeType::UspsIntelligentMail, false, 2);
 }
 
 void buildArcText(DesignBuilder& b, ObjectManager&)
@@ -213,12 +221,36 @@ std::vector<ExampleDesign> exampleDesigns()
 {
     return {
         {"shapes-and-text.lpd", exampleLayout("Example 5 x 2.6 in", 500, 260), buildShapesAndText},
-        {"bar-codes.lpd", exampleLayout("Example 6.4 x 3.6 in", 640, 360), buildBarCodes},
+        {"bar-codes.lpd", exampleLayout("Example 6.4 x 7 in", 640, 700), buildBarCodes},
         {"arc-text.lpd", exampleLayout("Example 6.4 x 4.3 in", 640, 430), buildArcText},
         {"picture-and-codes.lpd", exampleLayout("Example 3.5 x 2 in", 350, 200), buildPicture},
         {"disc-label.lpd", exampleLayout("Full Size CD", 460, 460, 3), buildDisc},
         {"card-disc.lpd", exampleLayout("CD-R Business Card - Wide", 315, 240, 2), buildCardDisc},
     };
+}
+
+ExampleDesign exampleNamed(const QString& fileName)
+{
+    for (const ExampleDesign& design : exampleDesigns())
+        if (design.fileName == fileName)
+            return design;
+    return {};
+}
+
+ExampleDesign withoutPictures(ExampleDesign design)
+{
+    const auto build = design.build;
+    design.build = [build](DesignBuilder& b, ObjectManager& manager) {
+        build(b, manager);
+        manager.surface().backImage.clear();
+        std::vector<ObjectControl*> pictures;
+        for (const auto& control : manager.surface().controls())
+            if (control->isPicture())
+                pictures.push_back(control.get());
+        for (ObjectControl* control : pictures)
+            manager.destroyObject(control);
+    };
+    return design;
 }
 
 void buildExample(ObjectManager& manager, const ExampleDesign& design)

@@ -39,6 +39,10 @@ struct ExampleDesign {
 };
 
 std::vector<ExampleDesign> exampleDesigns();
+// The bundled example of that file name ("picture-and-codes.lpd"); an empty design when there is none.
+ExampleDesign exampleNamed(const QString& fileName);
+// The same design with its pictures and background taken away.
+ExampleDesign withoutPictures(ExampleDesign design);
 // A flat layout of the given size in design units.
 LayoutRecord exampleLayout(const QString& name, int width, int height, int stockType = 0);
 // Builds a design's first region into a fresh manager (its surface sized to the layout).

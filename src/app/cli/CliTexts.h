@@ -39,6 +39,10 @@ inline QString deviceNeedsFormat(const QString& output, const QString& formats)
 }
 inline QString formatTakes(const QString& formats) { return QStringLiteral("--format takes one of ") + formats; }
 inline const QString OutputNeeded = QStringLiteral("-o OUT is needed");
+inline QString outputIsSpec(const QString& output)
+{
+    return QStringLiteral("the output %1 is the description itself").arg(output);
+}
 inline const QString DesignAndOutputNeeded = QStringLiteral("a design and -o OUT are needed");
 inline const QString RegionRange = QStringLiteral("--region takes a region index from 0");
 inline const QString ZoomRange = QStringLiteral("--zoom takes a percentage from 1 to 1000");
@@ -50,6 +54,14 @@ inline const QString NoDesign = QStringLiteral("no design given");
 inline const QString QuantityOrPages = QStringLiteral("give either --quantity or --pages, once");
 inline const QString OutputOrPrinter = QStringLiteral("give either -o OUT.pdf or --printer NAME");
 inline const QString SideValues = QStringLiteral("--side takes 1, 2 or both");
+inline QString offsetValues(int limit)
+{
+    return QStringLiteral("--offset takes X,Y in tenths of a millimetre, each from -%1 to %1").arg(limit);
+}
+inline QString scaleRange(int low, int high)
+{
+    return QStringLiteral("--scale takes a scale in per mille from %1 to %2").arg(low).arg(high);
+}
 inline const QString InterleaveNeedsBothSides = QStringLiteral("--interleave needs --side both");
 inline QString eitherOr(const QString& on, const QString& off)
 {
@@ -79,6 +91,14 @@ inline QString designRefused(int32_t code, const QString& text)
     return QStringLiteral("error %1: %2").arg(code).arg(text);
 }
 inline QString noSuchRegion(int region) { return QStringLiteral("render: the design has no region %1").arg(region); }
+inline QString specTooLarge(const QString& path, qint64 limit)
+{
+    return QStringLiteral("%1 is too large for a design description (at most %2 bytes)").arg(path).arg(limit);
+}
+inline QString badSpec(const QString& path, const QString& problem)
+{
+    return QStringLiteral("build: %1: %2").arg(path, problem);
+}
 inline QString cannotOpenLayoutFile(const QString& path, const QString& reason)
 {
     return QStringLiteral("Cannot open layout file: %1: %2").arg(path, reason);

@@ -20,7 +20,11 @@ int runInfo(const QStringList& args);
 int runSave(const QStringList& args);
 int runLayouts(const QStringList& args);
 
-const CliCommandRegistration infoCommand({"info", "info DESIGN", "Print the parsed design file as JSON.", runInfo});
+const CliCommandRegistration infoCommand(
+    {"info", "info DESIGN [--with-pictures]",
+     "Print the parsed design file as JSON. With --with-pictures every picture's stored bytes are included as "
+     "base64, so that build can make the same file from it.",
+     runInfo});
 const CliCommandRegistration saveCommand(
     {"save", "save DESIGN -o OUT",
      "Read a design or template and write it again as Save does. The previous OUT stays as it was when the "
@@ -36,10 +40,12 @@ const CliCommandRegistration layoutsCommand(
 
 const QString kOutput = QStringLiteral("o");
 const QString kImport = QStringLiteral("import");
+const QString kWithPictures = QStringLiteral("with-pictures");
 
 int runInfo(const QStringList& args)
 {
     CliParser parser(QStringLiteral("info"));
+    parser.addOption({kWithPictures}, QStringLiteral("Include the pictures' bytes as base64."));
     parser.addPositional(QStringLiteral("DESIGN"), QStringLiteral("The design (.lpd) or template (.cct) file."));
     if (const auto exit = parser.parse(args))
         return *exit;
@@ -49,7 +55,7 @@ int runInfo(const QStringList& args)
     if (!cliCheckDesignReadable(*design))
         return CliExit::Refused;
     QByteArray json;
-    const int32_t result = describeDesignFile(*design, json);
+    const int32_t result = describeDesignFile(*design, json, parser.isSet(kWithPictures));
     if (result != DesignFileResult::Success)
         return cliRefuseDesign(*design, result);
     return cliWriteStdout(json + '\n');

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <memory>
 #include <optional>
+#include <tuple>
 #include <unistd.h>
 
 #include "app/cli/CliData.h"
@@ -22,6 +23,8 @@
 #include "print/DesignPrinting.h"
 #include "print/PrintData.h"
 #include "print/PrintTexts.h"
+#include "print/PrinterCalibration.h"
+#include "system/SettingsStore.h"
 
 namespace {
 
@@ -31,13 +34,15 @@ const CliCommandRegistration printCommand(
     {"print",
      "print DESIGN (-o OUT.pdf | --printer NAME) [--data SOURCE] [--start-cell S] [--quantity Q | --pages P] "
      "[--start-record D] [--cycle] [--side 1|2|both] [--flip] [--interleave] [--crop-marks | --no-crop-marks] "
-     "[--corner-marks | --no-corner-marks] [--header] [--footer]",
+     "[--corner-marks | --no-corner-marks] [--header] [--footer] [--offset X,Y] [--scale S]",
      "Print a design onto sheets: one element per cell, as many as asked, from any cell of the first sheet. "
      "--quantity counts elements and --pages whole sheets (default: one sheet). --data replaces the design's "
      "linked data source; a relative linked path is taken from the design file's folder. --side both puts the "
      "second pass after the first (--interleave: each back right after its front, for duplex printers). Crop "
-     "marks, corner marks, orientation and the paper of a layout without one follow the stored options. The "
-     "previous OUT.pdf stays as it was when the pages cannot be written.",
+     "marks, corner marks, orientation and the paper of a layout without one follow the stored options. "
+     "--offset moves every page by X,Y tenths of a millimetre (right and down) and --scale scales it in per mille "
+     "about the paper's corner; a printer's stored calibration is used unless they are given. The previous "
+     "OUT.pdf stays as it was when the pages cannot be written.",
      runPrint});
 
 namespace Option {
@@ -53,6 +58,8 @@ const QString CropMarks = QStringLiteral("crop-marks");
 const QString NoCropMarks = QStringLiteral("no-crop-marks");
 const QString CornerMarks = QStringLiteral("corner-marks");
 const QString NoCornerMarks = QStringLiteral("no-corner-marks");
+const QString Offset = QStringLiteral("offset");
+const QString Scale = QStringLiteral("scale");
 }
 
 struct PrintArguments {
@@ -96,7 +103,33 @@ void defineOptions(CliParser& parser)
     flag(Option::NoCornerMarks, QStringLiteral("No corner marks, whatever the stored options say."));
     flag(QStringLiteral("header"), QStringLiteral("Print the design's file name at the top of each page."));
     flag(QStringLiteral("footer"), QStringLiteral("Print the design's file name at the foot of each page."));
+    value({Option::Offset}, QStringLiteral("X,Y"),
+          QStringLiteral("Move every page by X,Y tenths of a millimetre, right and down (-500 to 500)."));
+    value({Option::Scale}, QStringLiteral("S"),
+          QStringLiteral("Scale every page about the paper's corner, in per mille (800 to 1200)."));
     parser.addPositional(QStringLiteral("DESIGN"), QStringLiteral("The design (.lpd) or template (.cct) file."));
+}
+
+// A printer's stored calibration, with --offset and --scale over it; the
+// message when either is malformed.
+QString readCalibration(const CliParser& parser, const QString& printer, PrinterCalibration& calibration)
+{
+    if (!printer.isEmpty())
+        calibration = storedCalibration(SettingsStore::instance(), printer).value_or(PrinterCalibration());
+    if (parser.isSet(Option::Offset)) {
+        const auto offset = parseCalibrationOffset(parser.value(Option::Offset));
+        if (!offset)
+            return CliTexts::offsetValues(PrinterCalibration::kMaxOffset);
+        std::tie(calibration.offsetX, calibration.offsetY) = *offset;
+    }
+    if (parser.isSet(Option::Scale)) {
+        bool ok = false;
+        const int scale = parser.value(Option::Scale).trimmed().toInt(&ok);
+        if (!ok || scale < PrinterCalibration::kMinScale || scale > PrinterCalibration::kMaxScale)
+            return CliTexts::scaleRange(PrinterCalibration::kMinScale, PrinterCalibration::kMaxScale);
+        calibration.scale = scale;
+    }
+    return {};
 }
 
 // Returns an empty string when the arguments make sense, else what is wrong.
@@ -151,7 +184,7 @@ QString readArguments(const CliParser& parser, PrintArguments& out)
     s.side2 = out.side != "1";
     if (s.interleave && out.side != "both")
         return CliTexts::InterleaveNeedsBothSides;
-    return {};
+    return readCalibration(parser, out.printer, s.calibration);
 }
 
 // The dialog's checks on what was typed; the message, or empty.

@@ -25,11 +25,12 @@ int runRender(const QStringList& args);
 
 const CliCommandRegistration renderCommand(
     {"render",
-     "render DESIGN -o OUT.(png|bmp|jpg|jpeg|emf|wmf) [--format F] [--region N] [--zoom Z] [--quality Q] "
-     "[--progressive]",
+     "render DESIGN -o OUT.(png|bmp|jpg|jpeg|emf|wmf|svg|pdf) [--format F] [--region N] [--zoom Z] "
+     "[--quality Q] [--progressive]",
      "Write one region of a design as a picture at a zoom. The extension of OUT names the format (.jpg and .jpeg "
-     "are JPEG, .wmf is written as an enhanced metafile), or --format does, for a device or pipe such as "
-     "/dev/stdout. The previous OUT stays as it was when the picture cannot be written.",
+     "are JPEG, .wmf is written as an enhanced metafile, .svg and .pdf are vector files of the region at its "
+     "true size, text kept as text), or --format does, for a device or pipe such as /dev/stdout. The previous "
+     "OUT stays as it was when the picture cannot be written.",
      runRender});
 
 const QString kOutput = QStringLiteral("o");
