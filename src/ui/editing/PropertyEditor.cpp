@@ -6,6 +6,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFontDatabase>
+#include <QFontInfo>
 #include <QFontDialog>
 #include <QFormLayout>
 #include <QGridLayout>
@@ -94,6 +95,11 @@ QStringList installedFonts()
 {
     QStringList fonts = QFontDatabase::families();
     fonts.removeAll(QStringLiteral("Default"));
+    // Designs name the usual Windows faces, which fontconfig draws with
+    // metric-compatible fonts: offer them under the names the designs use.
+    for (const QString& face : {QStringLiteral("Arial"), QStringLiteral("Times New Roman"), QStringLiteral("Courier New")})
+        if (!fonts.contains(face, Qt::CaseInsensitive) && fonts.contains(QFontInfo(QFont(face)).family()))
+            fonts << face;
     fonts.sort(Qt::CaseInsensitive);
     return fonts;
 }

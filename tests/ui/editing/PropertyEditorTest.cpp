@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <utility>
 #include <QComboBox>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -344,4 +345,17 @@ TEST_F(PropertyEditorFixture, PickTextIsOffWithoutThePersonalDatabases)
     EXPECT_FALSE(find<QPushButton>("BuildFieldBtn")->isEnabled());
     Hooks::pickText() = picker;
     Hooks::buildField() = builder;
+}
+
+// The stored designs name "Arial"; fontconfig draws it with a metric-compatible
+// font, and the Text Properties page shows it under the stored name.
+TEST_F(PropertyEditorFixture, TheUsualWindowsFaceIsOfferedUnderItsStoredName)
+{
+    addText({10, 10, 100, 30});
+    select(editor().panel.control(0));
+    auto* fonts = find<QComboBox>("TextFontCombo");
+    ASSERT_NE(fonts, nullptr);
+    if (QFontInfo(QFont("Arial")).family() == "Arial" || fonts->findText("Liberation Sans") < 0)
+        GTEST_SKIP() << "Arial is installed as itself, or no metric-compatible font is";
+    EXPECT_EQ(fonts->currentText(), "Arial");
 }
