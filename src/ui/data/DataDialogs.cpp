@@ -14,7 +14,7 @@
 #include "ui/data/ImportDialog.h"
 #include "ui/data/LinkCommand.h"
 #include "ui/data/LinkWizardDialog.h"
-#include "ui/data/LoadProgress.h"
+#include "ui/shell/LoadProgress.h"
 #include "ui/data/PdbDialog.h"
 #include "ui/shell/DesignWindow.h"
 #include "ui/shell/Gallery.h"

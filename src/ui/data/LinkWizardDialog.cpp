@@ -19,7 +19,7 @@
 
 #include "ui/data/ConnectionDialog.h"
 #include "ui/data/DataDialogTexts.h"
-#include "ui/data/LoadProgress.h"
+#include "ui/shell/LoadProgress.h"
 #include "ui/data/WizardFrame.h"
 
 namespace T = DataTexts;

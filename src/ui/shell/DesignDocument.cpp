@@ -71,7 +71,8 @@ void DesignDocument::startFromTemplate(const LayoutRecord& layout, const QString
 void DesignDocument::openLinkedDatabase()
 {
     const QString source = resolveLinkedPath(m_fileName, m_linkedDatabasePath);
-    if (m_reader->open(source) < 0)
+    // A load the user cancelled is no failure to report.
+    if (m_reader->open(source) < 0 && !m_reader->loadCancelled())
         Messages::error(ShellTexts::LinkedDatabaseFailed);
 }
 

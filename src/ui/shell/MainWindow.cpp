@@ -48,6 +48,7 @@
 #include "ui/shell/DesignDocument.h"
 #include "ui/shell/DesignWindow.h"
 #include "ui/shell/Hooks.h"
+#include "ui/shell/LoadProgress.h"
 #include "ui/shell/OptionsDialog.h"
 #include "ui/shell/ProtectionCheck.h"
 #include "ui/shell/ProtectionDialog.h"
@@ -775,8 +776,12 @@ void MainWindow::openDesignPath(const QString& path, bool addToRecent)
         return;
     }
     auto document = std::make_unique<DesignDocument>();
-    if (!document->open(path))
-        return;
+    {
+        // A long linked source shows its progress and can be cancelled.
+        const LoadProgress progress(document->dataReader(), this);
+        if (!document->open(path))
+            return;
+    }
     addDesignWindow(std::move(document));
     if (addToRecent)
         this->addToRecent(path);

@@ -225,3 +225,29 @@ TEST(DesignDocument, FailuresAreReportedAndLeaveNothingOpen)
     EXPECT_TRUE(document.isModified());
     EXPECT_EQ(messages.texts().size(), 1);
 }
+
+TEST(DesignDocument, ACancelledLoadOfTheLinkedDataIsNoFailure)
+{
+    MessageRecorder messages;
+    QTemporaryDir dir;
+    const QString design = dir.filePath("linked.lpd");
+    QFile::copy(QStringLiteral(STICKWELL_DATA_SOURCE "/examples/address-label.lpd"), design);
+    // The design's linked data, long enough to report progress while it loads.
+    QFile csv(dir.filePath("addresses.csv"));
+    ASSERT_TRUE(csv.open(QIODevice::WriteOnly));
+    csv.write("FIRSTNAME,LASTNAME,ADDRESS,CITY,STATE,ZIP\r\n");
+    for (int i = 0; i < 20000; ++i)
+        csv.write(QString("Ann%1,Lee,%1 Elm St,Rome,NY,1%1\r\n").arg(i, 5, 10, QChar('0')).toLatin1());
+    csv.close();
+
+    DesignDocument cancelled;
+    cancelled.dataReader().setLoadProgress([](qint64) { return false; });
+    ASSERT_TRUE(cancelled.open(design));
+    EXPECT_FALSE(cancelled.dataReader().active());
+    EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('|').toStdString();
+
+    DesignDocument loaded;
+    ASSERT_TRUE(loaded.open(design));
+    EXPECT_TRUE(loaded.dataReader().active());
+    EXPECT_EQ(loaded.dataReader().recordCount(), 20000);
+}

@@ -1,4 +1,4 @@
-#include "ui/data/LoadProgress.h"
+#include "ui/shell/LoadProgress.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
