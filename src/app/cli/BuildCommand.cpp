@@ -16,9 +16,9 @@ namespace {
 int runBuild(const QStringList& args);
 
 const CliCommandRegistration buildCommand(
-    {"build", "build SPEC.json -o DESIGN",
-     "Build a design file from its JSON description, the shape info --with-pictures prints (SPEC.json may be - "
-     "for standard input). A description with a missing key, a wrong type, a value out of range or an unknown "
+    {"build", "build DESCRIPTION.json -o DESIGN",
+     "Build a design file from its JSON description, the shape info --with-pictures prints "
+     "(DESCRIPTION.json may be - for standard input). A description with a missing key, a wrong type, a value out of range or an unknown "
      "object kind is refused with the JSON path of the value, and nothing is written.",
      runBuild});
 
@@ -60,7 +60,7 @@ int runBuild(const QStringList& args)
     CliParser parser(QStringLiteral("build"));
     parser.addOption({kOutput, QStringLiteral("output")}, QStringLiteral("The design file to write."),
                      QStringLiteral("DESIGN"));
-    parser.addPositional(QStringLiteral("SPEC.json"), QStringLiteral("The design's JSON description, or -."));
+    parser.addPositional(QStringLiteral("DESCRIPTION.json"), QStringLiteral("The design's JSON description, or -."));
     if (const auto exit = parser.parse(args))
         return *exit;
     const std::optional<QString> spec = parser.onePositional(QStringLiteral("description"));
