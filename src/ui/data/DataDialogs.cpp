@@ -52,10 +52,8 @@ std::optional<QString> runFieldWizard(QWidget* parent, const QString& linkPath, 
 
 void installDataDialogs(MainWindow& window)
 {
-    if (QAction* link = window.command(QStringLiteral("LinkedDatabaseMI")))
-        QObject::connect(link, &QAction::triggered, &window, [&window] { runLinkedDatabaseCommand(window); });
-    if (QAction* pdb = window.command(QStringLiteral("PersonalDatabasesMI")))
-        QObject::connect(pdb, &QAction::triggered, &window, [&window] { runPersonalDatabasesCommand(window); });
+    window.onCommand("LinkedDatabaseMI", [&window] { runLinkedDatabaseCommand(window); });
+    window.onCommand("PersonalDatabasesMI", [&window] { runPersonalDatabasesCommand(window); });
     Hooks::pickText() = [](QWidget* parent) { return PdbDialog::pickText(parent, Options::current().db); };
     // The Field Wizard reads the active design's own linked source.
     Hooks::buildField() = [&window](QWidget* parent, DataReader&, const QString& startSpec) -> std::optional<QString> {

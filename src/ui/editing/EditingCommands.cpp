@@ -36,12 +36,6 @@ const std::pair<const char*, int> kAlignActions[] = {
     {"AlignGroupVSpaceBtnAction", Alignment::SpaceVertically},
 };
 
-void connectCommand(MainWindow& window, const char* name, std::function<void()> run)
-{
-    if (QAction* action = window.command(QString::fromLatin1(name)))
-        QObject::connect(action, &QAction::triggered, &window, std::move(run));
-}
-
 } // namespace
 
 namespace EditingCommands {
@@ -128,15 +122,15 @@ void installEditing(MainWindow& window)
     for (const auto& [name, kind] : kAlignActions) {
         const int alignKind = kind;
         // The toolbar buttons skip the protection check.
-        connectCommand(window, name, [&window, alignKind] { EditingCommands::align(window, alignKind, false); });
+        window.onCommand(name, [&window, alignKind] { EditingCommands::align(window, alignKind, false); });
     }
-    connectCommand(window, "AlignMI", [&window] { EditingCommands::alignDialog(window); });
-    connectCommand(window, "AlignSelectedToGridMI",
+    window.onCommand("AlignMI", [&window] { EditingCommands::alignDialog(window); });
+    window.onCommand("AlignSelectedToGridMI",
                    [&window] { EditingCommands::align(window, Alignment::Grid, true); });
-    connectCommand(window, "AlignAllToGridMI", [&window] { EditingCommands::alignAllToGrid(window); });
-    connectCommand(window, "FitToMarginsMI", [&window] { EditingCommands::fitToMargins(window); });
-    connectCommand(window, "MarginsMI", [&window] { EditingCommands::margins(window); });
-    connectCommand(window, "BackgroundMI", [&window] { EditingCommands::background(window, true); });
+    window.onCommand("AlignAllToGridMI", [&window] { EditingCommands::alignAllToGrid(window); });
+    window.onCommand("FitToMarginsMI", [&window] { EditingCommands::fitToMargins(window); });
+    window.onCommand("MarginsMI", [&window] { EditingCommands::margins(window); });
+    window.onCommand("BackgroundMI", [&window] { EditingCommands::background(window, true); });
 
     QObject::connect(&window, &MainWindow::designWindowOpened, &window, [&window](DesignWindow* design) {
         QObject::connect(&design->surface(), &DesignSurface::cardDoubleClicked, &window, [&window, design] {

@@ -60,12 +60,6 @@ void switchLayout(MainWindow& window)
     window.afterDesignChange();
 }
 
-void connectCommand(MainWindow& window, const char* name, std::function<void()> run)
-{
-    if (QAction* action = window.command(QString::fromLatin1(name)))
-        QObject::connect(action, &QAction::triggered, &window, std::move(run));
-}
-
 } // namespace
 
 std::optional<LayoutRecord> chooseLayoutFromFiles(QWidget* parent) { return runChooser(parent, true); }
@@ -73,8 +67,8 @@ std::optional<LayoutRecord> chooseLayoutFromFiles(QWidget* parent) { return runC
 void installLayoutCommands(MainWindow& window)
 {
     MainWindow* w = &window;
-    connectCommand(window, "EditLayoutsMI", [w] { runChooser(w, false); });
-    connectCommand(window, "EditCurrentLayoutMI", [w] { editCurrentLayout(*w); });
-    connectCommand(window, "SwitchLayoutMI", [w] { switchLayout(*w); });
+    window.onCommand("EditLayoutsMI", [w] { runChooser(w, false); });
+    window.onCommand("EditCurrentLayoutMI", [w] { editCurrentLayout(*w); });
+    window.onCommand("SwitchLayoutMI", [w] { switchLayout(*w); });
     Hooks::chooseLayout() = [](QWidget* parent, const LayoutRecord*) { return chooseLayoutFromFiles(parent); };
 }

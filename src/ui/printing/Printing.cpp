@@ -172,16 +172,6 @@ void saveAsTemplateCommand(MainWindow& window)
         window, [](SaveAsTemplateForm& form, DesignDocument& document) { form.save(document); });
 }
 
-// The frame's own handler goes, so every printing command uses the one printer.
-void replaceHandler(MainWindow& window, const char* name, std::function<void()> run)
-{
-    QAction* action = window.command(QString::fromLatin1(name));
-    if (!action)
-        return;
-    QObject::disconnect(action, &QAction::triggered, &window, nullptr);
-    QObject::connect(action, &QAction::triggered, &window, std::move(run));
-}
-
 } // namespace
 
 QPrinter& printingPrinter()
@@ -199,10 +189,10 @@ DialogRunner& printingDialogRunner()
 void installPrinting(MainWindow& window)
 {
     MainWindow* w = &window;
-    replaceHandler(window, "PrinterSetupMI", [w] { setUpPrinter(w, lastTarget().printerName); });
-    replaceHandler(window, "PrintMI", [w] { printCommand(*w, false); });
-    replaceHandler(window, "PrintPreviewMI", [w] { printCommand(*w, true); });
-    replaceHandler(window, "SaveAsGraphicMI", [w] { saveAsGraphicCommand(*w); });
-    replaceHandler(window, "SaveAsTemplateMI", [w] { saveAsTemplateCommand(*w); });
+    window.onCommand("PrinterSetupMI", [w] { setUpPrinter(w, lastTarget().printerName); });
+    window.onCommand("PrintMI", [w] { printCommand(*w, false); });
+    window.onCommand("PrintPreviewMI", [w] { printCommand(*w, true); });
+    window.onCommand("SaveAsGraphicMI", [w] { saveAsGraphicCommand(*w); });
+    window.onCommand("SaveAsTemplateMI", [w] { saveAsTemplateCommand(*w); });
     installLayoutCommands(window);
 }

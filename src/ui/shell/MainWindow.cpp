@@ -19,9 +19,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
-#include <QPageSetupDialog>
 #include <QPlainTextEdit>
-#include <QPrinter>
 #include <QScreen>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -148,13 +146,6 @@ const AlignButton kAlignButtons[] = {
     {"AlignGroupVSpaceBtn", "Space Equally Vertical", "stickwell-group-space-v", true},
 };
 
-// The printer the print commands and the printer set-up share.
-QPrinter& sharedPrinter()
-{
-    static QPrinter printer;
-    return printer;
-}
-
 SystemClipboard& systemClipboard()
 {
     static SystemClipboard clipboard;
@@ -239,13 +230,19 @@ void MainWindow::addButton(QToolBar* bar, QAction* action, const QString& button
 
 QAction* MainWindow::command(const QString& objectName) const { return m_commands.value(objectName); }
 
+void MainWindow::onCommand(const char* objectName, std::function<void()> run)
+{
+    if (QAction* action = command(QString::fromLatin1(objectName)))
+        connect(action, &QAction::triggered, this, std::move(run));
+}
+
 void MainWindow::createFileMenu()
 {
     QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
     file->setObjectName(QStringLiteral("FileMenu"));
     using R = CommandRule;
-    connect(addCommand(file, "NewMI", "&New...", R::Always, QKeySequence(Qt::CTRL | Qt::Key_N)),
-            &QAction::triggered, this, [this] { newBlankDesign(); });
+    // New, printing and printer set-up are carried out by their window families.
+    addCommand(file, "NewMI", "&New...", R::Always, QKeySequence(Qt::CTRL | Qt::Key_N));
     connect(addCommand(file, "OpenMI", "&Open...", R::Always, QKeySequence(Qt::CTRL | Qt::Key_O)),
             &QAction::triggered, this, &MainWindow::openCommand);
     connect(addCommand(file, "SaveMI", "&Save", R::Modified, QKeySequence(Qt::CTRL | Qt::Key_S)),
@@ -255,10 +252,7 @@ void MainWindow::createFileMenu()
     addCommand(file, "SaveAsTemplateMI", "Save As &Template...", R::Window);
     addCommand(file, "SaveAsGraphicMI", "Save As &Graphic...", R::Window);
     file->addSeparator();
-    connect(addCommand(file, "PrinterSetupMI", "P&rinter Setup...", R::Always), &QAction::triggered, this, [this] {
-        QPageSetupDialog dialog(&sharedPrinter(), this);
-        dialog.exec();
-    });
+    addCommand(file, "PrinterSetupMI", "P&rinter Setup...", R::Always);
     addCommand(file, "PrintPreviewMI", "Print Pre&view", R::Window);
     addCommand(file, "PrintMI", "&Print...", R::Window, QKeySequence(Qt::CTRL | Qt::Key_P));
     file->addSeparator();

@@ -55,6 +55,8 @@ public:
 
     void enableCommands();
     QAction* command(const QString& objectName) const;
+    // A window family carries out a command (see src/ui/Features.cpp).
+    void onCommand(const char* objectName, std::function<void()> run);
     const RecentFiles& recentFiles() const { return m_recentFiles; }
     QMenu* objectPopup() const { return m_objectPopup; }
     QComboBox* zoomCombo() const { return m_zoomCombo; }

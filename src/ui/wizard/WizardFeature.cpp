@@ -133,11 +133,7 @@ void carryOutWizardChoice(MainWindow& window, CardExpert& expert)
 
 void installWizard(MainWindow& window)
 {
-    QAction* action = window.command(QStringLiteral("NewMI"));
-    if (!action)
-        return;
-    QObject::disconnect(action, &QAction::triggered, &window, nullptr);
-    QObject::connect(action, &QAction::triggered, &window, [&window] { runNewCommand(window); });
+    window.onCommand("NewMI", [&window] { runNewCommand(window); });
 }
 
 void registerWizardGalleryStates()
