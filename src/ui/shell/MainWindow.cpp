@@ -190,7 +190,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_clipboard(&syst
     fillRecentMenu();
     installFeatures(*this);
     restoreLayout();
-    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::enableCommands);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::clipboardChanged);
+    clipboardChanged();
     enableCommands();
 }
 
@@ -562,6 +563,20 @@ void MainWindow::createObjectPopup()
 
 // ---- enabling -------------------------------------------------------------
 
+void MainWindow::setClipboard(ClipboardPort* clipboard)
+{
+    m_clipboard = clipboard;
+    clipboardChanged();
+}
+
+// Asking the clipboard what it holds can mean a round trip to another
+// program, so it is asked when the clipboard changes, not on every command.
+void MainWindow::clipboardChanged()
+{
+    m_clipboardHasPaste = m_clipboard && canPaste(*m_clipboard);
+    enableCommands();
+}
+
 void MainWindow::enableCommands()
 {
     CommandContext context;
@@ -575,7 +590,7 @@ void MainWindow::enableCommands()
         context.selected = int(editor.selection.size());
         context.regionHasObjects = editor.panel.controlCount() > 0;
     }
-    context.clipboardHasPaste = m_clipboard && canPaste(*m_clipboard);
+    context.clipboardHasPaste = m_clipboardHasPaste;
     context.scannerAvailable = Hooks::scannerAvailable() && Hooks::scannerAvailable()();
     for (auto it = m_rules.cbegin(); it != m_rules.cend(); ++it)
         it.key()->setEnabled(ruleHolds(it.value(), context));
@@ -902,7 +917,7 @@ void MainWindow::copyCommand()
         return;
     if (DesignWindow* window = activeDesignWindow())
         copyObjects(window->document().editor, *m_clipboard);
-    enableCommands();
+    clipboardChanged();
 }
 
 void MainWindow::cutCommand()
@@ -912,6 +927,7 @@ void MainWindow::cutCommand()
     if (!activeDesignWindow() || !passesProtection(ProtectionKind::DesignChange))
         return;
     cutObjects(activeDesignWindow()->document().editor, *m_clipboard);
+    clipboardChanged();
     afterDesignChange();
 }
 

@@ -66,7 +66,7 @@ public:
     // clipboard used; tests replace them.
     std::function<std::optional<QString>()> askPassword;
     std::function<QString()> chooseOpenFile;
-    void setClipboard(ClipboardPort* clipboard) { m_clipboard = clipboard; }
+    void setClipboard(ClipboardPort* clipboard);
 
     // The active window passes the protection check (asking for the password when needed).
     bool passesProtection(ProtectionKind kind);
@@ -126,6 +126,7 @@ private:
     void rebuildObjectList();
     void rebuildRegionList();
     void fillRecentMenu();
+    void clipboardChanged();
     void fillWindowMenu();
     void addToRecent(const QString& path);
 
@@ -182,4 +183,5 @@ private:
     bool m_activating = false;  // changes of the region list are ignored meanwhile
     int m_untitledCounter = 1;
     ClipboardPort* m_clipboard = nullptr;
+    bool m_clipboardHasPaste = false;
 };
