@@ -12,7 +12,7 @@
 #include "files/DesignFile.h"
 #include "model/DesignEditor.h"
 #include "model/LayoutRecord.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "render/ArcText.h"
 #include "render/BarCode.h"
 #include "ui/designwindow/CardView.h"
@@ -30,12 +30,12 @@ QImage samplePicture()
     return image;
 }
 
-// 100 objects of every kind over a 600 × 400 card, built at zoom 100.
+// 100 objects of every kind over a 600 × 400 card, shown at a zoom.
 struct HundredObjects {
     explicit HundredObjects(int zoom)
     {
-        editor.panel.setRegionSize(600, 400);
-        DesignBuilder b(editor.manager);
+        editor.card().setRegionSize(600, 400);
+        DesignBuilder b(editor.manager());
         const QImage picture = samplePicture();
         for (int i = 0; i < 100; ++i) {
             const int x = 10 + (i % 10) * 58, y = 10 + (i / 10) * 38;
@@ -71,7 +71,7 @@ struct HundredObjects {
 void BM_RepaintAfterChange(benchmark::State& state)
 {
     HundredObjects card(int(state.range(0)));
-    ObjectControl* first = card.editor.panel.control(0);
+    DesignObject* first = card.editor.card().object(0);
     card.surface.selectOnly(first);
     int direction = 1;
     for (auto _ : state) {
@@ -79,7 +79,7 @@ void BM_RepaintAfterChange(benchmark::State& state)
         direction = -direction;
         card.render();
     }
-    state.counters["objects"] = double(card.editor.panel.controlCount());
+    state.counters["objects"] = double(card.editor.card().objectCount());
     state.counters["pixels"] = double(card.image.width()) * card.image.height();
 }
 BENCHMARK(BM_RepaintAfterChange)->Arg(100)->Arg(400)->Unit(benchmark::kMillisecond);
@@ -90,8 +90,8 @@ void BM_RepaintSelectionOnly(benchmark::State& state)
     HundredObjects card(int(state.range(0)));
     int index = 0;
     for (auto _ : state) {
-        card.surface.selectOnly(card.editor.panel.control(index));
-        index = (index + 1) % card.editor.panel.controlCount();
+        card.surface.selectOnly(card.editor.card().object(index));
+        index = (index + 1) % card.editor.card().objectCount();
         card.render();
     }
 }
@@ -101,7 +101,9 @@ BENCHMARK(BM_RepaintSelectionOnly)->Arg(100)->Arg(400)->Unit(benchmark::kMillise
 void BM_DragOutline(benchmark::State& state)
 {
     HundredObjects card(int(state.range(0)));
-    card.surface.mousePress(card.editor.panel.control(0)->rect().center(), Qt::LeftButton, Qt::NoModifier);
+    // The first object's middle, in card pixels at the zoom.
+    const QPoint middle = card.editor.card().object(0)->rect().center() * card.editor.zoom / 100;
+    card.surface.mousePress(middle, Qt::LeftButton, Qt::NoModifier);
     int step = 0;
     for (auto _ : state) {
         card.surface.mouseMove(QPoint(40 + step % 200, 30 + step % 100), Qt::LeftButton);
@@ -119,7 +121,7 @@ void BM_OpenAddressExampleToFirstPaint(benchmark::State& state)
         LayoutRecord layout;
         QString linked;
         int32_t zoom = 100;
-        if (readDesignFile(editor.manager, path, layout, linked, zoom, editor.handlers) != DesignFileResult::Success) {
+        if (readDesignFile(editor.manager(), path, layout, linked, zoom) != DesignFileResult::Success) {
             state.SkipWithError("cannot read the address example");
             break;
         }

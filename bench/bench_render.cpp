@@ -17,12 +17,13 @@
 namespace {
 
 struct BusyCard {
-    explicit BusyCard(int zoom)
+    explicit BusyCard(int zoom) : zoom(zoom)
     {
         design = busyLabel();
         buildExample(manager, design);
-        showRegionAtZoom(manager, design.layout, 0, zoom);
+        showRegionByIndex(manager, design.layout, 0);
     }
+    int zoom;
     Card surface;
     ObjectManager manager{surface};
     ExampleDesign design;
@@ -31,7 +32,7 @@ struct BusyCard {
 void BM_PaintLabelAtZoom100(benchmark::State& state)
 {
     BusyCard card(100);
-    QImage image(card.surface.width(), card.surface.height(), QImage::Format_RGB32);
+    QImage image(cardPixelSize(card.surface, 100), QImage::Format_RGB32);
     for (auto _ : state) {
         image.fill(Qt::white);
         QPainter painter(&image);
@@ -39,7 +40,7 @@ void BM_PaintLabelAtZoom100(benchmark::State& state)
         painter.end();
         benchmark::DoNotOptimize(image.constBits());
     }
-    state.counters["objects"] = double(card.surface.controlCount());
+    state.counters["objects"] = double(card.surface.objectCount());
 }
 BENCHMARK(BM_PaintLabelAtZoom100)->Unit(benchmark::kMillisecond);
 
@@ -49,12 +50,13 @@ void BM_ExportRegionAtZoom400(benchmark::State& state, const char* extension)
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("region.") + extension);
     for (auto _ : state) {
-        if (!exportCard(card.surface, path)) {
+        if (!exportCard(card.surface, path, ExportOptions{.zoom = card.zoom})) {
             state.SkipWithError("export failed");
             break;
         }
     }
-    state.counters["pixels"] = double(card.surface.width()) * card.surface.height();
+    const QSize pixels = cardPixelSize(card.surface, card.zoom);
+    state.counters["pixels"] = double(pixels.width()) * pixels.height();
 }
 BENCHMARK_CAPTURE(BM_ExportRegionAtZoom400, png, "png")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_ExportRegionAtZoom400, bmp, "bmp")->Unit(benchmark::kMillisecond);

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     DesignEditor editor;
-    editor.panel.setRegionSize(300, 200);
+    editor.card().setRegionSize(300, 200);
     MemoryClipboard clipboard;
     clipboard.setPrivateBlock(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
     pasteObjects(editor, clipboard);

@@ -20,12 +20,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int32_t zoom = 100;
     DesignFileInfo info;
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
-    if (parseDesignFile(manager, bytes, layout, linked, zoom, {}, &info) == DesignFileResult::Success) {
+    if (parseDesignFile(manager, bytes, layout, linked, zoom, &info) == DesignFileResult::Success) {
         for (const auto& [side, panelIndex] : info.blockSlots) {
-            manager.currentSide = manager.currentPanel = -1;
-            manager.changeRegion(-1, -1, side, panelIndex, 100);
+            manager.detachLiveRegion();
+            manager.showRegion({side, panelIndex});
         }
-        buildDesignFile(manager, layout, linked, zoom, manager.currentSide, manager.currentPanel);
+        buildDesignFile(manager, layout, linked, zoom);
     }
     return 0;
 }

@@ -3,7 +3,7 @@
 // next two the length of its data.
 #include <cstring>
 
-#include "system/ScanImage.h"
+#include "desktop/ScanImage.h"
 
 namespace {
 

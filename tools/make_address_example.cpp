@@ -15,7 +15,7 @@
 #include "files/DesignFile.h"
 #include "model/LayoutRecord.h"
 #include "model/DesignEditor.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "base/Cp1252.h"
 
 namespace {
@@ -100,28 +100,27 @@ bool writeDesign(const QString& path, const QString& linkedPath)
     const LayoutRecord layout = thirtyUp();
     int32_t w = 0, h = 0;
     layout.regionSize(&w, &h);
-    editor.panel.setRegionSize(w, h);
-    editor.panel.setScale(100);
-    ObjectManager& m = editor.manager;
-    m.changeRegion(-1, -1, 0, 0, 100);
+    editor.card().setRegionSize(w, h);
+    ObjectManager& m = editor.manager();
+    m.showRegion({0, 0});
 
-    ObjectControl* address = m.createText(0, 0);
+    DesignObject* address = m.createText(0, 0);
     address->setBounds(14, 10, 236, 52);
-    ObjectData& text = *address->data();
+    DesignObject& text = *address;
     text.lines = QStringList{QStringLiteral("{-FIRSTNAME+ +LASTNAME+\r\nADDRESS+\r\nCITY+, +STATE+  +ZIP-}")};
     text.font.setFace(QStringLiteral("Arial"));
     text.font.height = -14;
     text.textStyle = TextStyleWord::pack(TextStyleKind::NoWrap);
 
-    ObjectControl* barCode = m.createText(0, 0);
+    DesignObject* barCode = m.createText(0, 0);
     barCode->setBounds(14, 68, 200, 20);
-    ObjectData& code = *barCode->data();
+    DesignObject& code = *barCode;
     code.lines = QStringList{QStringLiteral("{-ZIP-}")};
     code.font.setFace(QStringLiteral("Arial"));
     code.font.height = -10;
     code.textStyle = TextStyleWord::pack(TextStyleKind::BarCode, 0, 0, 2);  // PostNet bars, no text
 
-    return writeDesignFile(m, path, layout, linkedPath, 100, m.currentSide, m.currentPanel);
+    return writeDesignFile(m, path, layout, linkedPath, 100);
 }
 
 } // namespace

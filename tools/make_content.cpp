@@ -48,21 +48,20 @@ bool writeTemplate(const TemplateDesign& design, LayoutRecord layout, const QStr
     int32_t width = 0, height = 0;
     layout.regionSize(&width, &height);
     surface.setRegionSize(width, height);
-    surface.setScale(100);
     const int regions = int(regionCaptions(layout.foldType).size());
     DesignBuilder builder(manager);
     for (int region = 0; region < regions; ++region) {
         int32_t side = 0, panel = 0;
         regionSlotFor(layout.foldType, region, &side, &panel);
-        if (!manager.changeRegion(manager.currentSide, manager.currentPanel, side, panel, 100))
+        if (!manager.showRegion({side, panel}))
             return false;
         design.build(builder, manager, region, width, height);
     }
     int32_t side = 0, panel = 0;
     regionSlotFor(layout.foldType, 0, &side, &panel);
-    if (!manager.changeRegion(manager.currentSide, manager.currentPanel, side, panel, 100))
+    if (!manager.showRegion({side, panel}))
         return false;
-    return writeDesignFile(manager, path, layout, QString(), 100, side, panel);
+    return writeDesignFile(manager, path, layout, QString(), 100);
 }
 
 bool writeTemplates(const QString& data)
@@ -169,9 +168,8 @@ bool writeSamples(const QString& data, const QString& out)
         QDir().mkpath(QFileInfo(target).absolutePath());
         const bool read = readDesignFile(manager, path, layout, linked, zoom) == DesignFileResult::Success;
         PersonalMergeValues values = sampleValues(layout.wizardType);
-        const bool written = read && mergePersonalDataIntoRegions(manager, layout.foldType, zoom, values) &&
-                             writeDesignFile(manager, target, layout, linked, zoom, manager.currentSide,
-                                             manager.currentPanel);
+        const bool written = read && mergePersonalDataIntoRegions(manager, layout.foldType, values) &&
+                             writeDesignFile(manager, target, layout, linked, zoom);
         std::printf("%s %s\n", written ? "wrote" : "FAILED", qPrintable(target));
         ok = ok && written;
     }

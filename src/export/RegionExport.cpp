@@ -4,8 +4,11 @@
 #include "model/Card.h"
 #include "render/RegionRender.h"
 
+#include <QPainter>
+#include <algorithm>
+
 // The same message the save commands show for a design file.
-QString exportSaveErrorText() { return designFileResultText(DesignFileResult::SaveError); }
+QString exportSaveErrorText() { return designFileResultText(DesignFileResult::SaveError, false); }
 
 bool exportCard(const Card& card, const QString& path, const ExportOptions& options)
 {
@@ -16,8 +19,17 @@ bool exportCard(const Card& card, const QString& path, ExportFormat format, cons
                 QString* error)
 {
     const CardPaintOptions paintOptions = exportPaintOptions();
-    ExportOptions atCardZoom = options;
-    atCardZoom.zoom = card.scale();
-    return exportPicture(path, format, QSize(card.width(), card.height()),
-                         [&](QPainter& painter) { paintCardOn(painter, card, paintOptions); }, atCardZoom, error);
+    // Vector files have the region's true size whatever the zoom: they are
+    // drawn in design units, a hundred to the inch.
+    ExportOptions drawn = options;
+    if (format == ExportFormat::Svg || format == ExportFormat::Pdf)
+        drawn.zoom = 100;
+    const int32_t zoom = std::max(1, drawn.zoom);
+    return exportPicture(
+        path, format, cardPixelSize(card, zoom),
+        [&](QPainter& painter) {
+            painter.setTransform(zoomTransform(zoom), true);
+            paintCardOn(painter, card, paintOptions);
+        },
+        drawn, error);
 }

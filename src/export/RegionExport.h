@@ -1,6 +1,6 @@
 #pragma once
-// Writing a card as a picture file, as the screen shows it at its zoom but
-// without grid or margins rectangle.
+// Writing a card as a picture file, as the screen shows it at the options'
+// zoom but without grid or margins rectangle.
 
 #include <QString>
 

@@ -6,8 +6,7 @@
 #include "files/DesignFile.h"
 #include "files/DesignJsonShape.h"
 #include "model/Card.h"
-#include "model/ObjectControl.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/ObjectManager.h"
 
 namespace {
@@ -37,19 +36,17 @@ QStringList textLines(const JsonIn& in, qsizetype maxCount)
 void appendObject(const JsonIn& in, RegionSlot& slot)
 {
     const char kind = objectKind(in.member("kind"));
-    ObjectControl control(kind == ObjectKind::Graphic ? ObjectControl::Type::Picture : ObjectControl::Type::Paint);
-    ObjectData data(&control, kind);
-    readJsonFields<ObjectData>(in, DesignJson::objectFields(), data);
+    DesignObject data(kind);
+    readJsonFields<DesignObject>(in, DesignJson::objectFields(), data);
     if (kind == ObjectKind::Graphic) {
         const JsonIn picture = in.member("picture");
         if (!picture.isNull())
-            control.picture = DesignJson::readPicture(picture);
+            data.picture = DesignJson::readPicture(picture);
     } else if (kind == ObjectKind::Text) {
         data.font = DesignJson::readFont(in.member("font"));
         data.lines = textLines(in.member("lines"), kMaxRegionDataSize);
     }
-    // Geometry is in design units: pixels at zoom 100.
-    data.saveToRecord(slot.data, 100);
+    data.saveToRecord(slot.data);
     if (slot.data.size() > kMaxRegionDataSize)
         in.fail(QStringLiteral("the region's objects exceed %1 bytes").arg(kMaxRegionDataSize));
     ++slot.objectCount;
@@ -117,7 +114,7 @@ QByteArray buildDesign(const JsonIn& top)
     std::array<bool, DesignJson::kMaxRegions> given{};
     for (qsizetype i = 0; i < count; ++i)
         readRegion(regions.at(i), manager, given);
-    return buildDesignFile(manager, layout, linked, zoom, -1, -1);
+    return buildDesignFile(manager, layout, linked, zoom);
 }
 
 } // namespace

@@ -5,7 +5,6 @@
 #include "files/FilesTexts.h"
 #include "model/Folds.h"
 #include "model/ObjectManager.h"
-#include "model/Options.h"
 #include "base/AtomicFile.h"
 #include "base/BoundedRead.h"
 #include "base/ByteStream.h"
@@ -114,22 +113,22 @@ bool hasDesignFileSignature(QByteArrayView bytes)
     return (in.u32() >> 16) == (kDesignFileSignature >> 16);
 }
 
-QString designFileResultText(int32_t code)
+QString designFileResultText(int32_t code, bool metricUnits)
 {
     switch (code) {
     case DesignFileResult::LoadError: return FilesTexts::LoadError;
     case DesignFileResult::BadVersion: return FilesTexts::BadVersion;
     case DesignFileResult::SaveError: return FilesTexts::SaveError;
     case DesignFileResult::OutOfMemory: return FilesTexts::OutOfMemory;
-    case DesignFileResult::RegionSize: return regionSizeMessage(Options::current().metricUnits);
+    case DesignFileResult::RegionSize: return regionSizeMessage(metricUnits);
     default: return {};
     }
 }
 
 QByteArray buildDesignFile(ObjectManager& manager, const LayoutRecord& layout, const QString& linkedDatabasePath,
-                           int32_t zoom, int32_t currentSide, int32_t currentPanel)
+                           int32_t zoom)
 {
-    manager.changeRegion(currentSide, currentPanel, -1, -1, zoom);
+    manager.storeLiveRegion();
     int32_t regionCount = 0;
     for (int side = 0; side < ObjectManager::kSides; ++side)
         for (int panel = 0; panel < ObjectManager::kPanels; ++panel)
@@ -155,19 +154,18 @@ QByteArray buildDesignFile(ObjectManager& manager, const LayoutRecord& layout, c
 }
 
 bool writeDesignFile(ObjectManager& manager, const QString& fileName, const LayoutRecord& layout,
-                     const QString& linkedDatabasePath, int32_t zoom, int32_t currentSide, int32_t currentPanel,
-                     QString* error)
+                     const QString& linkedDatabasePath, int32_t zoom, QString* error)
 {
-    const QByteArray bytes = buildDesignFile(manager, layout, linkedDatabasePath, zoom, currentSide, currentPanel);
-    if (!writeFileAtomically(fileName, bytes, error))
+    if (!manager.storeLiveRegion()) {
+        if (error)
+            *error = manager.errorString();
         return false;
-    manager.undoHistory().clear();
-    return true;
+    }
+    return writeFileAtomically(fileName, buildDesignFile(manager, layout, linkedDatabasePath, zoom), error);
 }
 
 int32_t parseDesignFile(ObjectManager& manager, QByteArrayView bytes, LayoutRecord& layout,
-                        QString& linkedDatabasePath, int32_t& zoom, const ControlHandlers& handlers,
-                        DesignFileInfo* info)
+                        QString& linkedDatabasePath, int32_t& zoom, DesignFileInfo* info)
 {
     ByteReader in(bytes);
     const QByteArrayView header = in.view(kDesignHeaderSize);
@@ -205,8 +203,7 @@ int32_t parseDesignFile(ObjectManager& manager, QByteArrayView bytes, LayoutReco
 
     int32_t regionWidth = 0, regionHeight = 0;
     layout.regionSize(&regionWidth, &regionHeight);
-    manager.surface().setRegionSize(regionWidth, regionHeight);
-    manager.surface().setScale(zoom);
+    manager.card().setRegionSize(regionWidth, regionHeight);
 
     int32_t result = DesignFileResult::Success;
     for (int32_t read = 0; result == DesignFileResult::Success && read < regionCount; ++read)
@@ -216,15 +213,15 @@ int32_t parseDesignFile(ObjectManager& manager, QByteArrayView bytes, LayoutReco
 
     int32_t side = 0, panel = 0;
     regionSlotFor(layout.foldType, 0, &side, &panel);
-    manager.changeRegion(-1, -1, side, panel, manager.surface().scale(), handlers);
-    if (!manager.lastLoadError().isEmpty())
+    manager.detachLiveRegion();
+    manager.showRegion({side, panel});
+    if (!manager.errorString().isEmpty())
         return DesignFileResult::LoadError;
     return DesignFileResult::Success;
 }
 
 int32_t readDesignFile(ObjectManager& manager, const QString& fileName, LayoutRecord& layout,
-                       QString& linkedDatabasePath, int32_t& zoom, const ControlHandlers& handlers,
-                       DesignFileInfo* info)
+                       QString& linkedDatabasePath, int32_t& zoom, DesignFileInfo* info)
 {
     QFile file(fileName);
     if (!file.open(QIODevice::ReadOnly))
@@ -232,5 +229,5 @@ int32_t readDesignFile(ObjectManager& manager, const QString& fileName, LayoutRe
     const std::optional<QByteArray> bytes = readAtMost(file, kMaxDesignFileSize);
     if (!bytes)
         return DesignFileResult::OutOfMemory;
-    return parseDesignFile(manager, *bytes, layout, linkedDatabasePath, zoom, handlers, info);
+    return parseDesignFile(manager, *bytes, layout, linkedDatabasePath, zoom, info);
 }

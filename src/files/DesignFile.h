@@ -8,7 +8,6 @@
 #include <vector>
 
 #include "model/LayoutRecord.h"
-#include "model/ObjectControl.h"
 
 class ObjectManager;
 
@@ -21,9 +20,9 @@ constexpr int32_t SaveError = 1003;
 constexpr int32_t RegionSize = 1004;
 constexpr int32_t OutOfMemory = 1100;
 }
-// The text of a result; the region size limits are given in the display unit
-// of the "Metric units" option.
-QString designFileResultText(int32_t code);
+// The text of a result; the region size limits are given in millimetres when
+// metricUnits, else in inches (the caller's "Metric units" option).
+QString designFileResultText(int32_t code, bool metricUnits);
 
 constexpr int32_t kDesignFileVersion = 700;
 constexpr uint32_t kDesignFileSignature = 0x7B34DEA1;
@@ -45,20 +44,19 @@ struct DesignFileInfo {
     std::vector<std::pair<int, int>> blockSlots;
 };
 
-// Writes atomically (the previous file survives a failed save) and clears the
-// undo history on success. On failure *error (when given) says why.
+// Stores the live region into its slot first (the card keeps it), then
+// writes atomically: the previous file survives a failed save. On failure
+// *error (when given) says why. What a save means to the history is the
+// editor's business, not this layer's.
 bool writeDesignFile(ObjectManager& manager, const QString& fileName, const LayoutRecord& layout,
-                     const QString& linkedDatabasePath, int32_t zoom, int32_t currentSide, int32_t currentPanel,
-                     QString* error = nullptr);
+                     const QString& linkedDatabasePath, int32_t zoom, QString* error = nullptr);
 QByteArray buildDesignFile(ObjectManager& manager, const LayoutRecord& layout, const QString& linkedDatabasePath,
-                           int32_t zoom, int32_t currentSide, int32_t currentPanel);
+                           int32_t zoom);
 
 // The manager must be new and empty. On success the first region is live.
 // A layout whose regions break the size limits gives RegionSize before any
 // region is read or sized.
 int32_t readDesignFile(ObjectManager& manager, const QString& fileName, LayoutRecord& layout,
-                       QString& linkedDatabasePath, int32_t& zoom, const ControlHandlers& handlers = {},
-                       DesignFileInfo* info = nullptr);
+                       QString& linkedDatabasePath, int32_t& zoom, DesignFileInfo* info = nullptr);
 int32_t parseDesignFile(ObjectManager& manager, QByteArrayView bytes, LayoutRecord& layout,
-                        QString& linkedDatabasePath, int32_t& zoom, const ControlHandlers& handlers = {},
-                        DesignFileInfo* info = nullptr);
+                        QString& linkedDatabasePath, int32_t& zoom, DesignFileInfo* info = nullptr);

@@ -4,7 +4,7 @@
 #include "files/DesignJsonShape.h"
 #include "model/Folds.h"
 #include "model/Card.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/ObjectManager.h"
 #include "base/JsonWriter.h"
 
@@ -22,14 +22,13 @@ QString captionForSlot(uint32_t foldType, int side, int panel)
     return {};
 }
 
-QByteArray objectJson(const ObjectControl& control, bool withPictures)
+QByteArray objectJson(const DesignObject& d, bool withPictures)
 {
-    const ObjectData& d = *control.data();
     JsonObject o;
-    o.add("name", control.name).add("kind", QString(QChar(d.kind)));
-    writeJsonFields<ObjectData>(o, DesignJson::objectFields(), d);
+    o.add("name", d.name).add("kind", QString(QChar(d.kind)));
+    writeJsonFields<DesignObject>(o, DesignJson::objectFields(), d);
     if (d.kind == ObjectKind::Graphic) {
-        o.raw("picture", DesignJson::pictureJson(control.picture, withPictures));
+        o.raw("picture", DesignJson::pictureJson(d.picture, withPictures));
     } else if (d.kind == ObjectKind::Text) {
         o.raw("font", DesignJson::fontJson(d.font));
         o.raw("lines", Json::stringArray(d.lines));
@@ -55,7 +54,7 @@ int32_t describeDesignFile(const QString& fileName, QByteArray& json, bool withP
     QString linked;
     int32_t zoom = 100;
     DesignFileInfo info;
-    const int32_t result = readDesignFile(manager, fileName, layout, linked, zoom, {}, &info);
+    const int32_t result = readDesignFile(manager, fileName, layout, linked, zoom, &info);
     if (result != DesignFileResult::Success)
         return result;
 
@@ -63,13 +62,13 @@ int32_t describeDesignFile(const QString& fileName, QByteArray& json, bool withP
     layout.regionSize(&regionWidth, &regionHeight);
     JsonArray regions;
     for (const auto& [side, panel] : info.blockSlots) {
-        // Load each block at zoom 100 so pixels are design units.
-        manager.currentSide = manager.currentPanel = -1;
-        manager.changeRegion(-1, -1, side, panel, 100);
+        // Each block is loaded afresh, as a design window would show it
+        // (names count from 0 per region); nothing is stored back.
+        manager.detachLiveRegion();
+        manager.showRegion({side, panel});
         JsonArray objects;
-        for (const auto& control : surface.controls())
-            if (control->data())
-                objects.raw(objectJson(*control, withPictures));
+        for (const auto& object : surface.objects())
+            objects.raw(objectJson(*object, withPictures));
         const RegionSlot& slot = manager.slot(side, panel);
         regions.raw(JsonObject()
                         .add("side", side)

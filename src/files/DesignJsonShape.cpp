@@ -3,8 +3,7 @@
 #include <limits>
 
 #include "base/Cp1252.h"
-#include "model/ObjectControl.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 
 namespace DesignJson {
 
@@ -15,16 +14,16 @@ constexpr int64_t kI32High = std::numeric_limits<int32_t>::max();
 constexpr int64_t kI8Low = -128;
 constexpr int64_t kI8High = 127;
 
-using Obj = ObjectData;
+using Obj = DesignObject;
 const JsonField<Obj> kObjectFields[] = {
-    {"left", -kMaxCoordinate, kMaxCoordinate, [](const Obj& d) -> int64_t { return d.control->left; },
-     [](Obj& d, int64_t v) { d.control->left = int(v); }},
-    {"top", -kMaxCoordinate, kMaxCoordinate, [](const Obj& d) -> int64_t { return d.control->top; },
-     [](Obj& d, int64_t v) { d.control->top = int(v); }},
-    {"width", -kMaxCoordinate, kMaxCoordinate, [](const Obj& d) -> int64_t { return d.control->width; },
-     [](Obj& d, int64_t v) { d.control->width = int(v); }},
-    {"height", -kMaxCoordinate, kMaxCoordinate, [](const Obj& d) -> int64_t { return d.control->height; },
-     [](Obj& d, int64_t v) { d.control->height = int(v); }},
+    {"left", -kMaxCoordinate, kMaxCoordinate, [](const Obj& d) -> int64_t { return d.left; },
+     [](Obj& d, int64_t v) { d.left = int(v); }},
+    {"top", -kMaxCoordinate, kMaxCoordinate, [](const Obj& d) -> int64_t { return d.top; },
+     [](Obj& d, int64_t v) { d.top = int(v); }},
+    {"width", -kMaxCoordinate, kMaxCoordinate, [](const Obj& d) -> int64_t { return d.width; },
+     [](Obj& d, int64_t v) { d.width = int(v); }},
+    {"height", -kMaxCoordinate, kMaxCoordinate, [](const Obj& d) -> int64_t { return d.height; },
+     [](Obj& d, int64_t v) { d.height = int(v); }},
     {"flags", kI32Low, kI32High, [](const Obj& d) -> int64_t { return d.flags; },
      [](Obj& d, int64_t v) { d.flags = int32_t(v); }},
     {"style", kI32Low, kI32High, [](const Obj& d) -> int64_t { return d.style; },
@@ -146,7 +145,7 @@ Picture::Kind pictureKindNamed(const JsonIn& in)
 
 } // namespace
 
-std::span<const JsonField<ObjectData>> objectFields() { return kObjectFields; }
+std::span<const JsonField<DesignObject>> objectFields() { return kObjectFields; }
 
 QByteArray fontJson(const LogFontA& font)
 {

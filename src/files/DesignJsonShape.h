@@ -14,7 +14,7 @@
 #include "imaging/Picture.h"
 #include "model/LayoutRecord.h"
 
-class ObjectData;
+class DesignObject;
 
 template <class T>
 struct JsonField {
@@ -48,9 +48,8 @@ void readJsonFields(const JsonIn& in, std::span<const JsonField<T>> fields, T& t
 
 namespace DesignJson {
 
-// An object's geometry (pixels at zoom 100, which are design units) and
-// properties; the ObjectData must have a control.
-std::span<const JsonField<ObjectData>> objectFields();
+// An object's geometry (design units) and properties.
+std::span<const JsonField<DesignObject>> objectFields();
 
 QByteArray fontJson(const LogFontA& font);
 LogFontA readFont(const JsonIn& in);
@@ -62,7 +61,7 @@ LayoutRecord readLayout(const JsonIn& in);
 QByteArray pictureJson(const Picture& picture, bool withData);
 Picture readPicture(const JsonIn& in);
 
-// Design geometry is kept within this on loading (see ObjectData).
+// Design geometry is kept within this on loading (see DesignObject).
 constexpr int64_t kMaxCoordinate = 1 << 24;
 // The largest regions array a design can have: two sides of four panels.
 constexpr int kMaxRegions = 8;

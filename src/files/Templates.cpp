@@ -63,8 +63,8 @@ QString templateFilePath(const QString& family, const QString& category, const Q
 }
 
 bool saveAsTemplate(ObjectManager& manager, LayoutRecord& layout, const QString& linkedDatabasePath,
-                    int32_t zoom, int32_t currentSide, int32_t currentPanel, int wizardEntry, const QString& path)
+                    int32_t zoom, int wizardEntry, const QString& path)
 {
     layout.wizardType = wizardTypeForEntry(wizardEntry);
-    return writeDesignFile(manager, path, layout, linkedDatabasePath, zoom, currentSide, currentPanel);
+    return writeDesignFile(manager, path, layout, linkedDatabasePath, zoom);
 }

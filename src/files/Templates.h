@@ -25,4 +25,4 @@ uint8_t wizardTypeForEntry(int entryIndex);
 // The writing half of Save As Template: stores the wizard type in the layout
 // and writes the design to path. On failure the caller shows text 1003.
 bool saveAsTemplate(ObjectManager& manager, LayoutRecord& layout, const QString& linkedDatabasePath,
-                    int32_t zoom, int32_t currentSide, int32_t currentPanel, int wizardEntry, const QString& path);
+                    int32_t zoom, int wizardEntry, const QString& path);

@@ -199,7 +199,12 @@ void Canvas::selectPen()
         return;
     }
     QPen pen(m_pen.color);
-    pen.setWidth(std::clamp(m_pen.width, 0, kMaxPenWidth));
+    const int width = std::clamp(m_pen.width, 0, kMaxPenWidth);
+    // A pen thinner than a device pixel (a thin line shown at a low zoom)
+    // still draws its one pixel, as the thinnest pen does.
+    const QTransform& t = m_painter.transform();
+    const double scale = std::min(std::hypot(t.m11(), t.m12()), std::hypot(t.m21(), t.m22()));
+    pen.setWidth(width * scale < 1.0 ? 0 : width);
     pen.setCapStyle(Qt::FlatCap);
     pen.setJoinStyle(Qt::MiterJoin);
     if (m_pen.style == CanvasPen::Style::Dot) {

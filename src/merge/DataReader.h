@@ -1,7 +1,7 @@
 #pragma once
 // The one reader of merge data per linked source: a data link file (.DLF), a
 // personal database file (.dat) or a delimited text file. Tables are read
-// through the read-only table dataset (platform/DataAccess); when the text
+// through the read-only table dataset (TableDataset); when the text
 // driver cannot open a text file the reader falls back to its own CsvFile.
 
 #include <QString>

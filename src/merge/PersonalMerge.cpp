@@ -3,7 +3,7 @@
 #include "merge/VariableText.h"
 #include "model/Card.h"
 #include "model/Folds.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/ObjectManager.h"
 
 namespace {
@@ -15,7 +15,7 @@ constexpr const char* kTokens[PersonalField::kValueCount] = {
     "USER3",      "USER4",      "USER5",      "USER6",       "USER7",            "USER8"};
 const QString kPostalSample = QStringLiteral("11111");
 
-void replaceWith(ObjectData& data, const QString& value)
+void replaceWith(DesignObject& data, const QString& value)
 {
     if (!value.isEmpty())
         data.lines = QStringList{value};
@@ -27,7 +27,7 @@ int userDigit(QChar c)
     return c >= '1' && c <= '8' ? c.digitValue() : 0;
 }
 
-bool mergeToken(ObjectData& data, const QString& entry, PersonalMergeValues& values)
+bool mergeToken(DesignObject& data, const QString& entry, PersonalMergeValues& values)
 {
     for (int i = 0; i < PersonalField::kFlaggedCount; ++i) {
         if (entry == QLatin1String(kTokens[i])) {
@@ -39,7 +39,7 @@ bool mergeToken(ObjectData& data, const QString& entry, PersonalMergeValues& val
     return false;
 }
 
-bool mergeUserToken(ObjectData& data, const QString& entry, PersonalMergeValues& values)
+bool mergeUserToken(DesignObject& data, const QString& entry, PersonalMergeValues& values)
 {
     if (entry.size() != 5 || !entry.startsWith(QLatin1String("USER")) || !userDigit(entry[4]))
         return false;
@@ -49,7 +49,7 @@ bool mergeUserToken(ObjectData& data, const QString& entry, PersonalMergeValues&
     return true;
 }
 
-bool mergeUserCode(ObjectData& data, const QString& entry, PersonalMergeValues& values)
+bool mergeUserCode(DesignObject& data, const QString& entry, PersonalMergeValues& values)
 {
     if (!entry.startsWith(QLatin1String("{-USER")) || !entry.endsWith(QLatin1String("-}")) || entry.size() < 9)
         return false;
@@ -113,9 +113,9 @@ QString postalCodeFromAddress(const QString& address)
 
 void mergePersonalData(ObjectManager& manager, PersonalMergeValues& values)
 {
-    for (const auto& control : manager.surface().controls()) {
-        ObjectData* data = control->data();
-        if (control->isPicture() || !data || !data->isText() || data->lines.size() != 1)
+    for (const auto& object : manager.card().objects()) {
+        DesignObject* data = object.get();
+        if (!data->isText() || data->lines.size() != 1)
             continue;
         const QString entry = data->lines.first();
         if (mergeToken(*data, entry, values) || mergeUserToken(*data, entry, values) ||
@@ -130,8 +130,7 @@ void mergePersonalData(ObjectManager& manager, PersonalMergeValues& values)
     }
 }
 
-bool mergePersonalDataIntoRegions(ObjectManager& manager, uint8_t foldType, int32_t zoom,
-                                  PersonalMergeValues& values, const ControlHandlers& handlers)
+bool mergePersonalDataIntoRegions(ObjectManager& manager, uint8_t foldType, PersonalMergeValues& values)
 {
     const int regions = int(regionCaptions(foldType).size());
     int32_t firstSide = 0, firstPanel = 0;
@@ -141,9 +140,9 @@ bool mergePersonalDataIntoRegions(ObjectManager& manager, uint8_t foldType, int3
     for (int region = 1; region < regions; ++region) {
         int32_t side = 0, panel = 0;
         regionSlotFor(foldType, region, &side, &panel);
-        if (!manager.changeRegion(manager.currentSide, manager.currentPanel, side, panel, zoom, handlers))
+        if (!manager.showRegion({side, panel}))
             return false;
         mergePersonalData(manager, values);
     }
-    return manager.changeRegion(manager.currentSide, manager.currentPanel, firstSide, firstPanel, zoom, handlers);
+    return manager.showRegion({firstSide, firstPanel});
 }

@@ -7,7 +7,6 @@
 #include <array>
 #include <cstdint>
 
-#include "model/ObjectControl.h"
 
 class ObjectManager;
 
@@ -45,8 +44,7 @@ void mergePersonalData(ObjectManager& manager, PersonalMergeValues& values);
 // and back of a flat design, all three panels of a folded one, each made
 // live in turn; ends with region 0 live. False when a region could not be
 // switched to.
-bool mergePersonalDataIntoRegions(ObjectManager& manager, uint8_t foldType, int32_t zoom,
-                                  PersonalMergeValues& values, const ControlHandlers& handlers = {});
+bool mergePersonalDataIntoRegions(ObjectManager& manager, uint8_t foldType, PersonalMergeValues& values);
 
 // The postal code of an address: for a field code the field named ZIP… or
 // POST… as a field code; for literal text the first run of exactly 5 or 9

@@ -160,13 +160,13 @@ std::vector<QRect> spaceEqually(const std::vector<QRect>& rects, bool horizontal
 Area Area::of(const Card& card)
 {
     Area area;
-    area.cardWidth = card.width();
-    area.cardHeight = card.height();
+    area.cardWidth = card.regionWidth();
+    area.cardHeight = card.regionHeight();
     area.marginLeft = card.marginLeft;
     area.marginRight = card.marginRight;
     area.marginTop = card.marginTop;
     area.marginBottom = card.marginBottom;
-    area.zoom = card.scale();
+    area.zoom = 100;  // the card is in design units
     area.gridX = card.gridX;
     area.gridY = card.gridY;
     return area;

@@ -1,7 +1,8 @@
 #pragma once
 // Placing the selected objects relative to the region's margins, to each
-// other and to the grid: pure arithmetic on card pixels. The caller records
-// the rectangles before and after and pushes one ObjectMoved per object.
+// other and to the grid: pure arithmetic on rectangles (design units when the
+// area comes from a card). The caller hands the new rectangles to the design
+// editor as one step.
 
 #include <QRect>
 #include <vector>

@@ -1,8 +1,5 @@
 #include "model/Card.h"
 
-#include "model/Units.h"
-#include "model/ObjectData.h"
-
 #include <algorithm>
 #include <cstdint>
 
@@ -12,90 +9,98 @@ void Card::setRegionSize(int32_t width, int32_t height)
     m_regionHeight = height;
 }
 
-void Card::setScale(int32_t zoom) { m_scale = zoom > 0 ? zoom : 100; }
-
-int Card::width() const { return unitsToPixels(m_regionWidth, m_scale); }
-
-int Card::height() const { return unitsToPixels(m_regionHeight, m_scale); }
-
 namespace {
-// Far beyond any real card at any zoom; sums of a few such edges fit an int.
+// Far beyond any real card; sums of a few such edges fit an int.
 constexpr int64_t kMaxEdge = 1 << 24;
 } // namespace
 
 Card::MarginEdges Card::marginEdges() const
 {
-    const auto scaled = [this](int32_t margin) { return int64_t(margin) * m_scale / 100; };
     const auto edge = [](int64_t at) { return int(std::clamp(at, -kMaxEdge, kMaxEdge)); };
-    return {edge(scaled(marginLeft)), edge(scaled(marginTop)), edge(width() - scaled(marginRight)),
-            edge(height() - scaled(marginBottom))};
+    return {edge(marginLeft), edge(marginTop), edge(int64_t(m_regionWidth) - marginRight),
+            edge(int64_t(m_regionHeight) - marginBottom)};
 }
 
-ObjectControl* Card::control(int index) const
+DesignObject* Card::object(int index) const
 {
-    return index >= 0 && index < int(m_controls.size()) ? m_controls[size_t(index)].get() : nullptr;
+    return index >= 0 && index < int(m_objects.size()) ? m_objects[size_t(index)].get() : nullptr;
 }
 
-int Card::indexOf(const ObjectControl* control) const
+int Card::indexOf(const DesignObject* object) const
 {
-    for (size_t i = 0; i < m_controls.size(); ++i)
-        if (m_controls[i].get() == control)
+    for (size_t i = 0; i < m_objects.size(); ++i)
+        if (m_objects[i].get() == object)
             return int(i);
     return -1;
 }
 
-ObjectControl* Card::findByName(const QString& name) const
+DesignObject* Card::findByName(const QString& name) const
 {
-    for (const auto& c : m_controls)
-        if (c->name == name)
-            return c.get();
+    for (const auto& o : m_objects)
+        if (o->name == name)
+            return o.get();
     return nullptr;
 }
 
-ObjectControl* Card::addControl(std::unique_ptr<ObjectControl> control)
+DesignObject* Card::add(std::unique_ptr<DesignObject> object)
 {
-    m_controls.push_back(std::move(control));
-    return m_controls.back().get();
+    m_objects.push_back(std::move(object));
+    return m_objects.back().get();
 }
 
-void Card::destroyControl(ObjectControl* control)
+DesignObject* Card::insert(int index, std::unique_ptr<DesignObject> object)
 {
-    const int at = indexOf(control);
+    const int at = std::clamp(index, 0, int(m_objects.size()));
+    DesignObject* raw = object.get();
+    m_objects.insert(m_objects.begin() + at, std::move(object));
+    return raw;
+}
+
+std::unique_ptr<DesignObject> Card::take(const DesignObject* object)
+{
+    const int at = indexOf(object);
     if (at < 0)
+        return nullptr;
+    auto owned = std::move(m_objects[size_t(at)]);
+    m_objects.erase(m_objects.begin() + at);
+    return owned;
+}
+
+std::vector<DesignObject*> Card::order() const
+{
+    std::vector<DesignObject*> result;
+    result.reserve(m_objects.size());
+    for (const auto& o : m_objects)
+        result.push_back(o.get());
+    return result;
+}
+
+void Card::reorder(const std::vector<DesignObject*>& order)
+{
+    if (order.size() != m_objects.size())
         return;
-    control->takeData().reset();
-    m_controls.erase(m_controls.begin() + at);
+    std::vector<std::unique_ptr<DesignObject>> sorted;
+    sorted.reserve(order.size());
+    for (DesignObject* wanted : order) {
+        auto owned = take(wanted);
+        if (!owned)
+            break;
+        sorted.push_back(std::move(owned));
+    }
+    // Whatever was not named keeps its place after the named ones.
+    for (auto& rest : m_objects)
+        sorted.push_back(std::move(rest));
+    m_objects = std::move(sorted);
 }
 
-void Card::destroyAllControls()
+void Card::bringToFront(const DesignObject* object)
 {
-    while (!m_controls.empty())
-        destroyControl(m_controls.back().get());
+    if (auto owned = take(object))
+        m_objects.push_back(std::move(owned));
 }
 
-void Card::bringToFront(ObjectControl* control)
+void Card::sendToBack(const DesignObject* object)
 {
-    const int at = indexOf(control);
-    if (at < 0)
-        return;
-    auto owned = std::move(m_controls[size_t(at)]);
-    m_controls.erase(m_controls.begin() + at);
-    m_controls.push_back(std::move(owned));
-}
-
-void Card::sendToBack(ObjectControl* control)
-{
-    const int at = indexOf(control);
-    if (at < 0)
-        return;
-    auto owned = std::move(m_controls[size_t(at)]);
-    m_controls.erase(m_controls.begin() + at);
-    m_controls.insert(m_controls.begin(), std::move(owned));
-}
-
-void Card::repaint()
-{
-    ++m_repaints;
-    if (onRepaint)
-        onRepaint();
+    if (auto owned = take(object))
+        m_objects.insert(m_objects.begin(), std::move(owned));
 }

@@ -51,4 +51,16 @@ inline const QString UnreadableBitmap = QStringLiteral("unreadable bitmap");
 inline const QString UnreadableMetafile = QStringLiteral("unreadable metafile");
 inline const QString TruncatedObjectRecord = QStringLiteral("truncated object record");
 inline const QString UnreadableObjectRecord = QStringLiteral("unreadable object record");
+
+// What the history calls its steps
+inline const QString UndoAdd = QStringLiteral("Insert");
+inline const QString UndoDelete = QStringLiteral("Delete");
+inline const QString UndoMove = QStringLiteral("Move");
+inline const QString UndoNudge = QStringLiteral("Nudge");
+inline const QString UndoChange = QStringLiteral("Properties");
+inline const QString UndoOrder = QStringLiteral("Order");
+inline const QString UndoBackground = QStringLiteral("Background");
+inline const QString UndoMargins = QStringLiteral("Margins");
+inline const QString UndoPaste = QStringLiteral("Paste");
+inline const QString UndoAlign = QStringLiteral("Align");
 }

@@ -4,7 +4,7 @@
 
 #include "model/DesignEditor.h"
 #include "model/ModelTexts.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "base/ByteStream.h"
 #include "system/Clipboard.h"
 #include "system/Messages.h"
@@ -17,10 +17,8 @@ QByteArray buildClipboardBlock(const DesignEditor& editor)
     out.i32(0);
     out.i32(0);
     int32_t count = 0;
-    for (const ObjectControl* control : editor.selection) {
-        if (!control->data())
-            continue;
-        control->data()->saveToRecord(block, editor.zoom);
+    for (const DesignObject* object : editor.selection()) {
+        object->saveToRecord(block);
         ++count;
     }
     out.patchI32(4, count);
@@ -35,52 +33,36 @@ void copyObjects(const DesignEditor& editor, ClipboardPort& clipboard)
 
 void deleteSelection(DesignEditor& editor)
 {
-    while (!editor.selection.empty()) {
-        ObjectControl* control = editor.selection.back();
-        editor.selection.pop_back();
-        if (control->data())
-            editor.manager.undoHistory().push(
-                {.type = ObjectDeleted, .control = control, .recordBefore = control->data()->toRecord(editor.zoom)});
-        editor.manager.destroyObject(control);
-    }
-    editor.modified = true;
+    const std::vector<DesignObject*> doomed = editor.selection();
+    editor.clearSelection();
+    editor.deleteObjects(doomed);
 }
 
 namespace {
 
-void attachPasteHandlers(ObjectControl& control, const ControlHandlers& handlers)
-{
-    control.handlers.popupMenu = handlers.popupMenu;
-    control.handlers.mouseDown = handlers.mouseDown;
-    if (!control.isPicture())
-        control.handlers.paint = handlers.paint;
-}
+using NewObjects = std::vector<std::unique_ptr<DesignObject>>;
 
-int32_t pasteBitmap(DesignEditor& editor, const QImage& bitmap)
+void pasteBitmap(DesignEditor& editor, const QImage& bitmap, NewObjects& pasted)
 {
-    ObjectControl* control = editor.manager.createGraphic(nullptr, 10, 10, true);
-    attachPasteHandlers(*control, editor.handlers);
-    control->picture.setBitmap(bitmap);
+    auto object = editor.manager().makeGraphic(nullptr, 10, 10);
+    object->picture.setBitmap(bitmap);
     const int larger = std::max(bitmap.width(), bitmap.height());
     if (larger > 0) {
         const long double factor = 100.0L / larger;
-        control->width = int(std::trunc(bitmap.width() * factor));
-        control->height = int(std::trunc(bitmap.height() * factor));
+        object->width = int(std::trunc(bitmap.width() * factor));
+        object->height = int(std::trunc(bitmap.height() * factor));
     }
-    editor.select(control);
-    return 1;
+    pasted.push_back(std::move(object));
 }
 
-int32_t pasteMetafile(DesignEditor& editor, const Picture& metafile)
+void pasteMetafile(DesignEditor& editor, const Picture& metafile, NewObjects& pasted)
 {
-    ObjectControl* control = editor.manager.createGraphic(nullptr, 10, 10, true);
-    attachPasteHandlers(*control, editor.handlers);
-    control->picture = metafile;
-    editor.select(control);
-    return 1;
+    auto object = editor.manager().makeGraphic(nullptr, 10, 10);
+    object->picture = metafile;
+    pasted.push_back(std::move(object));
 }
 
-int32_t pastePrivateBlock(DesignEditor& editor, const QByteArray& block)
+void pastePrivateBlock(DesignEditor& editor, const QByteArray& block, NewObjects& pasted)
 {
     ByteReader header(block);
     const uint32_t version = header.u32();
@@ -88,42 +70,39 @@ int32_t pastePrivateBlock(DesignEditor& editor, const QByteArray& block)
     const int32_t total = header.i32();
     if (!header.ok()) {
         Messages::error(ModelTexts::CannotLockClipboard);
-        return 0;
+        return;
     }
     if (version > kClipboardVersion) {
         Messages::error(ModelTexts::VersionMismatch);
-        return 0;
+        return;
     }
     // Trust the stated size only as far as the block really goes.
     const qsizetype end = std::clamp<qsizetype>(total, kClipboardHeaderSize, block.size());
     QByteArrayView rest = QByteArrayView(block).sliced(kClipboardHeaderSize, end - kClipboardHeaderSize);
-    int32_t pasted = 0;
+    const QSize regionSize = editor.card().size();
     for (int32_t i = 0; i < count; ++i) {
         const qsizetype size = objectRecordSize(rest);
-        ObjectControl* control = nullptr;
+        std::unique_ptr<DesignObject> object;
         if (size >= 0)
-            editor.manager.createFromRecord(rest.first(size), editor.zoom, editor.handlers, true, &control);
-        if (!control) {
+            object = editor.manager().objectFromRecord(rest.first(size));
+        if (!object) {
             // What was pasted so far stays; the user learns the rest was lost.
             Messages::error(ModelTexts::PasteError);
             break;
         }
-        editor.select(control);
-        ++pasted;
+        object->keepInside(regionSize);
+        pasted.push_back(std::move(object));
         rest = rest.sliced(size);
     }
-    return pasted;
 }
 
-int32_t pasteText(DesignEditor& editor, const QString& text)
+void pasteText(DesignEditor& editor, const QString& text, NewObjects& pasted)
 {
-    ObjectControl* control = editor.manager.createText(10, 10);
-    attachPasteHandlers(*control, editor.handlers);
+    auto object = editor.manager().makeText(10, 10);
     const QString kept = text.left(kMaxPastedTextLength);
     if (!kept.isEmpty())
-        control->data()->lines = QStringList{kept};
-    editor.select(control);
-    return 1;
+        object->lines = QStringList{kept};
+    pasted.push_back(std::move(object));
 }
 
 } // namespace
@@ -131,26 +110,22 @@ int32_t pasteText(DesignEditor& editor, const QString& text)
 int32_t pasteObjects(DesignEditor& editor, const ClipboardPort& clipboard)
 {
     editor.clearSelection();
-    int32_t result = 0;
+    NewObjects pasted;
     if (const QImage bitmap = clipboard.bitmap(); !bitmap.isNull())
-        result = pasteBitmap(editor, bitmap);
+        pasteBitmap(editor, bitmap, pasted);
     else if (const Picture metafile = clipboard.metafile(); !metafile.isEmpty())
-        result = pasteMetafile(editor, metafile);
+        pasteMetafile(editor, metafile, pasted);
     else if (const auto block = clipboard.privateBlock())
-        result = pastePrivateBlock(editor, *block);
+        pastePrivateBlock(editor, *block, pasted);
     else if (const auto text = clipboard.text())
-        result = pasteText(editor, *text);
-    if (result >= 1) {
-        for (ObjectControl* control : editor.selection)
-            if (control->data())
-                editor.manager.undoHistory().push(
-                    {.type = ObjectAdded, .control = control, .recordAfter = control->data()->toRecord(editor.zoom)});
-        editor.modified = true;
-    }
-    return result;
+        pasteText(editor, *text, pasted);
+    // Everything pasted at once is one step, and becomes the selection.
+    const std::vector<DesignObject*> added = editor.addObjects(std::move(pasted), ModelTexts::UndoPaste);
+    editor.setSelection(added);
+    return int32_t(added.size());
 }
 
-bool canCutCopyOrDelete(const DesignEditor& editor) { return !editor.selection.empty(); }
+bool canCutCopyOrDelete(const DesignEditor& editor) { return !editor.selection().empty(); }
 
 bool canPaste(const ClipboardPort& clipboard) { return clipboard.hasAnythingToPaste(); }
 

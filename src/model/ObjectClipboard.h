@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <cstdint>
 
-struct DesignEditor;
+class DesignEditor;
 class ClipboardPort;
 
 constexpr uint32_t kClipboardVersion = 700;

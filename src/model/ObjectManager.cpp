@@ -1,9 +1,7 @@
 #include "model/ObjectManager.h"
 
-#include "model/Units.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "base/Cp1252.h"
-#include "system/Messages.h"
 #include "model/ModelTexts.h"
 
 #include <cmath>
@@ -13,18 +11,18 @@ namespace {
 constexpr uint8_t kPasswordMask = 0xA7;
 }
 
-ObjectManager::ObjectManager(Card& surface) : m_surface(surface) {}
+ObjectManager::ObjectManager(Card& card) : m_card(card) {}
 
 ObjectManager::~ObjectManager() = default;
 
-RegionSlot& ObjectManager::slot(int side, int panel)
+RegionSlot& ObjectManager::slot(RegionId region)
 {
-    return m_slots[size_t(std::clamp(side, 0, kSides - 1))][size_t(std::clamp(panel, 0, kPanels - 1))];
+    return m_slots[size_t(std::clamp(region.side, 0, kSides - 1))][size_t(std::clamp(region.panel, 0, kPanels - 1))];
 }
 
-const RegionSlot& ObjectManager::slot(int side, int panel) const
+const RegionSlot& ObjectManager::slot(RegionId region) const
 {
-    return m_slots[size_t(std::clamp(side, 0, kSides - 1))][size_t(std::clamp(panel, 0, kPanels - 1))];
+    return m_slots[size_t(std::clamp(region.side, 0, kSides - 1))][size_t(std::clamp(region.panel, 0, kPanels - 1))];
 }
 
 void ObjectManager::resetCounters()
@@ -35,19 +33,17 @@ void ObjectManager::resetCounters()
     shapeCounter = 0;
 }
 
-bool ObjectManager::storeRegion(int32_t side, int32_t panel, int32_t zoom)
+bool ObjectManager::storeRegion(RegionId region)
 {
-    RegionSlot& s = slot(side, panel);
+    RegionSlot& s = slot(region);
     s = RegionSlot{};
-    if (!m_surface.backImage.isEmpty())
-        s.background = m_surface.backImage;
-    s.margins = {m_surface.marginLeft, m_surface.marginRight, m_surface.marginTop, m_surface.marginBottom};
+    if (!m_card.backImage.isEmpty())
+        s.background = m_card.backImage;
+    s.margins = {m_card.marginLeft, m_card.marginRight, m_card.marginTop, m_card.marginBottom};
     QByteArray data;
     int32_t count = 0;
-    for (const auto& control : m_surface.controls()) {
-        if (!control->data())
-            continue;
-        control->data()->saveToRecord(data, zoom);
+    for (const auto& object : m_card.objects()) {
+        object->saveToRecord(data);
         ++count;
     }
     if (data.size() > INT32_MAX)
@@ -59,52 +55,50 @@ bool ObjectManager::storeRegion(int32_t side, int32_t panel, int32_t zoom)
     return true;
 }
 
-void ObjectManager::loadRegion(int32_t side, int32_t panel, int32_t zoom, const ControlHandlers& handlers)
+void ObjectManager::loadRegion(RegionId region)
 {
-    currentPanel = panel;
-    currentSide = side;
-    m_surface.backImage.clear();
-    m_surface.destroyAllControls();
+    m_live = region;
+    m_card.backImage.clear();
+    m_card.clear();
     resetCounters();
-    const RegionSlot& s = slot(side, panel);
-    m_surface.backImage = s.background;
-    m_surface.marginLeft = s.margins[0];
-    m_surface.marginRight = s.margins[1];
-    m_surface.marginTop = s.margins[2];
-    m_surface.marginBottom = s.margins[3];
+    const RegionSlot& s = slot(region);
+    m_card.backImage = s.background;
+    m_card.marginLeft = s.margins[0];
+    m_card.marginRight = s.margins[1];
+    m_card.marginTop = s.margins[2];
+    m_card.marginBottom = s.margins[3];
     // Records that run past the slot's data are dropped: never read beyond it.
     QByteArrayView rest(s.data.constData(), std::min<qsizetype>(s.data.size(), std::max(0, s.dataSize)));
     for (int32_t i = 0; i < s.objectCount && !rest.isEmpty(); ++i) {
         const qsizetype size = objectRecordSize(rest);
         if (size < 0)
             break;
-        if (createFromRecord(rest.first(size), zoom, handlers) == 0 && m_loadError.isEmpty())
-            m_loadError = ModelTexts::UnreadableObjectRecord;
+        if (createFromRecord(rest.first(size)) == 0 && m_error.isEmpty())
+            m_error = ModelTexts::UnreadableObjectRecord;
         rest = rest.sliced(size);
     }
-    m_surface.repaint();
 }
 
-bool ObjectManager::changeRegion(int32_t oldSide, int32_t oldPanel, int32_t newSide, int32_t newPanel,
-                                  int32_t zoom, const ControlHandlers& handlers)
+bool ObjectManager::storeLiveRegion()
 {
-    if (oldSide >= 0 && oldPanel >= 0) {
-        if (!validSlot(oldSide, oldPanel) || !storeRegion(oldSide, oldPanel, zoom)) {
-            Messages::error(ModelTexts::ChangeRegionException);
-            return false;
-        }
-    }
-    m_loadError.clear();
-    if (newSide >= 0 && newPanel >= 0 && validSlot(newSide, newPanel) &&
-        (newSide != currentSide || newPanel != currentPanel)) {
-        // The history holds references to the controls that are about to go.
-        m_changeStack.clear();
-        loadRegion(newSide, newPanel, zoom, handlers);
+    if (m_live && !storeRegion(*m_live)) {
+        m_error = ModelTexts::ChangeRegionException;
+        return false;
     }
     return true;
 }
 
-QString ObjectManager::nextControlName(char kind)
+bool ObjectManager::showRegion(RegionId region)
+{
+    if (!storeLiveRegion())
+        return false;
+    m_error.clear();
+    if (region.isValid() && m_live != region)
+        loadRegion(region);
+    return true;
+}
+
+QString ObjectManager::nextObjectName(char kind)
 {
     if (kind == ObjectKind::Graphic)
         return ModelTexts::GraphicName + QString::number(graphicCounter++);
@@ -113,108 +107,94 @@ QString ObjectManager::nextControlName(char kind)
     return ModelTexts::ShapeName + QString::number(shapeCounter++);
 }
 
-ObjectControl* ObjectManager::createPaintControl(int x, int y)
+std::unique_ptr<DesignObject> ObjectManager::makeGraphic(const Picture* picture, int x, int y)
 {
-    auto control = std::make_unique<ObjectControl>(ObjectControl::Type::Paint);
-    control->setBounds(x, y, 120, 30);
-    return m_surface.addControl(std::move(control));
-}
-
-ObjectControl* ObjectManager::createGraphic(const Picture* picture, int x, int y, bool withData)
-{
-    auto owned = std::make_unique<ObjectControl>(ObjectControl::Type::Picture);
-    ObjectControl* control = owned.get();
-    control->setBounds(x, y, 100, 100);
-    control->name = nextControlName(ObjectKind::Graphic);
-    control->autoSize = false;
-    control->stretch = true;
+    auto object = std::make_unique<DesignObject>(ObjectKind::Graphic);
+    object->setRect(QRect(x, y, 100, 100));
+    object->name = nextObjectName(ObjectKind::Graphic);
     if (picture && !picture->isEmpty()) {
         const int pw = picture->width(), ph = picture->height();
         const int larger = ph < pw ? pw : ph;
         if (larger > 0) {
             const long double factor = 100.0L / larger;
-            control->width = int(std::trunc(pw * factor));
-            control->height = int(std::trunc(ph * factor));
+            object->width = int(std::trunc(pw * factor));
+            object->height = int(std::trunc(ph * factor));
         }
-        control->picture = *picture;
+        object->picture = *picture;
     }
-    if (withData)
-        control->setData(std::make_unique<ObjectData>(control, ObjectKind::Graphic));
-    return m_surface.addControl(std::move(owned));
+    return object;
 }
 
-ObjectControl* ObjectManager::createText(int x, int y)
+std::unique_ptr<DesignObject> ObjectManager::makeText(int x, int y)
 {
-    ObjectControl* control = createPaintControl(x, y);
-    control->name = nextControlName(ObjectKind::Text);
-    auto data = std::make_unique<ObjectData>(control, ObjectKind::Text);
-    data->style = defaults.textJustify;
-    data->foreColor = defaults.foreColor;
-    data->backColor = defaults.backColor;
-    data->textStyle = defaults.textStyle;
-    data->shadowX = defaults.shadowX;
-    data->shadowY = defaults.shadowY;
-    data->rotation = defaults.rotation;
-    data->font = defaults.font;
-    control->setData(std::move(data));
-    return control;
+    auto object = std::make_unique<DesignObject>(ObjectKind::Text);
+    object->setRect(QRect(x, y, 120, 30));
+    object->name = nextObjectName(ObjectKind::Text);
+    object->style = defaults.textJustify;
+    object->foreColor = defaults.foreColor;
+    object->backColor = defaults.backColor;
+    object->textStyle = defaults.textStyle;
+    object->shadowX = defaults.shadowX;
+    object->shadowY = defaults.shadowY;
+    object->rotation = defaults.rotation;
+    object->font = defaults.font;
+    return object;
 }
 
-ObjectControl* ObjectManager::createShape(char kind, int x, int y)
+std::unique_ptr<DesignObject> ObjectManager::makeShape(char kind, int x, int y)
 {
-    ObjectControl* control = createPaintControl(x, y);
-    control->name = nextControlName(kind);
-    auto data = std::make_unique<ObjectData>(control, kind);
-    data->style = kind == ObjectKind::Line ? 0 : defaults.shapeStyle;
-    data->foreColor = defaults.foreColor;
-    data->backColor = defaults.backColor;
-    data->lineSize = defaults.lineSize;
-    data->spare = defaults.spare;
-    control->setData(std::move(data));
-    return control;
+    auto object = std::make_unique<DesignObject>(kind);
+    object->setRect(QRect(x, y, 120, 30));
+    object->name = nextObjectName(kind);
+    object->style = kind == ObjectKind::Line ? 0 : defaults.shapeStyle;
+    object->foreColor = defaults.foreColor;
+    object->backColor = defaults.backColor;
+    object->lineSize = defaults.lineSize;
+    object->spare = defaults.spare;
+    return object;
 }
 
-ObjectControl* ObjectManager::createLine(int x, int y) { return createShape(ObjectKind::Line, x, y); }
-ObjectControl* ObjectManager::createBox(int x, int y) { return createShape(ObjectKind::Box, x, y); }
-ObjectControl* ObjectManager::createRoundBox(int x, int y) { return createShape(ObjectKind::RoundBox, x, y); }
-ObjectControl* ObjectManager::createEllipse(int x, int y) { return createShape(ObjectKind::Ellipse, x, y); }
-
-void ObjectManager::attachHandlers(ObjectControl& control, const ControlHandlers& handlers) const
+std::unique_ptr<DesignObject> ObjectManager::makeLine(int x, int y) { return makeShape(ObjectKind::Line, x, y); }
+std::unique_ptr<DesignObject> ObjectManager::makeBox(int x, int y) { return makeShape(ObjectKind::Box, x, y); }
+std::unique_ptr<DesignObject> ObjectManager::makeRoundBox(int x, int y)
 {
-    control.handlers.popupMenu = handlers.popupMenu;
-    control.handlers.mouseDown = handlers.mouseDown;
-    if (!control.isPicture())
-        control.handlers.paint = handlers.paint;
+    return makeShape(ObjectKind::RoundBox, x, y);
+}
+std::unique_ptr<DesignObject> ObjectManager::makeEllipse(int x, int y)
+{
+    return makeShape(ObjectKind::Ellipse, x, y);
 }
 
-int32_t ObjectManager::createFromRecord(QByteArrayView record, int32_t zoom, const ControlHandlers& handlers,
-                                         bool keepInside, ObjectControl** created)
+std::unique_ptr<DesignObject> ObjectManager::objectFromRecord(QByteArrayView record, QString* error)
+{
+    auto object = DesignObject::fromRecord(record, error);
+    if (!object)
+        return nullptr;
+    // A graphic takes a number when it is made and another when it is named.
+    if (object->kind == ObjectKind::Graphic)
+        ++graphicCounter;
+    object->name = nextObjectName(object->kind);
+    return object;
+}
+
+int32_t ObjectManager::createFromRecord(QByteArrayView record, DesignObject** created)
 {
     if (created)
         *created = nullptr;
-    if (objectRecordSize(record) < 0)
-        return 0;
-    const char kind = record[0];
-    ObjectControl* control = kind == ObjectKind::Graphic ? createGraphic(nullptr, 10, 10, false)
-                                                         : createPaintControl(10, 10);
     QString error;
-    auto data = ObjectData::fromRecord(control, record, zoom, keepInside,
-                                        QSize(m_surface.width(), m_surface.height()), &error);
-    if (!data) {
-        m_loadError = error;
-        m_surface.destroyControl(control);
+    auto object = objectFromRecord(record, &error);
+    if (!object) {
+        if (!error.isEmpty())
+            m_error = error;
         return 0;
     }
-    control->setData(std::move(data));
-    // A graphic was already named when its control was made: it takes a second number.
-    control->name = nextControlName(kind);
-    attachHandlers(*control, handlers);
+    DesignObject* added = m_card.add(std::move(object));
     if (created)
-        *created = control;
-    return control->data()->storedSize();
+        *created = added;
+    return added->storedSize();
 }
 
-void ObjectManager::setDefaultsFrom(const ObjectData& object)
+void ObjectManager::setDefaultsFrom(const DesignObject& object)
 {
     defaults.foreColor = object.foreColor;
     defaults.backColor = object.backColor;
@@ -269,56 +249,4 @@ void ObjectManager::setPassword(const QString& text)
     // A password shorter than eight characters is followed by NUL characters.
     for (qsizetype i = bytes.size(); i < kPasswordSize && !bytes.isEmpty(); ++i)
         m_password[size_t(i)] = kPasswordMask;
-}
-
-void ObjectManager::destroyObject(ObjectControl* control) { m_surface.destroyControl(control); }
-
-void ObjectManager::applyChange(ChangeRecord& entry, bool undo, int32_t zoom, const ControlHandlers& handlers)
-{
-    const bool onSurface = entry.control && m_surface.contains(entry.control);
-    const uint8_t type = entry.type;
-    const bool recreate = (type == ObjectDeleted && undo) || (type == ObjectAdded && !undo);
-    const bool destroy = (type == ObjectAdded && undo) || (type == ObjectDeleted && !undo);
-    if (recreate) {
-        const QByteArray& record = undo ? entry.recordBefore : entry.recordAfter;
-        ObjectControl* created = nullptr;
-        createFromRecord(record, zoom, handlers, false, &created);
-        if (created) {
-            ObjectControl* old = entry.control;
-            entry.control = created;
-            m_changeStack.replaceControl(old, created);
-        }
-    } else if (destroy) {
-        if (onSurface)
-            destroyObject(entry.control);
-    } else if (type == ObjectMoved && onSurface) {
-        const ChangeRect& r = undo ? entry.rectBefore : entry.rectAfter;
-        entry.control->setBounds(unitsToPixels(r.left, zoom), unitsToPixels(r.top, zoom),
-                                 unitsToPixels(r.right - r.left, zoom), unitsToPixels(r.bottom - r.top, zoom));
-    } else if (type == ObjectChanged && onSurface) {
-        const QByteArray& record = undo ? entry.recordBefore : entry.recordAfter;
-        auto data = ObjectData::fromRecord(entry.control, record, zoom, false,
-                                            QSize(m_surface.width(), m_surface.height()));
-        if (data)
-            entry.control->setData(std::move(data));
-        m_surface.repaint();
-    }
-}
-
-bool ObjectManager::undo(int32_t zoom, const ControlHandlers& handlers)
-{
-    ChangeRecord* entry = m_changeStack.popUndo();
-    if (!entry)
-        return false;
-    applyChange(*entry, true, zoom, handlers);
-    return true;
-}
-
-bool ObjectManager::redo(int32_t zoom, const ControlHandlers& handlers)
-{
-    ChangeRecord* entry = m_changeStack.popRedo();
-    if (!entry)
-        return false;
-    applyChange(*entry, false, zoom, handlers);
-    return true;
 }

@@ -9,19 +9,17 @@ int32_t DesignForPrinting::load(const QString& fileName)
 {
     path = fileName;
     int32_t zoom = 100;
-    const int32_t result = readDesignFile(editor.manager, fileName, layout, linkedPath, zoom);
-    // The zoom the live region was loaded at: the card takes 100 for a stored
-    // zoom of 0 or below, and the job stores the region back at this one.
-    editor.zoom = editor.panel.scale();
+    const int32_t result = readDesignFile(editor.manager(), fileName, layout, linkedPath, zoom);
+    // A damaged stored zoom of 0 or below is shown at 100.
+    editor.zoom = zoom > 0 ? zoom : 100;
     return result;
 }
 
 PrintDesign DesignForPrinting::printDesign()
 {
     PrintDesign d;
-    d.manager = &editor.manager;
+    d.manager = &editor.manager();
     d.layout = layout;
-    d.zoom = editor.zoom;
     d.caption = QFileInfo(path).fileName();
     return d;
 }

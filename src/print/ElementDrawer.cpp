@@ -8,7 +8,10 @@
 
 #include "model/Folds.h"
 #include "model/Card.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
+#include "render/CardPainter.h"
+#include "gdi/Canvas.h"
+#include "render/FieldSource.h"
 #include "model/ObjectManager.h"
 #include "print/PainterStateGuard.h"
 
@@ -63,15 +66,17 @@ PrintRegions::~PrintRegions() = default;
 
 const Card* PrintRegions::region(int32_t side, int32_t panel)
 {
-    if (!ObjectManager::validSlot(side, panel))
+    const RegionId id{side, panel};
+    if (!id.isValid())
         return nullptr;
+    if (m_design.liveRegion() == id)
+        return &m_design.card();
     std::unique_ptr<Loaded>& loaded = m_loaded[size_t(side)][size_t(panel)];
     if (!loaded) {
         loaded = std::make_unique<Loaded>();
         loaded->surface.setRegionSize(m_width, m_height);
-        loaded->surface.setScale(100);
-        loaded->manager.slot(side, panel) = m_design.slot(side, panel);
-        loaded->ok = loaded->manager.changeRegion(-1, -1, side, panel, 100);
+        loaded->manager.slot(id) = m_design.slot(id);
+        loaded->ok = loaded->manager.showRegion(id);
     }
     return loaded->ok ? &loaded->surface : nullptr;
 }
@@ -79,29 +84,16 @@ const Card* PrintRegions::region(int32_t side, int32_t panel)
 void drawRegion(QPainter& canvas, const Card& region, const ElementNumbers& numbers,
                 const ObjectDrawing& drawing)
 {
-    if (!region.backImage.isEmpty() && drawing.picture) {
-        // Printed regions are loaded at zoom 100: the edges are in design units.
-        const Card::MarginEdges inside = region.marginEdges();
-        drawing.picture(canvas, region.backImage,
-                        QRect(inside.left, inside.top, inside.right - inside.left, inside.bottom - inside.top));
-    }
-    for (const auto& control : region.controls()) {
-        const ObjectData* data = control->data();
-        if (!data || data->nonPrinting())
-            continue;
-        if (control->isPicture()) {
-            if (control->picture.isEmpty() || !drawing.picture)
-                continue;
-            // Fixes the colours of monochrome bitmaps.
-            PainterStateGuard guard(canvas);
-            canvas.setPen(Qt::black);
-            canvas.setBackground(Qt::white);
-            canvas.setBackgroundMode(Qt::OpaqueMode);
-            drawing.picture(canvas, control->picture, control->rect());
-        } else if (drawing.object) {
-            drawing.object(canvas, *control, numbers);
-        }
-    }
+    CardPaintOptions options = CardPaintOptions::forPrinting(
+        ElementContext{numbers.n, numbers.r, drawing.source && drawing.source->active() ? drawing.source : nullptr,
+                       numbers.cycle});
+    options.drawPicture = drawing.picture;
+    if (drawing.object)
+        options.drawObject = [&drawing](QPainter& painter, const DesignObject& object, const ElementContext& c) {
+            drawing.object(painter, object, ElementNumbers{c.element, c.record, c.cycle});
+        };
+    Canvas painter(canvas);
+    paintCard(painter, region, options);
 }
 
 void drawElement(QPainter& canvas, int32_t element, int32_t rec, const QRect& cell, const ElementPass& pass,

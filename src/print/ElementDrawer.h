@@ -13,7 +13,8 @@
 #include "print/PrintSettings.h"
 #include "model/LayoutRecord.h"
 
-class ObjectControl;
+class DesignObject;
+class FieldSource;
 class Picture;
 class QPainter;
 class Card;
@@ -27,11 +28,14 @@ struct ElementNumbers {
     bool cycle = false;
 };
 
-// How objects and pictures are drawn; the painter is mapped so that one unit
-// is one design unit of the region (zoom 100).
+// What a region is printed with, besides the card painter every view uses:
+// the merge data and the run's shared pictures. The painter is mapped so that
+// one unit is one design unit of the region.
 struct ObjectDrawing {
-    std::function<void(QPainter&, const ObjectControl&, const ElementNumbers&)> object;
+    FieldSource* source = nullptr;  // none: counters and lists only
     std::function<void(QPainter&, const Picture&, const QRect&)> picture;
+    // A stand-in for the object painter (tests of the sheet arithmetic).
+    std::function<void(QPainter&, const DesignObject&, const ElementNumbers&)> object;
 };
 
 // The element number a cell carries. Side 0 prints in running order; on side 1
@@ -44,11 +48,11 @@ int32_t elementNumberForCell(int32_t element, int32_t rec, int32_t sheetSide, in
 // a folded card. Index = panel.
 std::vector<QRect> panelRects(uint8_t foldType, int32_t sheetSide, const QRect& cell);
 
-// The regions of a design as they print: each slot is loaded once, at zoom
-// 100, on a surface of its own, so the design being edited is left alone.
+// The regions of a design as they print: the live region is the design's own
+// card, painted as it is; every other slot is read once per run onto a card
+// of its own, so the design being edited is left alone.
 class PrintRegions {
 public:
-    // The manager's live region must already be stored in its slot.
     PrintRegions(const ObjectManager& design, const LayoutRecord& layout);
     ~PrintRegions();
 
@@ -65,8 +69,9 @@ private:
     std::array<std::array<std::unique_ptr<Loaded>, 4>, 2> m_loaded;
 };
 
-// Draws one region in its own coordinates (design units): the background
-// inside the region's margins, then every printable object, back to front.
+// Draws one region in its own coordinates (design units) through the card
+// painter: the background inside the region's margins, then every printable
+// object, back to front.
 void drawRegion(QPainter& canvas, const Card& region, const ElementNumbers& numbers,
                 const ObjectDrawing& drawing);
 

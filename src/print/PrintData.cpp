@@ -3,10 +3,6 @@
 #include <QPainter>
 
 #include "merge/DataReader.h"
-#include "model/ObjectControl.h"
-#include "model/ObjectData.h"
-#include "gdi/Canvas.h"
-#include "render/DrawObject.h"
 #include "print/SharedPictures.h"
 #include "render/FieldSource.h"
 
@@ -24,14 +20,8 @@ int32_t PrintData::recordCount() const { return m_impl->reader.active() ? m_impl
 
 ObjectDrawing PrintData::drawing()
 {
-    FieldSource* source = &m_impl->source;
     ObjectDrawing d;
-    // Printing always draws at zoom 100: one unit of the painter's mapping is one design unit.
-    d.object = [source](QPainter& painter, const ObjectControl& control, const ElementNumbers& e) {
-        Canvas canvas(painter);
-        drawDesignObject(canvas, control.rect(), *control.data(), 100,
-                         ElementContext{e.n, e.r, source->active() ? source : nullptr, e.cycle});
-    };
+    d.source = &m_impl->source;
     // One image per picture for the whole run, so a PDF stores each picture once.
     auto shared = std::make_shared<SharedPictures>();
     d.picture = [shared](QPainter& painter, const Picture& picture, const QRect& rect) {

@@ -18,14 +18,6 @@ namespace {
 // The second side always starts at the first cell, so each back meets its front.
 int32_t effectiveStartCell(const PrintSettings& settings) { return settings.side2 ? 1 : settings.startCell; }
 
-bool storeLiveRegion(PrintDesign& design)
-{
-    ObjectManager& manager = *design.manager;
-    if (manager.currentSide < 0 || manager.currentPanel < 0)
-        return true;
-    return manager.changeRegion(manager.currentSide, manager.currentPanel, -1, -1, design.zoom);
-}
-
 // Counts in 64 bits: two passes of a run near the int range have more pages
 // than an int holds; the progress shown is capped at it.
 class PageCounter {
@@ -126,7 +118,7 @@ PrintJobResult runPrintJob(PrintDesign& design, QPagedPaintDevice& device, const
     result.error = checkPrintSettings(settings, design.layout);
     if (!result.error.isEmpty())
         return result;
-    if (!design.manager || !storeLiveRegion(design)) {
+    if (!design.manager || !design.manager->storeLiveRegion()) {
         result.error = PrintTexts::CannotStoreRegion;
         return result;
     }

@@ -18,7 +18,6 @@ class ObjectManager;
 struct PrintDesign {
     ObjectManager* manager = nullptr;
     LayoutRecord layout;
-    int32_t zoom = 100;  // the zoom the live region is shown at
     QString caption;     // printed as header or footer when asked
     // Reopens the linked data source so its filter, sort and position start afresh.
     std::function<void()> reopenData;

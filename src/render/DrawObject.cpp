@@ -5,7 +5,7 @@
 #include "render/Shapes.h"
 #include "render/TextRender.h"
 #include "model/CounterCode.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "gdi/Canvas.h"
 #include "render/RenderMath.h"
 
@@ -35,30 +35,24 @@ QString fieldValue(const QString& code, const ElementContext& context)
     return QString();
 }
 
-void drawText(Canvas& canvas, const QRect& frame, const ObjectData& object, int32_t zoom,
-              const ElementContext& context)
+void drawText(Canvas& canvas, const DesignObject& object, const ElementContext& context)
 {
-    LogFontA font = object.font;
-    // A bar code scales as a whole, so its font keeps the stored height.
-    if (zoom != 100 && object.textStyleKind() != TextStyleKind::BarCode)
-        font.height = scaleByZoom(font.height, zoom);
-    canvas.setFont(font);
+    canvas.setFont(object.font);
     const QString text = resolveElementText(object, context);
     const unsigned justification = object.style >= 0 && object.style <= 2 ? unsigned(object.style) : 0u;
-    drawStyledText(canvas, frame, text,
+    drawStyledText(canvas, object.rect(), text,
                    {.textStyle = object.textStyle,
                     .rotation = object.rotation,
                     .justification = justification | TextFormat::NoClip,
                     .textColor = colorFromRef(object.foreColor),
                     .shadowX = object.shadowX,
                     .shadowY = object.shadowY,
-                    .shadowColor = colorFromRef(object.backColor),
-                    .zoom = zoom});
+                    .shadowColor = colorFromRef(object.backColor)});
 }
 
 } // namespace
 
-QString resolveElementText(const ObjectData& object, const ElementContext& context)
+QString resolveElementText(const DesignObject& object, const ElementContext& context)
 {
     const QStringList& lines = object.lines;
     if (lines.isEmpty())
@@ -77,21 +71,20 @@ QString resolveElementText(const ObjectData& object, const ElementContext& conte
     return fieldValue(entry, context);
 }
 
-QString resolveElementText(const ObjectData& object, int32_t element, int32_t record, FieldSource* reader,
+QString resolveElementText(const DesignObject& object, int32_t element, int32_t record, FieldSource* reader,
                            bool cycle)
 {
     return resolveElementText(object, ElementContext{element, record, reader, cycle});
 }
 
-void drawDesignObject(Canvas& canvas, const QRect& frame, const ObjectData& object, int32_t zoom,
-                      const ElementContext& context)
+void drawDesignObject(Canvas& canvas, const DesignObject& object, const ElementContext& context)
 {
     switch (object.kind) {
-    case ObjectKind::Text: drawText(canvas, frame, object, zoom, context); break;
+    case ObjectKind::Text: drawText(canvas, object, context); break;
     case ObjectKind::Line:
     case ObjectKind::Box:
     case ObjectKind::RoundBox:
-    case ObjectKind::Ellipse: drawShape(canvas, frame, object, zoom); break;
+    case ObjectKind::Ellipse: drawShape(canvas, object.rect(), object); break;
     default: break;
     }
 }

@@ -1,6 +1,6 @@
 #include "render/Shapes.h"
 
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "gdi/Canvas.h"
 #include "render/RenderMath.h"
 
@@ -30,7 +30,7 @@ void drawLine(Canvas& canvas, const QRect& frame, int lineType)
     }
 }
 
-void drawClosedShape(Canvas& canvas, const QRect& frame, const ObjectData& object, int penWidth)
+void drawClosedShape(Canvas& canvas, const QRect& frame, const DesignObject& object, int penWidth)
 {
     const int l = frame.left(), t = frame.top(), w = frame.width(), h = frame.height();
     const QColor fore = colorFromRef(object.foreColor);
@@ -69,9 +69,9 @@ void drawClosedShape(Canvas& canvas, const QRect& frame, const ObjectData& objec
 
 } // namespace
 
-void drawShape(Canvas& canvas, const QRect& frame, const ObjectData& object, int32_t zoom)
+void drawShape(Canvas& canvas, const QRect& frame, const DesignObject& object)
 {
-    const int penWidth = std::max(0, scaleByZoom(object.lineSize, zoom));
+    const int penWidth = std::max(0, object.lineSize);
     switch (object.kind) {
     case ObjectKind::Line:
         canvas.setPen({colorFromRef(object.foreColor), penWidth, CanvasPen::Style::Solid});

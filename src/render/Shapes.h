@@ -5,10 +5,10 @@
 #include <cstdint>
 
 class Canvas;
-class ObjectData;
+class DesignObject;
 
-constexpr int kRoundBoxCorner = 38;  // surface pixels at every zoom
+constexpr int kRoundBoxCorner = 38;  // design units
 
-// frame: left and top of the object; width and height of its frame on the
-// surface. Draws nothing for text or pictures.
-void drawShape(Canvas& canvas, const QRect& frame, const ObjectData& object, int32_t zoom);
+// frame: the object's rectangle in design units. Draws nothing for text or
+// pictures.
+void drawShape(Canvas& canvas, const QRect& frame, const DesignObject& object);

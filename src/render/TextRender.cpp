@@ -4,7 +4,7 @@
 
 #include "render/ArcText.h"
 #include "render/BarCode.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "gdi/Canvas.h"
 #include "render/RenderMath.h"
 

@@ -72,7 +72,7 @@ TEST(BundledTemplates, EachAsksForWhatItsCategoryNeedsInEveryRegion)
                   rule->wizardTypes.end())
             << path.toStdString();
         PersonalMergeValues values;
-        ASSERT_TRUE(mergePersonalDataIntoRegions(manager, layout.foldType, zoom, values));
+        ASSERT_TRUE(mergePersonalDataIntoRegions(manager, layout.foldType, values));
         EXPECT_TRUE(values.fieldFound[size_t(rule->field)]) << path.toStdString();
         EXPECT_TRUE(linked.isEmpty()) << path.toStdString();
     }

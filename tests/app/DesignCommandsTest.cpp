@@ -17,7 +17,7 @@
 #include "files/DesignFile.h"
 #include "files/LayoutFile.h"
 #include "model/DesignEditor.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 
 namespace {
 
@@ -25,13 +25,14 @@ namespace {
 QString writeCardDesign(const QString& path)
 {
     DesignEditor e;
-    e.manager.createText(10, 10)->data()->lines = {"A \"quoted\" line"};
-    e.manager.createEllipse(40, 40);
+    e.manager().setLiveRegion({0, 0});
+    e.manager().createText(10, 10)->lines = {"A \"quoted\" line"};
+    e.manager().createEllipse(40, 40);
     LayoutRecord layout;
     layout.setName("Card");
     layout.elementWidth = 350;
     layout.elementHeight = 200;
-    EXPECT_TRUE(writeDesignFile(e.manager, path, layout, "", 100, 0, 0));
+    EXPECT_TRUE(writeDesignFile(e.manager(), path, layout, "", 100));
     return path;
 }
 

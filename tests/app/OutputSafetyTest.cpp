@@ -20,7 +20,7 @@
 #include "CliRunner.h"
 #include "WriteFailures.h"
 #include "examples/ExampleDesigns.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 
 namespace {
 

@@ -29,8 +29,8 @@ CliResult print(const QStringList& arguments, const CliRunOptions& options = {})
 
 QString writeDesign(TestDesign& design, const QString& path, const QString& linked = {})
 {
-    ObjectManager& m = design.editor.manager;
-    EXPECT_TRUE(writeDesignFile(m, path, design.layout, linked, design.editor.zoom, m.currentSide, m.currentPanel));
+    ObjectManager& m = design.editor.manager();
+    EXPECT_TRUE(writeDesignFile(m, path, design.layout, linked, design.editor.zoom));
     return path;
 }
 

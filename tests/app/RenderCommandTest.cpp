@@ -12,7 +12,7 @@
 #include "WriteFailures.h"
 #include "examples/ExampleDesigns.h"
 #include "export/RegionExport.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 
 namespace {
 
@@ -57,8 +57,9 @@ TEST_F(RenderCommand, WritesThePngAtTheZoom)
     ASSERT_EQ(render(out("front.png"), {"--zoom", "200"}).exitCode, 0);
     const QImage front(out("front.png"));
     EXPECT_TRUE(QRect(200, 80, 100, 60).contains(pixelBounds(front, isBlueish)));
-    // The 2-pixel pen is centred on the outline that runs at 200..299 and 80..139.
-    EXPECT_EQ(pixelBounds(front, isDark), QRect(QPoint(199, 79), QPoint(299, 139)));
+    // The zoom-100 drawing scaled by two: the one-unit pen becomes two pixels
+    // centred on the outline at 100 and 149 units (200 and 298 pixels).
+    EXPECT_EQ(pixelBounds(front, isDark), QRect(QPoint(199, 79), QPoint(298, 138)));
 }
 
 TEST_F(RenderCommand, WritesEveryPictureFormatByExtension)

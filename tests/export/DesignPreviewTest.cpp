@@ -7,7 +7,7 @@
 #include <QTemporaryDir>
 
 #include "RenderTestSupport.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "examples/ExampleDesigns.h"
 #include "export/DesignPreview.h"
 

@@ -10,7 +10,7 @@
 
 #include "RenderTestSupport.h"
 #include "model/Card.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/ObjectManager.h"
 #include "metafile/EmfPlayer.h"
 #include "examples/ExampleDesigns.h"
@@ -29,10 +29,13 @@ struct ExportFixture : testing::Test {
             b.text({20, 120, 200, 40}, "Exported text");
         };
         buildExample(manager, design);
-        ASSERT_TRUE(showRegionAtZoom(manager, design.layout, 0, 200));
+        ASSERT_TRUE(showRegionByIndex(manager, design.layout, 0));
     }
+    // At zoom 200 unless the settings name another.
     QByteArray write(const QString& name, ExportOptions settings = {})
     {
+        if (settings.zoom == ExportOptions{}.zoom)
+            settings.zoom = 200;
         const QString path = dir.filePath(name);
         EXPECT_TRUE(exportCard(surface, path, settings));
         QFile file(path);
@@ -98,13 +101,13 @@ TEST(ExampleExport, EveryExampleWritesAPlayableMetafile)
         Card surface;
         ObjectManager manager(surface);
         buildExample(manager, design);
-        ASSERT_TRUE(showRegionAtZoom(manager, design.layout, 0, 100));
+        ASSERT_TRUE(showRegionByIndex(manager, design.layout, 0));
         surface.baseImage = design.layout.stockType;
         const QString path = dir.filePath(design.fileName + ".emf");
         ASSERT_TRUE(exportCard(surface, path));
         QFile file(path);
         ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-        QImage image(surface.width(), surface.height(), QImage::Format_RGB32);
+        QImage image(cardPixelSize(surface, 100), QImage::Format_RGB32);
         image.fill(Qt::white);
         QPainter painter(&image);
         EXPECT_TRUE(drawMetafile(painter, QRectF(image.rect()), file.readAll()));

@@ -10,7 +10,7 @@
 #include "WriteFailures.h"
 #include "files/DesignFile.h"
 #include "files/DesignInfo.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/Options.h"
 #include "base/ByteStream.h"
 #include "imaging/JpegCodec.h"
@@ -29,12 +29,12 @@ struct Loaded {
 
 void load(Loaded& l, const QByteArray& bytes)
 {
-    l.result = parseDesignFile(l.manager, bytes, l.layout, l.linked, l.zoom, {}, &l.info);
+    l.result = parseDesignFile(l.manager, bytes, l.layout, l.linked, l.zoom, &l.info);
 }
 
 QByteArray saved(DesignEditor& e, const LayoutRecord& layout, const QString& linked = {})
 {
-    return buildDesignFile(e.manager, layout, linked, e.zoom, 0, 0);
+    return buildDesignFile(e.manager(), layout, linked, e.zoom);
 }
 
 } // namespace
@@ -43,10 +43,11 @@ TEST(DesignFile, SingleTextDesignMatchesTheJsonDescription)
 {
     QTemporaryDir dir;
     DesignEditor e;
-    ObjectControl* text = e.manager.createText(10, 10);
+    e.manager().setLiveRegion({0, 0});
+    DesignObject* text = e.manager().createText(10, 10);
     (void)text;
     const QString path = dir.filePath("one.lpd");
-    ASSERT_TRUE(writeDesignFile(e.manager, path, thirtyUpLayout(), "", 100, 0, 0));
+    ASSERT_TRUE(writeDesignFile(e.manager(), path, thirtyUpLayout(), "", 100));
     QByteArray json;
     ASSERT_EQ(describeDesignFile(path, json), 1);
     EXPECT_EQ(json.toStdString(),
@@ -70,19 +71,19 @@ TEST(DesignFile, SingleTextDesignMatchesTheJsonDescription)
 TEST(DesignFile, RoundTripIsByteIdentical)
 {
     DesignEditor e;
+    e.manager().setLiveRegion({0, 0});
     e.zoom = 150;
-    e.panel.setScale(150);
-    e.manager.createText(15, 30)->data()->lines = {"Name", "{-_001_1_-}"};
-    e.manager.createGraphic(nullptr, 0, 0, true)->picture = makeBitmapPicture(30, 10);
-    e.manager.createRoundBox(45, 60);
-    e.manager.setPassword("pw");
-    e.panel.marginTop = 20;
-    e.panel.backImage = makeBitmapPicture(12, 12);
-    e.manager.changeRegion(0, 0, 1, 0, e.zoom);
-    e.manager.createLine(3, 3);
+    e.manager().createText(15, 30)->lines = {"Name", "{-_001_1_-}"};
+    e.manager().createGraphic(nullptr, 0, 0)->picture = makeBitmapPicture(30, 10);
+    e.manager().createRoundBox(45, 60);
+    e.manager().setPassword("pw");
+    e.card().marginTop = 20;
+    e.card().backImage = makeBitmapPicture(12, 12);
+    e.showRegion({1, 0});
+    e.manager().createLine(3, 3);
     LayoutRecord layout = thirtyUpLayout();
     layout.reserved106[3] = 0x5A;  // unknown bytes survive
-    const QByteArray first = buildDesignFile(e.manager, layout, "/data/addresses.csv", e.zoom, 1, 0);
+    const QByteArray first = buildDesignFile(e.manager(), layout, "/data/addresses.csv", e.zoom);
 
     Loaded l;
     load(l, first);
@@ -90,11 +91,10 @@ TEST(DesignFile, RoundTripIsByteIdentical)
     EXPECT_EQ(l.zoom, 150);
     EXPECT_EQ(l.linked, "/data/addresses.csv");
     EXPECT_TRUE(l.manager.checkPassword("pw"));
-    EXPECT_EQ(l.panel.controlCount(), 3);
+    EXPECT_EQ(l.panel.objectCount(), 3);
     EXPECT_EQ(l.panel.marginTop, 20);
     EXPECT_EQ(l.info.blockSlots, (std::vector<std::pair<int, int>>{{0, 0}, {1, 0}}));
-    const QByteArray second = buildDesignFile(l.manager, l.layout, l.linked, l.zoom, l.manager.currentSide,
-                                              l.manager.currentPanel);
+    const QByteArray second = buildDesignFile(l.manager, l.layout, l.linked, l.zoom);
     EXPECT_EQ(second, first);
 }
 
@@ -110,7 +110,7 @@ TEST(DesignFile, ShippedDesignsAreWrittenBackAsRead)
         Loaded l;
         load(l, bytes);
         ASSERT_EQ(l.result, 1);
-        EXPECT_EQ(buildDesignFile(l.manager, l.layout, l.linked, l.zoom, l.manager.currentSide, l.manager.currentPanel),
+        EXPECT_EQ(buildDesignFile(l.manager, l.layout, l.linked, l.zoom),
                   bytes);
     }
 }
@@ -118,7 +118,8 @@ TEST(DesignFile, ShippedDesignsAreWrittenBackAsRead)
 TEST(DesignFile, HeaderChecks)
 {
     DesignEditor e;
-    e.manager.createBox(1, 1);
+    e.manager().setLiveRegion({0, 0});
+    e.manager().createBox(1, 1);
     const QByteArray good = saved(e, thirtyUpLayout());
     struct Case {
         const char* what;
@@ -159,7 +160,8 @@ TEST(DesignFile, HeaderChecks)
 TEST(DesignFile, MoreBlocksThanSlotsAreRefused)
 {
     DesignEditor e;
-    e.manager.createBox(1, 1);
+    e.manager().setLiveRegion({0, 0});
+    e.manager().createBox(1, 1);
     const QByteArray good = saved(e, thirtyUpLayout());
     const QByteArray head = good.left(528 + 122), block = good.mid(528 + 122);
     for (const auto& [blocks, result] : {std::pair{8, 1}, std::pair{9, 1000}, std::pair{20000, 1000}}) {
@@ -174,10 +176,11 @@ TEST(DesignFile, MoreBlocksThanSlotsAreRefused)
 TEST(DesignFile, OnlyNonEmptySlotsAreWritten)
 {
     DesignEditor e;
-    e.manager.createText(1, 1);
-    e.manager.changeRegion(0, 0, 1, 0, 100);
-    e.panel.marginLeft = 30;  // the back stays empty: its margins are not kept
-    const QByteArray bytes = buildDesignFile(e.manager, thirtyUpLayout(), "", 100, 1, 0);
+    e.manager().setLiveRegion({0, 0});
+    e.manager().createText(1, 1);
+    e.showRegion({1, 0});
+    e.card().marginLeft = 30;  // the back stays empty: its margins are not kept
+    const QByteArray bytes = buildDesignFile(e.manager(), thirtyUpLayout(), "", 100);
     EXPECT_EQ(readU32At(bytes, 12), 1u);
     Loaded l;
     load(l, bytes);
@@ -193,11 +196,12 @@ TEST(DesignFile, BackgroundsAndTheirLengths)
     ASSERT_TRUE(jpeg.loadJpeg(encodeJpeg(image, 80, false)));
 
     DesignEditor e;
-    e.panel.backImage = makeBitmapPicture(5, 5);  // bitmap background, no objects
-    e.manager.changeRegion(0, 0, 1, 0, 100);
-    e.panel.backImage = jpeg;
-    e.manager.createBox(1, 2);
-    const QByteArray bytes = buildDesignFile(e.manager, thirtyUpLayout(), "", 100, 1, 0);
+    e.manager().setLiveRegion({0, 0});
+    e.card().backImage = makeBitmapPicture(5, 5);  // bitmap background, no objects
+    e.showRegion({1, 0});
+    e.card().backImage = jpeg;
+    e.manager().createBox(1, 2);
+    const QByteArray bytes = buildDesignFile(e.manager(), thirtyUpLayout(), "", 100);
     const qsizetype firstBlock = 528 + 122;
     EXPECT_EQ(bytes[firstBlock + 2], 'B');
     EXPECT_EQ(readU32At(bytes, firstBlock + 4), 0u);
@@ -220,7 +224,8 @@ TEST(DesignFile, BackgroundsAndTheirLengths)
 TEST(DesignFile, RegionsOutsideTheSizeLimitsAreRefused)
 {
     DesignEditor e;
-    e.manager.createBox(1, 1);
+    e.manager().setLiveRegion({0, 0});
+    e.manager().createBox(1, 1);
     const QByteArray good = saved(e, thirtyUpLayout());
     constexpr qsizetype kLayout = 528;
     struct Case {
@@ -267,21 +272,17 @@ TEST(DesignFile, RegionsOutsideTheSizeLimitsAreRefused)
 
 TEST(DesignFile, RegionSizeRefusalNamesTheLimitsInTheDisplayUnit)
 {
-    Options& options = Options::current();
-    const bool metric = options.metricUnits;
-    options.metricUnits = false;
-    EXPECT_EQ(designFileResultText(DesignFileResult::RegionSize),
+    EXPECT_EQ(designFileResultText(DesignFileResult::RegionSize, false),
               "The width and height or each region must be between 0.10 and 17.00 in");
-    options.metricUnits = true;
-    EXPECT_EQ(designFileResultText(DesignFileResult::RegionSize),
+    EXPECT_EQ(designFileResultText(DesignFileResult::RegionSize, true),
               "The width and height or each region must be between 2.54 and 431.80 mm");
-    options.metricUnits = metric;
 }
 
 TEST(DesignFile, DamagedPayloadsAndShortJpegs)
 {
     DesignEditor e;
-    e.manager.createGraphic(nullptr, 0, 0, true)->picture = makeBitmapPicture(4, 4);
+    e.manager().setLiveRegion({0, 0});
+    e.manager().createGraphic(nullptr, 0, 0)->picture = makeBitmapPicture(4, 4);
     QByteArray bytes = saved(e, thirtyUpLayout());
     const qsizetype payload = 528 + 122 + 156 + 171;
     QByteArray damaged = bytes;
@@ -294,7 +295,7 @@ TEST(DesignFile, DamagedPayloadsAndShortJpegs)
     DesignEditor j;
     QImage image(4, 4, QImage::Format_RGB32);
     image.fill(Qt::blue);
-    j.panel.backImage.loadJpeg(encodeJpeg(image, 50, false));
+    j.card().backImage.loadJpeg(encodeJpeg(image, 50, false));
     QByteArray withJpeg = saved(j, thirtyUpLayout());
     ByteWriter(withJpeg).patchU32(528 + 122 + 156, 0x7FFFFFFF);
     Loaded lj;
@@ -303,29 +304,28 @@ TEST(DesignFile, DamagedPayloadsAndShortJpegs)
     EXPECT_TRUE(lj.panel.backImage.isEmpty());
 }
 
-TEST(DesignFile, SaveClearsUndoAndFailedSaveKeepsThePreviousFile)
+TEST(DesignFile, AFailedSaveKeepsThePreviousFile)
 {
     QTemporaryDir dir;
     DesignEditor e;
-    ObjectControl* box = e.manager.createBox(0, 0);
-    e.manager.undoHistory().push({.type = ObjectAdded, .control = box, .recordAfter = box->data()->toRecord(100)});
+    e.manager().setLiveRegion({0, 0});
+    e.manager().createBox(0, 0);
     const QString path = dir.filePath("keep.lpd");
-    ASSERT_TRUE(writeDesignFile(e.manager, path, thirtyUpLayout(), "", 100, 0, 0));
-    EXPECT_FALSE(e.manager.undo(100));
+    ASSERT_TRUE(writeDesignFile(e.manager(), path, thirtyUpLayout(), "", 100));
 
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     file.close();
     for (int i = 0; i < 40; ++i)
-        e.manager.createEllipse(5 + i, 5);
+        e.manager().createEllipse(5 + i, 5);
     {
         FileSizeLimit limit(before.size() + 100);  // the grown design no longer fits
-        EXPECT_FALSE(writeDesignFile(e.manager, path, thirtyUpLayout(), "", 100, 0, 0));
+        EXPECT_FALSE(writeDesignFile(e.manager(), path, thirtyUpLayout(), "", 100));
     }
     EXPECT_EQ(fileBytes(path), before);
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"keep.lpd"});
-    EXPECT_FALSE(writeDesignFile(e.manager, dir.filePath("missing/dir/x.lpd"), thirtyUpLayout(), "", 100, 0, 0));
+    EXPECT_FALSE(writeDesignFile(e.manager(), dir.filePath("missing/dir/x.lpd"), thirtyUpLayout(), "", 100));
 }
 
 TEST(DesignFile, UnreadableFilesAreRefused)
@@ -339,22 +339,23 @@ TEST(DesignFile, UnreadableFilesAreRefused)
     EXPECT_EQ(readDesignFile(manager, dir.filePath("nothing.lpd"), layout, linked, zoom), 1002);
     QByteArray json;
     EXPECT_EQ(describeDesignFile(dir.filePath("nothing.lpd"), json), 1002);
-    EXPECT_EQ(designFileResultText(1100), "An error occurred trying to allocate memory.");
+    EXPECT_EQ(designFileResultText(1100, false), "An error occurred trying to allocate memory.");
 }
 
 TEST(DesignFile, FoldedDesignStartsOnTheFirstCaption)
 {
     DesignEditor e;
+    e.manager().setLiveRegion({0, 0});
     LayoutRecord layout = thirtyUpLayout();
     layout.foldType = 5;  // occasion card: region 0 is "Cover" on side 1
-    e.manager.createText(1, 1)->data()->lines = {"inside cover"};
-    e.manager.changeRegion(0, 0, 1, 0, 100);
-    e.manager.createText(1, 1)->data()->lines = {"cover"};
-    const QByteArray bytes = buildDesignFile(e.manager, layout, "", 100, 1, 0);
+    e.manager().createText(1, 1)->lines = {"inside cover"};
+    e.showRegion({1, 0});
+    e.manager().createText(1, 1)->lines = {"cover"};
+    const QByteArray bytes = buildDesignFile(e.manager(), layout, "", 100);
     Loaded l;
     load(l, bytes);
     ASSERT_EQ(l.result, 1);
-    EXPECT_EQ(l.manager.currentSide, 1);
-    EXPECT_EQ(l.panel.control(0)->data()->lines, QStringList{"cover"});
+    EXPECT_EQ(l.manager.liveRegion()->side, 1);
+    EXPECT_EQ(l.panel.object(0)->lines, QStringList{"cover"});
     EXPECT_EQ(l.panel.regionWidth(), 131);
 }

@@ -56,10 +56,11 @@ TEST(Templates, SaveAsTemplateStoresTheWizardType)
     QTemporaryDir dir;
     for (const Case& c : cases) {
         DesignEditor e;
-        e.manager.createText(1, 1);
+        e.manager().setLiveRegion({0, 0});
+        e.manager().createText(1, 1);
         LayoutRecord layout = thirtyUpLayout();
         const QString path = dir.filePath(QString("t%1.cct").arg(c.entry));
-        ASSERT_TRUE(saveAsTemplate(e.manager, layout, "", 100, 0, 0, c.entry, path));
+        ASSERT_TRUE(saveAsTemplate(e.manager(), layout, "", 100, c.entry, path));
         EXPECT_EQ(layout.wizardType, c.stored);
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));

@@ -5,7 +5,7 @@
 #include "merge/PersonalMerge.h"
 #include "model/Card.h"
 #include "model/Folds.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/ObjectManager.h"
 
 namespace {
@@ -14,9 +14,9 @@ struct Template {
     Card surface;
     ObjectManager manager{surface};
 
-    ObjectData* text(const QStringList& lines)
+    DesignObject* text(const QStringList& lines)
     {
-        ObjectData* data = manager.createText(0, 0)->data();
+        DesignObject* data = manager.createText(0, 0);
         data->lines = lines;
         return data;
     }
@@ -49,10 +49,10 @@ TEST(PersonalMerge, ReplacesTokensAndRecordsWhatItFound)
         {{"{-USER7=-}"}, {"{-USER7=-}"}},
         {{"Dear NAME"}, {"Dear NAME"}},
     };
-    std::vector<ObjectData*> objects;
+    std::vector<DesignObject*> objects;
     for (const Case& c : cases)
         objects.push_back(t.text(c.lines));
-    ObjectData* box = t.manager.createBox(0, 0)->data();
+    DesignObject* box = t.manager.createBox(0, 0);
     box->lines = {"NAME"};
 
     mergePersonalData(t.manager, values);
@@ -91,14 +91,14 @@ TEST(PersonalMerge, PostalCodePlaceholder)
 
     for (const auto& [address, code] : cases) {
         Template t;
-        ObjectData* sample = t.text({"11111"});
+        DesignObject* sample = t.text({"11111"});
         PersonalMergeValues values;
         values.fieldValues[PersonalField::Address] = address;
         mergePersonalData(t.manager, values);
         EXPECT_EQ(sample->lines, QStringList({code.isEmpty() ? QString("11111") : code}));
     }
     Template t;
-    ObjectData* sample = t.text({"11111"});
+    DesignObject* sample = t.text({"11111"});
     PersonalMergeValues shortAddress;
     shortAddress.fieldValues[PersonalField::Address] = "123";
     mergePersonalData(t.manager, shortAddress);
@@ -112,7 +112,7 @@ void namePerRegion(Template& t, uint8_t foldType)
     for (int region = 0; region <= regions; ++region) {
         int32_t side = 0, panel = 0;
         regionSlotFor(foldType, region % regions, &side, &panel);
-        ASSERT_TRUE(t.manager.changeRegion(t.manager.currentSide, t.manager.currentPanel, side, panel, 100));
+        ASSERT_TRUE(t.manager.showRegion({side, panel}));
         if (region < regions)
             t.text({"NAME"});
     }
@@ -122,10 +122,10 @@ QStringList textsOfRegion(Template& t, uint8_t foldType, int region)
 {
     int32_t side = 0, panel = 0;
     regionSlotFor(foldType, region, &side, &panel);
-    t.manager.changeRegion(t.manager.currentSide, t.manager.currentPanel, side, panel, 100);
+    t.manager.showRegion({side, panel});
     QStringList texts;
-    for (const auto& control : t.surface.controls())
-        texts << control->data()->lines.join('|');
+    for (const auto& control : t.surface.objects())
+        texts << control->lines.join('|');
     return texts;
 }
 
@@ -137,11 +137,10 @@ TEST(PersonalMerge, EveryRegionOfADesignIsMergedAndTheFirstEndsLive)
         namePerRegion(t, foldType);
         PersonalMergeValues values;
         values.fieldValues[PersonalField::Name] = "Ann";
-        ASSERT_TRUE(mergePersonalDataIntoRegions(t.manager, foldType, 100, values)) << int(foldType);
+        ASSERT_TRUE(mergePersonalDataIntoRegions(t.manager, foldType, values)) << int(foldType);
         int32_t side = 0, panel = 0;
         regionSlotFor(foldType, 0, &side, &panel);
-        EXPECT_EQ(t.manager.currentSide, side) << int(foldType);
-        EXPECT_EQ(t.manager.currentPanel, panel) << int(foldType);
+        EXPECT_EQ(t.manager.liveRegion(), (RegionId{side, panel})) << int(foldType);
         const int regions = int(regionCaptions(foldType).size());
         for (int region = 0; region < regions; ++region)
             EXPECT_EQ(textsOfRegion(t, foldType, region), QStringList{"Ann"}) << int(foldType) << " region " << region;

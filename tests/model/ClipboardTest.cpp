@@ -3,19 +3,19 @@
 #include "TestSupport.h"
 #include "model/DesignEditor.h"
 #include "model/ObjectClipboard.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "base/ByteStream.h"
 #include "system/Clipboard.h"
 
-TEST(ObjectClipboard, CopyAndPasteAcrossZoomsKeepsPhysicalSize)
+TEST(ObjectClipboard, CopyAndPasteAcrossZoomsKeepsTheSize)
 {
     DesignEditor source;
     source.zoom = 200;
-    source.panel.setRegionSize(400, 300);
-    source.panel.setScale(200);
-    for (ObjectControl* c : {source.manager.createText(20, 40), source.manager.createBox(60, 80),
-                             source.manager.createEllipse(100, 120)})
+    source.card().setRegionSize(400, 300);
+    for (DesignObject* c : {source.manager().createText(20, 40), source.manager().createBox(30, 40),
+                             source.manager().createEllipse(100, 120)})
         source.select(c);
+    source.selection()[1]->setBounds(30, 40, 60, 15);
     MemoryClipboard clipboard;
     copyObjects(source, clipboard);
     const QByteArray block = *clipboard.privateBlock();
@@ -24,15 +24,17 @@ TEST(ObjectClipboard, CopyAndPasteAcrossZoomsKeepsPhysicalSize)
     EXPECT_EQ(readU32At(block, 8), uint32_t(block.size()));
 
     DesignEditor target;
-    target.panel.setRegionSize(400, 300);
+    target.card().setRegionSize(400, 300);
     EXPECT_EQ(pasteObjects(target, clipboard), 3);
-    ASSERT_EQ(target.selection.size(), 3u);
-    EXPECT_EQ(target.selection[1]->rect(), QRect(30, 40, 60, 15));
-    EXPECT_EQ(target.manager.undoHistory().undoCount(), 3);
-    EXPECT_TRUE(target.modified);
-    ASSERT_TRUE(target.manager.undo(target.zoom));
-    EXPECT_EQ(target.panel.controlCount(), 2);
-    EXPECT_EQ(target.panel.control(1)->data()->kind, ObjectKind::Box);
+    ASSERT_EQ(target.selection().size(), 3u);
+    EXPECT_EQ(target.selection()[1]->rect(), QRect(30, 40, 60, 15));
+    // The whole paste is one step.
+    EXPECT_EQ(target.undoStack().count(), 1);
+    EXPECT_TRUE(target.isModified());
+    ASSERT_TRUE(target.undo());
+    EXPECT_EQ(target.card().objectCount(), 0);
+    ASSERT_TRUE(target.redo());
+    EXPECT_EQ(target.card().object(1)->kind, ObjectKind::Box);
 }
 
 TEST(ObjectClipboard, RefusedAndEmptyBlocks)
@@ -54,22 +56,22 @@ TEST(ObjectClipboard, RefusedAndEmptyBlocks)
     block[1] = char(0x02);
     clipboard.setPrivateBlock(block);
     EXPECT_EQ(pasteObjects(e, clipboard), 0);
-    EXPECT_EQ(e.manager.undoHistory().undoCount(), 0);
-    EXPECT_FALSE(e.modified);
+    EXPECT_FALSE(e.canUndo());
+    EXPECT_FALSE(e.isModified());
 
     // A block that claims more records than it holds pastes what is there,
     // records it, and says the rest could not be pasted.
     recordedMessages().clear();
     DesignEditor source;
-    source.select(source.manager.createBox(0, 0));
+    source.select(source.manager().createBox(0, 0));
     QByteArray lying = buildClipboardBlock(source);
     lying[4] = 9;
     lying[8] = char(0xFF);
     clipboard.setPrivateBlock(lying);
     EXPECT_EQ(pasteObjects(e, clipboard), 1);
     EXPECT_EQ(messages.texts(), QStringList{"Error pasting clipboard data."});
-    EXPECT_EQ(e.manager.undoHistory().undoCount(), 1);
-    EXPECT_TRUE(e.modified);
+    EXPECT_EQ(e.undoStack().count(), 1);
+    EXPECT_TRUE(e.isModified());
 }
 
 TEST(ObjectClipboard, ForeignFormatsBecomeObjects)
@@ -80,49 +82,48 @@ TEST(ObjectClipboard, ForeignFormatsBecomeObjects)
     bitmap.fill(Qt::blue);
     clipboard.setBitmap(bitmap);
     EXPECT_EQ(pasteObjects(e, clipboard), 1);
-    EXPECT_EQ(e.selection.front()->rect().size(), QSize(100, 25));
-    EXPECT_EQ(e.selection.front()->picture.kind(), Picture::Kind::Bitmap);
+    EXPECT_EQ(e.selection().front()->rect().size(), QSize(100, 25));
+    EXPECT_EQ(e.selection().front()->picture.kind(), Picture::Kind::Bitmap);
 
     clipboard.setText("first line\r\nsecond line");
     EXPECT_EQ(pasteObjects(e, clipboard), 1);
-    EXPECT_EQ(e.selection.front()->data()->lines, QStringList{"first line\r\nsecond line"});
+    EXPECT_EQ(e.selection().front()->lines, QStringList{"first line\r\nsecond line"});
 
     clipboard.setText(QString(5000, 'x'));
     pasteObjects(e, clipboard);
-    EXPECT_EQ(e.selection.front()->data()->lines.front().size(), 4095);
+    EXPECT_EQ(e.selection().front()->lines.front().size(), 4095);
 }
 
 TEST(ObjectClipboard, PastedObjectsBeyondASmallerSurfaceComeInside)
 {
     DesignEditor source;
-    source.panel.setRegionSize(1000, 1000);
-    ObjectControl* box = source.manager.createBox(900, 10);
+    source.card().setRegionSize(1000, 1000);
+    DesignObject* box = source.manager().createBox(900, 10);
     source.select(box);
     MemoryClipboard clipboard;
     copyObjects(source, clipboard);
 
     DesignEditor small;
-    small.panel.setRegionSize(300, 300);
+    small.card().setRegionSize(300, 300);
     ASSERT_EQ(pasteObjects(small, clipboard), 1);
-    EXPECT_EQ(small.selection.front()->left, 300 - 120 - 25);
+    EXPECT_EQ(small.selection().front()->left, 300 - 120 - 25);
 }
 
-TEST(ObjectClipboard, DeleteSelectionRecordsEachObject)
+TEST(ObjectClipboard, DeletingTheSelectionIsOneStep)
 {
     DesignEditor e;
-    ObjectControl* a = e.manager.createText(0, 0);
-    ObjectControl* b = e.manager.createLine(0, 0);
-    e.manager.createBox(0, 0);
+    DesignObject* a = e.manager().createText(0, 0);
+    DesignObject* b = e.manager().createLine(0, 0);
+    e.manager().createBox(0, 0);
     e.select(a);
     e.select(b);
     deleteSelection(e);
-    EXPECT_EQ(e.panel.controlCount(), 1);
-    EXPECT_TRUE(e.selection.empty());
-    EXPECT_TRUE(e.modified);
-    ASSERT_TRUE(e.manager.undo(e.zoom));
-    ASSERT_TRUE(e.manager.undo(e.zoom));
-    EXPECT_EQ(e.panel.controlCount(), 3);
-    EXPECT_FALSE(e.manager.undo(e.zoom));
+    EXPECT_EQ(e.card().objectCount(), 1);
+    EXPECT_TRUE(e.selection().empty());
+    EXPECT_TRUE(e.isModified());
+    ASSERT_TRUE(e.undo());
+    EXPECT_EQ(e.card().objectCount(), 3);
+    EXPECT_FALSE(e.undo());
 }
 
 TEST(ObjectClipboard, EditCommands)
@@ -132,18 +133,18 @@ TEST(ObjectClipboard, EditCommands)
     MemoryClipboard clipboard;
     EXPECT_FALSE(canCutCopyOrDelete(e));
     EXPECT_FALSE(canPaste(clipboard));
-    ObjectControl* box = e.manager.createBox(0, 0);
+    DesignObject* box = e.manager().createBox(0, 0);
     e.select(box);
     recordedMessages().queueAnswer(Messages::Answer::No);
     EXPECT_FALSE(deleteObjects(e, true));
     EXPECT_EQ(messages.texts(), QStringList{"Delete the selected object(s).\n\nAre your sure?"});
-    EXPECT_EQ(e.selection.size(), 1u);
-    EXPECT_EQ(e.panel.controlCount(), 1);
+    EXPECT_EQ(e.selection().size(), 1u);
+    EXPECT_EQ(e.card().objectCount(), 1);
 
     cutObjects(e, clipboard);
-    EXPECT_EQ(e.panel.controlCount(), 0);
+    EXPECT_EQ(e.card().objectCount(), 0);
     EXPECT_TRUE(canPaste(clipboard));
     EXPECT_EQ(pasteObjects(e, clipboard), 1);
     EXPECT_TRUE(deleteObjects(e, false));
-    EXPECT_EQ(e.panel.controlCount(), 0);
+    EXPECT_EQ(e.card().objectCount(), 0);
 }

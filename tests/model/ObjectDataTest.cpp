@@ -2,7 +2,7 @@
 
 #include "BitmapFixtures.h"
 #include "model/Card.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/ObjectManager.h"
 #include "base/ByteStream.h"
 
@@ -29,16 +29,14 @@ TEST(ObjectRecord, TextPayloads)
         {{QString::fromUtf8("Jos\u00e9 \u20ac")}, QByteArray("Jos\xe9 \x80\0\0", 8)},
     };
     for (const Case& c : cases) {
-        ObjectControl control(ObjectControl::Type::Paint);
-        ObjectData data(&control, ObjectKind::Text);
+        DesignObject data(ObjectKind::Text);
         data.lines = c.lines;
-        const QByteArray record = data.toRecord(100);
+        const QByteArray record = data.toRecord();
         EXPECT_EQ(record.size(), data.storedSize());
         EXPECT_EQ(record[ObjectRecordLayout::kPayloadKindOffset], 'T');
         EXPECT_EQ(payloadOf(record), c.payload);
 
-        ObjectControl back(ObjectControl::Type::Paint);
-        auto read = ObjectData::fromRecord(&back, record, 100, false, QSize(500, 500));
+        auto read = DesignObject::fromRecord(record);
         ASSERT_TRUE(read);
         EXPECT_EQ(read->lines, c.lines);
     }
@@ -46,12 +44,11 @@ TEST(ObjectRecord, TextPayloads)
 
 TEST(ObjectRecord, LineRecordIsZeroBeyondTheCommonFields)
 {
-    ObjectControl control(ObjectControl::Type::Paint);
-    control.setBounds(10, 20, 120, 30);
-    ObjectData data(&control, ObjectKind::Line);
+    DesignObject data(ObjectKind::Line);
+    data.setBounds(10, 20, 120, 30);
     data.lineType = 3;
     data.lineSize = 4;
-    const QByteArray record = data.toRecord(100);
+    const QByteArray record = data.toRecord();
     ASSERT_EQ(record.size(), 171);
     EXPECT_EQ(record[0], 'L');
     EXPECT_EQ(record[33], 4);
@@ -61,9 +58,8 @@ TEST(ObjectRecord, LineRecordIsZeroBeyondTheCommonFields)
 
 TEST(ObjectRecord, TextFieldsRoundTripWithRotationInTheFont)
 {
-    ObjectControl control(ObjectControl::Type::Paint);
-    control.setBounds(10, 20, 120, 30);
-    ObjectData data(&control, ObjectKind::Text);
+    DesignObject data(ObjectKind::Text);
+    data.setBounds(10, 20, 120, 30);
     data.flags = 3;
     data.style = 2;
     data.foreColor = 0x123456;
@@ -74,12 +70,11 @@ TEST(ObjectRecord, TextFieldsRoundTripWithRotationInTheFont)
     data.rotation = 450;
     data.font.setFace("Times New Roman");
     data.font.weight = 700;
-    const QByteArray record = data.toRecord(100);
+    const QByteArray record = data.toRecord();
     EXPECT_EQ(readU32At(record, 36 + 8), 450u);   // escapement
     EXPECT_EQ(readU32At(record, 36 + 12), 450u);  // orientation
 
-    ObjectControl back(ObjectControl::Type::Paint);
-    auto read = ObjectData::fromRecord(&back, record, 100, false, QSize(500, 500));
+    auto read = DesignObject::fromRecord(record);
     ASSERT_TRUE(read);
     EXPECT_EQ(read->flags, 3);
     EXPECT_EQ(read->style, 2);
@@ -89,8 +84,8 @@ TEST(ObjectRecord, TextFieldsRoundTripWithRotationInTheFont)
     EXPECT_EQ(read->shadowX, -3);
     EXPECT_EQ(read->rotation, 450);
     EXPECT_EQ(read->font.face(), "Times New Roman");
-    EXPECT_EQ(back.rect(), QRect(10, 20, 120, 30));
-    EXPECT_EQ(read->toRecord(100), record);
+    EXPECT_EQ(read->rect(), QRect(10, 20, 120, 30));
+    EXPECT_EQ(read->toRecord(), record);
 }
 
 TEST(TextStyleWord, PacksKindAndParametersIntoTheirBytes)
@@ -120,79 +115,72 @@ TEST(TextStyleWord, PacksKindAndParametersIntoTheirBytes)
 
 TEST(ObjectRecord, GraphicPayloads)
 {
-    ObjectControl empty(ObjectControl::Type::Picture);
-    ObjectData data(&empty, ObjectKind::Graphic);
-    const QByteArray record = data.toRecord(100);
+    DesignObject empty(ObjectKind::Graphic);
+    const QByteArray record = empty.toRecord();
     EXPECT_EQ(record.size(), 171);
     EXPECT_EQ(record[170], 0);
-    ObjectControl back(ObjectControl::Type::Picture);
-    ASSERT_TRUE(ObjectData::fromRecord(&back, record, 100, false, QSize(100, 100)));
-    EXPECT_TRUE(back.picture.isEmpty());
+    auto back = DesignObject::fromRecord(record);
+    ASSERT_TRUE(back);
+    EXPECT_TRUE(back->picture.isEmpty());
 
-    ObjectControl withPicture(ObjectControl::Type::Picture);
+    DesignObject withPicture(ObjectKind::Graphic);
     withPicture.picture = makeBitmapPicture(40, 20);
-    ObjectData bitmapData(&withPicture, ObjectKind::Graphic);
-    const QByteArray bitmapRecord = bitmapData.toRecord(100);
+    const QByteArray bitmapRecord = withPicture.toRecord();
     EXPECT_EQ(bitmapRecord[170], 'B');
     EXPECT_EQ(payloadOf(bitmapRecord), withPicture.picture.streamBytes());
-    ObjectControl bitmapBack(ObjectControl::Type::Picture);
-    ASSERT_TRUE(ObjectData::fromRecord(&bitmapBack, bitmapRecord, 100, false, QSize(100, 100)));
-    EXPECT_EQ(bitmapBack.picture.size(), QSize(40, 20));
+    auto bitmapBack = DesignObject::fromRecord(bitmapRecord);
+    ASSERT_TRUE(bitmapBack);
+    EXPECT_EQ(bitmapBack->picture.size(), QSize(40, 20));
 }
 
 TEST(ObjectRecord, DamagedPayloads)
 {
-    ObjectControl withPicture(ObjectControl::Type::Picture);
+    DesignObject withPicture(ObjectKind::Graphic);
     withPicture.picture = makeBitmapPicture(4, 4);
-    QByteArray record = ObjectData(&withPicture, ObjectKind::Graphic).toRecord(100);
+    QByteArray record = withPicture.toRecord();
 
     QByteArray badBitmap = record;
     badBitmap[171] = 'X';  // not a BMP any more
-    ObjectControl c1(ObjectControl::Type::Picture);
     QString error;
-    EXPECT_FALSE(ObjectData::fromRecord(&c1, badBitmap, 100, false, QSize(), &error));
+    EXPECT_FALSE(DesignObject::fromRecord(badBitmap, &error));
     EXPECT_FALSE(error.isEmpty());
 
     QByteArray badJpeg = record;
     badJpeg[170] = 'J';  // an undecodable JPEG is ignored
-    ObjectControl c2(ObjectControl::Type::Picture);
-    EXPECT_TRUE(ObjectData::fromRecord(&c2, badJpeg, 100, false, QSize()));
-    EXPECT_TRUE(c2.picture.isEmpty());
+    auto jpeg = DesignObject::fromRecord(badJpeg);
+    ASSERT_TRUE(jpeg);
+    EXPECT_TRUE(jpeg->picture.isEmpty());
 
-    ObjectControl c3(ObjectControl::Type::Picture);
-    EXPECT_FALSE(ObjectData::fromRecord(&c3, record.left(record.size() - 1), 100, false, QSize()));
+    EXPECT_FALSE(DesignObject::fromRecord(record.left(record.size() - 1)));
     EXPECT_EQ(objectRecordSize(record.left(170)), -1);
     QByteArray negative = record;
     negative[169] = char(0x80);
     EXPECT_EQ(objectRecordSize(negative), -1);
 }
 
-TEST(ObjectRecord, ZoomAndKeepInside)
+TEST(ObjectRecord, GeometryIsStoredAsItIsAndKeptInsideWhenPasted)
 {
-    ObjectControl control(ObjectControl::Type::Paint);
-    control.setBounds(300, 40, 60, 20);
-    ObjectData data(&control, ObjectKind::Box);
-    const QByteArray record = data.toRecord(200);
-    EXPECT_EQ(readU32At(record, 1), 150u);
+    DesignObject data(ObjectKind::Box);
+    data.setBounds(300, 40, 60, 20);
+    const QByteArray record = data.toRecord();
+    EXPECT_EQ(readU32At(record, 1), 300u);
 
-    ObjectControl back(ObjectControl::Type::Paint);
-    ASSERT_TRUE(ObjectData::fromRecord(&back, record, 200, false, QSize(1000, 1000)));
-    EXPECT_EQ(back.left, 300);
-    EXPECT_EQ(back.data() == nullptr, true);
+    auto back = DesignObject::fromRecord(record);
+    ASSERT_TRUE(back);
+    EXPECT_EQ(back->rect(), QRect(300, 40, 60, 20));
 
-    ObjectControl pasted(ObjectControl::Type::Paint);
-    ASSERT_TRUE(ObjectData::fromRecord(&pasted, record, 200, true, QSize(200, 30)));
-    EXPECT_EQ(pasted.left, 200 - 60 - 25);
-    EXPECT_EQ(pasted.top, 30 - 20 - 25);
+    back->keepInside(QSize(200, 30));
+    EXPECT_EQ(back->left, 200 - 60 - 25);
+    EXPECT_EQ(back->top, 30 - 20 - 25);
 }
 
 TEST(ObjectRecord, AbsurdGeometryIsBoundedSoPastingCannotOverflow)
 {
-    ObjectControl control(ObjectControl::Type::Paint);
-    QByteArray record = ObjectData(&control, ObjectKind::Box).toRecord(100);
+    QByteArray record = DesignObject(ObjectKind::Box).toRecord();
     ByteWriter(record).patchI32(13, INT32_MIN + 30);  // width
     ByteWriter(record).patchI32(1, INT32_MAX);        // left
-    ObjectControl pasted(ObjectControl::Type::Paint);
-    ASSERT_TRUE(ObjectData::fromRecord(&pasted, record, 200, true, QSize(200, 200)));
-    EXPECT_LE(std::abs(int64_t(pasted.left)), int64_t(1) << 25);
+    auto pasted = DesignObject::fromRecord(record);
+    ASSERT_TRUE(pasted);
+    pasted->keepInside(QSize(200, 200));
+    EXPECT_LE(std::abs(int64_t(pasted->left)), int64_t(1) << 25);
 }

@@ -1,135 +1,207 @@
 #include <gtest/gtest.h>
 
+#include "BitmapFixtures.h"
 #include "model/DesignEditor.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 
 namespace {
 
-void pushMove(DesignEditor& e, ObjectControl* c, int dx)
-{
-    const ChangeRect before = controlRectInUnits(*c, e.zoom);
-    c->left += dx;
-    const ChangeRect after = controlRectInUnits(*c, e.zoom);
-    e.manager.undoHistory().push({.type = ObjectMoved, .control = c, .rectBefore = before, .rectAfter = after});
-}
+// An editor with region (0, 0) live and some boxes placed by code (not steps).
+struct Editor {
+    DesignEditor e;
+    explicit Editor(int boxes = 0)
+    {
+        e.card().setRegionSize(500, 300);
+        e.showRegion({0, 0});
+        for (int i = 0; i < boxes; ++i)
+            e.manager().createBox(10 * i, 20);
+    }
+    std::vector<DesignObject*> all() const { return e.card().order(); }
+    std::vector<QRect> rects() const
+    {
+        std::vector<QRect> result;
+        for (const auto& o : e.card().objects())
+            result.push_back(o->rect());
+        return result;
+    }
+};
 
 } // namespace
 
-TEST(UndoHistory, RingKeepsTheLast128)
+TEST(DesignEditorHistory, KeepsTheLast128Steps)
 {
-    DesignEditor e;
-    ObjectControl* box = e.manager.createBox(0, 0);
+    Editor ed(1);
+    DesignObject* box = ed.all().front();
     for (int i = 0; i < 130; ++i)
-        pushMove(e, box, 1);
+        ed.e.moveObjects({box}, 1, 0);
     int undone = 0;
-    while (e.manager.undo(e.zoom))
+    while (ed.e.undo())
         ++undone;
     EXPECT_EQ(undone, 128);
     EXPECT_EQ(box->left, 2);
-    EXPECT_FALSE(e.manager.undo(e.zoom));
 }
 
-TEST(UndoHistory, NewChangeDropsRedo)
+TEST(DesignEditorHistory, ANewStepDropsRedo)
 {
-    DesignEditor e;
-    ObjectControl* box = e.manager.createBox(0, 0);
-    pushMove(e, box, 5);
-    ASSERT_TRUE(e.manager.undo(e.zoom));
-    EXPECT_TRUE(e.manager.undoHistory().canRedo());
-    pushMove(e, box, 7);
-    EXPECT_FALSE(e.manager.redo(e.zoom));
-    ASSERT_TRUE(e.manager.undo(e.zoom));
+    Editor ed(1);
+    DesignObject* box = ed.all().front();
+    ed.e.moveObjects({box}, 5, 0);
+    ASSERT_TRUE(ed.e.undo());
+    EXPECT_TRUE(ed.e.canRedo());
+    ed.e.moveObjects({box}, 7, 0);
+    EXPECT_FALSE(ed.e.redo());
+    ASSERT_TRUE(ed.e.undo());
     EXPECT_EQ(box->left, 0);
-    EXPECT_FALSE(e.manager.undo(e.zoom));
+    EXPECT_FALSE(ed.e.undo());
 }
 
-TEST(UndoHistory, UndoDeleteThenEarlierMoveFollowsTheTwin)
+// One command on several objects is one step, whatever the command.
+TEST(DesignEditorHistory, OneCommandOnFiveObjectsIsUndoneByOneUndo)
 {
-    DesignEditor e;
-    e.zoom = 200;
-    ObjectControl* box = e.manager.createBox(10, 10);
-    pushMove(e, box, 40);
-    e.select(box);
-    const QByteArray record = box->data()->toRecord(e.zoom);
-    e.manager.undoHistory().push({.type = ObjectDeleted, .control = box, .recordBefore = record});
-    e.manager.destroyObject(box);
-    e.clearSelection();
-    ASSERT_EQ(e.panel.controlCount(), 0);
-
-    ASSERT_TRUE(e.manager.undo(e.zoom));
-    ASSERT_EQ(e.panel.controlCount(), 1);
-    ObjectControl* twin = e.panel.control(0);
-    EXPECT_EQ(twin->left, 50);
-    ASSERT_TRUE(e.manager.undo(e.zoom));
-    EXPECT_EQ(twin->left, 10);
-    ASSERT_TRUE(e.manager.redo(e.zoom));
-    ASSERT_TRUE(e.manager.redo(e.zoom));
-    EXPECT_EQ(e.panel.controlCount(), 0);
+    struct Case {
+        const char* name;
+        std::function<void(DesignEditor&, const std::vector<DesignObject*>&)> command;
+    };
+    const Case cases[] = {
+        {"nudge", [](DesignEditor& e, const auto& objects) { e.moveObjects(objects, 0, 1); }},
+        {"delete", [](DesignEditor& e, const auto& objects) { e.deleteObjects(objects); }},
+        {"place",
+         [](DesignEditor& e, const auto& objects) {
+             std::vector<DesignEditor::Placement> placements;
+             for (DesignObject* o : objects)
+                 placements.emplace_back(o, QRect(7, 7, 30, 30));
+             e.placeObjects(placements);
+         }},
+        {"properties",
+         [](DesignEditor& e, const auto& objects) {
+             std::vector<DesignEditor::Change> changes;
+             for (DesignObject* o : objects) {
+                 DesignObject value = *o;
+                 value.lineSize = 9;
+                 value.width += 3;
+                 changes.emplace_back(o, value);
+             }
+             e.changeObjects(changes);
+         }},
+        {"to back", [](DesignEditor& e, const auto& objects) { e.sendToBack({objects[3], objects[4]}); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Editor ed(5);
+        const std::vector<DesignObject*> order = ed.all();
+        const std::vector<QRect> before = ed.rects();
+        const QByteArray recordBefore = ed.all()[2]->toRecord();
+        c.command(ed.e, order);
+        EXPECT_TRUE(ed.e.isModified());
+        EXPECT_EQ(ed.e.undoStack().count(), 1);
+        ASSERT_TRUE(ed.e.undo());
+        EXPECT_EQ(ed.all(), order);
+        EXPECT_EQ(ed.rects(), before);
+        EXPECT_EQ(ed.all()[2]->toRecord(), recordBefore);
+        EXPECT_FALSE(ed.e.isModified());
+        ASSERT_TRUE(ed.e.redo());
+        EXPECT_TRUE(ed.e.isModified());
+    }
 }
 
-TEST(UndoHistory, UndoAddThenRedoRecreatesUnderANewName)
+TEST(DesignEditorHistory, UndoOfADeleteBringsBackTheSameObjectWhereItStood)
 {
-    DesignEditor e;
-    ObjectControl* text = e.manager.createText(12, 34);
-    text->data()->lines = {"one", "two"};
-    const QByteArray record = text->data()->toRecord(e.zoom);
-    e.manager.undoHistory().push({.type = ObjectAdded, .control = text, .recordAfter = record});
-    ASSERT_TRUE(e.manager.undo(e.zoom));
-    EXPECT_EQ(e.panel.controlCount(), 0);
-    ASSERT_TRUE(e.manager.redo(e.zoom));
-    ASSERT_EQ(e.panel.controlCount(), 1);
-    ObjectControl* again = e.panel.control(0);
-    EXPECT_EQ(again->name, "Text1");
-    EXPECT_EQ(again->data()->toRecord(e.zoom), record);
+    Editor ed(3);
+    DesignObject* middle = ed.all()[1];
+    middle->name = "middle";
+    ed.e.select(middle);
+    ed.e.deleteObjects({middle});
+    EXPECT_TRUE(ed.e.selection().empty());
+    ASSERT_EQ(ed.e.card().objectCount(), 2);
+    ASSERT_TRUE(ed.e.undo());
+    ASSERT_EQ(ed.e.card().objectCount(), 3);
+    EXPECT_EQ(ed.e.card().object(1), middle);
+    EXPECT_EQ(middle->name, "middle");
 }
 
-TEST(UndoHistory, PropertyChangeRestoresSizeInOneStep)
+TEST(DesignEditorHistory, UndoOfAnAddThenRedoGivesTheSameObject)
 {
-    DesignEditor e;
-    ObjectControl* graphic = e.manager.createGraphic(nullptr, 0, 0, true);
-    const QByteArray before = graphic->data()->toRecord(e.zoom);
-    graphic->width = 40;
-    graphic->data()->flags = ObjectFlags::Locked;
-    e.manager.undoHistory().push({.type = ObjectChanged,
-                                  .control = graphic,
-                                  .recordBefore = before,
-                                  .recordAfter = graphic->data()->toRecord(e.zoom)});
-    ASSERT_TRUE(e.manager.undo(e.zoom));
+    Editor ed;
+    auto text = ed.e.manager().makeText(12, 34);
+    text->lines = {"one", "two"};
+    const QByteArray record = text->toRecord();
+    DesignObject* added = ed.e.addObject(std::move(text));
+    ed.e.select(added);
+    ASSERT_TRUE(ed.e.undo());
+    EXPECT_EQ(ed.e.card().objectCount(), 0);
+    // Nothing selected may name an object that is off the card.
+    EXPECT_TRUE(ed.e.selection().empty());
+    ASSERT_TRUE(ed.e.redo());
+    ASSERT_EQ(ed.e.card().objectCount(), 1);
+    EXPECT_EQ(ed.e.card().object(0), added);
+    EXPECT_EQ(added->toRecord(), record);
+}
+
+TEST(DesignEditorHistory, APropertyChangeThatResizesIsOneStepSizeIncluded)
+{
+    Editor ed;
+    DesignObject* graphic = ed.e.manager().createGraphic(nullptr, 0, 0);
+    graphic->name = "logo";
+    DesignObject value = *graphic;
+    value.width = 40;
+    value.flags = ObjectFlags::Locked;
+    value.picture = makeBitmapPicture(4, 2);
+    ASSERT_TRUE(ed.e.changeObject(graphic, value));
+    EXPECT_EQ(graphic->name, "logo");  // the name is the object's, not the value's
+    ASSERT_TRUE(ed.e.undo());
     EXPECT_EQ(graphic->width, 100);
-    EXPECT_EQ(graphic->data()->flags, 0);
-    ASSERT_TRUE(e.manager.redo(e.zoom));
+    EXPECT_EQ(graphic->flags, 0);
+    EXPECT_TRUE(graphic->picture.isEmpty());
+    ASSERT_TRUE(ed.e.redo());
     EXPECT_EQ(graphic->width, 40);
-    EXPECT_TRUE(graphic->data()->locked());
+    EXPECT_TRUE(graphic->locked());
+    // Setting what is already there is no step at all.
+    EXPECT_FALSE(ed.e.changeObject(graphic, *graphic));
+    EXPECT_FALSE(ed.e.moveObjects({graphic}, 0, 0));
 }
 
-TEST(UndoHistory, RegionSwitchForgetsHistoryOfDestroyedControls)
+TEST(DesignEditorHistory, ModifiedFollowsTheStackAndSurvivesARegionSwitch)
 {
-    DesignEditor e;
-    ObjectControl* box = e.manager.createBox(0, 0);
-    pushMove(e, box, 5);
-    e.manager.changeRegion(0, 0, 1, 0, e.zoom);
-    EXPECT_FALSE(e.manager.undo(e.zoom));
+    Editor ed(1);
+    int modified = 0, changed = 0;
+    QObject::connect(&ed.e, &DesignEditor::modifiedChanged, [&modified] { ++modified; });
+    QObject::connect(&ed.e, &DesignEditor::changed, [&changed] { ++changed; });
+    EXPECT_FALSE(ed.e.isModified());
+    ed.e.moveObjects(ed.all(), 3, 0);
+    EXPECT_TRUE(ed.e.isModified());
+    EXPECT_GE(changed, 1);
+    EXPECT_EQ(modified, 1);
+
+    // The history names the objects of the region that goes flat: it is
+    // emptied, but the design stays changed.
+    ASSERT_TRUE(ed.e.showRegion({1, 0}));
+    EXPECT_FALSE(ed.e.canUndo());
+    EXPECT_TRUE(ed.e.isModified());
+
+    ed.e.markSaved();
+    EXPECT_FALSE(ed.e.isModified());
+    EXPECT_FALSE(ed.e.canUndo());
+    ed.e.markChanged();
+    EXPECT_TRUE(ed.e.isModified());
 }
 
-// Undo and redo destroy and re-create controls; a selection still naming them
-// would be used by the next command (cut, move, properties) after they are freed.
-TEST(UndoHistory, EditorDropsItsSelectionBeforeUndoAndRedo)
+TEST(DesignEditorHistory, MarginsAndBackgroundAreStepsTheCardShapeIsNot)
 {
-    DesignEditor e;
-    ObjectControl* text = e.manager.createText(12, 34);
-    e.manager.undoHistory().push({.type = ObjectAdded, .control = text, .recordAfter = text->data()->toRecord(e.zoom)});
-    e.select(text);
-    ASSERT_TRUE(e.undo());
-    EXPECT_TRUE(e.selection.empty());
-    EXPECT_EQ(e.panel.controlCount(), 0);
-
-    ASSERT_TRUE(e.redo());
-    ObjectControl* again = e.panel.control(0);
-    e.select(again);
-    ASSERT_TRUE(e.undo());
-    EXPECT_TRUE(e.selection.empty());
-    // Every command reads the selection: none of it may name a freed control.
-    for (ObjectControl* selected : e.selection)
-        EXPECT_TRUE(e.panel.contains(selected));
-    EXPECT_FALSE(e.undo());
+    Editor ed;
+    const Picture background = makeBitmapPicture(8, 8);
+    ed.e.setMargins({1, 2, 3, 4});
+    ed.e.setBackground(background);
+    ed.e.setBackground(background);  // the same picture again is no step
+    ed.e.setCardShape(QSize(200, 100), 3);
+    EXPECT_EQ(ed.e.card().marginTop, 3);
+    EXPECT_EQ(ed.e.card().size(), QSize(200, 100));
+    EXPECT_EQ(ed.e.undoStack().count(), 2);
+    while (ed.e.undo()) {
+    }
+    EXPECT_EQ(ed.e.card().marginTop, 8);
+    EXPECT_TRUE(ed.e.card().backImage.isEmpty());
+    // The layout's size stays with the layout, and the design stays changed.
+    EXPECT_EQ(ed.e.card().size(), QSize(200, 100));
+    EXPECT_EQ(ed.e.card().baseImage, 3);
+    EXPECT_TRUE(ed.e.isModified());
 }

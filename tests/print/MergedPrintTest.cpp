@@ -89,8 +89,8 @@ TEST(MergedPrintTest, ListsRunOutAndCountersCount)
 {
     QTemporaryDir dir;
     TestDesign design(thirtyUpLayout());
-    ObjectControl* list = design.addText("");
-    list->data()->lines = QStringList{"L1", "L2", "L3", "L4"};
+    DesignObject* list = design.addText("");
+    list->lines = QStringList{"L1", "L2", "L3", "L4"};
     design.addText("{-_-05_2_-}", 10, 50);
     PrintData noData;
     const PrintedPdf pdf = printToPdf(design, elements(6), dir.path(), noData.drawing());

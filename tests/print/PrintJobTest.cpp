@@ -131,8 +131,8 @@ TEST(PrintJobTest, ZoomOfTheDesignWindowDoesNotChangeThePrint)
         EXPECT_NEAR(b.text.words[i].right, a.text.words[i].right, 0.01);
     }
     // The design window's own state is left as it was.
-    EXPECT_EQ(at300.editor.panel.controlCount(), 1);
-    EXPECT_EQ(at300.editor.panel.control(0)->left, 120);
+    EXPECT_EQ(at300.editor.card().objectCount(), 1);
+    EXPECT_EQ(at300.editor.card().object(0)->left, 40);
 }
 
 // A file's zoom of 0 or below loads the design at 100; printing must store it
@@ -142,8 +142,8 @@ TEST(PrintJobTest, StoredZoomOutsideTheRangePrintsAsLoaded)
     QTemporaryDir dir;
     TestDesign design(thirtyUpLayout());
     design.addText("Z#n", 40, 60);
-    ObjectManager& m = design.editor.manager;
-    QByteArray bytes = buildDesignFile(m, design.layout, "", 100, m.currentSide, m.currentPanel);
+    ObjectManager& m = design.editor.manager();
+    QByteArray bytes = buildDesignFile(m, design.layout, "", 100);
     const QString path = dir.filePath("zoom.lpd");
     const PrintedPdf expected = printToPdf(design, elements(1), dir.path());
     ASSERT_EQ(expected.text.words.size(), 1u);
@@ -174,7 +174,7 @@ TEST(PrintJobTest, UnsavedEditsOfTheLiveRegionArePrinted)
     TestDesign design(thirtyUpLayout());
     design.addText("Live#n");
     // Nothing has been stored into the slot yet: the job must store it first.
-    EXPECT_EQ(design.editor.manager.slot(0, 0).objectCount, 0);
+    EXPECT_EQ(design.editor.manager().slot(0, 0).objectCount, 0);
     const PrintedPdf pdf = printToPdf(design, elements(2), dir.path());
     EXPECT_TRUE(pdf.text.find("Live2"));
 }
@@ -548,7 +548,7 @@ TEST(PrintJobTest, AFailureWhileDrawingFailsTheJob)
     TestDesign design(thirtyUpLayout());
     design.addText("X");
     ObjectDrawing drawing = numberWritingDrawing();
-    drawing.object = [](QPainter&, const ObjectControl&, const ElementNumbers& e) {
+    drawing.object = [](QPainter&, const DesignObject&, const ElementNumbers& e) {
         if (e.n == 40)
             throw std::bad_alloc();
     };
@@ -565,7 +565,7 @@ TEST(PrintJobTest, CancellingStopsWithinThePageBeingDrawn)
     int drawn = 0;
     bool stop = false;
     ObjectDrawing drawing = numberWritingDrawing();
-    drawing.object = [&drawn, &stop](QPainter&, const ObjectControl&, const ElementNumbers& e) {
+    drawing.object = [&drawn, &stop](QPainter&, const DesignObject&, const ElementNumbers& e) {
         ++drawn;
         stop = stop || e.n == 42;  // the user presses Cancel on the second page
     };

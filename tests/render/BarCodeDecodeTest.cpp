@@ -9,7 +9,7 @@
 
 #include "RenderTestSupport.h"
 #include "model/Card.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/ObjectManager.h"
 #include "render/BarCode.h"
 #include "examples/ExampleDesigns.h"
@@ -36,8 +36,8 @@ QString renderCode(const DecodeCase& c, int zoom, const QTemporaryDir& dir)
                          }};
     buildExample(manager, design);
     LayoutRecord layout = design.layout;
-    EXPECT_TRUE(showRegionAtZoom(manager, layout, 0, zoom));
-    const QImage image = renderCardImage(surface, exportPaintOptions());
+    EXPECT_TRUE(showRegionByIndex(manager, layout, 0));
+    const QImage image = renderCardImage(surface, exportPaintOptions(), zoom);
     const QString path = dir.filePath(QStringLiteral("code-%1-%2-%3.png").arg(c.type).arg(zoom).arg(qHash(QString::fromLatin1(c.text))));
     EXPECT_TRUE(image.save(path));
     return path;

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "RenderTestSupport.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "render/DrawObject.h"
 #include "render/FieldSource.h"
 
@@ -13,7 +13,7 @@ namespace {
 QString resolve(const QStringList& lines, int element, int record = 0, FieldSource* reader = nullptr,
                 bool cycle = false)
 {
-    ObjectData object(nullptr, ObjectKind::Text);
+    DesignObject object(ObjectKind::Text);
     object.lines = lines;
     return resolveElementText(object, element, record, reader, cycle);
 }

@@ -6,7 +6,7 @@
 #include "RenderTestSupport.h"
 #include "model/Card.h"
 #include "model/Folds.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/ObjectManager.h"
 #include "render/CardPainter.h"
 #include "render/DrawObject.h"
@@ -18,14 +18,15 @@ namespace {
 QImage drawShape(char kind, int style, QRect frame, int zoom, int lineSize = 1, int lineType = 0,
                  QSize size = {300, 200})
 {
-    TestSurface s(size.width(), size.height());
-    ObjectData object(nullptr, kind);
+    TestSurface s(size.width(), size.height(), zoom);
+    DesignObject object(kind);
+    object.setRect(frame);
     object.style = style;
     object.foreColor = 0x0000FF;  // red
     object.backColor = 0xFF0000;  // blue
     object.lineSize = lineSize;
     object.lineType = lineType;
-    drawDesignObject(*s.canvas, frame, object, zoom);
+    drawDesignObject(*s.canvas, object);
     return s.done();
 }
 
@@ -59,13 +60,14 @@ TEST(Shapes, NormalAndFilledStyles)
     }
 }
 
-TEST(Shapes, RoundBoxCornersKeepTheirPixelSizeAtAnyZoom)
+TEST(Shapes, RoundBoxCornersScaleWithTheZoomAsTheyPrint)
 {
-    // A 38 × 38 pixel corner ellipse: the straight top edge starts 19 pixels in.
-    const QImage image = drawShape(ObjectKind::RoundBox, 0, QRect(10, 10, 200, 150), 400);
-    EXPECT_TRUE(isWhite(image.pixel(12, 11)));
-    EXPECT_TRUE(isRedish(image.pixel(10 + 19 + 2, 10)));
-    EXPECT_FALSE(isRedish(image.pixel(10 + 3, 10)));
+    // A 38 × 38 unit corner ellipse, 152 pixels at zoom 400: the straight top
+    // edge starts 76 pixels in.
+    const QImage image = drawShape(ObjectKind::RoundBox, 0, QRect(5, 5, 100, 75), 400, 1, 0, {500, 400});
+    EXPECT_TRUE(isWhite(image.pixel(25, 24)));
+    EXPECT_TRUE(isRedish(image.pixel(20 + 76 + 4, 21)));
+    EXPECT_FALSE(isRedish(image.pixel(20 + 40, 21)));
 }
 
 struct LineCase {
@@ -102,22 +104,24 @@ TEST(Shapes, PenWidthScalesWithTheZoomDownToTheThinnestLine)
     };
     for (const Case& c : {Case{6, 50, 3}, Case{1, 50, 1}, Case{2, 100, 2}, Case{3, 400, 12}}) {
         SCOPED_TRACE(testing::Message() << c.lineSize << " at " << c.zoom);
-        const QImage image = drawShape(ObjectKind::Line, 0, QRect(20, 50, 200, 0), c.zoom, c.lineSize);
+        const QImage image = drawShape(ObjectKind::Line, 0, QRect(5, 10, 50, 0), c.zoom, c.lineSize);
         EXPECT_EQ(pixelBounds(image, isRedish).height(), c.thickness);
     }
 }
 
 // A card with one filled box at (100, 40) design units.
 struct CardFixture {
-    CardFixture(int zoom)
+    CardFixture(int zoom) : zoom(zoom)
     {
         design.layout = exampleLayout("card", 350, 200);
         design.build = [](DesignBuilder& b, ObjectManager&) {
             b.shape(ObjectKind::Box, {100, 40, 50, 30}, 1).backColor = 0xFF0000;
         };
         buildExample(manager, design);
-        EXPECT_TRUE(showRegionAtZoom(manager, design.layout, 0, zoom));
+        EXPECT_TRUE(showRegionByIndex(manager, design.layout, 0));
     }
+    QImage render(const CardPaintOptions& options) const { return renderCardImage(surface, options, zoom); }
+    int zoom;
     Card surface;
     ObjectManager manager{surface};
     ExampleDesign design;
@@ -126,14 +130,13 @@ struct CardFixture {
 TEST(CardPainting, MarginsGridAndObjectsFollowTheZoom)
 {
     CardFixture card(200);
-    EXPECT_EQ(card.surface.width(), 700);
-    EXPECT_EQ(card.surface.height(), 400);
+    EXPECT_EQ(cardPixelSize(card.surface, 200), QSize(700, 400));
     card.surface.showGrid = true;
     card.surface.gridX = card.surface.gridY = 10;
-    const QImage image = renderCardImage(card.surface, CardPaintOptions{});
+    const QImage image = card.render(CardPaintOptions{});
     CardPaintOptions noGrid;
     noGrid.showGrid = false;
-    const QImage margins = renderCardImage(card.surface, noGrid);
+    const QImage margins = card.render(noGrid);
     // Margins of 8 at zoom 200: the dotted rectangle's left edge is at x = 15.
     EXPECT_EQ(pixelBounds(margins.copy(0, 30, 40, 300), isDark).left(), 15);
     EXPECT_EQ(pixelBounds(margins.copy(600, 30, 100, 300), isDark).right(), 700 - 16 - 600);
@@ -154,7 +157,7 @@ TEST(CardPainting, GridNeedsAStepOfTwoPixels)
         card.surface.gridX = card.surface.gridY = 4;
         CardPaintOptions options;
         options.showMargins = false;
-        const QImage image = renderCardImage(card.surface, options);
+        const QImage image = card.render(options);
         EXPECT_EQ(isDark(image.pixel(3, 3)), zoom == 50) << zoom;
     }
 }
@@ -163,7 +166,7 @@ TEST(CardPainting, ExportLeavesOutGridAndMargins)
 {
     CardFixture card(100);
     card.surface.showGrid = true;
-    const QImage image = renderCardImage(card.surface, exportPaintOptions());
+    const QImage image = card.render(exportPaintOptions());
     // Only the box's own outline is dark.
     EXPECT_EQ(pixelBounds(image, isDark), QRect(100, 40, 50, 30));
     EXPECT_FALSE(pixelBounds(image, isBlueish).isNull());
@@ -172,11 +175,11 @@ TEST(CardPainting, ExportLeavesOutGridAndMargins)
 TEST(CardPainting, NonPrintingObjectsAreLeftOutOnlyWhenAsked)
 {
     CardFixture card(100);
-    card.surface.control(0)->data()->flags = ObjectFlags::NonPrinting;
+    card.surface.object(0)->flags = ObjectFlags::NonPrinting;
     CardPaintOptions printing = exportPaintOptions();
     printing.skipNonPrinting = true;
-    EXPECT_TRUE(pixelBounds(renderCardImage(card.surface, printing), isBlueish).isNull());
-    EXPECT_FALSE(pixelBounds(renderCardImage(card.surface, exportPaintOptions()), isBlueish).isNull());
+    EXPECT_TRUE(pixelBounds(card.render(printing), isBlueish).isNull());
+    EXPECT_FALSE(pixelBounds(card.render(exportPaintOptions()), isBlueish).isNull());
 }
 
 TEST(CardPainting, BackgroundFillsTheAreaInsideTheMargins)
@@ -185,7 +188,7 @@ TEST(CardPainting, BackgroundFillsTheAreaInsideTheMargins)
     QImage green(4, 4, QImage::Format_RGB32);
     green.fill(Qt::green);
     card.surface.backImage.setBitmap(green);
-    const QImage image = renderCardImage(card.surface, exportPaintOptions());
+    const QImage image = card.render(exportPaintOptions());
     const QRect filled = pixelBounds(image, [](QRgb c) { return qGreen(c) > 200 && qRed(c) < 60; });
     // Margins 8: the dotted line sits at 7 and 343, the picture between them.
     EXPECT_EQ(filled, QRect(QPoint(8, 8), QPoint(341, 191)));
@@ -201,7 +204,7 @@ TEST(CardPainting, DamagedMarginsKeepTheirEdgesInRange)
         Card::MarginEdges edges;
     };
     const Case cases[] = {
-        {8, {16, 16, 700 - 16, 400 - 16}},
+        {8, {8, 8, 350 - 8, 200 - 8}},
         {INT32_MIN, {-kFar, -kFar, kFar, kFar}},
         {INT32_MAX, {kFar, kFar, -kFar, -kFar}},
     };
@@ -217,7 +220,7 @@ TEST(CardPainting, DamagedMarginsKeepTheirEdgesInRange)
         QImage green(4, 4, QImage::Format_RGB32);
         green.fill(Qt::green);
         s.backImage.setBitmap(green);
-        EXPECT_EQ(renderCardImage(s, CardPaintOptions{}).size(), QSize(700, 400));
+        EXPECT_EQ(card.render(CardPaintOptions{}).size(), QSize(700, 400));
     }
 }
 
@@ -227,10 +230,8 @@ TEST(CardPainting, ImagesPastThePictureSizeLimitAreRefused)
 {
     Card card;
     card.setRegionSize(kMaxRegionSize, kMaxRegionSize);
-    card.setScale(1000);
-    EXPECT_TRUE(renderCardImage(card, exportPaintOptions()).isNull());
-    card.setScale(100);
-    EXPECT_EQ(renderCardImage(card, exportPaintOptions()).size(), QSize(kMaxRegionSize, kMaxRegionSize));
+    EXPECT_TRUE(renderCardImage(card, exportPaintOptions(), 1000).isNull());
+    EXPECT_EQ(renderCardImage(card, exportPaintOptions(), 100).size(), QSize(kMaxRegionSize, kMaxRegionSize));
 }
 
 TEST(StockOverlay, FullDiscShowsCornersHubAndLabelArea)

@@ -11,7 +11,7 @@
 #include "PdfProbe.h"
 #include "model/LayoutRecord.h"
 #include "model/DesignEditor.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "print/PrintJob.h"
 
 // A design held the way a design window holds it, with its first region live.
@@ -24,36 +24,29 @@ struct TestDesign {
         editor.zoom = zoom;
         int32_t w = 0, h = 0;
         layout.regionSize(&w, &h);
-        editor.panel.setRegionSize(w, h);
-        editor.panel.setScale(zoom);
-        editor.manager.changeRegion(-1, -1, 0, 0, zoom);
+        editor.card().setRegionSize(w, h);
+        editor.showRegion({0, 0});
     }
 
-    void goTo(int side, int panel)
-    {
-        ObjectManager& m = editor.manager;
-        m.changeRegion(m.currentSide, m.currentPanel, side, panel, editor.zoom);
-    }
+    void goTo(int side, int panel) { editor.showRegion({side, panel}); }
 
     // A text object at (x, y) design units on the live region; "#n" and "#r"
     // in the entry stand for the element's numbers when printed.
-    ObjectControl* addText(const QString& entry, int x = 10, int y = 10, bool nonPrinting = false)
+    DesignObject* addText(const QString& entry, int x = 10, int y = 10, bool nonPrinting = false)
     {
-        ObjectControl* c = editor.manager.createText(0, 0);
-        const int z = editor.zoom;
-        c->setBounds(x * z / 100, y * z / 100, 150 * z / 100, 30 * z / 100);
-        c->data()->lines = QStringList{entry};
+        DesignObject* c = editor.manager().createText(0, 0);
+        c->setBounds(x, y, 150, 30);
+        c->lines = QStringList{entry};
         if (nonPrinting)
-            c->data()->flags |= ObjectFlags::NonPrinting;
+            c->flags |= ObjectFlags::NonPrinting;
         return c;
     }
 
     PrintDesign printDesign()
     {
         PrintDesign d;
-        d.manager = &editor.manager;
+        d.manager = &editor.manager();
         d.layout = layout;
-        d.zoom = editor.zoom;
         d.caption = "test.lpd";
         return d;
     }
@@ -64,8 +57,8 @@ struct TestDesign {
 inline ObjectDrawing numberWritingDrawing()
 {
     ObjectDrawing d;
-    d.object = [](QPainter& p, const ObjectControl& c, const ElementNumbers& e) {
-        QString text = c.data()->lines.value(0);
+    d.object = [](QPainter& p, const DesignObject& c, const ElementNumbers& e) {
+        QString text = c.lines.value(0);
         text.replace("#n", QString::number(e.n)).replace("#r", QString::number(e.r));
         QFont font("Liberation Sans");
         font.setPixelSize(12);

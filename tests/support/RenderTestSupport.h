@@ -11,10 +11,12 @@
 #include "gdi/Canvas.h"
 
 struct TestSurface {
-    explicit TestSurface(int width = 400, int height = 300) : image(width, height, QImage::Format_RGB32)
+    // The canvas is in design units shown at the zoom, as a design window shows them.
+    explicit TestSurface(int width = 400, int height = 300, int zoom = 100) : image(width, height, QImage::Format_RGB32)
     {
         image.fill(Qt::white);
         painter = std::make_unique<QPainter>(&image);
+        painter->scale(zoom / 100.0, zoom / 100.0);
         canvas = std::make_unique<Canvas>(*painter);
     }
     // Ends painting so the pixels can be read.

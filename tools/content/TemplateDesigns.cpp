@@ -7,7 +7,7 @@
 #include "examples/ExampleDesigns.h"
 #include "imaging/JpegCodec.h"
 #include "model/Card.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/ObjectManager.h"
 #include "render/ArcText.h"
 #include "render/BarCode.h"
@@ -33,10 +33,10 @@ int32_t ref(const QColor& c) { return c.red() | (c.green() << 8) | (c.blue() << 
 
 enum Align { Left = 0, Centre = 1, Right = 2 };
 
-ObjectData& text(DesignBuilder& b, const QRect& frame, const QString& content, const char* face, int size,
+DesignObject& text(DesignBuilder& b, const QRect& frame, const QString& content, const char* face, int size,
                  const QColor& colour, Align align = Left, bool bold = false, bool italic = false)
 {
-    ObjectData& d = b.text(frame, content, TextStyleKind::NoWrap);
+    DesignObject& d = b.text(frame, content, TextStyleKind::NoWrap);
     d.font.setFace(QLatin1String(face));
     d.font.height = -size;
     d.font.weight = bold ? 700 : 400;
@@ -47,30 +47,30 @@ ObjectData& text(DesignBuilder& b, const QRect& frame, const QString& content, c
 }
 
 // Wrapped text, for paragraphs.
-ObjectData& paragraph(DesignBuilder& b, const QRect& frame, const QString& content, const char* face, int size,
+DesignObject& paragraph(DesignBuilder& b, const QRect& frame, const QString& content, const char* face, int size,
                       const QColor& colour, Align align)
 {
-    ObjectData& d = text(b, frame, content, face, size, colour, align);
+    DesignObject& d = text(b, frame, content, face, size, colour, align);
     d.textStyle = TextStyleKind::Wrap;
     return d;
 }
 
 void fill(DesignBuilder& b, char kind, const QRect& frame, const QColor& colour)
 {
-    ObjectData& d = b.shape(kind, frame, 1, 1);
+    DesignObject& d = b.shape(kind, frame, 1, 1);
     d.foreColor = ref(colour);
     d.backColor = ref(colour);
 }
 
 void outline(DesignBuilder& b, char kind, const QRect& frame, const QColor& colour, int width)
 {
-    ObjectData& d = b.shape(kind, frame, 0, width);
+    DesignObject& d = b.shape(kind, frame, 0, width);
     d.foreColor = ref(colour);
 }
 
 void rule(DesignBuilder& b, const QRect& frame, const QColor& colour, int width)
 {
-    ObjectData& d = b.line(frame, frame.height() == 0 ? 0 : 1, width);
+    DesignObject& d = b.line(frame, frame.height() == 0 ? 0 : 1, width);
     d.foreColor = ref(colour);
 }
 
@@ -85,7 +85,7 @@ void motif(DesignBuilder& b, Motif m, const QRect& frame, const QColor& main, co
     p.end();
     Picture picture;
     picture.loadJpeg(encodeJpeg(image, 92, false));
-    ObjectControl* control = b.manager().createGraphic(&picture, frame.left(), frame.top(), true);
+    DesignObject* control = b.manager().createGraphic(&picture, frame.left(), frame.top());
     control->setBounds(frame.left(), frame.top(), frame.width(), frame.height());
 }
 
@@ -95,7 +95,7 @@ void background(ObjectManager& manager, const QString& name, int width, int heig
         if (art.name == name) {
             // A photograph-like picture: kept as a JPEG, at one and a half times the region's size.
             const QImage image = Artwork::backgroundImage(art, QSize(width * 3 / 2, height * 3 / 2));
-            manager.surface().backImage.loadJpeg(encodeJpeg(image, 85, false));
+            manager.card().backImage.loadJpeg(encodeJpeg(image, 85, false));
             return;
         }
 }
@@ -140,7 +140,7 @@ void addressLabel(DesignBuilder& b, ObjectManager&, int style, const Palette& c,
         fill(b, ObjectKind::Box, {10, h / 8, 4, h * 3 / 4}, c.accent);
         text(b, {22, h / 10, w - 30, h * 11 / 20}, "ADDRESS", kSans, size, c.ink);
         if (postal) {
-            ObjectData& code = b.barCode({22, h * 7 / 10, std::min(w - 40, 170), h / 6}, "11111", BarCodeType::PostNet, false);
+            DesignObject& code = b.barCode({22, h * 7 / 10, std::min(w - 40, 170), h / 6}, "11111", BarCodeType::PostNet, false);
             code.foreColor = ref(c.ink);
         } else {
             rule(b, {22, h * 3 / 4, w - 44, 0}, c.secondary, 1);
@@ -197,7 +197,7 @@ void discLabel(DesignBuilder& b, ObjectManager& manager, int style, const Palett
     if (style == 0) {
         fill(b, ObjectKind::Ellipse, {0, 0, w, h}, c.light);
         outline(b, ObjectKind::Ellipse, {w / 12, h / 12, w * 5 / 6, h * 5 / 6}, c.secondary, 2);
-        ObjectData& title = b.arcText({w / 14, h / 14, w - w / 7, h / 2 - h / 14}, "MEDIATITLE", ArcSubStyle::HalfCircle, -12);
+        DesignObject& title = b.arcText({w / 14, h / 14, w - w / 7, h / 2 - h / 14}, "MEDIATITLE", ArcSubStyle::HalfCircle, -12);
         title.font.setFace(QLatin1String(kGothic));
         title.font.height = -h / 12;
         title.font.weight = 700;
@@ -206,7 +206,7 @@ void discLabel(DesignBuilder& b, ObjectManager& manager, int style, const Palett
         paragraph(b, {w / 4, h * 76 / 100, w / 2, h / 10}, "MEDIADESCRIPTION", kSans, h / 34, c.ink, Centre);
     } else {
         background(manager, "Starry Night", w, h);
-        ObjectData& title = b.arcText({w / 14, h / 14, w - w / 7, h / 2 - h / 14}, "MEDIATITLE", ArcSubStyle::HalfCircle, -12);
+        DesignObject& title = b.arcText({w / 14, h / 14, w - w / 7, h / 2 - h / 14}, "MEDIATITLE", ArcSubStyle::HalfCircle, -12);
         title.font.setFace(QLatin1String(kSerif));
         title.font.height = -h / 11;
         title.foreColor = ref(QColor(250, 230, 150));

@@ -5,8 +5,7 @@
 
 #include "files/DesignFile.h"
 #include "model/Card.h"
-#include "model/ObjectControl.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/ObjectManager.h"
 #include "imaging/JpegCodec.h"
 #include "render/ArcText.h"
@@ -14,10 +13,10 @@
 
 namespace {
 
-ObjectData& place(ObjectControl* control, const QRect& frame)
+DesignObject& place(DesignObject* control, const QRect& frame)
 {
     control->setBounds(frame.left(), frame.top(), frame.width(), frame.height());
-    return *control->data();
+    return *control;
 }
 
 QImage samplePicture()
@@ -60,24 +59,24 @@ void buildShapesAndText(DesignBuilder& b, ObjectManager&)
     b.line({340, 20, 50, 60}, 2, 3);
     b.line({340, 90, 50, 60}, 3, 1).foreColor = 0x0000FF;
 
-    ObjectData& wrap = b.text({10, 195, 150, 60}, "Wrapped text breaks between words to fit its frame.", 0);
+    DesignObject& wrap = b.text({10, 195, 150, 60}, "Wrapped text breaks between words to fit its frame.", 0);
     wrap.style = 1;
-    ObjectData& shadow = b.text({170, 195, 150, 30}, "Shadowed text");
+    DesignObject& shadow = b.text({170, 195, 150, 30}, "Shadowed text");
     shadow.shadowX = 3;
     shadow.shadowY = 2;
     shadow.backColor = 0xA0A0A0;
     shadow.font.height = -20;
     shadow.font.weight = 700;
-    ObjectData& right = b.text({170, 225, 150, 25}, "Right & justified");
+    DesignObject& right = b.text({170, 225, 150, 25}, "Right & justified");
     right.style = 2;
     right.foreColor = 0x800000;
-    ObjectData& up = b.text({400, 10, 40, 140}, "Rotated 90\r\nsecond line");
+    DesignObject& up = b.text({400, 10, 40, 140}, "Rotated 90\r\nsecond line");
     up.rotation = 900;
-    ObjectData& slanted = b.text({330, 170, 110, 80}, "Rotated 45");
+    DesignObject& slanted = b.text({330, 170, 110, 80}, "Rotated 45");
     slanted.rotation = 450;
-    ObjectData& down = b.text({450, 10, 40, 140}, "Rotated 270");
+    DesignObject& down = b.text({450, 10, 40, 140}, "Rotated 270");
     down.rotation = 2700;
-    ObjectData& flipped = b.text({450, 170, 40, 80}, "180");
+    DesignObject& flipped = b.text({450, 170, 40, 80}, "180");
     flipped.rotation = 1800;
 }
 
@@ -89,7 +88,7 @@ void buildBarCodes(DesignBuilder& b, ObjectManager&)
     b.barCode({10, 260, 300, 90}, "400638133393", BarCodeType::Ean13);
     b.barCode({320, 60, 300, 90}, "CODE-39 $1", BarCodeType::Code39, true, 1);
     b.barCode({320, 160, 300, 90}, "0123456789", BarCodeType::UpcA, true);  // ten digits: placeholder
-    ObjectData& shadowed = b.barCode({320, 260, 300, 90}, "9638507", BarCodeType::Ean8, true, 2);
+    DesignObject& shadowed = b.barCode({320, 260, 300, 90}, "9638507", BarCodeType::Ean8, true, 2);
     shadowed.shadowX = 3;
     shadowed.shadowY = 3;
     shadowed.backColor = 0x9090FF;
@@ -111,7 +110,7 @@ void buildArcText(DesignBuilder& b, ObjectManager&)
     b.arcText({430, 10, 200, 100}, "Half from 0 degrees", ArcSubStyle::HalfCircle, 0);
     b.arcText({10, 220, 200, 200}, "QUARTER -90", ArcSubStyle::QuarterCircle, -6);
     b.arcText({220, 220, 200, 200}, "QUARTER 90", ArcSubStyle::QuarterCircle, 6);
-    ObjectData& shadow = b.arcText({430, 120, 200, 200}, "Shadowed arc text", ArcSubStyle::HalfCircle, -12);
+    DesignObject& shadow = b.arcText({430, 120, 200, 200}, "Shadowed arc text", ArcSubStyle::HalfCircle, -12);
     shadow.shadowX = 2;
     shadow.shadowY = 2;
     shadow.backColor = 0xB0B0B0;
@@ -120,14 +119,14 @@ void buildArcText(DesignBuilder& b, ObjectManager&)
 
 void buildPicture(DesignBuilder& b, ObjectManager& manager)
 {
-    manager.surface().backImage.setBitmap(sampleBackground());
+    manager.card().backImage.setBitmap(sampleBackground());
     b.picture({20, 20, 150, 100}, samplePicture());
     // The same picture kept as a JPEG, as photographs usually are.
     Picture photo;
     photo.loadJpeg(encodeJpeg(samplePicture(), 85, false));
-    ObjectControl* jpeg = manager.createGraphic(&photo, 20, 130, true);
+    DesignObject* jpeg = manager.createGraphic(&photo, 20, 130);
     jpeg->setBounds(20, 130, 90, 60);
-    ObjectData& counter = b.text({190, 20, 150, 30}, "No. {-_0001_5_-}");
+    DesignObject& counter = b.text({190, 20, 150, 30}, "No. {-_0001_5_-}");
     counter.lines = QStringList{"{-_0001_5_-}"};
     b.text({190, 60, 150, 30}, "{-City-}");
     b.text({190, 100, 150, 30}, "{-USER3=Main Street-}");
@@ -135,70 +134,70 @@ void buildPicture(DesignBuilder& b, ObjectManager& manager)
 
 void buildDisc(DesignBuilder& b, ObjectManager&)
 {
-    ObjectData& title = b.arcText({30, 30, 400, 400}, "DISC LABEL ON FULL SIZE CD", ArcSubStyle::HalfCircle, 12);
+    DesignObject& title = b.arcText({30, 30, 400, 400}, "DISC LABEL ON FULL SIZE CD", ArcSubStyle::HalfCircle, 12);
     title.font.height = -28;
     title.font.weight = 700;
-    ObjectData& t = b.text({130, 300, 200, 40}, "Track list");
+    DesignObject& t = b.text({130, 300, 200, 40}, "Track list");
     t.style = 1;
 }
 
 void buildCardDisc(DesignBuilder& b, ObjectManager&)
 {
-    ObjectData& title = b.arcText({20, 10, 275, 220}, "BUSINESS CARD CD", ArcSubStyle::HalfCircle, -12);
+    DesignObject& title = b.arcText({20, 10, 275, 220}, "BUSINESS CARD CD", ArcSubStyle::HalfCircle, -12);
     title.font.weight = 700;
-    ObjectData& name = b.text({40, 170, 235, 30}, "Wide card-shaped disc");
+    DesignObject& name = b.text({40, 170, 235, 30}, "Wide card-shaped disc");
     name.style = 1;
 }
 
 } // namespace
 
-ObjectData& DesignBuilder::text(const QRect& frame, const QString& text, int textStyle)
+DesignObject& DesignBuilder::text(const QRect& frame, const QString& text, int textStyle)
 {
-    ObjectData& d = place(m_manager.createText(frame.left(), frame.top()), frame);
+    DesignObject& d = place(m_manager.createText(frame.left(), frame.top()), frame);
     d.lines = QStringList{text};
     d.textStyle = textStyle;
     return d;
 }
 
-ObjectData& DesignBuilder::barCode(const QRect& frame, const QString& text, int type, bool showText, int barWidth)
+DesignObject& DesignBuilder::barCode(const QRect& frame, const QString& text, int type, bool showText, int barWidth)
 {
-    ObjectData& d = this->text(frame, text);
+    DesignObject& d = this->text(frame, text);
     d.textStyle = TextStyleWord::pack(TextStyleKind::BarCode, type, showText ? 1 : 0, barWidth);
     d.font.height = -12;
     return d;
 }
 
-ObjectData& DesignBuilder::arcText(const QRect& frame, const QString& text, int subStyle, int startStep)
+DesignObject& DesignBuilder::arcText(const QRect& frame, const QString& text, int subStyle, int startStep)
 {
-    ObjectData& d = this->text(frame, text);
+    DesignObject& d = this->text(frame, text);
     d.textStyle = TextStyleWord::pack(TextStyleKind::ArcText, subStyle, startStep);
     return d;
 }
 
-ObjectData& DesignBuilder::shape(char kind, const QRect& frame, int style, int lineSize)
+DesignObject& DesignBuilder::shape(char kind, const QRect& frame, int style, int lineSize)
 {
-    ObjectControl* c = kind == ObjectKind::Box        ? m_manager.createBox(frame.left(), frame.top())
+    DesignObject* c = kind == ObjectKind::Box        ? m_manager.createBox(frame.left(), frame.top())
                        : kind == ObjectKind::RoundBox ? m_manager.createRoundBox(frame.left(), frame.top())
                        : kind == ObjectKind::Ellipse  ? m_manager.createEllipse(frame.left(), frame.top())
                                                       : m_manager.createLine(frame.left(), frame.top());
-    ObjectData& d = place(c, frame);
+    DesignObject& d = place(c, frame);
     d.style = style;
     d.lineSize = lineSize;
     return d;
 }
 
-ObjectData& DesignBuilder::line(const QRect& frame, int lineType, int lineSize)
+DesignObject& DesignBuilder::line(const QRect& frame, int lineType, int lineSize)
 {
-    ObjectData& d = shape(ObjectKind::Line, frame, 0, lineSize);
+    DesignObject& d = shape(ObjectKind::Line, frame, 0, lineSize);
     d.lineType = lineType;
     return d;
 }
 
-ObjectControl& DesignBuilder::picture(const QRect& frame, const QImage& image)
+DesignObject& DesignBuilder::picture(const QRect& frame, const QImage& image)
 {
     Picture pic;
     pic.setBitmap(image);
-    ObjectControl* c = m_manager.createGraphic(&pic, frame.left(), frame.top(), true);
+    DesignObject* c = m_manager.createGraphic(&pic, frame.left(), frame.top());
     c->setBounds(frame.left(), frame.top(), frame.width(), frame.height());
     return *c;
 }
@@ -242,13 +241,13 @@ ExampleDesign withoutPictures(ExampleDesign design)
     const auto build = design.build;
     design.build = [build](DesignBuilder& b, ObjectManager& manager) {
         build(b, manager);
-        manager.surface().backImage.clear();
-        std::vector<ObjectControl*> pictures;
-        for (const auto& control : manager.surface().controls())
+        manager.card().backImage.clear();
+        std::vector<DesignObject*> pictures;
+        for (const auto& control : manager.card().objects())
             if (control->isPicture())
                 pictures.push_back(control.get());
-        for (ObjectControl* control : pictures)
-            manager.destroyObject(control);
+        for (DesignObject* control : pictures)
+            manager.card().remove(control);
     };
     return design;
 }
@@ -257,10 +256,8 @@ void buildExample(ObjectManager& manager, const ExampleDesign& design)
 {
     int32_t w = 0, h = 0;
     design.layout.regionSize(&w, &h);
-    manager.surface().setRegionSize(w, h);
-    manager.surface().setScale(100);
-    manager.currentSide = 0;
-    manager.currentPanel = 0;
+    manager.card().setRegionSize(w, h);
+    manager.setLiveRegion({0, 0});
     DesignBuilder builder(manager);
     design.build(builder, manager);
 }
@@ -270,7 +267,7 @@ bool writeExample(const ExampleDesign& design, const QString& path)
     Card surface;
     ObjectManager manager(surface);
     buildExample(manager, design);
-    return writeDesignFile(manager, path, design.layout, QString(), 100, 0, 0);
+    return writeDesignFile(manager, path, design.layout, QString(), 100);
 }
 
 ExampleDesign busyLabel()

@@ -11,8 +11,7 @@
 
 #include "model/LayoutRecord.h"
 
-class ObjectControl;
-class ObjectData;
+class DesignObject;
 class ObjectManager;
 
 // Adds objects to the live region of a manager whose surface is at zoom 100.
@@ -20,12 +19,12 @@ class DesignBuilder {
 public:
     explicit DesignBuilder(ObjectManager& manager) : m_manager(manager) {}
 
-    ObjectData& text(const QRect& frame, const QString& text, int textStyle = 1);
-    ObjectData& barCode(const QRect& frame, const QString& text, int type, bool showText = true, int barWidth = 2);
-    ObjectData& arcText(const QRect& frame, const QString& text, int subStyle, int startStep);
-    ObjectData& shape(char kind, const QRect& frame, int style = 0, int lineSize = 1);
-    ObjectData& line(const QRect& frame, int lineType, int lineSize = 1);
-    ObjectControl& picture(const QRect& frame, const QImage& image);
+    DesignObject& text(const QRect& frame, const QString& text, int textStyle = 1);
+    DesignObject& barCode(const QRect& frame, const QString& text, int type, bool showText = true, int barWidth = 2);
+    DesignObject& arcText(const QRect& frame, const QString& text, int subStyle, int startStep);
+    DesignObject& shape(char kind, const QRect& frame, int style = 0, int lineSize = 1);
+    DesignObject& line(const QRect& frame, int lineType, int lineSize = 1);
+    DesignObject& picture(const QRect& frame, const QImage& image);
     ObjectManager& manager() const { return m_manager; }
 
 private:

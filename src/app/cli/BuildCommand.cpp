@@ -82,7 +82,7 @@ int runBuild(const QStringList& args)
     QString error;
     if (!writeFileAtomically(output, built.bytes, &error)) {
         cliError(error);
-        cliError(designFileResultText(DesignFileResult::SaveError));
+        cliError(designFileResultText(DesignFileResult::SaveError, false));
         return CliExit::CannotWrite;
     }
     return CliExit::Ok;

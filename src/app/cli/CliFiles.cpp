@@ -1,4 +1,5 @@
 #include "app/cli/CliFiles.h"
+#include "model/Options.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -63,7 +64,7 @@ int cliRefuseDesign(const QString& path, int32_t code)
     if (code == DesignFileResult::BadVersion && statFile(path, &st) && S_ISREG(st.st_mode) &&
         !hasDesignFileSignature(cliFileHead(path, 8)))
         cliError(st.st_size == 0 ? CliTexts::emptyIsNoDesign(path) : CliTexts::notADesign(path));
-    cliError(CliTexts::designRefused(code, designFileResultText(code)));
+    cliError(CliTexts::designRefused(code, designFileResultText(code, Options::current().metricUnits)));
     return CliExit::Refused;
 }
 

@@ -88,9 +88,9 @@ int runSave(const QStringList& args)
     if (result != DesignFileResult::Success)
         return cliRefuseDesign(*design, result);
     QString error;
-    if (!writeDesignFile(manager, output, layout, linked, zoom, manager.currentSide, manager.currentPanel, &error)) {
+    if (!writeDesignFile(manager, output, layout, linked, zoom, &error)) {
         cliError(error);
-        cliError(designFileResultText(DesignFileResult::SaveError));
+        cliError(designFileResultText(DesignFileResult::SaveError, false));
         return CliExit::CannotWrite;
     }
     return CliExit::Ok;

@@ -117,13 +117,13 @@ int runRender(const QStringList& args)
     int zoom = *requestedZoom;
     if (zoom == 0)
         zoom = storedZoom >= kMinZoom && storedZoom <= kMaxZoom ? storedZoom : 100;
-    if (!showRegionAtZoom(manager, layout, *region, zoom)) {
+    if (!showRegionByIndex(manager, layout, *region)) {
         cliError(CliTexts::noSuchRegion(*region));
         return CliExit::Usage;
     }
     surface.baseImage = layout.stockType <= 3 ? layout.stockType : 0;
     QString error;
-    if (exportCard(surface, output, *format, {*quality, parser.isSet(kProgressive)}, &error))
+    if (exportCard(surface, output, *format, {*quality, parser.isSet(kProgressive), zoom}, &error))
         return CliExit::Ok;
     cliError(error);
     cliError(exportSaveErrorText());

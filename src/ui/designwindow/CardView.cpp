@@ -28,8 +28,7 @@ CardView::CardView(DesignSurface& surface, QWidget* parent) : QWidget(parent), m
 
 QSize CardView::sizeHint() const
 {
-    const Card& card = m_surface.editor().panel;
-    return QSize(card.width(), card.height());
+    return cardPixelSize(m_surface.editor().card(), m_surface.zoom());
 }
 
 void CardView::updateSize()
@@ -40,9 +39,9 @@ void CardView::updateSize()
 
 const QImage& CardView::cardImage()
 {
-    const Card& card = m_surface.editor().panel;
+    const Card& card = m_surface.editor().card();
     const qreal ratio = devicePixelRatioF();
-    const QSize pixels = (QSizeF(card.width(), card.height()) * ratio).toSize();
+    const QSize pixels = (QSizeF(sizeHint()) * ratio).toSize();
     if (m_cacheValid && m_cacheRevision == m_surface.cardRevision() && m_cache.size() == pixels &&
         m_cache.devicePixelRatio() == ratio)
         return m_cache;
@@ -52,6 +51,8 @@ const QImage& CardView::cardImage()
     m_cache.fill(Qt::white);
     {
         QPainter painter(&m_cache);
+        // The card is drawn in design units; the painter carries the zoom.
+        painter.setTransform(zoomTransform(m_surface.zoom()));
         Canvas canvas(painter);
         paintCard(canvas, card);
     }
@@ -86,7 +87,7 @@ void CardView::paintSelection(QPainter& painter) const
         pen.setCosmetic(true);
         painter.setPen(pen);
         painter.setBrush(Qt::NoBrush);
-        painter.drawRect(QRectF(*outline).adjusted(0.5, 0.5, -0.5, -0.5));
+        painter.drawRect(QRectF(rectAtZoom(*outline, m_surface.zoom())).adjusted(0.5, 0.5, -0.5, -0.5));
         painter.restore();
     }
 }

@@ -3,23 +3,17 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
+#include "model/ModelTexts.h"
 #include "model/Units.h"
+#include "render/CardPainter.h"
 
 namespace {
 
 // The packed text-style word each text tool starts its object with.
 constexpr int32_t kPlainTextStyle = 1;
 constexpr int32_t kBarCodeStyle = 2;          // bar code, parameters 0, 0, 0
-constexpr int32_t kArcTextStyle = 0x00F40103;  // arc text: style 3, parameters 1, 244, 0
 constexpr int kArcTextHeight = 90;
-
-int32_t rescaled(int32_t pixels, int oldZoom, int newZoom)
-{
-    // Through zoom 100 in integer steps, as the card has always rescaled.
-    const int64_t atHundred = int64_t(pixels) * 100 / oldZoom;
-    return int32_t(atHundred * newZoom / 100);
-}
 
 QRect unitedArea(const QRect& a, const QRect& b)
 {
@@ -49,11 +43,12 @@ Qt::CursorShape cursorForMode(DragMode mode)
 } // namespace
 
 DesignSurface::DesignSurface(DesignEditor& editor, QObject* parent)
-    : QObject(parent), m_editor(editor), m_options(Options::current()), m_frame(editor.selection)
+    : QObject(parent), m_editor(editor), m_options(Options::current()), m_frame(editor)
 {
-    m_editor.panel.showGrid = m_options.showGrid;
-    m_editor.panel.gridX = m_editor.panel.gridY = m_options.gridSize;
+    m_editor.card().showGrid = m_options.showGrid;
+    m_editor.card().gridX = m_editor.card().gridY = m_options.gridSize;
     updateSnapStep();
+    connect(&m_editor, &DesignEditor::changed, this, &DesignSurface::editorChanged);
 }
 
 DesignSurface::~DesignSurface() = default;
@@ -61,8 +56,8 @@ DesignSurface::~DesignSurface() = default;
 void DesignSurface::applyOptions(const Options& options)
 {
     m_options = options;
-    m_editor.panel.showGrid = options.showGrid;
-    m_editor.panel.gridX = m_editor.panel.gridY = options.gridSize;
+    m_editor.card().showGrid = options.showGrid;
+    m_editor.card().gridX = m_editor.card().gridY = options.gridSize;
     updateSnapStep();
     cardChanged();
     emit optionsChanged();
@@ -70,7 +65,7 @@ void DesignSurface::applyOptions(const Options& options)
 
 void DesignSurface::updateSnapStep()
 {
-    const int step = m_options.snapToGrid ? m_options.gridSize * zoom() / 100 : zoom() / 100;
+    const int step = m_options.snapToGrid ? m_options.gridSize : 1;
     m_frame.setStep(step, step);
 }
 
@@ -86,22 +81,12 @@ int DesignSurface::setZoom(int value, bool relative)
     // keeps the card (up to 17 inches) a size a window can hold.
     if (target < kMinZoom || target >= kZoomLimit)
         return old;
-    clearSelection();
+    m_frame.cancelDrag();
+    m_pressOnSelection = false;
     m_editor.zoom = int32_t(target);
-    m_editor.panel.setScale(int32_t(target));
-    rescaleControls(old, int(target));
-    updateSnapStep();
-    setModified();
     cardChanged();
     emit zoomChanged(zoom());
     return zoom();
-}
-
-void DesignSurface::rescaleControls(int oldZoom, int newZoom)
-{
-    for (const auto& control : m_editor.panel.controls())
-        control->setBounds(rescaled(control->left, oldZoom, newZoom), rescaled(control->top, oldZoom, newZoom),
-                           rescaled(control->width, oldZoom, newZoom), rescaled(control->height, oldZoom, newZoom));
 }
 
 void DesignSurface::setActiveTool(Tool tool)
@@ -117,33 +102,38 @@ void DesignSurface::selectAll()
 {
     const QRect before = m_frame.frameRect();
     m_frame.clear();
-    for (const auto& control : m_editor.panel.controls())
-        m_frame.attach(control.get());
+    for (const auto& object : m_editor.card().objects())
+        m_frame.attach(object.get());
     lockFromSelection();
     selectionAreaChanged(before);
 }
 
 void DesignSurface::selectNone() { clearSelection(); }
 
-void DesignSurface::selectOnly(ObjectControl* control)
+void DesignSurface::selectOnly(DesignObject* object)
 {
     const QRect before = m_frame.frameRect();
     m_frame.clear();
-    if (control && m_editor.panel.contains(control))
-        m_frame.attach(control);
+    if (object && m_editor.card().contains(object))
+        m_frame.attach(object);
     lockFromSelection();
     selectionAreaChanged(before);
 }
 
-void DesignSurface::contentChangedOutside()
+void DesignSurface::selectionChangedOutside()
 {
-    // Drop anything the model destroyed; the rest of the selection stays.
-    auto& selection = m_editor.selection;
-    selection.erase(std::remove_if(selection.begin(), selection.end(),
-                                   [this](ObjectControl* c) { return !m_editor.panel.contains(c); }),
-                    selection.end());
     m_frame.cancelDrag();
-    m_recorded.clear();
+    m_pressOnSelection = false;
+    lockFromSelection();
+    emit repaintNeeded({});
+    emit selectionChanged();
+}
+
+void DesignSurface::editorChanged()
+{
+    // The editor has already dropped deleted objects from the selection; a
+    // drag over objects that changed under it would apply stale arithmetic.
+    m_frame.cancelDrag();
     m_pressOnSelection = false;
     lockFromSelection();
     cardChanged();
@@ -151,21 +141,22 @@ void DesignSurface::contentChangedOutside()
     emit contentChanged();
 }
 
-ObjectControl* DesignSurface::objectAt(QPoint cardPos) const
+DesignObject* DesignSurface::objectAt(QPoint unitPos) const
 {
-    const auto& controls = m_editor.panel.controls();
-    for (auto it = controls.rbegin(); it != controls.rend(); ++it)
-        if ((*it)->rect().contains(cardPos))
+    const auto& objects = m_editor.card().objects();
+    for (auto it = objects.rbegin(); it != objects.rend(); ++it)
+        if ((*it)->rect().contains(unitPos))
             return it->get();
     return nullptr;
 }
 
 void DesignSurface::mousePress(QPoint cardPos, Qt::MouseButton button, Qt::KeyboardModifiers modifiers)
 {
+    const QPoint units = toUnits(cardPos);
     if (m_tool != Tool::Select) {
         // Only the left button inserts; the right one is for the pop-up menu.
         if (button == Qt::LeftButton)
-            createObjectAt(cardPos);
+            createObjectAt(units);
         return;
     }
     // The frame lies over the objects, so a press on a selected object is the frame's.
@@ -173,96 +164,78 @@ void DesignSurface::mousePress(QPoint cardPos, Qt::MouseButton button, Qt::Keybo
         if (button == Qt::RightButton)
             emit contextMenuRequested(cardPos);
         else
-            pressOnSelection(cardPos, button);
+            pressOnSelection(units, cardPos, button);
         return;
     }
-    if (ObjectControl* hit = objectAt(cardPos)) {
+    if (DesignObject* hit = objectAt(units)) {
         clickObject(hit, modifiers);
         if (button == Qt::RightButton)
             emit contextMenuRequested(cardPos);
         else
-            pressOnSelection(cardPos, button);
+            pressOnSelection(units, cardPos, button);
         return;
     }
     clearSelection();
 }
 
-void DesignSurface::clickObject(ObjectControl* control, Qt::KeyboardModifiers modifiers)
+void DesignSurface::clickObject(DesignObject* object, Qt::KeyboardModifiers modifiers)
 {
     const QRect before = m_frame.frameRect();
     const bool adding = modifiers.testFlag(Qt::ShiftModifier);
     const bool wasLocked = m_frame.locked();
     if (!adding)
         m_frame.clear();
-    m_frame.attach(control);
-    const bool objectLocked = control->data() && control->data()->locked();
-    m_frame.setLocked(objectLocked || (adding && wasLocked));
+    m_frame.attach(object);
+    m_frame.setLocked(object->locked() || (adding && wasLocked));
     selectionAreaChanged(before);
 }
 
-void DesignSurface::pressOnSelection(QPoint cardPos, Qt::MouseButton button)
+void DesignSurface::pressOnSelection(QPoint unitPos, QPoint pixelPos, Qt::MouseButton button)
 {
     if (button == Qt::LeftButton && !m_frame.locked())
-        m_frame.beginDrag(cardPos, m_frame.modeAt(cardPos));
-    recordSelectedRects();
+        m_frame.beginDrag(unitPos, m_frame.modeAt(pixelPos));
     m_pressOnSelection = true;
-}
-
-void DesignSurface::recordSelectedRects()
-{
-    m_recorded.clear();
-    for (ObjectControl* control : m_frame.selected())
-        m_recorded.push_back({control, controlRectInUnits(*control, zoom())});
 }
 
 void DesignSurface::mouseMove(QPoint cardPos, Qt::MouseButtons buttons)
 {
     Q_UNUSED(buttons);
+    const QPoint units = toUnits(cardPos);
     if (m_frame.dragging()) {
-        const std::optional<QRect> before = m_frame.trackDrag(cardPos, cardSize());
-        const QRect after = *m_frame.dragOutline();
-        emit repaintNeeded(unitedArea(before ? before->adjusted(-1, -1, 1, 1) : QRect(), after.adjusted(-1, -1, 1, 1)));
+        const std::optional<QRect> before = m_frame.trackDrag(units, cardSize());
+        const auto shown = [this](const QRect& outline) {
+            return rectAtZoom(outline, zoom()).adjusted(-1, -1, 1, 1);
+        };
+        emit repaintNeeded(unitedArea(before ? shown(*before) : QRect(), shown(*m_frame.dragOutline())));
     }
     if (!m_frame.isEmpty() && (m_frame.dragging() || m_frame.frameRect().contains(cardPos)))
-        setPositionText(m_frame.frameRect().topLeft());
-    else if (!objectAt(cardPos))
-        setPositionText(cardPos);
+        setPositionText(toUnits(m_frame.frameRect().topLeft()));
+    else if (!objectAt(units))
+        setPositionText(units);
 }
 
 void DesignSurface::mouseRelease(QPoint cardPos, Qt::MouseButton button)
 {
     if (!m_pressOnSelection)
         return;
-    if (button == Qt::LeftButton && m_frame.dragging()) {
-        const QRect before = m_frame.frameRect();
-        if (m_frame.endDrag(cardPos, cardSize()))
-            cardChanged();
-        else
-            emit repaintNeeded(before.adjusted(-1, -1, 1, 1));
-    }
-    finishPressOnSelection();
-}
-
-void DesignSurface::finishPressOnSelection()
-{
-    for (const RecordedRect& recorded : m_recorded) {
-        if (!m_editor.panel.contains(recorded.control))
-            continue;
-        const ChangeRect now = controlRectInUnits(*recorded.control, zoom());
-        if (now != recorded.rect)
-            m_editor.manager.undoHistory().push(
-                {.type = ObjectMoved, .control = recorded.control, .rectBefore = recorded.rect, .rectAfter = now});
-    }
-    m_recorded.clear();
     m_pressOnSelection = false;
-    // Every press and release over the selection counts as a change, moved or not.
-    setModified();
-    emit contentChanged();
+    if (button != Qt::LeftButton || !m_frame.dragging())
+        return;
+    const QRect before = m_frame.frameRect();
+    const std::optional<QRect> outline = m_frame.dragOutline();
+    // One step for every object the drag moved or sized; the editor's
+    // changed() repaints the card.
+    const std::vector<DesignEditor::Placement> placements = m_frame.endDrag(toUnits(cardPos), cardSize());
+    if (placements.empty() || !m_editor.placeObjects(placements)) {
+        const QRect shown = outline ? rectAtZoom(*outline, zoom()).adjusted(-1, -1, 1, 1) : QRect();
+        emit repaintNeeded(unitedArea(before, shown));
+    }
 }
 
 void DesignSurface::mouseDoubleClick(QPoint cardPos)
 {
-    const bool overSomething = objectAt(cardPos) || (!m_frame.isEmpty() && m_frame.isOverSelection(cardPos));
+    const bool overSomething =
+        objectAt(toUnits(cardPos)) || (!m_frame.isEmpty() && m_frame.isOverSelection(cardPos));
     if (m_tool == Tool::Select && !overSomething) {
         emit cardDoubleClicked();
         return;
@@ -284,15 +257,11 @@ bool DesignSurface::keyPress(int key, Qt::KeyboardModifiers modifiers)
     }
     if (m_frame.isEmpty() || m_frame.dragging())
         return false;
-    // A nudge changes the objects through the frame alone: no undo record and
-    // no modified flag, so holding an arrow key down does not push dozens of
-    // one-pixel entries through the 128-entry undo ring. A locked selection
-    // swallows the key without moving.
-    if (m_frame.nudge(step.x(), step.y()))
-        cardChanged();
+    // A locked selection swallows the key without moving.
+    if (!m_frame.locked())
+        m_editor.moveObjects(m_frame.selected(), step.x(), step.y(), ModelTexts::UndoNudge);
     return true;
 }
-
 Qt::CursorShape DesignSurface::cursorAt(QPoint cardPos) const
 {
     if (m_tool != Tool::Select)
@@ -306,54 +275,49 @@ Qt::CursorShape DesignSurface::cursorAt(QPoint cardPos) const
     return cursorForMode(m_frame.modeAt(cardPos));
 }
 
-void DesignSurface::createObjectAt(QPoint cardPos)
+void DesignSurface::createObjectAt(QPoint unitPos)
 {
     clearSelection();
-    ObjectControl* control = createForTool(cardPos);
-    if (!control || !control->data())
+    std::unique_ptr<DesignObject> made = makeForTool(unitPos);
+    if (!made)
         return;
-    control->handlers = m_editor.handlers;
-    if (control->isPicture())
-        control->handlers.paint = nullptr;  // a picture control draws itself
-    m_frame.attach(control);
-    m_editor.manager.undoHistory().push(
-        {.type = ObjectAdded, .control = control, .recordAfter = control->data()->toRecord(zoom())});
-    setModified();
     if (m_options.selectReturn) {
         m_tool = Tool::Select;
         emit toolChanged(m_tool);
     }
-    cardChanged();
-    emit selectionChanged();
-    emit contentChanged();
+    DesignObject* object = m_editor.addObject(std::move(made));
+    const QRect before = m_frame.frameRect();
+    m_frame.attach(object);
+    lockFromSelection();
+    selectionAreaChanged(before);
 }
 
-ObjectControl* DesignSurface::createForTool(QPoint p)
+std::unique_ptr<DesignObject> DesignSurface::makeForTool(QPoint p)
 {
-    ObjectManager& manager = m_editor.manager;
+    ObjectManager& manager = m_editor.manager();
     const auto text = [&](int32_t textStyle) {
-        ObjectControl* control = manager.createText(p.x(), p.y());
-        control->data()->textStyle = textStyle;
-        return control;
+        std::unique_ptr<DesignObject> object = manager.makeText(p.x(), p.y());
+        object->textStyle = textStyle;
+        return object;
     };
     switch (m_tool) {
     case Tool::Text: return text(kPlainTextStyle);
     case Tool::BarCode: return text(kBarCodeStyle);
     case Tool::ArcText: {
-        ObjectControl* control = text(kArcTextStyle);
-        control->height = kArcTextHeight;
-        return control;
+        std::unique_ptr<DesignObject> object = text(kArcTextToolStyle);
+        object->height = kArcTextHeight;
+        return object;
     }
     case Tool::Graphic: {
         const std::optional<Picture> picture = pictureSource ? pictureSource() : std::nullopt;
         if (!picture || picture->isEmpty())
             return nullptr;
-        return manager.createGraphic(&*picture, p.x(), p.y(), true);
+        return manager.makeGraphic(&*picture, p.x(), p.y());
     }
-    case Tool::Line: return manager.createLine(p.x(), p.y());
-    case Tool::Box: return manager.createBox(p.x(), p.y());
-    case Tool::RoundBox: return manager.createRoundBox(p.x(), p.y());
-    case Tool::Ellipse: return manager.createEllipse(p.x(), p.y());
+    case Tool::Line: return manager.makeLine(p.x(), p.y());
+    case Tool::Box: return manager.makeBox(p.x(), p.y());
+    case Tool::RoundBox: return manager.makeRoundBox(p.x(), p.y());
+    case Tool::Ellipse: return manager.makeEllipse(p.x(), p.y());
     case Tool::Select: break;
     }
     return nullptr;
@@ -364,7 +328,6 @@ void DesignSurface::clearSelection()
     const bool had = !m_frame.isEmpty();
     const QRect before = m_frame.frameRect();
     m_frame.clear();
-    m_recorded.clear();
     m_pressOnSelection = false;
     if (had)
         selectionAreaChanged(before);
@@ -375,23 +338,12 @@ void DesignSurface::lockFromSelection()
     // A selection made in one go (Select All, the object list, a paste) is
     // locked when any of its objects is, so a locked object never moves.
     const auto& selected = m_frame.selected();
-    m_frame.setLocked(std::any_of(selected.begin(), selected.end(),
-                                  [](const ObjectControl* c) { return c->data() && c->data()->locked(); }));
+    m_frame.setLocked(std::any_of(selected.begin(), selected.end(), [](const DesignObject* o) { return o->locked(); }));
 }
 
-void DesignSurface::setModified()
+void DesignSurface::setPositionText(QPoint units)
 {
-    if (m_editor.modified)
-        return;
-    m_editor.modified = true;
-    emit modifiedChanged(true);
-}
-
-void DesignSurface::setPositionText(QPoint pixels)
-{
-    const QString text = QStringLiteral("%1 , %2")
-                             .arg(pixelsToUnits(pixels.x(), zoom()))
-                             .arg(pixelsToUnits(pixels.y(), zoom()));
+    const QString text = QStringLiteral("%1 , %2").arg(units.x()).arg(units.y());
     if (text == m_positionText)
         return;
     m_positionText = text;
@@ -410,4 +362,9 @@ void DesignSurface::selectionAreaChanged(const QRect& before)
     emit selectionChanged();
 }
 
-QSize DesignSurface::cardSize() const { return QSize(m_editor.panel.width(), m_editor.panel.height()); }
+QPoint DesignSurface::toUnits(QPoint cardPixels) const
+{
+    return QPoint(pixelsToUnits(cardPixels.x(), zoom()), pixelsToUnits(cardPixels.y(), zoom()));
+}
+
+QSize DesignSurface::cardSize() const { return m_editor.card().size(); }

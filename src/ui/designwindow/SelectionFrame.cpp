@@ -3,7 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "model/ObjectControl.h"
+#include "model/DesignObject.h"
+#include "render/CardPainter.h"
 
 namespace {
 
@@ -22,14 +23,14 @@ struct Edges {
 };
 
 template <typename RectOf>
-QRect unionOf(const std::vector<ObjectControl*>& controls, RectOf rectOf)
+QRect unionOf(const std::vector<DesignObject*>& objects, RectOf rectOf)
 {
-    if (controls.empty())
+    if (objects.empty())
         return {};
-    const QRect first = rectOf(*controls.front());
+    const QRect first = rectOf(*objects.front());
     Edges edges{first.x(), first.y(), first.x() + first.width(), first.y() + first.height()};
-    for (const ObjectControl* control : controls)
-        edges.include(rectOf(*control));
+    for (const DesignObject* object : objects)
+        edges.include(rectOf(*object));
     return edges.rect();
 }
 
@@ -43,28 +44,22 @@ QRect handleAt(int x, int y) { return QRect(x, y, SelectionFrame::kHandleSize, S
 
 } // namespace
 
-bool SelectionFrame::contains(const ObjectControl* control) const
-{
-    return std::find(m_selected.begin(), m_selected.end(), control) != m_selected.end();
-}
-
 void SelectionFrame::clear()
 {
-    m_selected.clear();
+    m_editor.clearSelection();
     m_locked = false;
     cancelDrag();
 }
 
-void SelectionFrame::attach(ObjectControl* control)
+void SelectionFrame::attach(DesignObject* object)
 {
-    if (control && !contains(control))
-        m_selected.push_back(control);
+    m_editor.select(object);
 }
 
-void SelectionFrame::release(ObjectControl* control)
+void SelectionFrame::release(DesignObject* object)
 {
-    m_selected.erase(std::remove(m_selected.begin(), m_selected.end(), control), m_selected.end());
-    if (m_selected.empty())
+    m_editor.deselect(object);
+    if (isEmpty())
         clear();
 }
 
@@ -74,26 +69,29 @@ void SelectionFrame::setStep(int x, int y)
     m_stepY = std::max(1, y);
 }
 
+QRect SelectionFrame::pixelRect(const DesignObject& object) const { return rectAtZoom(object.rect(), m_editor.zoom); }
+
 QRect SelectionFrame::frameRect() const
 {
-    return unionOf(m_selected, [](const ObjectControl& c) { return widened(c.rect()); });
+    return unionOf(selected(), [this](const DesignObject& o) { return widened(pixelRect(o)); });
 }
 
 QRect SelectionFrame::bounds() const
 {
-    return unionOf(m_selected, [](const ObjectControl& c) { return c.rect(); });
+    return unionOf(selected(), [](const DesignObject& o) { return o.rect(); });
 }
 
 std::vector<QRect> SelectionFrame::handleSquares() const
 {
     std::vector<QRect> squares;
-    for (const ObjectControl* control : m_selected) {
-        const QRect w = widened(control->rect());
+    const auto& objects = selected();
+    for (const DesignObject* object : objects) {
+        const QRect w = widened(pixelRect(*object));
         const int right = w.x() + w.width() - kHandleSize;
         const int bottom = w.y() + w.height() - kHandleSize;
         squares.insert(squares.end(), {handleAt(w.x(), w.y()), handleAt(right, w.y()), handleAt(w.x(), bottom),
                                        handleAt(right, bottom)});
-        if (m_selected.size() == 1) {
+        if (objects.size() == 1) {
             const int midX = w.x() + (w.width() - kHandleSize) / 2;
             const int midY = w.y() + (w.height() - kHandleSize) / 2;
             squares.insert(squares.end(), {handleAt(midX, w.y()), handleAt(midX, bottom), handleAt(w.x(), midY),
@@ -103,23 +101,24 @@ std::vector<QRect> SelectionFrame::handleSquares() const
     return squares;
 }
 
-QColor SelectionFrame::handleColor() const { return m_selected.size() > 1 ? QColor(Qt::red) : QColor(Qt::black); }
+QColor SelectionFrame::handleColor() const { return count() > 1 ? QColor(Qt::red) : QColor(Qt::black); }
 
-bool SelectionFrame::isOverSelection(QPoint cardPos) const
+bool SelectionFrame::isOverSelection(QPoint pixelPos) const
 {
-    return std::any_of(m_selected.begin(), m_selected.end(), [cardPos](const ObjectControl* c) {
-        const QRect r = c->rect();
-        return cardPos.x() >= r.x() - 2 && cardPos.x() < r.x() + r.width() + 2 && cardPos.y() >= r.y() - 2 &&
-               cardPos.y() < r.y() + r.height() + 2;
+    const auto& objects = selected();
+    return std::any_of(objects.begin(), objects.end(), [this, pixelPos](const DesignObject* o) {
+        const QRect r = pixelRect(*o);
+        return pixelPos.x() >= r.x() - 2 && pixelPos.x() < r.x() + r.width() + 2 && pixelPos.y() >= r.y() - 2 &&
+               pixelPos.y() < r.y() + r.height() + 2;
     });
 }
 
-DragMode SelectionFrame::modeAt(QPoint cardPos) const
+DragMode SelectionFrame::modeAt(QPoint pixelPos) const
 {
-    if (m_selected.size() != 1)
+    if (count() != 1)
         return DragMode::Move;
     const QRect frame = frameRect();
-    const int x = cardPos.x() - frame.x(), y = cardPos.y() - frame.y();
+    const int x = pixelPos.x() - frame.x(), y = pixelPos.y() - frame.y();
     const int w = frame.width(), h = frame.height();
     const auto near = [](int d, int limit) { return std::abs(d) < limit; };
     // Later zones win where they overlap (small objects).
@@ -143,18 +142,18 @@ DragMode SelectionFrame::modeAt(QPoint cardPos) const
     return mode;
 }
 
-void SelectionFrame::beginDrag(QPoint cardPos, DragMode mode)
+void SelectionFrame::beginDrag(QPoint unitPos, DragMode mode)
 {
     m_dragging = true;
-    m_mode = m_selected.size() == 1 ? mode : DragMode::Move;
-    m_start = cardPos;
+    m_mode = count() == 1 ? mode : DragMode::Move;
+    m_start = unitPos;
     m_dragBounds = bounds();
     m_outline.reset();
 }
 
-QRect SelectionFrame::draggedRect(QPoint cardPos, QSize cardSize) const
+QRect SelectionFrame::draggedRect(QPoint unitPos, QSize cardSize) const
 {
-    const QPoint p = clampedToCard(cardPos, cardSize);
+    const QPoint p = clampedToCard(unitPos, cardSize);
     const int dx = p.x() - m_start.x(), dy = p.y() - m_start.y();
     const QRect& b = m_dragBounds;
     const int right = b.x() + b.width(), bottom = b.y() + b.height();
@@ -180,22 +179,24 @@ QRect SelectionFrame::draggedRect(QPoint cardPos, QSize cardSize) const
     return QRect(left, top, std::max(0, width), std::max(0, height));
 }
 
-std::optional<QRect> SelectionFrame::trackDrag(QPoint cardPos, QSize cardSize)
+std::optional<QRect> SelectionFrame::trackDrag(QPoint unitPos, QSize cardSize)
 {
     const std::optional<QRect> previous = m_outline;
     if (m_dragging)
-        m_outline = draggedRect(cardPos, cardSize);
+        m_outline = draggedRect(unitPos, cardSize);
     return previous;
 }
 
-bool SelectionFrame::endDrag(QPoint cardPos, QSize cardSize)
+std::vector<DesignEditor::Placement> SelectionFrame::endDrag(QPoint unitPos, QSize cardSize)
 {
     if (!m_dragging)
-        return false;
-    const bool moved = clampedToCard(cardPos, cardSize) != m_start;
-    const bool applied = moved && setBounds(draggedRect(cardPos, cardSize));
+        return {};
+    const bool moved = clampedToCard(unitPos, cardSize) != m_start;
+    std::vector<DesignEditor::Placement> placements;
+    if (moved)
+        placements = placementsFor(draggedRect(unitPos, cardSize));
     cancelDrag();
-    return applied;
+    return placements;
 }
 
 void SelectionFrame::cancelDrag()
@@ -204,23 +205,16 @@ void SelectionFrame::cancelDrag()
     m_outline.reset();
 }
 
-bool SelectionFrame::setBounds(const QRect& newBounds)
+std::vector<DesignEditor::Placement> SelectionFrame::placementsFor(const QRect& newBounds) const
 {
-    if (m_locked || m_selected.empty())
-        return false;
+    if (m_locked || isEmpty())
+        return {};
     const QRect old = bounds();
     const int dl = newBounds.x() - old.x(), dt = newBounds.y() - old.y();
     const int dw = newBounds.width() - old.width(), dh = newBounds.height() - old.height();
-    for (ObjectControl* c : m_selected)
-        c->setBounds(c->left + dl, c->top + dt, std::max(0, c->width + dw), std::max(0, c->height + dh));
-    return true;
-}
-
-bool SelectionFrame::nudge(int dx, int dy)
-{
-    if (m_locked || m_selected.empty())
-        return false;
-    for (ObjectControl* c : m_selected)
-        c->setBounds(c->left + dx, c->top + dy, c->width, c->height);
-    return true;
+    std::vector<DesignEditor::Placement> placements;
+    for (DesignObject* o : selected())
+        placements.emplace_back(o, QRect(o->left + dl, o->top + dt, std::max(0, o->width + dw),
+                                         std::max(0, o->height + dh)));
+    return placements;
 }

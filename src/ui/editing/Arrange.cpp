@@ -2,41 +2,40 @@
 
 #include "model/Alignment.h"
 #include "model/DesignEditor.h"
+#include "model/ModelTexts.h"
 
 namespace {
 
 template <typename Place>
 void placeSelection(DesignEditor& editor, Place place)
 {
-    if (editor.selection.empty())
+    const std::vector<DesignObject*> selection = editor.selection();
+    if (selection.empty())
         return;
     std::vector<QRect> rects;
-    std::vector<ChangeRect> before;
-    for (const ObjectControl* control : editor.selection) {
-        rects.push_back(control->rect());
-        before.push_back(controlRectInUnits(*control, editor.zoom));
-    }
-    const std::vector<QRect> placed = place(rects, Alignment::Area::of(editor.panel));
-    for (size_t i = 0; i < editor.selection.size() && i < placed.size(); ++i) {
-        ObjectControl* control = editor.selection[i];
-        const QRect& r = placed[i];
-        control->setBounds(r.x(), r.y(), r.width(), r.height());
-        editor.manager.undoHistory().push({.type = ObjectMoved,
-                                           .control = control,
-                                           .rectBefore = before[i],
-                                           .rectAfter = controlRectInUnits(*control, editor.zoom)});
-    }
-    editor.panel.repaint();
-    editor.modified = true;
+    for (const DesignObject* object : selection)
+        rects.push_back(object->rect());
+    const std::vector<QRect> placed = place(rects, Alignment::Area::of(editor.card()));
+    std::vector<DesignEditor::Placement> placements;
+    for (size_t i = 0; i < selection.size() && i < placed.size(); ++i)
+        placements.emplace_back(selection[i], placed[i]);
+    editor.placeObjects(placements, ModelTexts::UndoAlign);
 }
 
 } // namespace
 
+void alignObjects(DesignEditor& editor, const std::vector<int>& kinds, bool selectionLocked)
+{
+    placeSelection(editor, [&](std::vector<QRect> rects, const Alignment::Area& area) {
+        for (int kind : kinds)
+            rects = Alignment::align(kind, rects, area, selectionLocked);
+        return rects;
+    });
+}
+
 void alignObjects(DesignEditor& editor, int kind, bool selectionLocked)
 {
-    placeSelection(editor, [&](const std::vector<QRect>& rects, const Alignment::Area& area) {
-        return Alignment::align(kind, rects, area, selectionLocked);
-    });
+    alignObjects(editor, std::vector<int>{kind}, selectionLocked);
 }
 
 void fitObjectsToMargins(DesignEditor& editor, bool selectionLocked)

@@ -43,25 +43,24 @@ namespace EditingCommands {
 void align(MainWindow& window, int kind, bool fromMenu)
 {
     DesignWindow* design = window.activeDesignWindow();
-    if (!design || design->document().editor.selection.empty())
+    if (!design || design->document().editor.selection().empty())
         return;
     if (fromMenu && !window.passesProtection(ProtectionKind::DesignChange))
         return;
     alignObjects(design->document().editor, kind, design->surface().selectionLocked());
-    window.afterDesignChange();
 }
 
 void alignDialog(MainWindow& window)
 {
     DesignWindow* design = window.activeDesignWindow();
-    if (!design || design->document().editor.selection.empty() ||
+    if (!design || design->document().editor.selection().empty() ||
         !window.passesProtection(ProtectionKind::DesignChange))
         return;
-    AlignmentDialog dialog(design->document().editor.selection.size() > 1, &window);
+    AlignmentDialog dialog(design->document().editor.selection().size() > 1, &window);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    for (int kind : dialog.kinds())
-        align(window, kind, false);
+    // Every choice of the dialog, undone together.
+    alignObjects(design->document().editor, dialog.kinds(), design->surface().selectionLocked());
 }
 
 void alignAllToGrid(MainWindow& window)
@@ -76,11 +75,10 @@ void alignAllToGrid(MainWindow& window)
 void fitToMargins(MainWindow& window)
 {
     DesignWindow* design = window.activeDesignWindow();
-    if (!design || design->document().editor.selection.empty() ||
+    if (!design || design->document().editor.selection().empty() ||
         !window.passesProtection(ProtectionKind::DesignChange))
         return;
     fitObjectsToMargins(design->document().editor, design->surface().selectionLocked());
-    window.afterDesignChange();
 }
 
 void margins(MainWindow& window)
@@ -89,12 +87,10 @@ void margins(MainWindow& window)
     if (!design)
         return;
     DesignEditor& editor = design->document().editor;
-    MarginsDialog dialog(MarginValues::of(editor.panel), Options::current().metricUnits, &window);
+    MarginsDialog dialog(MarginValues::of(editor.card()), Options::current().metricUnits, &window);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    dialog.margins().applyTo(editor.panel);
-    editor.modified = true;
-    window.afterDesignChange();
+    editor.setMargins(dialog.margins().toArray());
 }
 
 void background(MainWindow& window, bool fromCommand)
@@ -105,13 +101,10 @@ void background(MainWindow& window, bool fromCommand)
     if (fromCommand && !window.passesProtection(ProtectionKind::DesignChange))
         return;
     DesignEditor& editor = design->document().editor;
-    BackgroundDialog dialog(editor.panel.backImage, &window);
+    BackgroundDialog dialog(editor.card().backImage, &window);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    // No change record: Undo does not bring an earlier background back.
-    editor.panel.backImage = dialog.picture();
-    editor.modified = true;
-    window.afterDesignChange();
+    editor.setBackground(dialog.picture());
 }
 
 } // namespace EditingCommands

@@ -1,6 +1,6 @@
 #include <QTabWidget>
 
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/Options.h"
 #include "system/AppPaths.h"
 #include "ui/designwindow/DesignSurface.h"
@@ -23,8 +23,7 @@ QWidget* pageOf(MainWindow& window, const QString& example, const QString& objec
     DesignWindow* design = window.activeDesignWindow();
     if (!design)
         return nullptr;
-    design->document().editor.modified = false;
-    ObjectControl* wanted = design->document().editor.panel.findByName(object);
+    DesignObject* wanted = design->document().editor.card().findByName(object);
     if (!wanted)
         return nullptr;
     design->surface().selectOnly(wanted);

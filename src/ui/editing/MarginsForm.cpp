@@ -8,14 +8,6 @@ MarginValues MarginValues::of(const Card& card)
     return {card.marginLeft, card.marginRight, card.marginTop, card.marginBottom};
 }
 
-void MarginValues::applyTo(Card& card) const
-{
-    card.marginLeft = left;
-    card.marginRight = right;
-    card.marginTop = top;
-    card.marginBottom = bottom;
-}
-
 int32_t& MarginsForm::value(Field field)
 {
     switch (field) {

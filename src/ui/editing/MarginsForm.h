@@ -12,7 +12,8 @@ class Card;
 struct MarginValues {
     int32_t left = 0, right = 0, top = 0, bottom = 0;
     static MarginValues of(const Card& card);
-    void applyTo(Card& card) const;
+    // Left, right, top, bottom: what DesignEditor::setMargins takes.
+    std::array<int32_t, 4> toArray() const { return {left, right, top, bottom}; }
     bool operator==(const MarginValues&) const = default;
 };
 

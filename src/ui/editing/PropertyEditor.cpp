@@ -23,11 +23,10 @@
 #include <QVBoxLayout>
 
 #include "merge/VariableText.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/Options.h"
 #include "system/Messages.h"
 #include "ui/designwindow/DesignSurface.h"
-#include "ui/designwindow/SelectionFrame.h"
 #include "ui/editing/ColorCombo.h"
 #include "ui/editing/EditingTexts.h"
 #include "ui/editing/SymbolDialog.h"
@@ -147,15 +146,13 @@ PropertyEditor* PropertyEditor::of(MainWindow& window)
 
 DesignWindow* PropertyEditor::activeWindow() const { return m_window.activeDesignWindow(); }
 
-ObjectControl* PropertyEditor::selectedObject() const
+DesignObject* PropertyEditor::selectedObject() const
 {
     DesignWindow* window = activeWindow();
     if (!window)
         return nullptr;
-    const auto& selection = window->document().editor.selection;
-    if (selection.size() != 1 || !selection.front()->data())
-        return nullptr;
-    return selection.front();
+    const auto& selection = window->document().editor.selection();
+    return selection.size() == 1 ? selection.front() : nullptr;
 }
 
 void PropertyEditor::connectWindow(DesignWindow* window)
@@ -165,9 +162,9 @@ void PropertyEditor::connectWindow(DesignWindow* window)
         if (window == activeWindow())
             refresh(false);
     };
+    // The pages show design units: the zoom does not concern them.
     connect(&surface, &DesignSurface::selectionChanged, this, follow);
     connect(&surface, &DesignSurface::contentChanged, this, follow);
-    connect(&surface, &DesignSurface::zoomChanged, this, follow);
 }
 
 // ---- pages ----------------------------------------------------------------
@@ -510,8 +507,8 @@ void PropertyEditor::refresh(bool force)
     if (m_busy)
         return;
     m_busy = true;
-    ObjectControl* control = selectedObject();
-    if (!control) {
+    const DesignObject* object = selectedObject();
+    if (!object) {
         if (DesignWindow* window = activeWindow())
             window->setProperty(kPageKindProperty, int(PageKind::None));
         else {
@@ -526,39 +523,35 @@ void PropertyEditor::refresh(bool force)
         m_busy = false;
         return;
     }
-    showGeneral(*control);
-    const ObjectData& data = *control->data();
-    if (data.kind == ObjectKind::Graphic) {
+    showGeneral(*object);
+    if (object->kind == ObjectKind::Graphic) {
         setUpPages(PageKind::Picture, force);
-        showPicture(*control);
-    } else if (data.isText()) {
+        showPicture(*object);
+    } else if (object->isText()) {
         setUpPages(PageKind::Text, force);
-        showText(*control);
+        showText(*object);
     } else {
         setUpPages(PageKind::Shape, force);
-        showShape(*control);
+        showShape(*object);
     }
     m_busy = false;
 }
 
-void PropertyEditor::showGeneral(ObjectControl& control)
+void PropertyEditor::showGeneral(const DesignObject& object)
 {
-    const int zoom = activeWindow()->surface().zoom();
-    const QRect frame = SelectionFrame::widened(control.rect());
-    setTextIfDifferent(m_left, QString::number(V::shownPosition(frame.x(), zoom)));
-    setTextIfDifferent(m_top, QString::number(V::shownPosition(frame.y(), zoom)));
-    setTextIfDifferent(m_width, QString::number(V::shownSize(frame.width(), zoom)));
-    setTextIfDifferent(m_height, QString::number(V::shownSize(frame.height(), zoom)));
-    m_nonPrinting->setChecked(control.data()->nonPrinting());
-    m_locked->setChecked(control.data()->locked());
+    setTextIfDifferent(m_left, QString::number(object.left));
+    setTextIfDifferent(m_top, QString::number(object.top));
+    setTextIfDifferent(m_width, QString::number(object.width));
+    setTextIfDifferent(m_height, QString::number(object.height));
+    m_nonPrinting->setChecked(object.nonPrinting());
+    m_locked->setChecked(object.locked());
 }
 
-void PropertyEditor::showText(ObjectControl& control)
+void PropertyEditor::showText(const DesignObject& data)
 {
     DesignWindow* window = activeWindow();
-    ObjectData& data = *control.data();
     if (Options::current().saveProperties)
-        window->document().editor.manager.setDefaultsFrom(data);
+        window->document().editor.manager().setDefaultsFrom(data);
     m_workingList = data.lines;
     const QString box = V::entryToBox(data.lines.value(0));
     // The box being typed into keeps its text (and cursor) when it already says the same.
@@ -649,11 +642,10 @@ void PropertyEditor::enableTextChoice()
     m_buildField->setToolTip(Hooks::buildField() ? T::BuildFieldHint : T::BuildFieldMissing);
 }
 
-void PropertyEditor::showShape(ObjectControl& control)
+void PropertyEditor::showShape(const DesignObject& data)
 {
-    ObjectData& data = *control.data();
     if (Options::current().saveProperties)
-        activeWindow()->document().editor.manager.setDefaultsFrom(data);
+        activeWindow()->document().editor.manager().setDefaultsFrom(data);
     const bool line = data.kind == ObjectKind::Line;
     if (line)
         checkId(m_lineType, data.lineType);
@@ -670,9 +662,9 @@ void PropertyEditor::showShape(ObjectControl& control)
     m_shapeBackground->setColorRef(data.backColor);
 }
 
-void PropertyEditor::showPicture(ObjectControl& control)
+void PropertyEditor::showPicture(const DesignObject& object)
 {
-    const Picture& picture = control.picture;
+    const Picture& picture = object.picture;
     m_picSize->setText(V::pictureSizeText(picture));
     m_picType->setText(V::pictureTypeText(picture));
     const bool bitmap = picture.kind() == Picture::Kind::Bitmap;
@@ -750,8 +742,8 @@ void PropertyEditor::apply()
     if (m_busy)
         return;
     DesignWindow* window = activeWindow();
-    ObjectControl* control = selectedObject();
-    if (!window || !control)
+    DesignObject* object = selectedObject();
+    if (!window || !object)
         return;
     if (!m_window.passesProtection(ProtectionKind::ObjectChange)) {
         refresh(false);
@@ -773,15 +765,11 @@ void PropertyEditor::apply()
     m_workingList.prepend(V::boxToEntry(m_textMemo->toPlainText()));
 
     DesignEditor& editor = window->document().editor;
-    const int zoom = window->surface().zoom();
-    ObjectData& data = *control->data();
-    const QByteArray before = data.toRecord(zoom);
-
-    if (!window->surface().selectionLocked()) {
-        const QRect typed = V::typedRect(control->rect(), V::integerIn(m_left->text()), V::integerIn(m_top->text()),
-                                         V::integerIn(m_width->text()), V::integerIn(m_height->text()), zoom);
-        control->setBounds(typed.x(), typed.y(), typed.width(), typed.height());
-    }
+    // The boxes are written into a copy, which the editor takes as one step.
+    DesignObject data = *object;
+    if (!window->surface().selectionLocked())
+        data.setRect(V::typedRect(data.rect(), V::integerIn(m_left->text()), V::integerIn(m_top->text()),
+                                  V::integerIn(m_width->text()), V::integerIn(m_height->text())));
     data.flags = (m_nonPrinting->isChecked() ? ObjectFlags::NonPrinting : 0) |
                  (m_locked->isChecked() ? ObjectFlags::Locked : 0);
 
@@ -821,34 +809,24 @@ void PropertyEditor::apply()
             data.backColor = *color;
     }
     if (data.kind != ObjectKind::Graphic && Options::current().saveProperties)
-        editor.manager.setDefaultsFrom(data);
+        editor.manager().setDefaultsFrom(data);
 
-    editor.manager.undoHistory().push(
-        {.type = ObjectChanged, .control = control, .recordBefore = before, .recordAfter = data.toRecord(zoom)});
-    editor.modified = true;
-    m_window.afterDesignChange();
+    editor.changeObject(object, data);
     m_busy = false;
+    // The editor's changed() came while busy; the pages catch up now
+    // (a box that did not hold a number shows the kept value again).
     refresh(false);
 }
 
-bool PropertyEditor::changeObject(const std::function<void(ObjectControl&)>& change)
+bool PropertyEditor::changeObject(const std::function<void(DesignObject&)>& change)
 {
     DesignWindow* window = activeWindow();
-    ObjectControl* control = selectedObject();
-    if (!window || !control || m_busy)
+    DesignObject* object = selectedObject();
+    if (!window || !object || m_busy)
         return false;
-    const int zoom = window->surface().zoom();
-    DesignEditor& editor = window->document().editor;
-    const QByteArray before = control->data()->toRecord(zoom);
-    change(*control);
-    editor.manager.undoHistory().push({.type = ObjectChanged,
-                                       .control = control,
-                                       .recordBefore = before,
-                                       .recordAfter = control->data()->toRecord(zoom)});
-    editor.modified = true;
-    m_window.afterDesignChange();
-    refresh(false);
-    return true;
+    DesignObject value = *object;
+    change(value);
+    return window->document().editor.changeObject(object, value);
 }
 
 // ---- buttons --------------------------------------------------------------
@@ -921,43 +899,44 @@ void PropertyEditor::chooseSymbol()
 
 void PropertyEditor::chooseFont()
 {
-    ObjectControl* control = selectedObject();
-    if (!control || !control->data()->isText() || !m_window.passesProtection(ProtectionKind::ObjectChange))
+    const DesignObject* selected = selectedObject();
+    if (!selected || !selected->isText() || !m_window.passesProtection(ProtectionKind::ObjectChange))
         return;
-    const QFont offered = V::dialogFont(control->data()->font);
+    const QFont offered = V::dialogFont(selected->font);
     const std::optional<QFont> chosen = fontDialog ? fontDialog(&m_window, offered) : std::nullopt;
     if (!chosen)
         return;
-    changeObject([&](ObjectControl& object) {
-        object.data()->font = V::fontAfterDialog(object.data()->font, offered, *chosen);
+    changeObject([&](DesignObject& object) {
+        object.font = V::fontAfterDialog(object.font, offered, *chosen);
         if (Options::current().saveProperties)
-            activeWindow()->document().editor.manager.setDefaultsFrom(*object.data());
+            activeWindow()->document().editor.manager().setDefaultsFrom(object);
     });
 }
 
 void PropertyEditor::choosePicture()
 {
-    ObjectControl* control = selectedObject();
-    if (!control || !control->isPicture() || !m_window.passesProtection(ProtectionKind::ObjectChange))
+    const DesignObject* selected = selectedObject();
+    if (!selected || !selected->isPicture() || !m_window.passesProtection(ProtectionKind::ObjectChange))
         return;
-    const std::optional<Picture> picture = Hooks::choosePictureOrFile(&m_window, control->picture);
+    const std::optional<Picture> picture = Hooks::choosePictureOrFile(&m_window, selected->picture);
     if (!picture || picture->isEmpty())
         return;
-    changeObject([&](ObjectControl& object) { object.picture = *picture; });
+    changeObject([&](DesignObject& object) { object.picture = *picture; });
 }
 
 void PropertyEditor::resizePicture(const std::function<QSize(QSize, QSize)>& size)
 {
-    ObjectControl* control = selectedObject();
+    const DesignObject* selected = selectedObject();
     DesignWindow* window = activeWindow();
-    if (!control || !control->isPicture() || control->picture.isEmpty() ||
+    if (!selected || !selected->isPicture() || selected->picture.isEmpty() ||
         !m_window.passesProtection(ProtectionKind::ObjectChange))
         return;
-    // Sizes go through the selection frame: a locked selection keeps its size.
+    // A locked selection keeps its size.
     if (window->surface().selectionLocked())
         return;
-    const QSize target = size(control->rect().size(), control->picture.size());
-    changeObject([&](ObjectControl& object) {
-        object.setBounds(object.left, object.top, std::max(0, target.width()), std::max(0, target.height()));
+    const QSize target = size(selected->rect().size(), selected->picture.size());
+    changeObject([&](DesignObject& object) {
+        object.width = std::max(0, target.width());
+        object.height = std::max(0, target.height());
     });
 }

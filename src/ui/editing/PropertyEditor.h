@@ -1,8 +1,8 @@
 #pragma once
 // The property editor's pages: General, Text, Text Properties, Shape and
 // Graphic, in the main window's page area. They show the one selected object
-// and write every change back at once: one ObjectChanged record, the
-// modified flag, then the window's state follows.
+// and write every change back at once, through the design editor as one
+// undo step; the editor's changed() brings the pages and the window along.
 
 #include <QFont>
 #include <QObject>
@@ -15,7 +15,7 @@
 
 class MainWindow;
 class DesignWindow;
-class ObjectControl;
+class DesignObject;
 class ColorCombo;
 class QAbstractButton;
 class QButtonGroup;
@@ -56,7 +56,7 @@ public:
 
 private:
     DesignWindow* activeWindow() const;
-    ObjectControl* selectedObject() const;
+    DesignObject* selectedObject() const;
     void connectWindow(DesignWindow* window);
     void setUpPages(PageKind kind, bool force);
     void clearPages();
@@ -67,10 +67,10 @@ private:
     QWidget* buildShapePage();
     QWidget* buildGraphicPage();
 
-    void showGeneral(ObjectControl& control);
-    void showText(ObjectControl& control);
-    void showShape(ObjectControl& control);
-    void showPicture(ObjectControl& control);
+    void showGeneral(const DesignObject& object);
+    void showText(const DesignObject& object);
+    void showShape(const DesignObject& object);
+    void showPicture(const DesignObject& object);
     void fillFieldList();
     void showStyleLists(const PropertyValues::StyleLists& lists);
     void showTextChoice(int choice);
@@ -86,10 +86,11 @@ private:
     void chooseSymbol();
     void chooseFont();
     void choosePicture();
-    // The aspect and actual-size buttons: the object's new pixel size.
+    // The aspect and actual-size buttons: the object's new size in design units.
     void resizePicture(const std::function<QSize(QSize object, QSize picture)>& size);
-    // Runs a change on the selected object between two snapshots.
-    bool changeObject(const std::function<void(ObjectControl&)>& change);
+    // Runs a change on a copy of the selected object and hands the copy to
+    // the editor as one step.
+    bool changeObject(const std::function<void(DesignObject&)>& change);
 
     MainWindow& m_window;
     bool m_busy = false;

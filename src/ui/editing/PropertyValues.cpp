@@ -11,30 +11,18 @@ namespace PropertyValues {
 
 namespace T = EditingTexts;
 
-int round(double x)
-{
-    const double whole = std::trunc(x);
-    const double rounded = x - whole > 0.5 ? std::ceil(x) : std::floor(x);
-    return int(std::clamp(rounded, -2147483648.0, 2147483647.0));
-}
-
-int shownPosition(int framePosition, int zoom) { return round((double(framePosition) + 2) / (zoom / 100.0)); }
-int framePosition(int value, int zoom) { return round(value * (zoom / 100.0) - 2); }
-int shownSize(int frameSize, int zoom) { return round((double(frameSize) - 5) / (zoom / 100.0)); }
-int frameSize(int value, int zoom) { return round(value * (zoom / 100.0) + 5); }
-
 QRect typedRect(const QRect& object, std::optional<int> left, std::optional<int> top, std::optional<int> width,
-                std::optional<int> height, int zoom)
+                std::optional<int> height)
 {
     QRect r = object;
     if (left)
-        r.moveLeft(framePosition(*left, zoom) + 2);
+        r.moveLeft(*left);
     if (top)
-        r.moveTop(framePosition(*top, zoom) + 2);
+        r.moveTop(*top);
     if (width)
-        r.setWidth(std::max(0, frameSize(*width, zoom) - 5));
+        r.setWidth(std::max(0, *width));
     if (height)
-        r.setHeight(std::max(0, frameSize(*height, zoom) - 5));
+        r.setHeight(std::max(0, *height));
     return r;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
-// The property editor's arithmetic and tables, without widgets: the rounding
-// of the size and position boxes, the colour lists, the text style lists and
+// The property editor's arithmetic and tables, without widgets: the size and
+// position boxes, the colour lists, the text style lists and
 // their packing, the picture information, the aspect buttons and how a font
 // choice becomes the stored LOGFONT without touching what did not change.
 
@@ -19,20 +19,11 @@ class Picture;
 
 namespace PropertyValues {
 
-// The editor's rounding: up when the fraction exceeds one half, otherwise down.
-int round(double x);
-
-// The General page's boxes, from and to the selection frame's pixels (the
-// frame is the object widened by 2 left and up, 3 right and down).
-int shownPosition(int framePosition, int zoom);
-int framePosition(int value, int zoom);
-int shownSize(int frameSize, int zoom);
-int frameSize(int value, int zoom);
-
-// The object rectangle after typing into the General page's boxes (each one
-// nullopt when it does not hold an integer, and then left as it is).
+// The object rectangle (design units, as the General page shows it) after
+// typing into the page's boxes: each one nullopt when it does not hold an
+// integer, and then left as it is. Sizes never go below 0.
 QRect typedRect(const QRect& object, std::optional<int> left, std::optional<int> top, std::optional<int> width,
-                std::optional<int> height, int zoom);
+                std::optional<int> height);
 
 // An integer in a box, or nullopt ("abc", empty, "1.5").
 std::optional<int> integerIn(const QString& text);
@@ -77,7 +68,7 @@ QString storedSizeText(int bitsPerPixel, int width, int height);
 // The bits per pixel a bitmap stores (0 when it cannot be told).
 int bitmapBitsPerPixel(const Picture& picture);
 
-// The aspect and actual-size buttons: the object's new size in pixels.
+// The aspect and actual-size buttons: the object's new size in design units.
 QSize aspectFromWidth(QSize object, QSize picture);
 QSize aspectFromHeight(QSize object, QSize picture);
 

@@ -117,14 +117,20 @@ bool PictureEditor::crop()
 
 void PictureEditor::setCropRect(const QRect& rect)
 {
-    m_cropControl.setBounds(rect.left(), rect.top(), rect.width(), rect.height());
+    m_cropObject->setRect(rect);
+}
+
+void PictureEditor::endCropDrag(QPoint panelPos, QSize panelSize)
+{
+    for (const auto& [object, rect] : m_frame.endDrag(panelPos, panelSize))
+        object->setRect(rect);
 }
 
 void PictureEditor::clickAt(QPoint panelPos)
 {
     if (bitmapToolsEnabled() && cropRect().contains(panelPos)) {
         if (m_frame.isEmpty())
-            m_frame.attach(&m_cropControl);
+            m_frame.attach(m_cropObject);
     } else {
         m_frame.clear();
     }

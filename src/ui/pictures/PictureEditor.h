@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "imaging/Picture.h"
-#include "model/ObjectControl.h"
+#include "model/DesignEditor.h"
 #include "ui/designwindow/SelectionFrame.h"
 
 class PictureEditor {
@@ -67,11 +67,14 @@ public:
     // The bitmap rectangle the crop rectangle stands for.
     QRect cropSourceRect() const;
 
-    // The crop rectangle, in preview panel pixels, and its selection frame.
-    QRect cropRect() const { return m_cropControl.rect(); }
+    // The crop rectangle, in preview panel pixels, and its selection frame
+    // (the frame's units are the panel's pixels).
+    QRect cropRect() const { return m_cropObject->rect(); }
     void setCropRect(const QRect& rect);
     SelectionFrame& cropFrame() { return m_frame; }
     const SelectionFrame& cropFrame() const { return m_frame; }
+    // Ends a drag of the frame: the crop rectangle takes the dragged shape.
+    void endCropDrag(QPoint panelPos, QSize panelSize);
     bool cropSelected() const { return !m_frame.isEmpty(); }
     // A click in the preview: on the crop rectangle selects it, elsewhere drops the frame.
     void clickAt(QPoint panelPos);
@@ -81,7 +84,9 @@ private:
 
     Setup m_setup;
     Picture m_picture;
-    ObjectControl m_cropControl{ObjectControl::Type::Paint};
-    std::vector<ObjectControl*> m_cropSelection;
-    SelectionFrame m_frame{m_cropSelection};
+    // The crop rectangle is a box on a card of its own, shown at zoom 100,
+    // so the design window's frame serves it; it is no design and has no history.
+    DesignEditor m_cropEditor;
+    DesignObject* m_cropObject = m_cropEditor.card().add(std::make_unique<DesignObject>(ObjectKind::Box));
+    SelectionFrame m_frame{m_cropEditor};
 };

@@ -62,6 +62,6 @@ void PicturePreview::mouseReleaseEvent(QMouseEvent* event)
 {
     SelectionFrame& frame = m_editor.cropFrame();
     if (frame.dragging())
-        frame.endDrag(event->position().toPoint(), size());
+        m_editor.endCropDrag(event->position().toPoint(), size());
     update();
 }

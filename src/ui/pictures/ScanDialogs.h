@@ -8,7 +8,7 @@
 #include <memory>
 #include <optional>
 
-#include "system/Scanner.h"
+#include "desktop/Scanner.h"
 #include "ui/pictures/ScannerSource.h"
 
 class QListWidget;

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "system/Scanner.h"
+#include "desktop/Scanner.h"
 #include "ui/pictures/BackgroundJob.h"
 
 namespace ScannerSource {

@@ -54,7 +54,6 @@ void switchLayout(MainWindow& window)
     if (!layout)
         return;
     std::unique_ptr<DesignDocument> moved = designOnLayout(design->document(), *layout, window.takeUntitledNumber());
-    design->surface().contentChangedOutside();
     if (moved)
         window.addDesignWindow(std::move(moved));
     window.afterDesignChange();

@@ -4,6 +4,7 @@
 
 #include "model/Folds.h"
 #include "model/ObjectManager.h"
+#include "system/Messages.h"
 #include "ui/printing/OpenDesignPrinting.h"
 #include "ui/shell/DesignDocument.h"
 
@@ -18,7 +19,6 @@ std::unique_ptr<DesignDocument> designOnLayout(DesignDocument& from, const Layou
     auto to = std::make_unique<DesignDocument>();
     if (!to->startBlank(layout, untitledNumber))
         return nullptr;
-    to->editor.panel.baseImage = layout.stockType <= 3 ? layout.stockType : 0;
     if (!storeShownRegion(from))
         return nullptr;
     {
@@ -29,17 +29,20 @@ std::unique_ptr<DesignDocument> designOnLayout(DesignDocument& from, const Layou
             int32_t fromSide = 0, fromPanel = 0, toSide = 0, toPanel = 0;
             if (regionSlotFor(fromFold, region, &fromSide, &fromPanel) &&
                 regionSlotFor(toFold, region, &toSide, &toPanel))
-                to->editor.manager.slot(toSide, toPanel) = from.editor.manager.slot(fromSide, fromPanel);
+                to->editor.manager().slot(toSide, toPanel) = from.editor.manager().slot(fromSide, fromPanel);
         }
     }
-    // The new design shows its first region, now with the old one's content.
-    ObjectManager& manager = to->editor.manager;
+    // The new design shows its first region, now with the old one's content:
+    // the blank card it showed is dropped, not stored over the copy.
     int32_t side = 0, panel = 0;
     regionSlotFor(layout.foldType, 0, &side, &panel);
-    manager.currentSide = -1;
-    manager.currentPanel = -1;
-    manager.changeRegion(-1, -1, side, panel, to->editor.zoom, to->editor.handlers);
-    to->editor.modified = true;
+    to->editor.manager().detachLiveRegion();
+    if (!to->editor.showRegion(RegionId{side, panel})) {
+        Messages::error(to->editor.manager().errorString());
+        return nullptr;
+    }
+    to->editor.card().baseImage = layout.stockType <= 3 ? layout.stockType : 0;
+    to->editor.markChanged();
     return to;
 }
 
@@ -48,7 +51,5 @@ void applyEditedLayout(DesignDocument& document, const LayoutRecord& layout)
     document.setLayout(layout);
     int32_t width = 0, height = 0;
     layout.regionSize(&width, &height);
-    document.editor.panel.setRegionSize(width, height);
-    document.editor.panel.baseImage = layout.stockType <= 3 ? layout.stockType : 0;
-    document.editor.modified = true;
+    document.editor.setCardShape(QSize(width, height), layout.stockType <= 3 ? layout.stockType : 0);
 }

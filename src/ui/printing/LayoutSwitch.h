@@ -13,6 +13,6 @@ struct LayoutRecord;
 // hold a design.
 std::unique_ptr<DesignDocument> designOnLayout(DesignDocument& from, const LayoutRecord& layout, int untitledNumber);
 
-// The document takes the edited record: its surface the new region size and
-// the stock's outline; it is then modified.
+// The document takes the edited record; its card the new region size and the
+// stock's outline, as one undoable step.
 void applyEditedLayout(DesignDocument& document, const LayoutRecord& layout);

@@ -8,10 +8,10 @@
 
 bool storeShownRegion(DesignDocument& document)
 {
-    ObjectManager& manager = document.editor.manager;
-    if (manager.currentSide < 0 || manager.currentPanel < 0)
+    if (document.editor.storeLiveRegion())
         return true;
-    return manager.changeRegion(manager.currentSide, manager.currentPanel, -1, -1, document.editor.zoom);
+    Messages::error(document.editor.manager().errorString());
+    return false;
 }
 
 bool openDocumentData(const DesignDocument& document, PrintData& data)
@@ -26,9 +26,8 @@ bool openDocumentData(const DesignDocument& document, PrintData& data)
 PrintDesign printDesignOf(DesignDocument& document)
 {
     PrintDesign d;
-    d.manager = &document.editor.manager;
+    d.manager = &document.editor.manager();
     d.layout = document.layout();
-    d.zoom = document.editor.zoom;
     d.caption = document.title();
     return d;
 }

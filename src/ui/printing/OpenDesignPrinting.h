@@ -11,7 +11,8 @@ class DesignDocument;
 class QPagedPaintDevice;
 
 // Copies the region being edited into its slot, so every region can be
-// drawn from the slots; the card, its selection and undo history stay as they are.
+// drawn from the slots; the card, its selection and undo history stay as they
+// are. False after showing why the region could not be stored.
 bool storeShownRegion(DesignDocument& document);
 
 // The document's linked data, opened anew so its filter, sort and position

@@ -29,7 +29,7 @@ PreviewModel::PreviewModel(DesignDocument& document, const PrintSettings& settin
     if (settings.setOrientation)
         applyLayoutPaper(device, document.layout());
     m_drawing = m_data.drawing();
-    m_regions = std::make_unique<PrintRegions>(document.editor.manager, document.layout());
+    m_regions = std::make_unique<PrintRegions>(document.editor.manager(), document.layout());
     const PrintDesign design = printDesignOf(document);
     m_pass.emplace(*m_regions, document.layout(), settings, sheetSide, m_drawing, design.caption);
     const int32_t start = settings.side2 ? 1 : settings.startCell;

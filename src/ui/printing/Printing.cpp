@@ -161,8 +161,7 @@ void saveAsCommand(MainWindow& window, const std::function<void(Form&, DesignDoc
 void saveAsGraphicCommand(MainWindow& window)
 {
     saveAsCommand<SaveAsGraphicForm, SaveAsGraphicDialog>(window, [](SaveAsGraphicForm& form, DesignDocument& document) {
-        document.editor.clearSelection();
-        form.exportCard(document.editor.panel);
+        form.exportCard(document.editor.card(), document.editor.zoom);
     });
 }
 

@@ -5,7 +5,7 @@
 
 #include "files/LayoutFile.h"
 #include "model/LayoutRecord.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/ObjectManager.h"
 #include "model/Options.h"
 #include "system/AppPaths.h"

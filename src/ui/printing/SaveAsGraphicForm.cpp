@@ -79,9 +79,11 @@ ExportOptions SaveAsGraphicForm::options() const
     return o;
 }
 
-bool SaveAsGraphicForm::exportCard(const Card& card) const
+bool SaveAsGraphicForm::exportCard(const Card& card, int zoom) const
 {
-    if (::exportCard(card, path, options()))
+    ExportOptions o = options();
+    o.zoom = zoom;
+    if (::exportCard(card, path, o))
         return true;
     Messages::error(exportSaveErrorText());
     return false;

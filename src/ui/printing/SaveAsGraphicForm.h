@@ -32,6 +32,6 @@ public:
     bool okEnabled() const { return !path.isEmpty(); }
     // The Quality box read as a whole number from 0 to 100; 75 otherwise.
     ExportOptions options() const;
-    // Writes the card as the screen shows it; false after showing why not.
-    bool exportCard(const Card& card) const;
+    // Writes the card as the screen shows it at the zoom; false after showing why not.
+    bool exportCard(const Card& card, int zoom) const;
 };

@@ -1,4 +1,5 @@
 #include "ui/printing/SaveAsTemplateForm.h"
+#include "model/Options.h"
 
 #include "files/DesignFile.h"
 #include "files/Templates.h"
@@ -8,16 +9,14 @@
 bool SaveAsTemplateForm::save(DesignDocument& document) const
 {
     document.setFileName(path);
-    document.editor.clearSelection();
     LayoutRecord layout = document.layout();
-    ObjectManager& manager = document.editor.manager;
-    const bool written = saveAsTemplate(manager, layout, document.linkedDatabasePath(), document.editor.zoom,
-                                        manager.currentSide, manager.currentPanel, wizardEntry, path);
+    const bool written = saveAsTemplate(document.editor.manager(), layout, document.linkedDatabasePath(),
+                                        document.editor.zoom, wizardEntry, path);
     document.setLayout(layout);
     if (!written) {
-        Messages::error(designFileResultText(DesignFileResult::SaveError));
+        Messages::error(designFileResultText(DesignFileResult::SaveError, Options::current().metricUnits));
         return false;
     }
-    document.editor.modified = false;
+    document.editor.markSaved();
     return true;
 }

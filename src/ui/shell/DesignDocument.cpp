@@ -4,7 +4,6 @@
 #include "model/Folds.h"
 #include "model/Options.h"
 #include "print/DesignPrinting.h"
-#include "render/RegionRender.h"
 #include "system/Messages.h"
 #include "ui/shell/ShellTexts.h"
 
@@ -29,10 +28,9 @@ bool DesignDocument::startBlank(const LayoutRecord& layout, int untitledNumber)
         return false;
     int32_t width = 0, height = 0;
     m_layout.regionSize(&width, &height);
-    editor.panel.setRegionSize(width, height);
-    editor.panel.setScale(editor.zoom);
+    editor.card().setRegionSize(width, height);
     m_regionIndex = 0;
-    return showRegionAtZoom(editor.manager, m_layout, 0, editor.zoom);
+    return showRegionSlot(0);
 }
 
 bool DesignDocument::open(const QString& path)
@@ -40,14 +38,13 @@ bool DesignDocument::open(const QString& path)
     m_untitledNumber = 0;
     m_fileName = path;
     int32_t zoom = 100;
-    const int32_t result =
-        readDesignFile(editor.manager, path, m_layout, m_linkedDatabasePath, zoom, editor.handlers);
+    const int32_t result = readDesignFile(editor.manager(), path, m_layout, m_linkedDatabasePath, zoom);
     if (result != DesignFileResult::Success) {
-        Messages::error(designFileResultText(result));
+        Messages::error(designFileResultText(result, Options::current().metricUnits));
         return false;
     }
     editor.zoom = zoom;
-    editor.modified = false;
+    editor.markSaved();
     m_regionIndex = 0;
     if (!m_linkedDatabasePath.isEmpty())
         openLinkedDatabase();
@@ -62,7 +59,8 @@ void DesignDocument::startFromTemplate(const LayoutRecord& layout, const QString
     m_untitledNumber = untitledNumber;
     m_linkedDatabasePath = linkedDatabasePath;
     editor.zoom = zoom;
-    editor.modified = true;
+    editor.contentReplaced();
+    editor.markChanged();
     m_regionIndex = 0;
     if (!m_linkedDatabasePath.isEmpty())
         openLinkedDatabase();
@@ -86,7 +84,7 @@ bool DesignDocument::setLinkedDatabase(const QString& path)
         return false;
     }
     m_linkedDatabasePath = path;
-    editor.modified = true;
+    editor.markChanged();
     return true;
 }
 
@@ -103,21 +101,18 @@ QString DesignDocument::save(bool saveAs, const SaveNameChooser& chooseName)
         if (target.isEmpty())
             return {};
     }
-    editor.clearSelection();
-    int32_t side = 0, panel = 0;
-    regionSlotFor(m_layout.foldType, m_regionIndex, &side, &panel);
-    if (!writeDesignFile(editor.manager, target, m_layout, m_linkedDatabasePath, editor.zoom, side, panel)) {
-        Messages::error(designFileResultText(DesignFileResult::SaveError));
+    if (!writeDesignFile(editor.manager(), target, m_layout, m_linkedDatabasePath, editor.zoom)) {
+        Messages::error(designFileResultText(DesignFileResult::SaveError, Options::current().metricUnits));
         return {};
     }
     m_fileName = target;
-    editor.modified = false;
+    editor.markSaved();
     return target;
 }
 
 bool DesignDocument::closeQuery(const SaveNameChooser& chooseName)
 {
-    if (!editor.modified)
+    if (!editor.isModified())
         return true;
     switch (Messages::askYesNoCancel(title() + ShellTexts::AskSaveChanges)) {
     case Messages::Answer::No:
@@ -143,9 +138,20 @@ bool DesignDocument::showRegion(int index)
         return true;
     if (index < 0 || index >= regionCaptions().size())
         return false;
-    if (!showRegionAtZoom(editor.manager, m_layout, index, editor.zoom))
+    if (!showRegionSlot(index))
         return false;
     m_regionIndex = index;
-    editor.clearSelection();
+    return true;
+}
+
+bool DesignDocument::showRegionSlot(int index)
+{
+    int32_t side = 0, panel = 0;
+    if (!regionSlotFor(m_layout.foldType, index, &side, &panel))
+        return false;
+    if (!editor.showRegion(RegionId{side, panel})) {
+        Messages::error(editor.manager().errorString());
+        return false;
+    }
     return true;
 }

@@ -28,14 +28,14 @@ public:
     bool startBlank(const LayoutRecord& layout, int untitledNumber);
     // Reads a design file or template; false after showing why it failed.
     bool open(const QString& path);
-    // A design made from a template into editor.manager (by the design
+    // A design made from a template into editor.manager() (by the design
     // wizard): untitled and changed, with its layout, zoom and linked data.
     void startFromTemplate(const LayoutRecord& layout, const QString& linkedDatabasePath, int32_t zoom,
                            int untitledNumber);
 
     QString title() const;
     const QString& fileName() const { return m_fileName; }
-    bool isModified() const { return editor.modified; }
+    bool isModified() const { return editor.isModified(); }
 
     // Save (saveAs: always ask for a name). Returns the saved file name, or
     // empty when nothing was saved (cancelled, or failed with its message).
@@ -47,6 +47,8 @@ public:
     QStringList regionCaptions() const;
     int regionIndex() const { return m_regionIndex; }
     // Makes another region live on the card (stores the shown one first).
+    // False for a region the design lacks, or after showing why the shown
+    // region could not be stored.
     bool showRegion(int index);
 
     const LayoutRecord& layout() const { return m_layout; }
@@ -67,6 +69,7 @@ public:
 
 private:
     bool regionSizeAllowedOrSay() const;
+    bool showRegionSlot(int index);
     void openLinkedDatabase();
 
     QString m_fileName;

@@ -24,7 +24,7 @@ DesignWindow::DesignWindow(std::unique_ptr<DesignDocument> document, const Optio
         return dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty() ? dialog.selectedFiles().first()
                                                                                         : QString();
     };
-    connect(m_surface.get(), &DesignSurface::modifiedChanged, this, [this] { updateTitle(); });
+    connect(&m_document->editor, &DesignEditor::modifiedChanged, this, [this] { updateTitle(); });
     updateTitle();
 }
 
@@ -43,7 +43,6 @@ void DesignWindow::updateTitle()
 QString DesignWindow::save(bool saveAs)
 {
     const QString fileName = m_document->save(saveAs, chooseSaveName);
-    m_surface->contentChangedOutside();
     if (!fileName.isEmpty()) {
         updateTitle();
         emit saved(fileName);

@@ -5,7 +5,7 @@
 
 #include "files/LayoutFile.h"
 #include "model/Folds.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "system/AppPaths.h"
 #include "ui/designwindow/DesignSurface.h"
 #include "ui/shell/DesignWindow.h"
@@ -25,9 +25,8 @@ DesignWindow* openExampleAtZoom(MainWindow& window, int zoom)
     if (!design)
         return nullptr;
     design->surface().setZoom(zoom, false);
-    design->document().editor.modified = false;
     // The address text, selected.
-    if (ObjectControl* text = design->document().editor.panel.findByName(QStringLiteral("Text0")))
+    if (DesignObject* text = design->document().editor.card().findByName(QStringLiteral("Text0")))
         design->surface().selectOnly(text);
     return design;
 }
@@ -45,10 +44,11 @@ DesignWindow* foldedCardInside(MainWindow& window)
         const int inside = int(document.regionCaptions().indexOf(QStringLiteral("Inside")));
         if (inside < 0 || !document.showRegion(inside))
             return nullptr;
-        ObjectControl* text = document.editor.manager.createText(30, 30);
-        text->setBounds(30, 30, 140, 30);
-        text->data()->lines = {QStringLiteral("Warmest wishes")};
-        design->surface().contentChangedOutside();
+        // Built straight onto the card, like a design read from a file.
+        DesignObject* text = document.editor.manager().createText(30, 30);
+        text->setRect(QRect(30, 30, 140, 30));
+        text->lines = {QStringLiteral("Warmest wishes")};
+        document.editor.contentReplaced();
         window.showActiveWindowState();
         return design;
     }

@@ -32,7 +32,7 @@
 
 #include "base/AppInfo.h"
 #include "model/ObjectClipboard.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/Options.h"
 #include "system/Clipboard.h"
 #include "system/Messages.h"
@@ -472,9 +472,11 @@ void MainWindow::createToolBars()
         DesignWindow* window = activeDesignWindow();
         if (m_activating || !window || index < 0 || index == window->document().regionIndex())
             return;
-        if (window->document().showRegion(index))
-            window->surface().contentChangedOutside();
-        afterDesignChange();
+        // The editor's changed() redraws the card and its lists; a region that
+        // did not come up leaves the list on the one still shown.
+        if (!window->document().showRegion(index))
+            rebuildRegionList();
+        enableCommands();
     });
 
     // The View menu's toolbar switches, checked when the menu opens.
@@ -511,8 +513,8 @@ void MainWindow::createPropertyDock()
         DesignWindow* window = activeDesignWindow();
         if (!window)
             return;
-        auto* control = static_cast<ObjectControl*>(m_objectCombo->itemData(index).value<void*>());
-        window->surface().selectOnly(window->document().editor.panel.contains(control) ? control : nullptr);
+        auto* object = static_cast<DesignObject*>(m_objectCombo->itemData(index).value<void*>());
+        window->surface().selectOnly(window->document().editor.card().contains(object) ? object : nullptr);
         enableCommands();
     });
 }
@@ -584,11 +586,11 @@ void MainWindow::enableCommands()
     context.windowOpen = window != nullptr;
     if (window) {
         DesignEditor& editor = window->document().editor;
-        context.modified = editor.modified;
-        context.canUndo = editor.manager.undoHistory().canUndo();
-        context.canRedo = editor.manager.undoHistory().canRedo();
-        context.selected = int(editor.selection.size());
-        context.regionHasObjects = editor.panel.controlCount() > 0;
+        context.modified = editor.isModified();
+        context.canUndo = editor.canUndo();
+        context.canRedo = editor.canRedo();
+        context.selected = int(editor.selection().size());
+        context.regionHasObjects = editor.card().objectCount() > 0;
     }
     context.clipboardHasPaste = m_clipboardHasPaste;
     context.scannerAvailable = Hooks::scannerAvailable() && Hooks::scannerAvailable()();
@@ -664,7 +666,7 @@ void MainWindow::connectDesignWindow(DesignWindow* window)
             enableCommands();
         }
     });
-    connect(&surface, &DesignSurface::modifiedChanged, this, &MainWindow::enableCommands);
+    connect(&window->document().editor, &DesignEditor::modifiedChanged, this, &MainWindow::enableCommands);
     connect(&surface, &DesignSurface::zoomChanged, this, [this, window](int zoom) {
         if (window == activeDesignWindow())
             showZoom(zoom);
@@ -722,16 +724,16 @@ void MainWindow::rebuildObjectList()
     if (!window)
         return;
     const DesignEditor& editor = window->document().editor;
-    QList<ObjectControl*> controls;
-    for (const auto& control : editor.panel.controls())
-        controls.append(control.get());
-    std::sort(controls.begin(), controls.end(),
-              [](const ObjectControl* a, const ObjectControl* b) { return a->name < b->name; });
-    for (ObjectControl* control : controls)
-        m_objectCombo->addItem(control->name, QVariant::fromValue(static_cast<void*>(control)));
-    const int selected = editor.selection.size() == 1
-                             ? m_objectCombo->findData(QVariant::fromValue(static_cast<void*>(editor.selection.front())))
-                             : -1;
+    QList<DesignObject*> objects;
+    for (const auto& object : editor.card().objects())
+        objects.append(object.get());
+    std::sort(objects.begin(), objects.end(),
+              [](const DesignObject* a, const DesignObject* b) { return a->name < b->name; });
+    for (DesignObject* object : objects)
+        m_objectCombo->addItem(object->name, QVariant::fromValue(static_cast<void*>(object)));
+    const auto& selection = editor.selection();
+    const int selected =
+        selection.size() == 1 ? m_objectCombo->findData(QVariant::fromValue(static_cast<void*>(selection.front()))) : -1;
     m_objectCombo->setCurrentIndex(selected);
 }
 
@@ -879,17 +881,15 @@ bool MainWindow::passesProtection(ProtectionKind kind)
     if (!window)
         return false;
     DesignDocument& document = window->document();
-    const auto& selection = document.editor.selection;
-    const bool firstLocked = !selection.empty() && selection.front()->data() && selection.front()->data()->locked();
-    return ::passesProtection(document.editor.manager, document.enteredPassword, kind, firstLocked, askPassword);
+    const auto& selection = document.editor.selection();
+    const bool firstLocked = !selection.empty() && selection.front()->locked();
+    return ::passesProtection(document.editor.manager(), document.enteredPassword, kind, firstLocked, askPassword);
 }
 
 void MainWindow::afterDesignChange()
 {
-    if (DesignWindow* window = activeDesignWindow()) {
-        window->surface().contentChangedOutside();
+    if (DesignWindow* window = activeDesignWindow())
         window->updateTitle();
-    }
     enableCommands();
 }
 
@@ -897,18 +897,15 @@ void MainWindow::undoCommand()
 {
     if (onTextBox(focusedTextBox(), [](auto* box) { box->undo(); }))
         return;
-    if (DesignWindow* window = activeDesignWindow()) {
+    // The editor's changed() brings the card, the lists and the commands up to date.
+    if (DesignWindow* window = activeDesignWindow())
         window->document().editor.undo();
-        afterDesignChange();
-    }
 }
 
 void MainWindow::redoCommand()
 {
-    if (DesignWindow* window = activeDesignWindow()) {
+    if (DesignWindow* window = activeDesignWindow())
         window->document().editor.redo();
-        afterDesignChange();
-    }
 }
 
 void MainWindow::copyCommand()
@@ -928,7 +925,6 @@ void MainWindow::cutCommand()
         return;
     cutObjects(activeDesignWindow()->document().editor, *m_clipboard);
     clipboardChanged();
-    afterDesignChange();
 }
 
 void MainWindow::pasteCommand()
@@ -937,8 +933,10 @@ void MainWindow::pasteCommand()
         return;
     if (!activeDesignWindow() || !passesProtection(ProtectionKind::DesignChange))
         return;
-    pasteObjects(activeDesignWindow()->document().editor, *m_clipboard);
-    afterDesignChange();
+    DesignWindow* window = activeDesignWindow();
+    pasteObjects(window->document().editor, *m_clipboard);
+    // The pasted objects come selected.
+    window->surface().selectionChangedOutside();
 }
 
 void MainWindow::deleteCommand()
@@ -946,7 +944,6 @@ void MainWindow::deleteCommand()
     if (!activeDesignWindow() || !passesProtection(ProtectionKind::DesignChange))
         return;
     deleteObjects(activeDesignWindow()->document().editor, Options::current().promptOnDelete);
-    afterDesignChange();
 }
 
 void MainWindow::selectAllCommand()
@@ -979,15 +976,11 @@ void MainWindow::restackSelection(bool toFront)
     DesignWindow* window = activeDesignWindow();
     if (!window || !passesProtection(ProtectionKind::DesignChange))
         return;
+    // A locked selection keeps its place in the stack.
+    if (window->surface().selectionLocked())
+        return;
     DesignEditor& editor = window->document().editor;
-    // Each selected object in selection order, so with Send to Back the last
-    // selected ends up lowest. A locked selection keeps its order, but the
-    // command still counts as a change.
-    if (!window->surface().selectionLocked())
-        for (ObjectControl* control : editor.selection)
-            toFront ? editor.panel.bringToFront(control) : editor.panel.sendToBack(control);
-    editor.modified = true;
-    afterDesignChange();
+    toFront ? editor.bringToFront(editor.selection()) : editor.sendToBack(editor.selection());
 }
 
 void MainWindow::chooseTool(Tool tool)

@@ -82,8 +82,9 @@ public:
     // window here; the number of the next "Untitled n" is taken once.
     DesignWindow* addDesignWindow(std::unique_ptr<DesignDocument> document);
     int takeUntitledNumber() { return m_untitledCounter++; }
-    // After a command changed the active design: the surface, title and
-    // command states follow.
+    // After a command changed the active document past its editor (a print
+    // run, a linked source, a layout): the title and the command states
+    // follow. Edits through the editor need no call: its changed() does it.
     void afterDesignChange();
     QDockWidget* propertyDock() const { return m_propertyEditor; }
     QTabWidget* propertyPages() const { return m_pages; }

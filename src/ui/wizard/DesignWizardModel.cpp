@@ -238,7 +238,7 @@ void DesignWizardModel::setBackground(const Picture& picture)
     if (!backgroundControlsWork())
         return;
     m_background = picture;
-    m_previewCard.backImage = picture;
+    m_previewCard->backImage = picture;
 }
 
 void DesignWizardModel::setBox(Box which, const QString& text)
@@ -302,9 +302,9 @@ int DesignWizardModel::fittedZoom(QSize area, int32_t regionWidth, int32_t regio
 void DesignWizardModel::resetPreview()
 {
     m_previewManager.reset();
-    m_previewCard.destroyAllControls();
-    m_previewCard = Card();
-    m_previewManager = std::make_unique<ObjectManager>(m_previewCard);
+    // A card of its own for every preview: nothing of the last template stays.
+    m_previewCard = std::make_unique<Card>();
+    m_previewManager = std::make_unique<ObjectManager>(*m_previewCard);
     m_previewReady = false;
 }
 
@@ -343,8 +343,8 @@ void DesignWizardModel::rebuildPreview()
     m_previewRegions = allRegions ? regionCaptions(m_previewLayout.foldType) : QStringList{ModelTexts::FrontRegion};
     if (m_previewRegion >= m_previewRegions.size())
         m_previewRegion = 0;
-    m_previewReady = showRegionAtZoom(*m_previewManager, m_previewLayout, m_previewRegion, m_previewZoom);
-    m_previewCard.baseImage = m_previewLayout.stockType;
+    m_previewReady = showRegionByIndex(*m_previewManager, m_previewLayout, m_previewRegion);
+    m_previewCard->baseImage = m_previewLayout.stockType;
 }
 
 void DesignWizardModel::showPreviewRegion(int index)
@@ -352,5 +352,5 @@ void DesignWizardModel::showPreviewRegion(int index)
     if (index < 0 || index >= m_previewRegions.size() || !m_previewManager)
         return;
     m_previewRegion = index;
-    showRegionAtZoom(*m_previewManager, m_previewLayout, index, m_previewZoom);
+    showRegionByIndex(*m_previewManager, m_previewLayout, index);
 }

@@ -92,7 +92,7 @@ public:
     void setPreviewArea(QSize area) { m_previewArea = area; }
     void rebuildPreview();
     bool previewReady() const { return m_previewReady; }
-    const Card& previewCard() const { return m_previewCard; }
+    const Card& previewCard() const { return *m_previewCard; }
     int previewZoom() const { return m_previewZoom; }
     const QStringList& previewRegions() const { return m_previewRegions; }
     int previewRegion() const { return m_previewRegion; }
@@ -135,7 +135,7 @@ private:
     bool m_remember = false;
 
     CardExpert m_expert;
-    Card m_previewCard;
+    std::unique_ptr<Card> m_previewCard = std::make_unique<Card>();
     std::unique_ptr<ObjectManager> m_previewManager;
     LayoutRecord m_previewLayout;
     QSize m_previewArea{300, 300};

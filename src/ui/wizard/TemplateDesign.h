@@ -8,7 +8,6 @@
 
 #include "imaging/Picture.h"
 #include "merge/PersonalMerge.h"
-#include "model/ObjectControl.h"
 
 class ObjectManager;
 struct LayoutRecord;
@@ -27,5 +26,4 @@ struct CardExpert {
 // data into each region, ending with region 0 live; region 0 gets the
 // background. Returns readDesignFile's result code.
 int32_t createFromTemplate(ObjectManager& manager, const QString& templatePath, LayoutRecord& layout,
-                           QString& linkedDatabasePath, int32_t& zoom, CardExpert& expert,
-                           const ControlHandlers& handlers = {});
+                           QString& linkedDatabasePath, int32_t& zoom, CardExpert& expert);

@@ -100,10 +100,10 @@ std::unique_ptr<DesignDocument> documentFromTemplate(CardExpert& expert, int unt
     LayoutRecord layout;
     QString linked;
     int32_t zoom = 100;
-    const int32_t result = createFromTemplate(document->editor.manager, expert.templatePath, layout, linked, zoom,
-                                              expert, document->editor.handlers);
+    const int32_t result =
+        createFromTemplate(document->editor.manager(), expert.templatePath, layout, linked, zoom, expert);
     if (result != DesignFileResult::Success) {
-        Messages::error(designFileResultText(result));
+        Messages::error(designFileResultText(result, Options::current().metricUnits));
         return nullptr;
     }
     document->startFromTemplate(layout, linked, zoom, untitledNumber);

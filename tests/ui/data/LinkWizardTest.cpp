@@ -266,7 +266,7 @@ protected:
     {
         LinkWizardTest::SetUp();
         ASSERT_TRUE(document.setLinkedDatabase(people()));
-        document.editor.modified = false;
+        document.editor.markSaved();
     }
     DesignDocument document;
 };

@@ -5,27 +5,28 @@
 #include <QRect>
 
 #include "model/DesignEditor.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/Options.h"
 #include "ui/designwindow/DesignSurface.h"
 
 struct SurfaceFixture {
     explicit SurfaceFixture(Options opts = quietOptions())
     {
-        editor.panel.setRegionSize(400, 300);
+        editor.card().setRegionSize(400, 300);
         surface.applyOptions(opts);
     }
 
     // Snapping off and SelectReturn on: the program's defaults.
     static Options quietOptions() { return Options{}; }
 
-    ObjectControl* box(const QRect& rect, bool locked = false)
+    // Put straight on the card, like a design read from a file: no undo step.
+    DesignObject* box(const QRect& rect, bool locked = false)
     {
-        ObjectControl* control = editor.manager.createBox(rect.x(), rect.y());
-        control->setBounds(rect.x(), rect.y(), rect.width(), rect.height());
+        DesignObject* object = editor.manager().createBox(rect.x(), rect.y());
+        object->setRect(rect);
         if (locked)
-            control->data()->flags |= ObjectFlags::Locked;
-        return control;
+            object->flags |= ObjectFlags::Locked;
+        return object;
     }
 
     void click(QPoint at, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -41,7 +42,8 @@ struct SurfaceFixture {
         surface.mouseRelease(to, Qt::LeftButton);
     }
 
-    int undoCount() { return editor.manager.undoHistory().undoCount(); }
+    // Steps that Undo can take back.
+    int undoCount() { return editor.undoStack().index(); }
 
     DesignEditor editor;
     DesignSurface surface{editor};

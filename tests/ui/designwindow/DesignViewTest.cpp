@@ -81,12 +81,12 @@ TEST(DesignView, ScrollingMovesTheRulersAndResizingResetsIt)
 TEST(DesignView, MouseAndKeysReachTheSurface)
 {
     ViewFixture f;
-    ObjectControl* box = f.box(QRect(50, 50, 100, 40));
+    DesignObject* box = f.box(QRect(50, 50, 100, 40));
     QTest::mouseMove(f.card(), QPoint(125, 140));
     EXPECT_EQ(f.surface.positionText(), QStringLiteral("125 , 140"));
 
     QTest::mousePress(f.card(), Qt::LeftButton, Qt::NoModifier, QPoint(60, 60));
-    EXPECT_EQ(f.editor.selection, std::vector<ObjectControl*>{box});
+    EXPECT_EQ(f.editor.selection(), std::vector<DesignObject*>{box});
     QTest::mouseMove(f.card(), QPoint(67, 60));
     QTest::mouseRelease(f.card(), Qt::LeftButton, Qt::NoModifier, QPoint(67, 60));
     EXPECT_EQ(box->left, 57);
@@ -97,8 +97,8 @@ TEST(DesignView, MouseAndKeysReachTheSurface)
 
     f.surface.setActiveTool(Tool::Text);
     QTest::mouseClick(f.card(), Qt::LeftButton, Qt::NoModifier, QPoint(200, 200));
-    EXPECT_EQ(f.editor.panel.controlCount(), 2);
-    EXPECT_EQ(f.editor.panel.control(1)->rect(), QRect(200, 200, 120, 30));
+    EXPECT_EQ(f.editor.card().objectCount(), 2);
+    EXPECT_EQ(f.editor.card().object(1)->rect(), QRect(200, 200, 120, 30));
 
     QSignalSpy doubleClicks(&f.surface, &DesignSurface::cardDoubleClicked);
     QTest::mouseDClick(f.card(), Qt::LeftButton, Qt::NoModifier, QPoint(380, 10));
@@ -138,7 +138,7 @@ TEST(DesignView, MarginRectangleAtZoom200)
 TEST(DesignView, HandlesAreDrawnOverTheSelection)
 {
     ViewFixture f;
-    ObjectControl* a = f.box(QRect(50, 50, 100, 40));
+    DesignObject* a = f.box(QRect(50, 50, 100, 40));
     f.surface.selectOnly(a);
     QImage pixels = f.cardPixels();
     EXPECT_TRUE(isBlack(pixels, 100, 50)) << "top middle handle";

@@ -3,28 +3,35 @@
 #include <memory>
 #include <vector>
 
-#include "model/ObjectControl.h"
+#include "model/DesignEditor.h"
 #include "ui/designwindow/SelectionFrame.h"
 
 namespace {
 
 constexpr QSize kCard(400, 300);
 
+// Objects in design units on an editor's card, all selected; zoom 100 unless
+// set, where a unit is a pixel.
 struct FrameFixture {
-    FrameFixture(std::initializer_list<QRect> rects)
+    FrameFixture(std::initializer_list<QRect> rects, int zoom = 100)
     {
+        editor.zoom = zoom;
+        editor.card().setRegionSize(kCard.width(), kCard.height());
         for (const QRect& r : rects) {
-            auto control = std::make_unique<ObjectControl>(ObjectControl::Type::Paint);
-            control->setBounds(r.x(), r.y(), r.width(), r.height());
-            frame.attach(control.get());
-            controls.push_back(std::move(control));
+            DesignObject* object = editor.manager().createBox(r.x(), r.y());
+            object->setRect(r);
+            frame.attach(object);
         }
     }
-    ObjectControl& at(int i) { return *controls[size_t(i)]; }
+    DesignObject& at(int i) { return *editor.card().object(i); }
+    // Ends the drag the way the surface does: the placements through the editor.
+    bool endDrag(QPoint unitPos, QSize cardSize = kCard)
+    {
+        return editor.placeObjects(frame.endDrag(unitPos, cardSize));
+    }
 
-    std::vector<std::unique_ptr<ObjectControl>> controls;
-    std::vector<ObjectControl*> selection;
-    SelectionFrame frame{selection};
+    DesignEditor editor;
+    SelectionFrame frame{editor};
 };
 
 } // namespace
@@ -53,7 +60,7 @@ TEST(SelectionFrame, AttachKeepsOrderAndNoDuplicates)
 {
     FrameFixture f{QRect(0, 0, 10, 10), QRect(20, 20, 10, 10)};
     f.frame.attach(&f.at(0));
-    EXPECT_EQ(f.selection, (std::vector<ObjectControl*>{&f.at(0), &f.at(1)}));
+    EXPECT_EQ(f.editor.selection(), (std::vector<DesignObject*>{&f.at(0), &f.at(1)}));
     f.frame.setLocked(true);
     f.frame.release(&f.at(0));
     EXPECT_TRUE(f.frame.locked()) << "still one object selected";
@@ -62,15 +69,40 @@ TEST(SelectionFrame, AttachKeepsOrderAndNoDuplicates)
     EXPECT_FALSE(f.frame.locked()) << "releasing the last object resets the frame";
 }
 
-TEST(SelectionFrame, StepIsAtLeastOneAndKeepsLargeValues)
+TEST(SelectionFrame, StepIsAtLeastOne)
 {
     FrameFixture f{};
     f.frame.setStep(0, -3);
     EXPECT_EQ(f.frame.stepX(), 1);
     EXPECT_EQ(f.frame.stepY(), 1);
-    f.frame.setStep(256, 400);
-    EXPECT_EQ(f.frame.stepX(), 256);
-    EXPECT_EQ(f.frame.stepY(), 400);
+    f.frame.setStep(50, 12);
+    EXPECT_EQ(f.frame.stepX(), 50);
+    EXPECT_EQ(f.frame.stepY(), 12);
+}
+
+TEST(SelectionFrame, PixelPartsFollowTheZoomAndTheArithmeticStaysInUnits)
+{
+    // (50, 50, 100, 40) units are (100, 100, 200, 80) pixels at zoom 200, (12, 12, 25, 10) at 25.
+    FrameFixture f{QRect(50, 50, 100, 40)};
+    const struct {
+        int zoom;
+        QRect frame;
+        QPoint bottomRightHandle;
+    } cases[] = {{200, QRect(98, 98, 205, 85), QPoint(298, 178)}, {25, QRect(10, 10, 30, 15), QPoint(35, 20)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.zoom);
+        f.editor.zoom = c.zoom;
+        EXPECT_EQ(f.frame.frameRect(), c.frame);
+        EXPECT_EQ(f.frame.handleSquares().at(3), QRect(c.bottomRightHandle, QSize(5, 5)));
+        EXPECT_EQ(f.frame.modeAt(c.frame.topLeft() + QPoint(c.frame.width(), c.frame.height())), DragMode::BottomRight);
+        EXPECT_EQ(f.frame.modeAt(c.frame.topLeft() + QPoint(c.frame.width() / 2, c.frame.height() / 2)), DragMode::Move);
+        EXPECT_TRUE(f.frame.isOverSelection(c.frame.topLeft() + QPoint(1, 1)));
+        EXPECT_FALSE(f.frame.isOverSelection(c.frame.topLeft() - QPoint(1, 1)));
+        EXPECT_EQ(f.frame.bounds(), QRect(50, 50, 100, 40));
+        f.frame.beginDrag(QPoint(60, 60), DragMode::Move);
+        EXPECT_EQ(f.frame.draggedRect(QPoint(80, 65), kCard), QRect(70, 55, 100, 40));
+        f.frame.cancelDrag();
+    }
 }
 
 TEST(SelectionFrame, HitZonesOfOneObject)
@@ -122,7 +154,7 @@ TEST(SelectionFrame, DragArithmeticPerMode)
         FrameFixture f{QRect(50, 50, 100, 40)};
         f.frame.beginDrag(QPoint(200, 150), c.mode);
         EXPECT_EQ(f.frame.draggedRect(QPoint(210, 155), kCard), c.result) << int(c.mode);
-        EXPECT_TRUE(f.frame.endDrag(QPoint(210, 155), kCard));
+        EXPECT_TRUE(f.endDrag(QPoint(210, 155)));
         EXPECT_EQ(f.at(0).rect(), c.result) << int(c.mode);
     }
 }
@@ -132,7 +164,7 @@ TEST(SelectionFrame, SnapTruncatesTowardZero)
     const struct {
         int left, travel, step, expected;
     } cases[] = {
-        {10, 7, 4, 16}, {10, 7, 2, 16}, {10, 7, 1, 17}, {2, -7, 4, -4}, {10, 300, 256, 256},
+        {10, 7, 4, 16}, {10, 7, 2, 16}, {10, 7, 1, 17}, {2, -7, 4, -4}, {10, 300, 50, 300},
     };
     for (const auto& c : cases) {
         FrameFixture f{QRect(c.left, 50, 20, 20)};
@@ -163,9 +195,10 @@ TEST(SelectionFrame, MovingSeveralKeepsTheirSizes)
 {
     FrameFixture f{QRect(50, 50, 100, 40), QRect(200, 100, 20, 20)};
     f.frame.beginDrag(QPoint(100, 60), DragMode::Move);
-    EXPECT_TRUE(f.frame.endDrag(QPoint(90, 80), kCard));
+    EXPECT_TRUE(f.endDrag(QPoint(90, 80)));
     EXPECT_EQ(f.at(0).rect(), QRect(40, 70, 100, 40));
     EXPECT_EQ(f.at(1).rect(), QRect(190, 120, 20, 20));
+    EXPECT_EQ(f.editor.undoStack().index(), 1) << "one step for both";
 }
 
 TEST(SelectionFrame, ReleaseAtTheStartAppliesNothing)
@@ -174,20 +207,22 @@ TEST(SelectionFrame, ReleaseAtTheStartAppliesNothing)
     f.frame.beginDrag(QPoint(100, 60), DragMode::Move);
     f.frame.trackDrag(QPoint(130, 60), kCard);
     EXPECT_TRUE(f.frame.dragOutline().has_value());
-    EXPECT_FALSE(f.frame.endDrag(QPoint(100, 60), kCard));
+    EXPECT_FALSE(f.endDrag(QPoint(100, 60)));
     EXPECT_FALSE(f.frame.dragging());
     EXPECT_FALSE(f.frame.dragOutline().has_value());
     EXPECT_EQ(f.at(0).rect(), QRect(50, 50, 100, 40));
 }
 
-TEST(SelectionFrame, LockedSelectionIgnoresBoundsAndNudges)
+TEST(SelectionFrame, LockedSelectionPlacesNothing)
 {
     FrameFixture f{QRect(50, 50, 100, 40)};
     f.frame.setLocked(true);
-    EXPECT_FALSE(f.frame.setBounds(QRect(0, 0, 10, 10)));
-    EXPECT_FALSE(f.frame.nudge(1, 0));
+    EXPECT_TRUE(f.frame.placementsFor(QRect(0, 0, 10, 10)).empty());
+    f.frame.beginDrag(QPoint(60, 60), DragMode::Move);
+    EXPECT_FALSE(f.endDrag(QPoint(90, 90)));
     EXPECT_EQ(f.at(0).rect(), QRect(50, 50, 100, 40));
     f.frame.setLocked(false);
-    EXPECT_TRUE(f.frame.nudge(-1, 1));
-    EXPECT_EQ(f.at(0).rect(), QRect(49, 51, 100, 40));
+    const auto placements = f.frame.placementsFor(QRect(0, 0, 10, 10));
+    ASSERT_EQ(placements.size(), 1u);
+    EXPECT_EQ(placements[0].second, QRect(0, 0, 10, 10));
 }

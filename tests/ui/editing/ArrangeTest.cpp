@@ -2,7 +2,7 @@
 
 #include "model/Alignment.h"
 #include "model/DesignEditor.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "ui/editing/Arrange.h"
 
 namespace {
@@ -14,26 +14,26 @@ struct ArrangeFixture : testing::Test {
 
     ArrangeFixture()
     {
-        editor.panel.setRegionSize(400, 300);
-        editor.panel.marginLeft = 10;
-        editor.panel.marginRight = 30;
-        editor.panel.marginTop = 20;
-        editor.panel.marginBottom = 40;
+        editor.card().setRegionSize(400, 300);
+        editor.card().marginLeft = 10;
+        editor.card().marginRight = 30;
+        editor.card().marginTop = 20;
+        editor.card().marginBottom = 40;
     }
 
-    ObjectControl* add(const QRect& r)
+    DesignObject* add(const QRect& r)
     {
-        ObjectControl* control = editor.manager.createBox(r.x(), r.y());
-        control->setBounds(r.x(), r.y(), r.width(), r.height());
-        editor.select(control);
-        return control;
+        DesignObject* object = editor.manager().createBox(r.x(), r.y());
+        object->setRect(r);
+        editor.select(object);
+        return object;
     }
 
     std::vector<QRect> rects() const
     {
         std::vector<QRect> out;
-        for (const ObjectControl* control : editor.selection)
-            out.push_back(control->rect());
+        for (const DesignObject* object : editor.selection())
+            out.push_back(object->rect());
         return out;
     }
 };
@@ -50,7 +50,7 @@ struct KindCase {
 
 } // namespace
 
-TEST_F(ArrangeFixture, EveryKindPlacesThreeObjectsAndOneUndoPerObjectRestoresThem)
+TEST_F(ArrangeFixture, EveryKindPlacesThreeObjectsAndOneUndoRestoresThem)
 {
     const KindCase cases[] = {
         // Grid 8: lefts down to the grid, right sides back onto it.
@@ -75,27 +75,27 @@ TEST_F(ArrangeFixture, EveryKindPlacesThreeObjectsAndOneUndoPerObjectRestoresThe
         // Order a, b, c; gap (120 − 80) / 2 = 20: b goes to 50 + 20 + 20.
         {Alignment::SpaceVertically, {100, 50, 40, 20}, {40, 90, 20, 30}, {130, 140, 60, 30}},
     };
-    editor.panel.gridX = editor.panel.gridY = 8;
+    editor.card().gridX = editor.card().gridY = 8;
     for (const KindCase& c : cases) {
         SCOPED_TRACE(c.kind);
-        editor.panel.destroyAllControls();
-        editor.clearSelection();
-        editor.manager.undoHistory().clear();
-        editor.modified = false;
-        ObjectControl* a = add(kA);
-        ObjectControl* b = add(kB);
-        ObjectControl* cc = add(kC);
+        editor.card().clear();
+        editor.contentReplaced();
+        editor.markSaved();
+        DesignObject* a = add(kA);
+        DesignObject* b = add(kB);
+        DesignObject* cc = add(kC);
 
         alignObjects(editor, c.kind, false);
         EXPECT_EQ(a->rect(), c.a);
         EXPECT_EQ(b->rect(), c.b);
         EXPECT_EQ(cc->rect(), c.c);
-        EXPECT_TRUE(editor.modified);
-        // One ObjectMoved per selected object, moved or not.
-        ASSERT_EQ(editor.manager.undoHistory().undoCount(), 3);
+        // One step for the command; none when nothing moved.
+        const bool moved = c.a != kA || c.b != kB || c.c != kC;
+        EXPECT_EQ(editor.isModified(), moved);
+        ASSERT_EQ(editor.undoStack().index(), moved ? 1 : 0);
 
-        for (int i = 0; i < 3; ++i)
-            EXPECT_TRUE(editor.manager.undo(editor.zoom));
+        if (moved)
+            EXPECT_TRUE(editor.undo());
         EXPECT_EQ(a->rect(), kA);
         EXPECT_EQ(b->rect(), kB);
         EXPECT_EQ(cc->rect(), kC);
@@ -104,12 +104,31 @@ TEST_F(ArrangeFixture, EveryKindPlacesThreeObjectsAndOneUndoPerObjectRestoresThe
 
 TEST_F(ArrangeFixture, FitToMarginsMakesTheBoundsTheMarginArea)
 {
-    ObjectControl* a = add({50, 50, 100, 40});
-    ObjectControl* b = add({100, 120, 50, 50});
+    DesignObject* a = add({50, 50, 100, 40});
+    DesignObject* b = add({100, 120, 50, 50});
     fitObjectsToMargins(editor, false);
     // Bounds (50, 50)–(150, 170) become (10, 20)–(370, 260): shifted and sized by the same amounts.
     EXPECT_EQ(a->rect(), QRect(10, 20, 360, 160));
     EXPECT_EQ(b->rect(), QRect(60, 90, 310, 170));
-    EXPECT_EQ(editor.manager.undoHistory().undoCount(), 2);
-    EXPECT_TRUE(editor.modified);
+    EXPECT_EQ(editor.undoStack().index(), 1);
+    EXPECT_TRUE(editor.isModified());
+}
+
+TEST_F(ArrangeFixture, SeveralKindsAreOneStepAndALockedSelectionStays)
+{
+    DesignObject* a = add(kA);
+    DesignObject* b = add(kB);
+    // The Alignment dialog's left margin, then its group top.
+    alignObjects(editor, {Alignment::Left, Alignment::GroupTop}, false);
+    EXPECT_EQ(a->rect(), QRect(70, 50, 40, 20));
+    EXPECT_EQ(b->rect(), QRect(10, 50, 20, 30));
+    EXPECT_EQ(editor.undoStack().index(), 1);
+    EXPECT_TRUE(editor.undo());
+    EXPECT_EQ(a->rect(), kA);
+    EXPECT_EQ(b->rect(), kB);
+
+    alignObjects(editor, Alignment::Left, true);
+    fitObjectsToMargins(editor, true);
+    EXPECT_EQ(a->rect(), kA);
+    EXPECT_EQ(editor.undoStack().index(), 0) << "nothing to undo after a locked command";
 }

@@ -13,7 +13,7 @@
 #include <QTimer>
 
 #include "TestSupport.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "system/Clipboard.h"
 #include "ui/designwindow/DesignSurface.h"
 #include "ui/shell/DefaultLayout.h"
@@ -36,44 +36,42 @@ struct EditingFixture : testing::Test {
     }
     DesignWindow& active() const { return *window.activeDesignWindow(); }
     DesignEditor& editor() const { return active().document().editor; }
-    int undoCount() const { return editor().manager.undoHistory().undoCount(); }
+    int undoCount() const { return editor().undoStack().index(); }
 
-    ObjectControl* addText(const QRect& r, const QStringList& lines = {QStringLiteral("Text")})
+    // Objects are put straight on the card, like a design read from a file:
+    // nothing to undo, the design unmodified, the windows told.
+    DesignObject* addText(const QRect& r, const QStringList& lines = {QStringLiteral("Text")})
     {
-        ObjectControl* control = editor().manager.createText(r.x(), r.y());
-        control->setBounds(r.x(), r.y(), r.width(), r.height());
-        control->data()->lines = lines;
+        DesignObject* object = editor().manager().createText(r.x(), r.y());
+        object->setRect(r);
+        object->lines = lines;
         placed();
-        return control;
+        return object;
     }
-    ObjectControl* addShape(char kind, const QRect& r)
+    DesignObject* addShape(char kind, const QRect& r)
     {
-        ObjectManager& manager = editor().manager;
-        ObjectControl* control = kind == ObjectKind::Line      ? manager.createLine(r.x(), r.y())
-                                 : kind == ObjectKind::Ellipse ? manager.createEllipse(r.x(), r.y())
-                                 : kind == ObjectKind::RoundBox ? manager.createRoundBox(r.x(), r.y())
-                                                               : manager.createBox(r.x(), r.y());
-        control->setBounds(r.x(), r.y(), r.width(), r.height());
+        ObjectManager& manager = editor().manager();
+        DesignObject* object = kind == ObjectKind::Line       ? manager.createLine(r.x(), r.y())
+                               : kind == ObjectKind::Ellipse  ? manager.createEllipse(r.x(), r.y())
+                               : kind == ObjectKind::RoundBox ? manager.createRoundBox(r.x(), r.y())
+                                                              : manager.createBox(r.x(), r.y());
+        object->setRect(r);
         placed();
-        return control;
+        return object;
     }
-    ObjectControl* addPicture(const QImage& image, const QRect& r)
+    DesignObject* addPicture(const QImage& image, const QRect& r)
     {
         Picture picture;
         picture.setBitmap(image);
-        ObjectControl* control = editor().manager.createGraphic(&picture, r.x(), r.y(), true);
-        control->setBounds(r.x(), r.y(), r.width(), r.height());
+        DesignObject* object = editor().manager().createGraphic(&picture, r.x(), r.y());
+        object->setRect(r);
         placed();
-        return control;
+        return object;
     }
-    void placed()
+    void placed() { editor().contentReplaced(); }
+    void select(DesignObject* object)
     {
-        active().surface().contentChangedOutside();
-        editor().manager.undoHistory().clear();
-    }
-    void select(ObjectControl* control)
-    {
-        active().surface().selectOnly(control);
+        active().surface().selectOnly(object);
         window.enableCommands();
     }
 

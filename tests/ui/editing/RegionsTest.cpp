@@ -60,25 +60,25 @@ TEST_F(EditingFixture, SwitchingThroughTheFoldedCardsPanels)
         regions->setCurrentIndex(i);
         ASSERT_EQ(active().document().regionIndex(), i);
         addText({10 + i, 10, 80, 20}, {captions[i]});
-        editor().panel.marginLeft = 10 + i;
+        editor().card().marginLeft = 10 + i;
     }
-    editor().modified = false;
+    editor().markSaved();
     for (int i : {0, 2, 1, 0}) {
         SCOPED_TRACE(i);
         // A change on the shown panel: the switch empties the history.
         active().surface().selectAll();
-        window.command("AlignLeftBtnAction")->trigger();
+        active().surface().keyPress(Qt::Key_Right, Qt::NoModifier);
         EXPECT_GT(undoCount(), 0);
-        const bool modified = editor().modified;
+        const bool modified = editor().isModified();
         regions->setCurrentIndex(i == 0 ? 1 : 0);
         regions->setCurrentIndex(i);
         EXPECT_EQ(regions->currentText(), captions[i]);
         EXPECT_EQ(undoCount(), 0);
-        EXPECT_EQ(editor().modified, modified);
-        ASSERT_EQ(editor().panel.controlCount(), 1);
-        EXPECT_EQ(editor().panel.control(0)->data()->lines, QStringList{captions[i]});
-        EXPECT_EQ(editor().panel.marginLeft, 10 + i);
-        EXPECT_TRUE(editor().selection.empty());
+        EXPECT_EQ(editor().isModified(), modified);
+        ASSERT_EQ(editor().card().objectCount(), 1);
+        EXPECT_EQ(editor().card().object(0)->lines, QStringList{captions[i]});
+        EXPECT_EQ(editor().card().marginLeft, 10 + i);
+        EXPECT_TRUE(editor().selection().empty());
     }
 }
 
@@ -88,7 +88,7 @@ TEST_F(EditingFixture, ABackgroundOnTheSecondPanelPrintsInsideItsMargins)
     newDesign(folded);
     window.regionCombo()->setCurrentIndex(1);
     ASSERT_EQ(active().document().regionIndex(), 1);
-    Card& card = editor().panel;
+    Card& card = editor().card();
     card.marginLeft = 20;
     card.marginRight = 30;
     card.marginTop = 10;

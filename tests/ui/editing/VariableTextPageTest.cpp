@@ -15,7 +15,7 @@
 namespace {
 
 struct TextPageFixture : EditingFixture {
-    ObjectControl* text = nullptr;
+    DesignObject* text = nullptr;
 
     void startBlank()
     {
@@ -48,7 +48,7 @@ TEST_F(TextPageFixture, SameTextRoundTrips)
 {
     startBlank();
     find<QPlainTextEdit>("TextMemo")->setPlainText("Happy birthday");
-    EXPECT_EQ(text->data()->lines, QStringList{"Happy birthday"});
+    EXPECT_EQ(text->lines, QStringList{"Happy birthday"});
     reselect();
     EXPECT_TRUE(radio("SingleTextRadio")->isChecked());
     EXPECT_EQ(find<QPlainTextEdit>("TextMemo")->toPlainText(), "Happy birthday");
@@ -67,7 +67,7 @@ TEST_F(TextPageFixture, AListOfFourRoundTrips)
     radio("VarTextRadio")->click();
     find<QPushButton>("VarTextBtn")->click();
     EXPECT_EQ(offered, QStringList{"Text"});
-    EXPECT_EQ(text->data()->lines, names);
+    EXPECT_EQ(text->lines, names);
     EXPECT_EQ(undoCount(), 1);
     reselect();
     EXPECT_TRUE(radio("VarTextRadio")->isChecked());
@@ -81,20 +81,20 @@ TEST_F(TextPageFixture, AListOfFourRoundTrips)
 TEST_F(TextPageFixture, AnAcceptedEmptyListAppliesNothing)
 {
     startBlank();
-    text->data()->lines = {"a", "b", "c"};
+    text->lines = {"a", "b", "c"};
     reselect();
     PropertyEditor::of(window)->textListDialog = [](QWidget*, const QStringList&) {
         return std::optional<QStringList>(QStringList());
     };
     find<QPushButton>("VarTextBtn")->click();
-    EXPECT_EQ(text->data()->lines, (QStringList{"a", "b", "c"}));
+    EXPECT_EQ(text->lines, (QStringList{"a", "b", "c"}));
     EXPECT_EQ(undoCount(), 0);
 }
 
 TEST_F(TextPageFixture, LeavingTheListAsksBeforeErasingIt)
 {
     startBlank();
-    text->data()->lines = {"a", "b", "c"};
+    text->lines = {"a", "b", "c"};
     reselect();
     recordedMessages().queueAnswer(Messages::Answer::No);
     radio("SingleTextRadio")->click();
@@ -102,15 +102,15 @@ TEST_F(TextPageFixture, LeavingTheListAsksBeforeErasingIt)
     ASSERT_EQ(messages.texts().size(), 1);
     EXPECT_EQ(messages.texts().front(),
               "Unchecking the Variable Text option will erase all variable text items.\n\nAre your sure?");
-    EXPECT_EQ(text->data()->lines.size(), 3);
+    EXPECT_EQ(text->lines.size(), 3);
 
     recordedMessages().queueAnswer(Messages::Answer::Yes);
     radio("SingleTextRadio")->click();
     EXPECT_TRUE(radio("SingleTextRadio")->isChecked());
     // The object changes at the next apply: then only the text box's text is left.
-    EXPECT_EQ(text->data()->lines.size(), 3);
+    EXPECT_EQ(text->lines.size(), 3);
     find<QPlainTextEdit>("TextMemo")->setPlainText("one");
-    EXPECT_EQ(text->data()->lines, QStringList{"one"});
+    EXPECT_EQ(text->lines, QStringList{"one"});
 }
 
 TEST_F(TextPageFixture, CountersRoundTrip)
@@ -136,11 +136,11 @@ TEST_F(TextPageFixture, CountersRoundTrip)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code ? c.code : "250 digits");
         counter(c.digits, c.start, c.inc);
-        ASSERT_EQ(text->data()->lines.size(), 1);
+        ASSERT_EQ(text->lines.size(), 1);
         if (c.code)
-            EXPECT_EQ(text->data()->lines.front(), c.code);
+            EXPECT_EQ(text->lines.front(), c.code);
         else
-            EXPECT_EQ(text->data()->lines.front(), "{-_" + QString(99, '0') + "1_1_-}");
+            EXPECT_EQ(text->lines.front(), "{-_" + QString(99, '0') + "1_1_-}");
         reselect();
         EXPECT_TRUE(radio("CounterRadio")->isChecked());
         EXPECT_EQ(box("CounterLengthEdit"), c.shownDigits);
@@ -155,7 +155,7 @@ TEST_F(TextPageFixture, LeavingTheCounterKeepsTheCodeUntilTheTextIsEdited)
     counter("3", "1", "1");
     radio("SingleTextRadio")->click();
     EXPECT_EQ(box("CounterLengthEdit"), "");
-    EXPECT_EQ(text->data()->lines, QStringList{"{-_001_1_-}"});
+    EXPECT_EQ(text->lines, QStringList{"{-_001_1_-}"});
 }
 
 TEST_F(TextPageFixture, DatabaseFieldsOfALinkedDesign)
@@ -169,9 +169,9 @@ TEST_F(TextPageFixture, DatabaseFieldsOfALinkedDesign)
     ASSERT_TRUE(active().document().dataReader().active());
 
     // A composite field: the database choice with no single field selected.
-    ObjectControl* address = editor().panel.findByName("Text0");
+    DesignObject* address = editor().card().findByName("Text0");
     ASSERT_NE(address, nullptr);
-    const QStringList composite = address->data()->lines;
+    const QStringList composite = address->lines;
     select(address);
     EXPECT_TRUE(radio("DBRadio")->isChecked());
     auto* fields = find<QComboBox>("DBFieldCombo");
@@ -179,7 +179,7 @@ TEST_F(TextPageFixture, DatabaseFieldsOfALinkedDesign)
     EXPECT_EQ(fields->currentIndex(), -1);
     // Another change keeps the composite.
     find<QCheckBox>("BoldCheck")->click();
-    EXPECT_EQ(address->data()->lines, composite);
+    EXPECT_EQ(address->lines, composite);
 
     // The Field Wizard starts from the code's field spec and gives a new one.
     QString started;
@@ -193,22 +193,22 @@ TEST_F(TextPageFixture, DatabaseFieldsOfALinkedDesign)
     find<QPushButton>("BuildFieldBtn")->click();
     Hooks::buildField() = nullptr;
     EXPECT_EQ("{-" + started + "-}", composite.front());
-    EXPECT_EQ(address->data()->lines, QStringList{"{-CITY+ +ZIP-}"});
+    EXPECT_EQ(address->lines, QStringList{"{-CITY+ +ZIP-}"});
 
     // One field chosen from the list, and shown again.
-    ObjectControl* zip = editor().panel.findByName("Text1");
+    DesignObject* zip = editor().card().findByName("Text1");
     select(zip);
     EXPECT_EQ(fields->currentText(), "ZIP");
     fields->setCurrentIndex(fields->findText("CITY"));
     emit fields->activated(fields->currentIndex());
-    EXPECT_EQ(zip->data()->lines, QStringList{"{-CITY-}"});
+    EXPECT_EQ(zip->lines, QStringList{"{-CITY-}"});
     active().surface().selectNone();
     select(zip);
     EXPECT_TRUE(radio("DBRadio")->isChecked());
     EXPECT_EQ(fields->currentText(), "CITY");
 
     // A personal-data code selects the database choice with no field.
-    zip->data()->lines = {"{-USER2=Phone-}"};
+    zip->lines = {"{-USER2=Phone-}"};
     active().surface().selectNone();
     select(zip);
     EXPECT_TRUE(radio("DBRadio")->isChecked());
@@ -225,7 +225,7 @@ TEST_F(TextPageFixture, TheDatabaseChoiceWithoutALinkAsksAndFallsBack)
               "There is currently no DB file linked to this design.\n\nWould you like to link one now?");
     EXPECT_TRUE(radio("SingleTextRadio")->isChecked());
     // A field code of an unlinked design is plain text on the page.
-    text->data()->lines = {"{-CITY-}"};
+    text->lines = {"{-CITY-}"};
     reselect();
     EXPECT_TRUE(radio("SingleTextRadio")->isChecked());
 }

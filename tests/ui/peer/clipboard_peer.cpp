@@ -12,7 +12,7 @@
 #include "files/DesignFile.h"
 #include "model/DesignEditor.h"
 #include "model/ObjectClipboard.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "system/Clipboard.h"
 
 namespace {
@@ -23,11 +23,11 @@ int copyDesign(const QString& design, const QString& readyFile)
     LayoutRecord layout;
     QString linked;
     int32_t zoom = 100;
-    if (readDesignFile(editor.manager, design, layout, linked, zoom) != DesignFileResult::Success)
+    if (readDesignFile(editor.manager(), design, layout, linked, zoom) != DesignFileResult::Success)
         return 3;
     editor.zoom = zoom;
-    for (const auto& control : editor.panel.controls())
-        editor.select(control.get());
+    for (const auto& object : editor.card().objects())
+        editor.select(object.get());
     static SystemClipboard clipboard;
     copyObjects(editor, clipboard);
     QFile ready(readyFile);
@@ -39,15 +39,13 @@ int copyDesign(const QString& design, const QString& readyFile)
 int pasteObjectsHere()
 {
     DesignEditor editor;
-    editor.panel.setRegionSize(1700, 1700);
+    editor.card().setRegionSize(1700, 1700);
     SystemClipboard clipboard;
     const int pasted = pasteObjects(editor, clipboard);
     std::printf("pasted %d\n", pasted);
-    for (const ObjectControl* control : editor.selection) {
-        const ObjectData* data = control->data();
-        std::printf("%c %d %d %d %d %d %s\n", data->kind, control->left, control->top, control->width,
-                    control->height, data->foreColor, qPrintable(data->lines.join('|')));
-    }
+    for (const DesignObject* object : editor.selection())
+        std::printf("%c %d %d %d %d %d %s\n", object->kind, object->left, object->top, object->width,
+                    object->height, object->foreColor, qPrintable(object->lines.join('|')));
     return 0;
 }
 

@@ -179,7 +179,7 @@ TEST(PictureEditor, ClickingTheCropRectangleFramesItAndClickingElsewhereDropsThe
     SelectionFrame& frame = editor.cropFrame();
     const QPoint corner = PictureEditor::initialCropRect().bottomRight() + QPoint(2, 2);
     frame.beginDrag(corner, frame.modeAt(corner));
-    frame.endDrag(corner + QPoint(10, 5), PictureEditor::kPanelSize);
+    editor.endCropDrag(corner + QPoint(10, 5), PictureEditor::kPanelSize);
     EXPECT_EQ(editor.cropRect().size(), QSize(67, 62));
     editor.clickAt(QPoint(150, 150));
     EXPECT_FALSE(editor.cropSelected());

@@ -43,7 +43,7 @@ TEST(ScannerWindows, AScannedPictureBecomesAPictureObject)
     Card card;
     card.setRegionSize(400, 400);
     ObjectManager manager(card);
-    ObjectControl* object = manager.createGraphic(&editor.picture(), 10, 10, true);
+    DesignObject* object = manager.createGraphic(&editor.picture(), 10, 10);
     ASSERT_NE(object, nullptr);
     EXPECT_EQ(object->picture.size(), QSize(236, 295));
     EXPECT_EQ(object->picture.image().pixel(2, 7), qRgb(255, 0, 0));
@@ -62,6 +62,7 @@ TEST(ScannerWindows, AFailingScannerSaysWhyAndThePictureStays)
     PickPictureDialog dialog(setup, kept);
     dialog.acquireImage = [](QWidget* parent) {
         ScanRequest request = colourPattern();
+        makeSaneFrameSmall(request);
         request.options.push_back({QStringLiteral("read-return-value"), QStringLiteral("SANE_STATUS_IO_ERROR")});
         return scanWithProgress(parent, request);
     };

@@ -217,7 +217,7 @@ TEST_F(PrintingFixture, SwitchingLayoutKeepsEveryObject)
     AppPaths::setProgramFolder(folder.path());
     DesignWindow& old = openExample();
     DesignDocument& from = old.document();
-    const int frontObjects = from.editor.panel.controlCount();
+    const int frontObjects = from.editor.card().objectCount();
     ASSERT_GT(frontObjects, 0);
     answer = [](QDialog& d) {
         auto* chooser = qobject_cast<LayoutChooserDialog*>(&d);
@@ -230,17 +230,17 @@ TEST_F(PrintingFixture, SwitchingLayoutKeepsEveryObject)
     ASSERT_EQ(window.designWindows().size(), 2);
     DesignDocument& to = window.activeDesignWindow()->document();
     EXPECT_EQ(to.layout().rows * to.layout().columns, 10);
-    EXPECT_EQ(to.editor.panel.controlCount(), frontObjects);
+    EXPECT_EQ(to.editor.card().objectCount(), frontObjects);
     EXPECT_TRUE(to.isModified());
     // The old design is untouched and still shows its region.
-    EXPECT_EQ(from.editor.panel.controlCount(), frontObjects);
+    EXPECT_EQ(from.editor.card().objectCount(), frontObjects);
     EXPECT_FALSE(from.isModified());
     for (int region : {0, 1}) {
         int32_t side = 0, panel = 0;
         regionSlotFor(0, region, &side, &panel);
         if (region == 0)
             continue;  // live on the card
-        EXPECT_EQ(to.editor.manager.slot(side, panel).objectCount, from.editor.manager.slot(side, panel).objectCount);
+        EXPECT_EQ(to.editor.manager().slot(side, panel).objectCount, from.editor.manager().slot(side, panel).objectCount);
     }
 }
 
@@ -256,8 +256,12 @@ TEST_F(PrintingFixture, EditCurrentLayoutResizesTheSurface)
     };
     trigger("EditCurrentLayoutMI");
     EXPECT_EQ(design.document().layout().elementWidth, 400);
-    EXPECT_EQ(design.document().editor.panel.width(), 400 * design.document().editor.zoom / 100);
+    EXPECT_EQ(design.document().editor.card().regionWidth(), 400);
     EXPECT_TRUE(design.document().isModified());
+    // The layout is the document's, not a step of the history: an Undo may
+    // never leave the card of one size and the layout of another.
+    design.document().editor.undo();
+    EXPECT_EQ(design.document().editor.card().regionWidth(), design.document().layout().elementWidth);
 }
 
 TEST_F(PrintingFixture, ChooseLayoutHookRunsTheChooser)

@@ -69,7 +69,7 @@ TEST_F(PrintingFixture, PreviewCountsPagesAndMovesBetweenThem)
         EXPECT_EQ(model.currentPage(), 0);
     }
     // The card is whole again once the preview is gone.
-    EXPECT_GE(design.document().editor.manager.currentSide, 0);
+    EXPECT_TRUE(design.document().editor.manager().liveRegion().has_value());
 }
 
 TEST_F(PrintingFixture, PreviewZoomFactors)

@@ -18,7 +18,7 @@
 #include "LayoutFixtures.h"
 #include "PdfProbe.h"
 #include "PrintingFixture.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/ObjectManager.h"
 #include "print/PrintTexts.h"
 #include "ui/printing/PrintDialog.h"
@@ -66,7 +66,7 @@ TEST_F(PrintingFixture, PrintingToAFileWritesTheSheetAndKeepsTheDesign)
     trigger("SelectAllMI");
     trigger("CopyMI");
     trigger("PasteMI");
-    const int objects = design.document().editor.panel.controlCount();
+    const int objects = design.document().editor.card().objectCount();
     const QString pdf = dir.filePath("labels.pdf");
     answer = printToFile(pdf);
     trigger("PrintMI");
@@ -78,14 +78,14 @@ TEST_F(PrintingFixture, PrintingToAFileWritesTheSheetAndKeepsTheDesign)
         return int(QDialog::Accepted);
     };
     trigger("PrintPreviewMI");
-    EXPECT_TRUE(design.document().editor.manager.undoHistory().canUndo());
+    EXPECT_TRUE(design.document().editor.canUndo());
     EXPECT_TRUE(messages.texts().isEmpty()) << messages.texts().join('|').toStdString();
     const PdfText text = readPdfText(pdf);
     EXPECT_EQ(text.pageCount, 1);
     EXPECT_FALSE(text.words.empty());
     // The region being edited is back on the card, with every object.
-    EXPECT_EQ(design.document().editor.panel.controlCount(), objects);
-    EXPECT_GE(design.document().editor.manager.currentSide, 0);
+    EXPECT_EQ(design.document().editor.card().objectCount(), objects);
+    EXPECT_TRUE(design.document().editor.manager().liveRegion().has_value());
 }
 
 TEST_F(PrintingFixture, BadEntriesShowTheirMessageAndKeepTheDialogOpen)

@@ -11,6 +11,7 @@
 #include "export/ExportFormat.h"
 #include "export/RegionExport.h"
 #include "files/DesignFile.h"
+#include "render/CardPainter.h"
 #include "ui/designwindow/DesignSurface.h"
 #include "ui/printing/SaveAsGraphicDialog.h"
 #include "ui/printing/SaveAsTemplateDialog.h"
@@ -62,8 +63,7 @@ TEST_F(PrintingFixture, SaveAsGraphicWritesTheRegionAtTheZoom)
 {
     DesignWindow& design = openExample();
     design.surface().setZoom(200, false);
-    design.document().editor.modified = false;
-    const QSize card(design.document().editor.panel.width(), design.document().editor.panel.height());
+    const QSize card = cardPixelSize(design.document().editor.card(), 200);
     struct Case {
         QString path;
         bool written;
@@ -95,7 +95,7 @@ TEST_F(PrintingFixture, SaveAsGraphicWritesTheRegionAtTheZoom)
 TEST_F(PrintingFixture, SaveAsTemplateRenamesTheWindowAndStoresTheWizardType)
 {
     DesignWindow& design = openExample();
-    design.document().editor.modified = true;
+    design.document().editor.markChanged();
     const QString path = dir.filePath("Media.cct");
     answer = [&](QDialog& d) {
         auto* dialog = qobject_cast<SaveAsTemplateDialog*>(&d);
@@ -122,7 +122,7 @@ TEST_F(PrintingFixture, SaveAsTemplateFailureKeepsTheNewNameAndSaysSo)
         return int(QDialog::Accepted);
     };
     trigger("SaveAsTemplateMI");
-    EXPECT_EQ(messages.texts(), QStringList{designFileResultText(DesignFileResult::SaveError)});
+    EXPECT_EQ(messages.texts(), QStringList{designFileResultText(DesignFileResult::SaveError, false)});
     EXPECT_EQ(design.document().fileName(), path);
 }
 

@@ -11,7 +11,7 @@
 #include "LayoutFixtures.h"
 #include "PdfProbe.h"
 #include "PrintingFixture.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/ObjectManager.h"
 #include "print/PrintTexts.h"
 #include "ui/printing/PrintDialog.h"
@@ -27,9 +27,9 @@ DesignWindow& twoSidedDesign(MainWindow& window, const QString& path)
     DesignDocument& document = design.document();
     for (int region : {0, 1}) {
         document.showRegion(region);
-        ObjectControl* text = document.editor.manager.createText(10, 10);
-        text->setBounds(10, 10, 150, 30);
-        text->data()->lines = {region == 0 ? QStringLiteral("Front") : QStringLiteral("Back")};
+        DesignObject* text = document.editor.manager().createText(10, 10);
+        text->setRect(QRect(10, 10, 150, 30));
+        text->lines = {region == 0 ? QStringLiteral("Front") : QStringLiteral("Back")};
     }
     document.showRegion(0);
     document.save(true, [path] { return path; });

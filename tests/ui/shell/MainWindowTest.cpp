@@ -18,7 +18,7 @@
 
 #include "TestSupport.h"
 #include "base/AppInfo.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "system/Clipboard.h"
 #include "ui/designwindow/DesignSurface.h"
 #include "ui/shell/DesignWindow.h"
@@ -101,7 +101,7 @@ TEST_F(ShellFixture, EnablingFollowsTheSelection)
 {
     window.openDesignPath(copyOf("shapes-and-text.lpd", "shapes.lpd"), false);
     DesignEditor& editor = active().document().editor;
-    ASSERT_GE(editor.panel.controlCount(), 2);
+    ASSERT_GE(editor.card().objectCount(), 2);
     const auto* pages = window.findChild<QTabWidget*>("PropertyEditorPageControl");
 
     active().surface().selectNone();
@@ -111,7 +111,7 @@ TEST_F(ShellFixture, EnablingFollowsTheSelection)
     EXPECT_TRUE(enabled("SelectAllMI"));
     EXPECT_FALSE(pages->isVisibleTo(&window));
 
-    active().surface().selectOnly(editor.panel.control(0));
+    active().surface().selectOnly(editor.card().object(0));
     window.enableCommands();
     for (const char* name : {"CutMI", "CopyMI", "DeleteMI", "AlignMI", "AlignLeftBtnAction", "PropertiesMI",
                              "BringToFrontMI", "FitToMarginsMI"})
@@ -218,9 +218,9 @@ TEST_F(ShellFixture, ProtectionCheckBeforeDeleting)
 {
     window.openDesignPath(copyOf("shapes-and-text.lpd", "locked.lpd"), false);
     DesignEditor& editor = active().document().editor;
-    editor.manager.setPassword("secret");
+    editor.manager().setPassword("secret");
     Options::current().promptOnDelete = false;
-    const int objects = editor.panel.controlCount();
+    const int objects = editor.card().objectCount();
     QStringList typed;
     window.askPassword = [&]() -> std::optional<QString> {
         if (typed.isEmpty())
@@ -228,9 +228,9 @@ TEST_F(ShellFixture, ProtectionCheckBeforeDeleting)
         return typed.takeFirst();
     };
     const auto deleteFirst = [&] {
-        active().surface().selectOnly(editor.panel.control(0));
+        active().surface().selectOnly(editor.card().object(0));
         window.command("DeleteMI")->trigger();
-        return editor.panel.controlCount();
+        return editor.card().objectCount();
     };
     EXPECT_EQ(deleteFirst(), objects) << "cancelled";
     typed = {"wrong", "secret"};
@@ -255,9 +255,9 @@ TEST_F(ShellFixture, SavedDesignsReadBackAndUnchangedSavesAreIdentical)
 
     // An edit saved from the window is what the command-line program reads.
     DesignEditor& editor = active().document().editor;
-    ObjectControl* box = editor.manager.createBox(30, 40);
-    box->data()->foreColor = 0x0000FF;
-    editor.modified = true;
+    std::unique_ptr<DesignObject> box = editor.manager().makeBox(30, 40);
+    box->foreColor = 0x0000FF;
+    editor.addObject(std::move(box));
     const QString edited = dir.filePath("edited.lpd");
     active().chooseSaveName = [&] { return edited; };
     window.command("SaveAsMI")->trigger();
@@ -274,15 +274,15 @@ TEST_F(ShellFixture, ObjectListSelectsAndRegionListSwitches)
     window.openDesignPath(copyOf("shapes-and-text.lpd", "list.lpd"), false);
     auto* objects = window.findChild<QComboBox*>("ObjectCombo");
     DesignEditor& editor = active().document().editor;
-    ASSERT_EQ(objects->count(), editor.panel.controlCount());
+    ASSERT_EQ(objects->count(), editor.card().objectCount());
     // Sorted by name.
     for (int i = 1; i < objects->count(); ++i)
         EXPECT_LT(objects->itemText(i - 1), objects->itemText(i));
     const int pick = objects->findText("Text0");
     ASSERT_GE(pick, 0);
     objects->activated(pick);
-    ASSERT_EQ(editor.selection.size(), 1u);
-    EXPECT_EQ(editor.selection.front()->name, "Text0");
+    ASSERT_EQ(editor.selection().size(), 1u);
+    EXPECT_EQ(editor.selection().front()->name, "Text0");
 
     // A label printed on one side has just its front; a two-sided one switches.
     auto* regions = window.findChild<QComboBox*>("RegionCombo");
@@ -291,26 +291,25 @@ TEST_F(ShellFixture, ObjectListSelectsAndRegionListSwitches)
     twoSided.backPrintable = 1;
     ASSERT_NE(window.newBlankDesign(twoSided), nullptr);
     DesignEditor& card = active().document().editor;
-    card.manager.createText(10, 10);
-    active().surface().contentChangedOutside();
+    card.addObject(card.manager().makeText(10, 10));
     ASSERT_EQ(regions->count(), 2);
     EXPECT_EQ(objects->count(), 1);
     regions->setCurrentIndex(1);
     EXPECT_EQ(active().document().regionIndex(), 1);
-    EXPECT_EQ(card.panel.controlCount(), 0);
+    EXPECT_EQ(card.card().objectCount(), 0);
     EXPECT_EQ(objects->count(), 0);
     regions->setCurrentIndex(0);
-    EXPECT_EQ(card.panel.controlCount(), 1);
+    EXPECT_EQ(card.card().objectCount(), 1);
 }
 
 TEST_F(ShellFixture, UndoInATextBoxUndoesItsTyping)
 {
     window.openDesignPath(copyOf("shapes-and-text.lpd", "typing.lpd"), false);
     DesignEditor& editor = active().document().editor;
-    active().surface().selectOnly(editor.panel.control(0));
+    active().surface().selectOnly(editor.card().object(0));
     window.command("DeleteMI")->trigger();  // the prompt is answered Yes
-    ASSERT_TRUE(editor.manager.undoHistory().canUndo());
-    const int objects = editor.panel.controlCount();
+    ASSERT_TRUE(editor.canUndo());
+    const int objects = editor.card().objectCount();
 
     window.show();
     QLineEdit box(&window);
@@ -321,12 +320,12 @@ TEST_F(ShellFixture, UndoInATextBoxUndoesItsTyping)
     QTest::keyClicks(&box, "abc");
     window.command("UndoMI")->trigger();
     EXPECT_EQ(box.text(), "");
-    EXPECT_EQ(editor.panel.controlCount(), objects) << "the design was not touched";
+    EXPECT_EQ(editor.card().objectCount(), objects) << "the design was not touched";
 
     window.activateWindow();
     box.clearFocus();
     window.command("UndoMI")->trigger();
-    EXPECT_EQ(editor.panel.controlCount(), objects + 1);
+    EXPECT_EQ(editor.card().objectCount(), objects + 1);
 }
 
 TEST(MainWindowLayout, ToolbarsAndRecentFilesSurviveARestart)
@@ -373,9 +372,12 @@ TEST_F(ShellFixture, ADesignOpensAtTheZoomItWasSavedWith)
     window.openDesignPath(design, false);
     window.zoomCombo()->setEditText("150");
     window.command("ZoomBtnAction")->trigger();
-    EXPECT_TRUE(active().document().isModified()) << "a change of zoom is a change";
-    window.command("SaveMI")->trigger();
-    const QRect first = active().document().editor.panel.control(0)->rect();
+    EXPECT_FALSE(active().document().isModified()) << "the zoom is a view setting";
+    window.enableCommands();
+    EXPECT_FALSE(enabled("SaveMI"));
+    // Saved with the design all the same.
+    ASSERT_EQ(active().save(false), design);
+    const QRect first = active().document().editor.card().object(0)->rect();
     window.command("CloseMI")->trigger();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     ASSERT_TRUE(window.designWindows().isEmpty());
@@ -383,7 +385,7 @@ TEST_F(ShellFixture, ADesignOpensAtTheZoomItWasSavedWith)
     window.openDesignPath(design, false);
     EXPECT_EQ(active().surface().zoom(), 150);
     EXPECT_EQ(window.zoomCombo()->currentText(), "150");
-    EXPECT_EQ(active().document().editor.panel.control(0)->rect(), first);
+    EXPECT_EQ(active().document().editor.card().object(0)->rect(), first);
     EXPECT_FALSE(active().document().isModified());
 }
 
@@ -391,8 +393,8 @@ TEST_F(ShellFixture, ClosingTheProgramAsksAboutEachChangedDesign)
 {
     window.show();
     ASSERT_NE(window.newBlankDesign(), nullptr);
-    active().document().editor.manager.createText(10, 10);
-    active().document().editor.modified = true;
+    DesignEditor& editor = active().document().editor;
+    editor.addObject(editor.manager().makeText(10, 10));
     recordedMessages().queueAnswer(Messages::Answer::Cancel);
     EXPECT_FALSE(window.close());
     EXPECT_EQ(messages.texts(), QStringList{"Untitled 1 has been changed.\n\nWould you like to save it?"});
@@ -415,38 +417,39 @@ TEST_F(ShellFixture, ChangedOptionsReachEveryOpenWindowAtOnce)
         auto* unit = design->findChild<QLabel*>("UnitPanel");
         ASSERT_NE(unit, nullptr);
         EXPECT_EQ(unit->text(), "CM");
-        EXPECT_TRUE(design->document().editor.panel.showGrid);
-        EXPECT_EQ(design->document().editor.panel.gridX, 10);
+        EXPECT_TRUE(design->document().editor.card().showGrid);
+        EXPECT_EQ(design->document().editor.card().gridX, 10);
     }
     Options::current() = saved;
 }
 
-TEST_F(ShellFixture, StackingCommandsFollowTheSelectionOrder)
+TEST_F(ShellFixture, StackingCommandsAreOneUndoStep)
 {
     ASSERT_NE(window.newBlankDesign(), nullptr);
     DesignEditor& editor = active().document().editor;
-    ObjectControl* a = editor.manager.createBox(0, 0);
-    ObjectControl* b = editor.manager.createBox(10, 10);
-    ObjectControl* c = editor.manager.createBox(20, 20);
-    active().surface().contentChangedOutside();
+    DesignObject* a = editor.manager().createBox(0, 0);
+    DesignObject* b = editor.manager().createBox(10, 10);
+    DesignObject* c = editor.manager().createBox(20, 20);
+    editor.contentReplaced();
+    active().surface().selectOnly(c);
     editor.select(b);
-    editor.select(c);
+    active().surface().selectionChangedOutside();
     window.enableCommands();
     window.command("SendToBackMI")->trigger();
-    // Each in turn to the back: the last selected ends up lowest.
-    EXPECT_EQ(editor.panel.control(0), c);
-    EXPECT_EQ(editor.panel.control(1), b);
-    EXPECT_EQ(editor.panel.control(2), a);
-    EXPECT_FALSE(editor.manager.undoHistory().canUndo()) << "stacking is not recorded";
-    EXPECT_TRUE(editor.modified);
+    // Both go to the back, keeping their order among themselves.
+    EXPECT_EQ(editor.card().order(), (std::vector<DesignObject*>{b, c, a}));
+    EXPECT_TRUE(editor.isModified());
+    EXPECT_TRUE(enabled("UndoMI"));
+    window.command("UndoMI")->trigger();
+    EXPECT_EQ(editor.card().order(), (std::vector<DesignObject*>{a, b, c}));
+    EXPECT_FALSE(editor.isModified());
 
-    // A locked selection does not move, yet the design counts as changed.
-    editor.modified = false;
-    a->data()->flags |= ObjectFlags::Locked;
+    // A locked selection keeps its place and changes nothing.
+    a->flags |= ObjectFlags::Locked;
     active().surface().selectOnly(a);
     ASSERT_TRUE(active().surface().selectionLocked());
     window.enableCommands();
     window.command("BringToFrontMI")->trigger();
-    EXPECT_EQ(editor.panel.control(2), a);
-    EXPECT_TRUE(editor.modified);
+    EXPECT_EQ(editor.card().object(0), a);
+    EXPECT_FALSE(editor.isModified());
 }

@@ -6,7 +6,7 @@
 
 #include "TestSupport.h"
 #include "files/DesignFile.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "system/SettingsStore.h"
 #include "ui/shell/CommandRules.h"
 #include "ui/shell/DefaultLayout.h"
@@ -149,10 +149,9 @@ TEST(DesignDocument, BlankDesignsAreNumberedAndSavedUnderTheChosenName)
     ASSERT_TRUE(cards.startBlank(twoSided, 4));
     EXPECT_EQ(cards.regionCaptions(), (QStringList{"Front", "Back"}));
     EXPECT_FALSE(document.showRegion(1));
-    EXPECT_GT(document.editor.panel.width(), 0);
+    EXPECT_GT(document.editor.card().regionWidth(), 0);
 
-    document.editor.manager.createText(10, 10);
-    document.editor.modified = true;
+    document.editor.addObject(document.editor.manager().makeText(10, 10));
     // Cancelling the save dialog saves nothing and keeps the changes.
     EXPECT_TRUE(document.save(false, [] { return QString(); }).isEmpty());
     EXPECT_TRUE(document.isModified());
@@ -165,7 +164,7 @@ TEST(DesignDocument, BlankDesignsAreNumberedAndSavedUnderTheChosenName)
 
     DesignDocument reopened;
     ASSERT_TRUE(reopened.open(path));
-    EXPECT_EQ(reopened.editor.panel.controlCount(), 1);
+    EXPECT_EQ(reopened.editor.card().objectCount(), 1);
     EXPECT_EQ(reopened.title(), path);
     EXPECT_TRUE(messages.texts().isEmpty());
 }
@@ -191,7 +190,7 @@ TEST(DesignDocument, CloseQuestionAnswers)
         DesignDocument document;
         ASSERT_TRUE(document.startBlank(defaultLayout(), 2));
         EXPECT_TRUE(document.closeQuery({})) << "an unchanged design closes without asking";
-        document.editor.modified = true;
+        document.editor.markChanged();
         recordedMessages().clear();
         recordedMessages().queueAnswer(c.answer);
         EXPECT_EQ(document.closeQuery([&] { return c.chosenName; }), c.mayClose);
@@ -219,7 +218,7 @@ TEST(DesignDocument, FailuresAreReportedAndLeaveNothingOpen)
     // A failed save keeps the design modified and says so.
     DesignDocument document;
     ASSERT_TRUE(document.startBlank(defaultLayout(), 1));
-    document.editor.modified = true;
+    document.editor.markChanged();
     recordedMessages().clear();
     EXPECT_TRUE(document.save(false, [&] { return dir.filePath("no/such/folder/x.lpd"); }).isEmpty());
     EXPECT_TRUE(document.isModified());

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <csignal>
 
-#include "system/SingleInstance.h"
+#include "desktop/SingleInstance.h"
 
 namespace {
 

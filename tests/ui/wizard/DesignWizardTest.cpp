@@ -14,7 +14,7 @@
 #include "files/DesignFile.h"
 #include "model/Card.h"
 #include "model/Folds.h"
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 #include "model/ObjectManager.h"
 #include "system/SettingsStore.h"
 #include "ui/shell/DesignWindow.h"
@@ -75,7 +75,7 @@ struct WizardFixture : testing::Test {
         surface.setRegionSize(w, h);
         int32_t side = 0, panel = 0;
         regionSlotFor(layout.foldType, 0, &side, &panel);
-        manager.changeRegion(-1, -1, side, panel, 100);
+        manager.showRegion(RegionId{side, panel});
         DesignBuilder builder(manager);
         int y = 5;
         for (const QString& token : spec.tokens) {
@@ -84,7 +84,7 @@ struct WizardFixture : testing::Test {
         }
         const QString folder = folders.templates + "/Standard/" + spec.category;
         QDir().mkpath(folder);
-        ASSERT_TRUE(writeDesignFile(manager, folder + "/" + spec.name + ".cct", layout, {}, 100, side, panel));
+        ASSERT_TRUE(writeDesignFile(manager, folder + "/" + spec.name + ".cct", layout, {}, 100));
     }
 
     // Option page → the template category and template given → background page.
@@ -222,7 +222,7 @@ TEST_F(WizardFixture, ThePreviewFitsTheRegionAndShowsOnlyTheTemplatesFields)
     EXPECT_TRUE(model.boxShown(Box::AddressBox));
     EXPECT_FALSE(model.boxShown(Box::ReturnAddressBox));
     model.setBox(Box::AddressBox, "Ann Lee");
-    EXPECT_EQ(model.previewCard().control(0)->data()->lines, QStringList{"Ann Lee"});
+    EXPECT_EQ(model.previewCard().object(0)->lines, QStringList{"Ann Lee"});
 }
 
 TEST_F(WizardFixture, TheOtherTwoChoicesFinishAtOnce)

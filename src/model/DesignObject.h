@@ -1,17 +1,18 @@
 #pragma once
-// The properties of one design object and its flat form, the ObjectRecord:
-// 171 fixed bytes plus a text, BMP, EMF or JPEG payload. The same record is
-// used in design files, on the clipboard and in the undo history.
+// One design object and its flat form, the ObjectRecord: 171 fixed bytes plus
+// a text, BMP, EMF or JPEG payload. The same record is used in design files,
+// on the clipboard and in JSON descriptions.
 
 #include <QByteArray>
+#include <QRect>
+#include <QString>
 #include <QSize>
 #include <QStringList>
 #include <cstdint>
 #include <memory>
 
 #include "gdi/LogFont.h"
-
-class ObjectControl;
+#include "imaging/Picture.h"
 
 namespace ObjectKind {
 constexpr char Text = 'T';
@@ -62,20 +63,27 @@ constexpr int kPayloadLengthOffset = 166;
 constexpr int kPayloadKindOffset = 170;
 }
 
-class ObjectData {
+// One object of a design: its kind, name, geometry in design units (what the
+// file stores), the record's fields and, for a graphic, its picture. Plain
+// data: the windows draw it and edit it through the design editor, and the
+// record codec turns it into bytes only at the boundaries (files, clipboard,
+// JSON).
+class DesignObject {
 public:
-    ObjectData(ObjectControl* control, char kind);
+    explicit DesignObject(char kind = ObjectKind::Text);
 
-    // Builds the block from a record and sets the control's geometry from it.
-    // keepInside pulls an object that would lie off the surface back onto it.
-    // Returns null (with a reason) when a bitmap or metafile payload cannot be
-    // loaded; an undecodable JPEG just leaves the picture empty.
-    static std::unique_ptr<ObjectData> fromRecord(ObjectControl* control, QByteArrayView record, int32_t zoom,
-                                                   bool keepInside, QSize surfacePixels,
-                                                   QString* error = nullptr);
+    // Builds an object from a record. Null (with a reason) when a bitmap or
+    // metafile payload cannot be loaded; an undecodable JPEG just leaves the
+    // picture empty. Damaged geometry is kept within +-2^24 units.
+    static std::unique_ptr<DesignObject> fromRecord(QByteArrayView record, QString* error = nullptr);
 
-    ObjectControl* control = nullptr;
     char kind = ObjectKind::Text;
+    QString name;
+    // Design units (hundredths of an inch).
+    int32_t left = 0;
+    int32_t top = 0;
+    int32_t width = 0;
+    int32_t height = 0;
     int32_t flags = 0;
     int32_t style = 0;
     int32_t foreColor = 0x000000;
@@ -89,7 +97,12 @@ public:
     int8_t shadowX = 0;
     int8_t shadowY = 0;
     int32_t rotation = 0;  // tenths of a degree, counter-clockwise
+    Picture picture;       // graphics only; stretched to the object's rectangle
 
+    QRect rect() const { return QRect(left, top, width, height); }
+    void setRect(const QRect& r);
+    void setBounds(int32_t l, int32_t t, int32_t w, int32_t h) { setRect(QRect(l, t, w, h)); }
+    bool isPicture() const { return kind == ObjectKind::Graphic; }
     bool isText() const { return kind == ObjectKind::Text; }
     bool nonPrinting() const { return (flags & ObjectFlags::NonPrinting) != 0; }
     bool locked() const { return (flags & ObjectFlags::Locked) != 0; }
@@ -98,10 +111,16 @@ public:
     int textStyleParam2() const { return TextStyleWord::param2(textStyle); }
     int textStyleParam3() const { return TextStyleWord::param3(textStyle); }
 
+    // A pasted object that would lie off a region of this size (design
+    // units) is pulled back onto it.
+    void keepInside(QSize regionSize);
+
     int32_t storedSize() const;
     // Appends the record to out and returns the bytes written (storedSize()).
-    int32_t saveToRecord(QByteArray& out, int32_t zoom) const;
-    QByteArray toRecord(int32_t zoom) const;
+    int32_t saveToRecord(QByteArray& out) const;
+    QByteArray toRecord() const;
+    // Every stored field equal (the name is not stored).
+    bool sameRecordAs(const DesignObject& other) const { return toRecord() == other.toRecord(); }
 
 private:
     QByteArray payload(char* payloadKind) const;

@@ -1,10 +1,8 @@
-#include "model/ObjectData.h"
+#include "model/DesignObject.h"
 
 #include <algorithm>
 
 #include "model/ModelTexts.h"
-#include "model/Units.h"
-#include "model/ObjectControl.h"
 #include "base/ByteStream.h"
 #include "base/Cp1252.h"
 
@@ -17,24 +15,40 @@ bool isKnown(char kind)
 
 using namespace ObjectRecordLayout;
 
-ObjectData::ObjectData(ObjectControl* control, char kind) : control(control), kind(kind)
+DesignObject::DesignObject(char kind) : kind(kind)
 {
     if (kind == ObjectKind::Text)
         lines << ModelTexts::NewTextEntry;
 }
 
-QByteArray ObjectData::payload(char* payloadKind) const
+void DesignObject::setRect(const QRect& r)
+{
+    left = r.left();
+    top = r.top();
+    width = r.width();
+    height = r.height();
+}
+
+void DesignObject::keepInside(QSize regionSize)
+{
+    if (left > regionSize.width() - 5)
+        left = regionSize.width() - width - 25;
+    if (top > regionSize.height() - 5)
+        top = regionSize.height() - height - 25;
+}
+
+QByteArray DesignObject::payload(char* payloadKind) const
 {
     *payloadKind = 0;
     if (kind == ObjectKind::Graphic) {
-        if (!control || !control->isPicture() || control->picture.isEmpty())
+        if (picture.isEmpty())
             return {};
-        switch (control->picture.kind()) {
+        switch (picture.kind()) {
         case Picture::Kind::Bitmap: *payloadKind = 'B'; break;
         case Picture::Kind::Jpeg: *payloadKind = 'J'; break;
         default: *payloadKind = 'M'; break;
         }
-        return control->picture.streamBytes();
+        return picture.streamBytes();
     }
     if (kind == ObjectKind::Text) {
         *payloadKind = 'T';
@@ -52,22 +66,21 @@ QByteArray ObjectData::payload(char* payloadKind) const
     return {};
 }
 
-int32_t ObjectData::storedSize() const
+int32_t DesignObject::storedSize() const
 {
     char payloadKind = 0;
     return kFixedSize + int32_t(payload(&payloadKind).size());
 }
 
-int32_t ObjectData::saveToRecord(QByteArray& out, int32_t zoom) const
+int32_t DesignObject::saveToRecord(QByteArray& out) const
 {
     const qsizetype start = out.size();
     ByteWriter w(out);
     w.u8(uint8_t(kind));
-    const ObjectControl* c = control;
-    w.i32(c ? pixelsToUnits(c->left, zoom) : 0);
-    w.i32(c ? pixelsToUnits(c->top, zoom) : 0);
-    w.i32(c ? pixelsToUnits(c->height, zoom) : 0);
-    w.i32(c ? pixelsToUnits(c->width, zoom) : 0);
+    w.i32(left);
+    w.i32(top);
+    w.i32(height);
+    w.i32(width);
     w.i32(flags);
     w.i32(style);
     w.i32(foreColor);
@@ -95,10 +108,10 @@ int32_t ObjectData::saveToRecord(QByteArray& out, int32_t zoom) const
     return int32_t(out.size() - start);
 }
 
-QByteArray ObjectData::toRecord(int32_t zoom) const
+QByteArray DesignObject::toRecord() const
 {
     QByteArray out;
-    saveToRecord(out, zoom);
+    saveToRecord(out);
     return out;
 }
 
@@ -116,12 +129,9 @@ namespace {
 
 // No real design comes near this; keeping damaged geometry inside it lets every
 // later sum of positions and sizes stay within an int.
-constexpr int32_t kMaxPixelCoordinate = 1 << 24;
+constexpr int32_t kMaxCoordinate = 1 << 24;
 
-int clampedPixels(int32_t units, int32_t zoom)
-{
-    return std::clamp(unitsToPixels(units, zoom), -kMaxPixelCoordinate, kMaxPixelCoordinate);
-}
+int32_t clamped(int32_t units) { return std::clamp(units, -kMaxCoordinate, kMaxCoordinate); }
 
 void readTextLines(QByteArrayView payload, QStringList& lines)
 {
@@ -163,8 +173,7 @@ bool loadGraphicPayload(char kind, QByteArrayView payload, Picture& picture, QSt
 
 } // namespace
 
-std::unique_ptr<ObjectData> ObjectData::fromRecord(ObjectControl* control, QByteArrayView record, int32_t zoom,
-                                                     bool keepInside, QSize surfacePixels, QString* error)
+std::unique_ptr<DesignObject> DesignObject::fromRecord(QByteArrayView record, QString* error)
 {
     const qsizetype size = objectRecordSize(record);
     if (size < 0) {
@@ -173,44 +182,37 @@ std::unique_ptr<ObjectData> ObjectData::fromRecord(ObjectControl* control, QByte
         return nullptr;
     }
     ByteReader in(record.first(size));
-    auto data = std::make_unique<ObjectData>(control, char(in.u8()));
-    data->lines.clear();
-    const int32_t left = in.i32(), top = in.i32(), height = in.i32(), width = in.i32();
-    if (control) {
-        control->setBounds(clampedPixels(left, zoom), clampedPixels(top, zoom), clampedPixels(width, zoom),
-                           clampedPixels(height, zoom));
-        if (keepInside) {
-            if (control->left > surfacePixels.width() - 5)
-                control->left = surfacePixels.width() - control->width - 25;
-            if (control->top > surfacePixels.height() - 5)
-                control->top = surfacePixels.height() - control->height - 25;
-        }
-    }
-    data->flags = in.i32();
-    data->style = in.i32();
-    data->foreColor = in.i32();
-    data->backColor = in.i32();
-    data->lineSize = in.i8();
-    data->spare = in.i8();
-    data->lineType = in.i8();
+    auto object = std::make_unique<DesignObject>(char(in.u8()));
+    object->lines.clear();
+    object->left = clamped(in.i32());
+    object->top = clamped(in.i32());
+    object->height = clamped(in.i32());
+    object->width = clamped(in.i32());
+    object->flags = in.i32();
+    object->style = in.i32();
+    object->foreColor = in.i32();
+    object->backColor = in.i32();
+    object->lineSize = in.i8();
+    object->spare = in.i8();
+    object->lineType = in.i8();
     LogFontA font;
     font.read(in);
-    data->textStyle = in.i32();
-    data->shadowX = in.i8();
-    data->shadowY = in.i8();
+    object->textStyle = in.i32();
+    object->shadowX = in.i8();
+    object->shadowY = in.i8();
     in.seek(kPayloadLengthOffset);
     const int32_t payloadLength = in.i32();
     const char payloadKind = char(in.u8());
     const QByteArrayView body = in.view(payloadLength);
 
-    if (data->kind == ObjectKind::Graphic && control) {
-        if (!loadGraphicPayload(payloadKind, body, control->picture, error))
+    if (object->kind == ObjectKind::Graphic) {
+        if (!loadGraphicPayload(payloadKind, body, object->picture, error))
             return nullptr;
-    } else if (data->kind == ObjectKind::Text) {
-        data->font = font;
-        data->rotation = font.escapement;
+    } else if (object->kind == ObjectKind::Text) {
+        object->font = font;
+        object->rotation = font.escapement;
         if (payloadLength >= 1)
-            readTextLines(body, data->lines);
+            readTextLines(body, object->lines);
     }
-    return data;
+    return object;
 }

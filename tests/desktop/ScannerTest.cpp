@@ -6,7 +6,7 @@
 #include <QImage>
 
 #include "SaneFixtures.h"
-#include "system/Scanner.h"
+#include "desktop/Scanner.h"
 
 namespace {
 
@@ -77,6 +77,7 @@ TEST_F(SaneTestBackend, DeviceErrorsAreReportedNotTakenForAPicture)
     };
     for (const auto& c : cases) {
         ScanRequest request = colourPattern();
+        makeSaneFrameSmall(request);
         request.device = c.device;
         if (!c.readStatus.isEmpty())
             request.options.push_back({QStringLiteral("read-return-value"), c.readStatus});

@@ -1,4 +1,4 @@
-#include "system/SingleInstance.h"
+#include "desktop/SingleInstance.h"
 
 #include <QDeadlineTimer>
 #include <QDir>

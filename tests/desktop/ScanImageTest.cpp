@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "system/ScanImage.h"
+#include "desktop/ScanImage.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "system/ScanImage.h"
+#include "desktop/ScanImage.h"
 
 #include "imaging/Dib.h"
 

@@ -1,4 +1,4 @@
-#include "system/TerminationSignals.h"
+#include "desktop/TerminationSignals.h"
 
 #include <QSocketNotifier>
 #include <csignal>

@@ -13,7 +13,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "system/SingleInstance.h"
+#include "desktop/SingleInstance.h"
 
 namespace {
 

@@ -1,11 +1,11 @@
-#include "system/Scanner.h"
+#include "desktop/Scanner.h"
 
 #include <sane/sane.h>
 #include <sane/saneopts.h>
 
 #include <mutex>
 
-#include "system/ScanImage.h"
+#include "desktop/ScanImage.h"
 
 namespace {
 
