@@ -49,7 +49,7 @@ const JsonField<Obj> kObjectFields[] = {
      [](Obj& d, int64_t v) { d.rotation = int32_t(v); }},
 };
 
-using Font = LogFontA;
+using Font = LogFont;
 const JsonField<Font> kFontFields[] = {
     {"height", kI32Low, kI32High, [](const Font& f) -> int64_t { return f.height; },
      [](Font& f, int64_t v) { f.height = int32_t(v); }},
@@ -147,7 +147,7 @@ Picture::Kind pictureKindNamed(const JsonIn& in)
 
 std::span<const JsonField<DesignObject>> objectFields() { return kObjectFields; }
 
-QByteArray fontJson(const LogFontA& font)
+QByteArray fontJson(const LogFont& font)
 {
     JsonObject out;
     out.add("face", font.face());
@@ -155,10 +155,10 @@ QByteArray fontJson(const LogFontA& font)
     return out.toJson();
 }
 
-LogFontA readFont(const JsonIn& in)
+LogFont readFont(const JsonIn& in)
 {
-    LogFontA font;
-    font.setFace(fromCp1252(cp1252Field(in.member("face"), LogFontA::kFaceSize)));
+    LogFont font;
+    font.setFace(fromCp1252(cp1252Field(in.member("face"), LogFont::kFaceSize)));
     readJsonFields<Font>(in, kFontFields, font);
     return font;
 }

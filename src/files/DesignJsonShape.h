@@ -51,8 +51,8 @@ namespace DesignJson {
 // An object's geometry (design units) and properties.
 std::span<const JsonField<DesignObject>> objectFields();
 
-QByteArray fontJson(const LogFontA& font);
-LogFontA readFont(const JsonIn& in);
+QByteArray fontJson(const LogFont& font);
+LogFont readFont(const JsonIn& in);
 
 QByteArray layoutJson(const LayoutRecord& layout);
 LayoutRecord readLayout(const JsonIn& in);

@@ -74,7 +74,7 @@ QFont Canvas::qfont() const
 {
     // A damaged record may carry any height; beyond this no label needs more
     // and the glyph cache would not cope.
-    LogFontA font = m_font;
+    LogFont font = m_font;
     font.height = std::clamp(font.height, -kMaxFontHeight, kMaxFontHeight);
     font.width = std::clamp(font.width, -kMaxFontHeight, kMaxFontHeight);
     return font.toQFont();

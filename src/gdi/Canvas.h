@@ -61,8 +61,8 @@ public:
     QPainter& painter() const { return m_painter; }
 
     // --- state ---
-    void setFont(const LogFontA& font) { m_font = font; }
-    const LogFontA& font() const { return m_font; }
+    void setFont(const LogFont& font) { m_font = font; }
+    const LogFont& font() const { return m_font; }
     void setTextColor(const QColor& color) { m_textColor = color; }
     QColor textColor() const { return m_textColor; }
     void setPen(const CanvasPen& pen) { m_pen = pen; }
@@ -120,7 +120,7 @@ private:
 
     QPainter& m_painter;
     QTransform m_deviceTransform;
-    LogFontA m_font;
+    LogFont m_font;
     QColor m_textColor = Qt::black;
     QColor m_bkColor = Qt::white;
     BackgroundMode m_bkMode = BackgroundMode::Opaque;
@@ -136,7 +136,7 @@ private:
 // Selects a font for a scope and puts the previous one back on every path.
 class FontSelection {
 public:
-    FontSelection(Canvas& canvas, const LogFontA& font) : m_canvas(canvas), m_saved(canvas.font())
+    FontSelection(Canvas& canvas, const LogFont& font) : m_canvas(canvas), m_saved(canvas.font())
     {
         canvas.setFont(font);
     }
@@ -146,5 +146,5 @@ public:
 
 private:
     Canvas& m_canvas;
-    LogFontA m_saved;
+    LogFont m_saved;
 };

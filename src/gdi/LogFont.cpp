@@ -8,9 +8,9 @@
 #include <cmath>
 #include <cstring>
 
-LogFontA::LogFontA() { setFace(QStringLiteral("Arial")); }
+LogFont::LogFont() { setFace(QStringLiteral("Arial")); }
 
-QString LogFontA::face() const
+QString LogFont::face() const
 {
     qsizetype length = 0;
     while (length < kFaceSize && faceName[length] != '\0')
@@ -18,21 +18,21 @@ QString LogFontA::face() const
     return fromCp1252(QByteArrayView(faceName.data(), length));
 }
 
-void LogFontA::setFace(const QString& name)
+void LogFont::setFace(const QString& name)
 {
     faceName.fill(0);
     const QByteArray bytes = toCp1252(name);
     std::memcpy(faceName.data(), bytes.constData(), size_t(std::min<qsizetype>(bytes.size(), kFaceSize - 1)));
 }
 
-int LogFontA::pointSize() const
+int LogFont::pointSize() const
 {
     return int(std::lround(std::abs(height) * 72.0 / kLogicalUnitsPerInch));
 }
 
-void LogFontA::setPointSize(int points) { height = -int(std::lround(points * double(kLogicalUnitsPerInch) / 72.0)); }
+void LogFont::setPointSize(int points) { height = -int(std::lround(points * double(kLogicalUnitsPerInch) / 72.0)); }
 
-void LogFontA::read(ByteReader& in)
+void LogFont::read(ByteReader& in)
 {
     height = in.i32();
     width = in.i32();
@@ -51,7 +51,7 @@ void LogFontA::read(ByteReader& in)
     in.read(faceName.data(), kFaceSize);
 }
 
-void LogFontA::write(ByteWriter& out) const
+void LogFont::write(ByteWriter& out) const
 {
     out.i32(height);
     out.i32(width);
@@ -69,7 +69,7 @@ void LogFontA::write(ByteWriter& out) const
     out.bytes(QByteArrayView(faceName.data(), kFaceSize));
 }
 
-QByteArray LogFontA::toBytes() const
+QByteArray LogFont::toBytes() const
 {
     QByteArray bytes;
     ByteWriter out(bytes);
@@ -77,15 +77,15 @@ QByteArray LogFontA::toBytes() const
     return bytes;
 }
 
-LogFontA LogFontA::fromBytes(QByteArrayView bytes)
+LogFont LogFont::fromBytes(QByteArrayView bytes)
 {
-    LogFontA font;
+    LogFont font;
     ByteReader in(bytes);
     font.read(in);
     return font;
 }
 
-QFont LogFontA::toQFont() const
+QFont LogFont::toQFont() const
 {
     QFont font(face());
     // A positive height is the character cell; approximate the em as 87 % of it.
@@ -103,9 +103,9 @@ QFont LogFontA::toQFont() const
     return font;
 }
 
-LogFontA LogFontA::fromQFont(const QFont& font)
+LogFont LogFont::fromQFont(const QFont& font)
 {
-    LogFontA lf;
+    LogFont lf;
     lf.setFace(font.family());
     if (font.pixelSize() > 0)
         lf.height = -font.pixelSize();
@@ -118,4 +118,4 @@ LogFontA LogFontA::fromQFont(const QFont& font)
     return lf;
 }
 
-bool LogFontA::operator==(const LogFontA& other) const { return toBytes() == other.toBytes(); }
+bool LogFont::operator==(const LogFont& other) const { return toBytes() == other.toBytes(); }

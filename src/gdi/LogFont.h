@@ -11,7 +11,7 @@
 class ByteReader;
 class ByteWriter;
 
-struct LogFontA {
+struct LogFont {
     static constexpr int kSize = 60;
     static constexpr int kFaceSize = 32;
     static constexpr int kLogicalUnitsPerInch = 96;
@@ -31,7 +31,7 @@ struct LogFontA {
     uint8_t pitchAndFamily = 0;
     std::array<char, kFaceSize> faceName{};
 
-    LogFontA();  // "Arial", 12 points
+    LogFont();  // "Arial", 12 points
 
     QString face() const;
     void setFace(const QString& name);
@@ -43,12 +43,12 @@ struct LogFontA {
     void read(ByteReader& in);
     void write(ByteWriter& out) const;
     QByteArray toBytes() const;
-    static LogFontA fromBytes(QByteArrayView bytes);
+    static LogFont fromBytes(QByteArrayView bytes);
 
     // The font to draw with where one logical unit is one pixel; escapement is
     // not part of the QFont (the canvas rotates instead).
     QFont toQFont() const;
-    static LogFontA fromQFont(const QFont& font);
+    static LogFont fromQFont(const QFont& font);
 
-    bool operator==(const LogFontA& other) const;
+    bool operator==(const LogFont& other) const;
 };

@@ -322,7 +322,7 @@ bool DataReader::matchesFilter()
         bool holds = false;
         if (space >= 0) {
             const QString value = line.mid(space + 10).toUpper();
-            holds = fieldValue(line.left(space)).toUpper().contains(value);
+            holds = namedFieldValue(line.left(space)).toUpper().contains(value);
         }
         result = andMode ? (result && holds) : (result || holds);
         const bool nextIsAnd =
@@ -353,17 +353,17 @@ QString DataReader::valueAt(int position)
     return position < values.size() ? values[position] : QString();
 }
 
-QString DataReader::fieldValue(const QString& name)
+QString DataReader::namedFieldValue(const QString& name)
 {
     return valueAt(fieldPosition(name));
 }
 
-QString DataReader::getFieldValue(const QString& fieldSpec)
+QString DataReader::fieldValue(const QString& fieldSpec)
 {
     if (!m_active)
         return QString();
     if (!fieldSpec.contains('+'))
-        return fieldValue(fieldSpec);
+        return namedFieldValue(fieldSpec);
     QString result;
     QString line;
     QString segment;
@@ -399,12 +399,12 @@ QString DataReader::getFieldValue(const QString& fieldSpec)
     return result;
 }
 
-QString DataReader::getFilter() const
+QString DataReader::filter() const
 {
     return m_active ? m_filterText : QString();
 }
 
-QString DataReader::getSort() const
+QString DataReader::sort() const
 {
     return m_active ? m_sortText : QString();
 }
@@ -476,7 +476,7 @@ void DataReader::listRecords(QStringList& list, int32_t first, int32_t count, in
         for (int f = 0; f < fields; ++f) {
             if (maxChars > 0 && line.size() >= maxChars)
                 break;
-            line += fieldValue(m_fieldNames[f]) + QStringLiteral(" | ");
+            line += namedFieldValue(m_fieldNames[f]) + QStringLiteral(" | ");
         }
         if (maxChars > 0)
             line.truncate(maxChars);

@@ -34,7 +34,7 @@ public:
     int32_t gotoRecord(int32_t index);
     // The value of a field name or a composite ("FIRSTNAME+ +LASTNAME+\r\nCITY")
     // for the current record; empty when closed.
-    QString getFieldValue(const QString& fieldSpec);
+    QString fieldValue(const QString& fieldSpec);
 
     // Told how many records are read so far while a long text source loads;
     // returning false cancels the open (it fails quietly, loadCancelled() is true).
@@ -51,8 +51,8 @@ public:
     const QString& tempCsvPath() const { return m_tempCsvPath; }
 
     // Filter and sort: lines each followed by CR LF, without the header line.
-    QString getFilter() const;
-    QString getSort() const;
+    QString filter() const;
+    QString sort() const;
     // Replace, store and reopen; false (with the previous text restored and
     // stored again) when the source will not open with the new one.
     bool setFilter(const QString& text);
@@ -94,7 +94,7 @@ private:
     bool reportProgress(qint64 records);
     bool advanceText(int32_t count);
     bool matchesFilter();
-    QString fieldValue(const QString& name);
+    QString namedFieldValue(const QString& name);
     int fieldPosition(const QString& name) const;
     QString valueAt(int position);
     void deleteTempCsv();

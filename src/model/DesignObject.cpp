@@ -89,7 +89,7 @@ int32_t DesignObject::saveToRecord(QByteArray& out) const
     w.i8(int8_t(spare));
     w.i8(int8_t(lineType));
     if (kind == ObjectKind::Text) {
-        LogFontA stored = font;
+        LogFont stored = font;
         stored.escapement = rotation;
         stored.orientation = rotation;
         stored.write(w);
@@ -97,7 +97,7 @@ int32_t DesignObject::saveToRecord(QByteArray& out) const
         w.i8(shadowX);
         w.i8(shadowY);
     } else {
-        w.zeros(LogFontA::kSize + 6);
+        w.zeros(LogFont::kSize + 6);
     }
     w.zeros(64);
     char payloadKind = 0;
@@ -195,7 +195,7 @@ std::unique_ptr<DesignObject> DesignObject::fromRecord(QByteArrayView record, QS
     object->lineSize = in.i8();
     object->spare = in.i8();
     object->lineType = in.i8();
-    LogFontA font;
+    LogFont font;
     font.read(in);
     object->textStyle = in.i32();
     object->shadowX = in.i8();

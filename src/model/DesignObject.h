@@ -91,7 +91,7 @@ public:
     int32_t lineSize = 1;
     int32_t spare = 0;
     int32_t lineType = 0;
-    LogFontA font;        // text only
+    LogFont font;        // text only
     QStringList lines;    // text only
     int32_t textStyle = 1;
     int8_t shadowX = 0;

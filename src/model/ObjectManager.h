@@ -37,7 +37,7 @@ struct ObjectDefaults {
     int8_t shadowX = 0;
     int8_t shadowY = 0;
     int32_t rotation = 0;
-    LogFontA font;
+    LogFont font;
 };
 
 // One region slot: a sheet side (0..1) and a panel (0..3).

@@ -55,7 +55,7 @@ DeviceMetrics DeviceMetrics::fromDevice(const QPagedPaintDevice& device)
 
 int SheetPrinter::unitToX(double u) const { return toDots(m_metrics.dpiX * u / divisor()); }
 int SheetPrinter::unitToY(double u) const { return toDots(m_metrics.dpiY * u / divisor()); }
-double SheetPrinter::XToUnit(int d) const { return double(d) / m_metrics.dpiX * divisor(); }
+double SheetPrinter::deviceToUnitsX(int d) const { return double(d) / m_metrics.dpiX * divisor(); }
 double SheetPrinter::YToUnit(int d) const { return double(d) / m_metrics.dpiY * divisor(); }
 
 void SheetPrinter::beginRun(int firstCell, int total)
@@ -111,7 +111,7 @@ std::vector<PageCell> SheetPrinter::pageCells(int page) const
 QRect SheetPrinter::cellRect(int row, int column, int ox, int oy) const
 {
     const SheetGrid& o = grid;
-    const double left = o.marginLeft + (o.columnSpace + o.columnWidth) * (column - 1) - XToUnit(ox);
+    const double left = o.marginLeft + (o.columnSpace + o.columnWidth) * (column - 1) - deviceToUnitsX(ox);
     const double top = o.marginTop + (o.rowSpace + o.rowHeight) * (row - 1) - YToUnit(oy);
     const int l = unitToX(left), t = unitToY(top);
     const int r = unitToX(left + o.columnWidth), b = unitToY(top + o.rowHeight);
@@ -163,7 +163,7 @@ void SheetPrinter::drawCropMarks(QPainter& canvas, bool preview, int ox, int oy)
     double paperRight = o.marginLeft + columns * o.columnWidth + (columns - 1) * o.columnSpace + o.marginRight;
     double paperBottom = o.marginTop + rows * o.rowHeight + (rows - 1) * o.rowSpace + o.marginBottom;
     if (!preview) {
-        paperRight -= 2 * XToUnit(m_metrics.offsetX);
+        paperRight -= 2 * deviceToUnitsX(m_metrics.offsetX);
         paperBottom -= 2 * YToUnit(m_metrics.offsetY);
     }
     const int right = unitToX(paperRight), bottom = unitToY(paperBottom);

@@ -124,7 +124,7 @@ public:
     // Conversions between grid lengths and device dots.
     int unitToX(double u) const;
     int unitToY(double u) const;
-    double XToUnit(int d) const;
+    double deviceToUnitsX(int d) const;
     double YToUnit(int d) const;
 
 private:

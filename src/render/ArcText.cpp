@@ -84,7 +84,7 @@ void drawArcText(Canvas& canvas, const Edges& frame, const QString& text, int su
     const std::vector<ArcGlyph> glyphs = layoutArcText(canvas, frame, text, subStyle, startStep);
     if (glyphs.empty())
         return;
-    LogFontA turned = canvas.font();
+    LogFont turned = canvas.font();
     FontSelection selected(canvas, turned);
     for (const ArcGlyph& glyph : glyphs) {
         turned.escapement = glyph.escapement;

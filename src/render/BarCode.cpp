@@ -130,8 +130,8 @@ void drawBarCodePlaceholder(Canvas& canvas, const Edges& frame)
     canvas.rectangle(frame.left, frame.top, frame.right, frame.bottom);
     canvas.setPen(saved);
     const int h = canvas.textExtent(RenderTexts::BarcodePlaceholder).height();
-    const LogFontA font = canvas.font();
-    LogFontA upright = font;
+    const LogFont font = canvas.font();
+    LogFont upright = font;
     upright.escapement = 0;
     FontSelection selected(canvas, upright);
     const int y = frame.top + (frame.bottom - frame.top) / 2 - h / 2;

@@ -50,7 +50,7 @@ void paintCard(Canvas& canvas, const Card& card, const CardPaintOptions& options
 // 3 full-size CD; anything else draws nothing.
 namespace StockOverlay {
 constexpr int None = 0;
-constexpr int CardHigh = 1;  // BaseImage1H
+constexpr int CardHigh = 1;
 constexpr int CardWide = 2;  // BaseImage1W
 constexpr int FullDisc = 3;  // BaseImage2
 }

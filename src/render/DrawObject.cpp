@@ -26,11 +26,11 @@ QString fieldValue(const QString& code, const ElementContext& context)
         return code;
     const QString fieldSpec = code.mid(2, std::max<qsizetype>(0, code.size() - 4));
     if (reader->gotoRecord(context.record) >= 0)
-        return reader->getFieldValue(fieldSpec);
+        return reader->fieldValue(fieldSpec);
     if (context.cycle) {
         const int32_t count = reader->recordCount();
         if (count >= 1 && reader->gotoRecord(context.record % count) >= 0)
-            return reader->getFieldValue(fieldSpec);
+            return reader->fieldValue(fieldSpec);
     }
     return QString();
 }

@@ -13,7 +13,7 @@ public:
     virtual bool active() const = 0;
     // The record index on success, −1 when there is no such record.
     virtual int32_t gotoRecord(int32_t index) = 0;
-    virtual QString getFieldValue(const QString& fieldSpec) = 0;
+    virtual QString fieldValue(const QString& fieldSpec) = 0;
     virtual int32_t recordCount() const = 0;
 };
 
@@ -31,7 +31,7 @@ public:
             return m_reader.active;
     }
     int32_t gotoRecord(int32_t index) override { return int32_t(m_reader.gotoRecord(index)); }
-    QString getFieldValue(const QString& fieldSpec) override { return m_reader.getFieldValue(fieldSpec); }
+    QString fieldValue(const QString& fieldSpec) override { return m_reader.fieldValue(fieldSpec); }
     int32_t recordCount() const override
     {
         if constexpr (requires { m_reader.recordCount(); })

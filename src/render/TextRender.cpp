@@ -124,7 +124,7 @@ bool drawStyledText(Canvas& canvas, const QRect& rect, const QString& text, cons
     const int param3 = TextStyleWord::param3(textStyle);
     const int32_t zoom = options.zoom;
 
-    LogFontA font = canvas.font();
+    LogFont font = canvas.font();
     const bool turned = style == TextStyleKind::Wrap || style == TextStyleKind::NoWrap;
     font.escapement = turned ? options.rotation : 0;
     font.orientation = font.escapement;

@@ -9,7 +9,7 @@
 
 TEST(LogFont, PointsAndBytes)
 {
-    LogFontA font;
+    LogFont font;
     EXPECT_EQ(font.height, -16);
     EXPECT_EQ(font.pointSize(), 12);
     font.setPointSize(9);
@@ -18,16 +18,16 @@ TEST(LogFont, PointsAndBytes)
     EXPECT_EQ(font.face().size(), 31);
     const QByteArray bytes = font.toBytes();
     ASSERT_EQ(bytes.size(), 60);
-    EXPECT_EQ(LogFontA::fromBytes(bytes).toBytes(), bytes);
+    EXPECT_EQ(LogFont::fromBytes(bytes).toBytes(), bytes);
 
-    LogFontA bold;
+    LogFont bold;
     bold.weight = 700;
     bold.italic = 1;
     const QFont q = bold.toQFont();
     EXPECT_EQ(q.pixelSize(), 16);
     EXPECT_TRUE(q.bold());
     EXPECT_TRUE(q.italic());
-    const LogFontA back = LogFontA::fromQFont(q);
+    const LogFont back = LogFont::fromQFont(q);
     EXPECT_EQ(back.height, -16);
     EXPECT_EQ(back.weight, 700);
     EXPECT_EQ(back.face(), "Arial");

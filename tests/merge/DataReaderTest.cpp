@@ -29,7 +29,7 @@ protected:
     {
         QStringList names;
         for (int r = 0; r < reader.recordCount(); ++r)
-            names << (reader.gotoRecord(r) == r ? reader.getFieldValue("FIRSTNAME") : QString("?"));
+            names << (reader.gotoRecord(r) == r ? reader.fieldValue("FIRSTNAME") : QString("?"));
         return names;
     }
 
@@ -75,7 +75,7 @@ TEST_P(TextModes, ReadsFieldsRecordsAndComposites)
     };
     for (const Case& c : cases) {
         ASSERT_EQ(reader.gotoRecord(c.record), c.record);
-        EXPECT_EQ(reader.getFieldValue(c.fieldSpec), c.value) << c.fieldSpec.toStdString();
+        EXPECT_EQ(reader.fieldValue(c.fieldSpec), c.value) << c.fieldSpec.toStdString();
     }
 }
 
@@ -86,13 +86,13 @@ TEST_P(TextModes, GotoRecordForwardBackwardAndPastTheEnd)
     EXPECT_EQ(reader.gotoRecord(4), -1);
     EXPECT_EQ(reader.gotoRecord(-1), -1);
     EXPECT_EQ(reader.gotoRecord(2), 2);
-    EXPECT_EQ(reader.getFieldValue("FIRSTNAME"), "Cid");
+    EXPECT_EQ(reader.fieldValue("FIRSTNAME"), "Cid");
     EXPECT_EQ(reader.gotoRecord(1), 1);
-    EXPECT_EQ(reader.getFieldValue("FIRSTNAME"), "Bob");
+    EXPECT_EQ(reader.fieldValue("FIRSTNAME"), "Bob");
     EXPECT_EQ(reader.gotoRecord(3), 3);
-    EXPECT_EQ(reader.getFieldValue("FIRSTNAME"), "Dee");
+    EXPECT_EQ(reader.fieldValue("FIRSTNAME"), "Dee");
     EXPECT_EQ(reader.gotoRecord(0), 0);
-    EXPECT_EQ(reader.getFieldValue("FIRSTNAME"), "Ann");
+    EXPECT_EQ(reader.fieldValue("FIRSTNAME"), "Ann");
 }
 
 // Fields are found by name through an index of the names: it must follow the
@@ -103,12 +103,12 @@ TEST_P(TextModes, RepeatedNamesAndReopenedSources)
     ASSERT_GE(reader.open(people()), 0);
     ASSERT_EQ(reader.open(writeFileBytes(dir.filePath("tags.csv"), "Tag,CITY,tag\r\nred,Bonn,blue\r\n")), 3);
     ASSERT_EQ(reader.gotoRecord(0), 0);
-    EXPECT_EQ(reader.getFieldValue("TAG"), "red");
-    EXPECT_EQ(reader.getFieldValue("city"), "Bonn");
-    EXPECT_EQ(reader.getFieldValue("Tag+/+City"), "red/Bonn");
-    EXPECT_EQ(reader.getFieldValue("FIRSTNAME"), "");
+    EXPECT_EQ(reader.fieldValue("TAG"), "red");
+    EXPECT_EQ(reader.fieldValue("city"), "Bonn");
+    EXPECT_EQ(reader.fieldValue("Tag+/+City"), "red/Bonn");
+    EXPECT_EQ(reader.fieldValue("FIRSTNAME"), "");
     reader.close();
-    EXPECT_EQ(reader.getFieldValue("TAG"), "");
+    EXPECT_EQ(reader.fieldValue("TAG"), "");
 }
 
 TEST_P(TextModes, HeaderOnlyFileHasNoRecords)
@@ -131,11 +131,11 @@ TEST_F(DataReaderTest, LoadsFilterAndSortFilesBesideTheSource)
     writeFileBytes(path + ".srt", "~FIELD SORT 2.0~\r\nFIRSTNAME DESC\r\n");
     DataReader reader;
     ASSERT_EQ(reader.open(path), 5);
-    EXPECT_EQ(reader.getFilter(), "LASTNAME= 'Smith'\r\n");
-    EXPECT_EQ(reader.getSort(), "FIRSTNAME DESC\r\n");
+    EXPECT_EQ(reader.filter(), "LASTNAME= 'Smith'\r\n");
+    EXPECT_EQ(reader.sort(), "FIRSTNAME DESC\r\n");
     EXPECT_EQ(firstNames(reader), QStringList({"Dee", "Ann"}));
     reader.close();
-    EXPECT_TRUE(reader.getFilter().isEmpty());
+    EXPECT_TRUE(reader.filter().isEmpty());
     EXPECT_FALSE(reader.active());
 }
 
@@ -176,7 +176,7 @@ TEST_F(DataReaderTest, SetFilterAndSortStoreReopenAndRestore)
     // A filter the provider rejects: false, the previous filter is back in memory and on disk.
     EXPECT_FALSE(reader.setFilter("LASTNAME = = 'x'\r\n"));
     EXPECT_TRUE(reader.active());
-    EXPECT_EQ(reader.getFilter(), "LASTNAME= 'O''Brien'\r\n");
+    EXPECT_EQ(reader.filter(), "LASTNAME= 'O''Brien'\r\n");
     EXPECT_EQ(reader.recordCount(), 1);
     EXPECT_EQ(readFileBytes(path + ".flt"), QByteArray("~FIELD FILTER 2.0~\r\nLASTNAME= 'O''Brien'\r\n"));
 
@@ -189,7 +189,7 @@ TEST_F(DataReaderTest, SetFilterAndSortStoreReopenAndRestore)
     EXPECT_EQ(readFileBytes(path + ".srt"), QByteArray("~FIELD SORT 2.0~\r\nLASTNAME ASC\r\nFIRSTNAME DESC\r\n"));
     EXPECT_EQ(firstNames(reader), QStringList({"Cid", "Bob", "Dee", "Ann"}));
     EXPECT_FALSE(reader.setSort("NOSUCHFIELD ASC\r\n"));
-    EXPECT_EQ(reader.getSort(), "LASTNAME ASC\r\nFIRSTNAME DESC\r\n");
+    EXPECT_EQ(reader.sort(), "LASTNAME ASC\r\nFIRSTNAME DESC\r\n");
     EXPECT_EQ(firstNames(reader), QStringList({"Cid", "Bob", "Dee", "Ann"}));
 
     DataReader closed;
@@ -225,7 +225,7 @@ TEST_F(DataReaderTest, FailsWithoutExtensionOrFile)
     EXPECT_EQ(reader.open(dir.filePath("missing.csv")), -1);
     EXPECT_EQ(messages.texts(), QStringList({"ERROR: Open with TDFile"}));
     EXPECT_EQ(reader.gotoRecord(0), -1);
-    EXPECT_TRUE(reader.getFieldValue("A").isEmpty());
+    EXPECT_TRUE(reader.fieldValue("A").isEmpty());
 }
 
 TEST_F(DataReaderTest, ListRecordsSummarisesRecords)
@@ -276,10 +276,10 @@ TEST_F(DataReaderTest, DataLinkFileReadsItsTable)
     EXPECT_EQ(fields, QStringList({"NAME", "CITY"}));
     QStringList names;
     for (int r = 0; r < reader.recordCount(); ++r)
-        names << (reader.gotoRecord(r) == r ? reader.getFieldValue("NAME") : QString("?"));
+        names << (reader.gotoRecord(r) == r ? reader.fieldValue("NAME") : QString("?"));
     EXPECT_EQ(names, QStringList({"Brown", "Jones", "Smith"}));
     EXPECT_EQ(reader.gotoRecord(0), 0);
-    EXPECT_EQ(reader.getFieldValue("NAME+ of +CITY"), "Brown of Bonn");
+    EXPECT_EQ(reader.fieldValue("NAME+ of +CITY"), "Brown of Bonn");
 }
 
 TEST_F(DataReaderTest, DataLinkFileFailures)
@@ -331,9 +331,9 @@ TEST_F(DataReaderTest, PersonalDatabaseFilesGoThroughAPrivateTemporaryCopy)
     EXPECT_FALSE(QFile::exists(dir.filePath("Pdb/pdbcsv.tmp")));
     EXPECT_EQ(first.recordCount(), 2);
     ASSERT_EQ(first.gotoRecord(0), 0);
-    EXPECT_EQ(first.getFieldValue("FIRSTNAME+ +LASTNAME"), QString::fromUtf8("Jos\xC3\xA9 Diaz, Jr."));
+    EXPECT_EQ(first.fieldValue("FIRSTNAME+ +LASTNAME"), QString::fromUtf8("Jos\xC3\xA9 Diaz, Jr."));
     ASSERT_EQ(second.gotoRecord(1), 1);
-    EXPECT_EQ(second.getFieldValue("LASTNAME"), "\"Q\" Lee");
+    EXPECT_EQ(second.fieldValue("LASTNAME"), "\"Q\" Lee");
     const QString temp = first.tempCsvPath();
     ASSERT_TRUE(QFile::exists(temp));
     first.close();
@@ -391,7 +391,7 @@ TEST(DataReaderAsFieldSource, AnswersThroughTheRenderAdapter)
     EXPECT_TRUE(source.active());
     EXPECT_EQ(source.recordCount(), 4);
     EXPECT_EQ(source.gotoRecord(3), 3);
-    EXPECT_EQ(source.getFieldValue("FIRSTNAME+ +LASTNAME"), "Dee Smith");
+    EXPECT_EQ(source.fieldValue("FIRSTNAME+ +LASTNAME"), "Dee Smith");
     EXPECT_EQ(source.gotoRecord(4), -1);
 }
 

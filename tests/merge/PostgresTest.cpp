@@ -59,23 +59,23 @@ TEST(Postgres, DataLinkFileReadsFilteredSortedRecords)
     QStringList rows;
     for (int r = 0; r < reader.recordCount(); ++r) {
         ASSERT_EQ(reader.gotoRecord(r), r);
-        rows << reader.getFieldValue("FIRSTNAME+ +LASTNAME+, +CITY+ +ZIP");
+        rows << reader.fieldValue("FIRSTNAME+ +LASTNAME+, +CITY+ +ZIP");
     }
     EXPECT_EQ(rows, QStringList({"Dee Smith, Bremen 28195", "Ann Smith, Boston 02134", "Bob O'Brien, Berlin 10115",
                                  "Fay Smith, Austin 73344"}));
     EXPECT_EQ(reader.gotoRecord(4), -1);
     EXPECT_EQ(reader.gotoRecord(1), 1);
-    EXPECT_EQ(reader.getFieldValue("firstname"), "Ann");
+    EXPECT_EQ(reader.fieldValue("firstname"), "Ann");
 
     // A value with an apostrophe filters as itself.
     ASSERT_TRUE(reader.setFilter(FilterSort::condition("lastname", "=", "O'Brien") + "\r\n"));
     EXPECT_EQ(reader.recordCount(), 1);
     ASSERT_EQ(reader.gotoRecord(0), 0);
-    EXPECT_EQ(reader.getFieldValue("firstname"), "Bob");
+    EXPECT_EQ(reader.fieldValue("firstname"), "Bob");
 
     // The server refuses a bad sort: the reader keeps the previous one.
     EXPECT_FALSE(reader.setSort("nosuchcolumn ASC\r\n"));
-    EXPECT_EQ(reader.getSort(), "city DESC\r\nfirstname ASC\r\n");
+    EXPECT_EQ(reader.sort(), "city DESC\r\nfirstname ASC\r\n");
     EXPECT_TRUE(reader.active());
     EXPECT_EQ(reader.recordCount(), 1);
 }

@@ -10,9 +10,9 @@
 
 namespace {
 
-LogFontA arcFont()
+LogFont arcFont()
 {
-    LogFontA font;
+    LogFont font;
     font.setFace("Liberation Sans");
     font.height = -16;
     return font;
@@ -100,7 +100,7 @@ TEST(ArcText, NothingForOneCharacterOrATooSmallFrame)
 TEST(ArcText, DrawingLeavesTheFontAsItWas)
 {
     TestSurface s;
-    const LogFontA font = arcFont();
+    const LogFont font = arcFont();
     s.canvas->setFont(font);
     drawArcText(*s.canvas, {0, 0, 300, 200}, "around", 1, -12);
     EXPECT_EQ(s.canvas->font(), font);

@@ -73,7 +73,7 @@ public:
             return -1;
         return current = index;
     }
-    QString getFieldValue(const QString& fieldSpec) override
+    QString fieldValue(const QString& fieldSpec) override
     {
         static const char* const cities[] = {"Aston", "Brill", "Cotes"};
         return fieldSpec == "City" && current >= 0 ? cities[current] : QString();
@@ -101,7 +101,7 @@ TEST(ResolveElementText, ReaderAdapterTakesMembersOrFunctions)
         bool active = true;
         int recordCount = 2;
         int gotoRecord(int i) { return i < recordCount ? i : -1; }
-        QString getFieldValue(const QString& s) { return s + "!"; }
+        QString fieldValue(const QString& s) { return s + "!"; }
     } members;
     DataReaderSource<MemberReader> source(members);
     EXPECT_EQ(resolve({"{-Name-}"}, 3, 2, &source, true), "Name!");

@@ -290,7 +290,7 @@ TEST(CanvasMapping, WindowAndViewportScaleLogicalUnits)
 TEST(CanvasText, EscapementTurnsTextCounterClockwiseAroundTheCellCorner)
 {
     TestSurface s(300, 300);
-    LogFontA font;
+    LogFont font;
     font.height = -30;
     font.escapement = 900;
     s.canvas->setFont(font);

@@ -11,9 +11,9 @@
 
 namespace {
 
-LogFontA testFont(int height = -16)
+LogFont testFont(int height = -16)
 {
-    LogFontA font;
+    LogFont font;
     font.setFace("Liberation Sans");
     font.height = height;
     return font;

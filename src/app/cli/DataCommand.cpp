@@ -59,7 +59,7 @@ int runData(const QStringList& args)
             break;
         QStringList values;
         for (const QString& field : fields)
-            values << reader.getFieldValue(field);
+            values << reader.fieldValue(field);
         records.raw(Json::stringArray(values));
     }
     return cliWriteStdout(JsonObject()

@@ -147,7 +147,7 @@ bool LinkWizardModel::next()
         if (!m_reader.active())
             return false;
         if (m_reader.providerApplied()) {
-            m_allRecords = m_reader.getFilter().isEmpty();
+            m_allRecords = m_reader.filter().isEmpty();
             m_page = LinkPage::RecordSelection;
         } else {
             clearListing();
@@ -160,7 +160,7 @@ bool LinkWizardModel::next()
             clearListing();
             m_page = LinkPage::Finish;
         } else {
-            filterText = m_reader.getFilter();
+            filterText = m_reader.filter();
             m_expectCondition = true;
             m_page = LinkPage::Filter;
         }
@@ -170,7 +170,7 @@ bool LinkWizardModel::next()
             Messages::information(MergeTexts::FilterRejected);
             return false;
         }
-        m_sortLines = FilterSort::splitLines(m_reader.getSort());
+        m_sortLines = FilterSort::splitLines(m_reader.sort());
         m_sortSelection = m_sortLines.isEmpty() ? -1 : 0;
         m_page = LinkPage::Sort;
         return false;

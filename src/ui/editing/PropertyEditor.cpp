@@ -211,10 +211,10 @@ QWidget* PropertyEditor::buildTextPage()
     auto* single = named(new QRadioButton(T::SingleText, group), "SingleTextRadio");
     m_textChoice->addButton(single, SingleTextId);
     grid->addWidget(single, 0, 0, 1, 4);
-    m_textMemo = named(new QPlainTextEdit(group), "TextMemo");
-    m_textMemo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    m_textMemo->setFixedHeight(80);
-    grid->addWidget(m_textMemo, 1, 0, 1, 4);
+    m_textLines = named(new QPlainTextEdit(group), "TextMemo");
+    m_textLines->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_textLines->setFixedHeight(80);
+    grid->addWidget(m_textLines, 1, 0, 1, 4);
     m_pickText = named(new QPushButton(T::PickText, group), "PickTextBtn");
     m_symbol = named(new QPushButton(T::Symbol, group), "SymbolBtn");
     auto* memoButtons = new QHBoxLayout;
@@ -253,7 +253,7 @@ QWidget* PropertyEditor::buildTextPage()
         connect(box, &QLineEdit::editingFinished, this, &PropertyEditor::apply);
 
     auto* database = named(new QRadioButton(T::DBField, group), "DBRadio");
-    m_textChoice->addButton(database, DBFieldId);
+    m_textChoice->addButton(database, DatabaseFieldId);
     grid->addWidget(database, 7, 0, 1, 4);
     m_dbFile = named(new QPushButton(T::DBFile, group), "DBFileBtn");
     m_dbFile->setToolTip(T::DBFileHint);
@@ -271,7 +271,7 @@ QWidget* PropertyEditor::buildTextPage()
     layout->addStretch();
 
     connect(m_textChoice, &QButtonGroup::idClicked, this, &PropertyEditor::textChoiceClicked);
-    connect(m_textMemo, &QPlainTextEdit::textChanged, this, &PropertyEditor::apply);
+    connect(m_textLines, &QPlainTextEdit::textChanged, this, &PropertyEditor::apply);
     connect(m_pickText, &QPushButton::clicked, this, &PropertyEditor::pickText);
     connect(m_symbol, &QPushButton::clicked, this, &PropertyEditor::chooseSymbol);
     connect(m_varTextEdit, &QPushButton::clicked, this, &PropertyEditor::editTextList);
@@ -513,7 +513,7 @@ void PropertyEditor::refresh(bool force)
             window->setProperty(kPageKindProperty, int(PageKind::None));
         else {
             // No design window: the boxes are emptied.
-            m_textMemo->clear();
+            m_textLines->clear();
             for (QLineEdit* box : {m_counterLength, m_counterStart, m_counterInc})
                 box->clear();
             m_dbField->clear();
@@ -555,10 +555,10 @@ void PropertyEditor::showText(const DesignObject& data)
     m_workingList = data.lines;
     const QString box = V::entryToBox(data.lines.value(0));
     // The box being typed into keeps its text (and cursor) when it already says the same.
-    if (m_textMemo->toPlainText() != box)
-        m_textMemo->setPlainText(box);
+    if (m_textLines->toPlainText() != box)
+        m_textLines->setPlainText(box);
 
-    const LogFontA& font = data.font;
+    const LogFont& font = data.font;
     const int listed = m_fontList->findText(font.face(), Qt::MatchFixedString);
     m_fontList->setCurrentIndex(listed);
     m_fontLabel->setText(listed < 0 ? font.face() : QString());
@@ -628,17 +628,17 @@ void PropertyEditor::enableTextChoice()
 {
     const int choice = m_textChoice->checkedId();
     const bool single = choice == SingleTextId;
-    m_textMemo->setEnabled(single);
+    m_textLines->setEnabled(single);
     m_pickText->setEnabled(single && bool(Hooks::pickText()));
     m_pickText->setToolTip(Hooks::pickText() ? QString() : T::PickTextMissing);
     m_symbol->setEnabled(single);
     m_varTextEdit->setEnabled(choice == VarTextId);
     for (QLineEdit* box : {m_counterLength, m_counterStart, m_counterInc})
         box->setEnabled(choice == CounterId);
-    m_dbField->setEnabled(choice == DBFieldId);
-    m_dbFile->setEnabled(choice == DBFieldId);
+    m_dbField->setEnabled(choice == DatabaseFieldId);
+    m_dbFile->setEnabled(choice == DatabaseFieldId);
     // The Field Wizard is another window's; without it the button stays off.
-    m_buildField->setEnabled(choice == DBFieldId && bool(Hooks::buildField()));
+    m_buildField->setEnabled(choice == DatabaseFieldId && bool(Hooks::buildField()));
     m_buildField->setToolTip(Hooks::buildField() ? T::BuildFieldHint : T::BuildFieldMissing);
 }
 
@@ -685,7 +685,7 @@ void PropertyEditor::textChoiceClicked(int choice)
     if (!window)
         return;
     m_busy = true;
-    if (choice == DBFieldId) {
+    if (choice == DatabaseFieldId) {
         fillFieldList();
         while (m_dbField->count() == 0) {
             if (Messages::askYesNo(T::AskLinkDatabase) != Messages::Answer::Yes)
@@ -710,7 +710,7 @@ void PropertyEditor::textChoiceClicked(int choice)
     if (m_textChoice->checkedId() != CounterId)
         for (QLineEdit* box : {m_counterLength, m_counterStart, m_counterInc})
             box->clear();
-    if (m_textChoice->checkedId() != DBFieldId)
+    if (m_textChoice->checkedId() != DatabaseFieldId)
         m_dbField->setCurrentIndex(-1);
     m_busy = false;
 }
@@ -753,16 +753,16 @@ void PropertyEditor::apply()
     // The counter or the field becomes the text box's text, which becomes entry 0.
     const int choice = m_textChoice->checkedId();
     if (choice == CounterId) {
-        const QSignalBlocker blocker(m_textMemo);
-        m_textMemo->setPlainText(VariableText::composeCounterCode(m_counterLength->text(), m_counterStart->text(),
+        const QSignalBlocker blocker(m_textLines);
+        m_textLines->setPlainText(VariableText::composeCounterCode(m_counterLength->text(), m_counterStart->text(),
                                                                   m_counterInc->text()));
-    } else if (choice == DBFieldId && m_dbField->currentIndex() >= 0) {
-        const QSignalBlocker blocker(m_textMemo);
-        m_textMemo->setPlainText(VariableText::composeFieldCode(m_dbField->currentText()));
+    } else if (choice == DatabaseFieldId && m_dbField->currentIndex() >= 0) {
+        const QSignalBlocker blocker(m_textLines);
+        m_textLines->setPlainText(VariableText::composeFieldCode(m_dbField->currentText()));
     }
     if (!m_workingList.isEmpty())
         m_workingList.removeFirst();
-    m_workingList.prepend(V::boxToEntry(m_textMemo->toPlainText()));
+    m_workingList.prepend(V::boxToEntry(m_textLines->toPlainText()));
 
     DesignEditor& editor = window->document().editor;
     // The boxes are written into a copy, which the editor takes as one step.
@@ -846,8 +846,8 @@ void PropertyEditor::editTextList()
     if (m_workingList.isEmpty())
         return;
     {
-        const QSignalBlocker blocker(m_textMemo);
-        m_textMemo->setPlainText(V::entryToBox(m_workingList.front()));
+        const QSignalBlocker blocker(m_textLines);
+        m_textLines->setPlainText(V::entryToBox(m_workingList.front()));
     }
     apply();
 }
@@ -857,7 +857,7 @@ void PropertyEditor::pickText()
     if (!Hooks::pickText() || !selectedObject() || !m_window.passesProtection(ProtectionKind::ObjectChange))
         return;
     if (const std::optional<QString> text = Hooks::pickText()(&m_window))
-        m_textMemo->setPlainText(V::entryToBox(*text));
+        m_textLines->setPlainText(V::entryToBox(*text));
 }
 
 void PropertyEditor::buildField()
@@ -867,7 +867,7 @@ void PropertyEditor::buildField()
         !m_window.passesProtection(ProtectionKind::ObjectChange))
         return;
     // The code in the text box without its "{-" and "-}".
-    const QString code = V::boxToEntry(m_textMemo->toPlainText());
+    const QString code = V::boxToEntry(m_textLines->toPlainText());
     const QString start = code.size() >= 4 ? code.mid(2, code.size() - 4) : QString();
     m_busy = true;
     const std::optional<QString> spec = Hooks::buildField()(&m_window, window->document().dataReader(), start);
@@ -876,8 +876,8 @@ void PropertyEditor::buildField()
         return;
     m_dbField->setCurrentIndex(-1);
     {
-        const QSignalBlocker blocker(m_textMemo);
-        m_textMemo->setPlainText(V::entryToBox(VariableText::composeFieldCode(*spec)));
+        const QSignalBlocker blocker(m_textLines);
+        m_textLines->setPlainText(V::entryToBox(VariableText::composeFieldCode(*spec)));
     }
     apply();
 }
@@ -894,7 +894,7 @@ void PropertyEditor::chooseSymbol()
     const int at = m_fontList->findText(chosen->first, Qt::MatchFixedString);
     if (at >= 0)
         m_fontList->setCurrentIndex(at);
-    m_textMemo->setPlainText(QString(chosen->second));
+    m_textLines->setPlainText(QString(chosen->second));
 }
 
 void PropertyEditor::chooseFont()

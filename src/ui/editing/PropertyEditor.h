@@ -35,7 +35,7 @@ class PropertyEditor : public QObject {
     Q_OBJECT
 public:
     enum class PageKind { None, Picture, Text, Shape };
-    enum TextChoiceId { SingleTextId, VarTextId, CounterId, DBFieldId };
+    enum TextChoiceId { SingleTextId, VarTextId, CounterId, DatabaseFieldId };
 
     explicit PropertyEditor(MainWindow& window);
     ~PropertyEditor() override;
@@ -113,7 +113,7 @@ private:
 
     // Text
     QButtonGroup* m_textChoice = nullptr;
-    QPlainTextEdit* m_textMemo = nullptr;
+    QPlainTextEdit* m_textLines = nullptr;
     QPushButton* m_pickText = nullptr;
     QPushButton* m_symbol = nullptr;
     QPushButton* m_varTextEdit = nullptr;

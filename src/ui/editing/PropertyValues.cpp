@@ -190,7 +190,7 @@ QSize aspectFromHeight(QSize object, QSize picture)
     return QSize(int(int64_t(object.height()) * picture.width() / picture.height()), object.height());
 }
 
-QFont dialogFont(const LogFontA& font)
+QFont dialogFont(const LogFont& font)
 {
     QFont f(font.face());
     f.setPointSize(std::max(1, font.pointSize()));
@@ -201,9 +201,9 @@ QFont dialogFont(const LogFontA& font)
     return f;
 }
 
-LogFontA fontAfterDialog(const LogFontA& stored, const QFont& offered, const QFont& chosen)
+LogFont fontAfterDialog(const LogFont& stored, const QFont& offered, const QFont& chosen)
 {
-    LogFontA font = stored;
+    LogFont font = stored;
     if (chosen.family() != offered.family())
         font.setFace(chosen.family());
     if (chosen.pointSize() != offered.pointSize() && chosen.pointSize() > 0)
@@ -219,10 +219,10 @@ LogFontA fontAfterDialog(const LogFontA& stored, const QFont& offered, const QFo
     return font;
 }
 
-LogFontA fontFromPage(const LogFontA& stored, const QString& face, std::optional<int> points, bool bold,
+LogFont fontFromPage(const LogFont& stored, const QString& face, std::optional<int> points, bool bold,
                       bool italic, bool underline, bool strikeOut)
 {
-    LogFontA font = stored;
+    LogFont font = stored;
     if (!face.isEmpty() && points) {
         if (face.compare(stored.face(), Qt::CaseInsensitive) != 0)
             font.setFace(face);

@@ -74,12 +74,12 @@ QSize aspectFromHeight(QSize object, QSize picture);
 
 // The font the font dialog is opened with, and the stored font after the
 // dialog: only what differs between the offered and the chosen font changes.
-QFont dialogFont(const LogFontA& font);
-LogFontA fontAfterDialog(const LogFontA& stored, const QFont& offered, const QFont& chosen);
+QFont dialogFont(const LogFont& font);
+LogFont fontAfterDialog(const LogFont& stored, const QFont& offered, const QFont& chosen);
 // The stored font after the Text Properties page: the face (empty: the list
 // has no selection) and size (nullopt: not an integer) change together or
 // not at all; each style check changes only its own attribute.
-LogFontA fontFromPage(const LogFontA& stored, const QString& face, std::optional<int> points, bool bold,
+LogFont fontFromPage(const LogFont& stored, const QString& face, std::optional<int> points, bool bold,
                       bool italic, bool underline, bool strikeOut);
 
 // The text box shows an entry's lines with plain line ends; entries keep CR LF.

@@ -110,7 +110,7 @@ QString DesignDocument::save(bool saveAs, const SaveNameChooser& chooseName)
     return target;
 }
 
-bool DesignDocument::closeQuery(const SaveNameChooser& chooseName)
+bool DesignDocument::mayClose(const SaveNameChooser& chooseName)
 {
     if (!editor.isModified())
         return true;

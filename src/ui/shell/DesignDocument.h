@@ -41,7 +41,7 @@ public:
     // empty when nothing was saved (cancelled, or failed with its message).
     QString save(bool saveAs, const SaveNameChooser& chooseName);
     // May the document close? Asks to save a modified one.
-    bool closeQuery(const SaveNameChooser& chooseName);
+    bool mayClose(const SaveNameChooser& chooseName);
 
     // The regions of the design's fold type, in caption order.
     QStringList regionCaptions() const;

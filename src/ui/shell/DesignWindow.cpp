@@ -53,7 +53,7 @@ QString DesignWindow::save(bool saveAs)
 void DesignWindow::closeEvent(QCloseEvent* event)
 {
     const bool wasModified = m_document->isModified();
-    if (!m_document->closeQuery(chooseSaveName)) {
+    if (!m_document->mayClose(chooseSaveName)) {
         event->ignore();
         return;
     }

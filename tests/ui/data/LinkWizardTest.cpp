@@ -124,7 +124,7 @@ TEST_F(LinkWizardTest, FilterAndSortPagesBuildTheirLines)
     QStringList names;
     for (int r = 0; r < reader.recordCount(); ++r) {
         reader.gotoRecord(r);
-        names << reader.getFieldValue("NAME");
+        names << reader.fieldValue("NAME");
     }
     EXPECT_EQ(names, QStringList({"Smythe", "Smith", "Jones"}));
 

@@ -227,9 +227,9 @@ TEST_F(PropertyEditorFixture, TextPropertiesChangesAreSavedAndUndone)
     text->font.setFace("Liberation Sans");
     text->font.quality = 4;
     select(text);
-    const LogFontA before = text->font;
+    const LogFont before = text->font;
     expectOneUndoableChange(text, [&] { find<QCheckBox>("BoldCheck")->click(); });
-    LogFontA expected = before;
+    LogFont expected = before;
     expected.weight = 700;
     EXPECT_EQ(text->font.toBytes(), expected.toBytes());
     expectOneUndoableChange(text, [&] { choose("TextColorFGCombo", 9); });
@@ -255,19 +255,19 @@ TEST_F(PropertyEditorFixture, TextPropertiesChangesAreSavedAndUndone)
 TEST_F(PropertyEditorFixture, TheFontDialogChangesOnlyWhatWasChosen)
 {
     DesignObject* text = addText({10, 10, 100, 30});
-    LogFontA& font = text->font;
+    LogFont& font = text->font;
     font.setFace("Liberation Serif");
     font.height = -17;
     font.pitchAndFamily = 0x12;
     select(text);
-    const LogFontA before = font;
+    const LogFont before = font;
     PropertyEditor::of(window)->fontDialog = [](QWidget*, const QFont& offered) {
         QFont chosen = offered;
         chosen.setUnderline(true);
         return std::optional<QFont>(chosen);
     };
     expectOneUndoableChange(text, [&] { find<QToolButton>("FontBtn")->click(); });
-    LogFontA expected = before;
+    LogFont expected = before;
     expected.underline = 1;
     EXPECT_EQ(text->font.toBytes(), expected.toBytes());
 }

@@ -82,7 +82,7 @@ TEST(PropertyValues, AspectButtons)
 
 TEST(PropertyValues, FontChoicesKeepTheBytesOfWhatDidNotChange)
 {
-    LogFontA stored;
+    LogFont stored;
     stored.setFace("Liberation Sans");
     stored.height = -17;  // not a whole point size: 12.75 pt
     stored.width = 7;
@@ -94,8 +94,8 @@ TEST(PropertyValues, FontChoicesKeepTheBytesOfWhatDidNotChange)
     const QFont offered = V::dialogFont(stored);
     QFont chosen = offered;
     chosen.setItalic(true);
-    LogFontA after = V::fontAfterDialog(stored, offered, chosen);
-    LogFontA expected = stored;
+    LogFont after = V::fontAfterDialog(stored, offered, chosen);
+    LogFont expected = stored;
     expected.italic = 1;
     EXPECT_EQ(after.toBytes(), expected.toBytes());
 

@@ -189,11 +189,11 @@ TEST(DesignDocument, CloseQuestionAnswers)
         QFile::remove(path);
         DesignDocument document;
         ASSERT_TRUE(document.startBlank(defaultLayout(), 2));
-        EXPECT_TRUE(document.closeQuery({})) << "an unchanged design closes without asking";
+        EXPECT_TRUE(document.mayClose({})) << "an unchanged design closes without asking";
         document.editor.markChanged();
         recordedMessages().clear();
         recordedMessages().queueAnswer(c.answer);
-        EXPECT_EQ(document.closeQuery([&] { return c.chosenName; }), c.mayClose);
+        EXPECT_EQ(document.mayClose([&] { return c.chosenName; }), c.mayClose);
         EXPECT_EQ(messages.texts(), QStringList{"Untitled 2 has been changed.\n\nWould you like to save it?"});
         EXPECT_EQ(QFile::exists(path), c.saved);
     }
