@@ -10,6 +10,7 @@
 #include "system/SettingsStore.h"
 #include "desktop/SingleInstance.h"
 #include "desktop/TerminationSignals.h"
+#include "ui/Features.h"
 #include "ui/icons/Icons.h"
 #include "ui/shell/Gallery.h"
 #include "ui/shell/MainWindow.h"
@@ -43,6 +44,7 @@ int main(int argc, char** argv)
     QApplication::setWindowIcon(stickwellIcon(QStringLiteral("quillon-stickwell")));
     // A new per-user folder also gets the stocks of the system's stock definitions.
     AppPaths::setFirstRunSeeder(seedStocksFromSystem);
+    registerFeatureGalleryStates();
 
     QCommandLineParser parser;
     parser.setApplicationDescription(AppInfo::productTitle());
@@ -79,6 +81,7 @@ int main(int argc, char** argv)
     Options::current().load(SettingsStore::instance());
 
     MainWindow window;
+    installFeatures(window);
     window.setStartupFiles(parser.positionalArguments());
     window.setNewDesignAtStart(!parser.isSet(grab));
     QObject::connect(&instance, &SingleInstance::activationRequested, &window, &MainWindow::bringToFront);

@@ -13,7 +13,7 @@
 
 #include "system/SettingsStore.h"
 #include "ui/calibration/CalibrationTexts.h"
-#include "ui/shell/DialogButtons.h"
+#include "ui/shell/DialogParts.h"
 
 namespace {
 
@@ -22,13 +22,6 @@ QLineEdit* measurementEdit(const QString& name, const QString& text)
     auto* edit = new QLineEdit(text);
     edit->setObjectName(name);
     return edit;
-}
-
-QPushButton* namedButton(const QString& name, const QString& caption)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(name);
-    return button;
 }
 
 } // namespace
@@ -48,8 +41,8 @@ CalibrationDialog::CalibrationDialog(SettingsStore& store, const QString& printe
     layout->addWidget(steps);
 
     auto* sheetRow = new QHBoxLayout;
-    QPushButton* print = namedButton(QStringLiteral("PrintSheetBtn"), CalibrationTexts::PrintSheet);
-    QPushButton* save = namedButton(QStringLiteral("SaveSheetBtn"), CalibrationTexts::SaveSheet);
+    QPushButton* print = named(new QPushButton(CalibrationTexts::PrintSheet), "PrintSheetBtn");
+    QPushButton* save = named(new QPushButton(CalibrationTexts::SaveSheet), "SaveSheetBtn");
     sheetRow->addWidget(print);
     sheetRow->addWidget(save);
     sheetRow->addStretch();
@@ -65,7 +58,7 @@ CalibrationDialog::CalibrationDialog(SettingsStore& store, const QString& printe
     layout->addLayout(fields);
 
     QDialogButtonBox* buttons = okCancelHelpButtons(this);
-    QPushButton* resetButton = namedButton(QStringLiteral("ResetBtn"), CalibrationTexts::Reset);
+    QPushButton* resetButton = named(new QPushButton(CalibrationTexts::Reset), "ResetBtn");
     buttons->addButton(resetButton, QDialogButtonBox::ResetRole);
     layout->addWidget(buttons);
 

@@ -3,14 +3,10 @@
 #include "system/SettingsStore.h"
 #include "ui/calibration/CalibrationDialog.h"
 #include "ui/shell/Gallery.h"
-#include "ui/shell/Hooks.h"
+#include "ui/shell/FamilyServices.h"
 #include "ui/shell/MainWindow.h"
 
-void installCalibration(MainWindow& window)
-{
-    (void)window;
-    Hooks::calibratePrinter() = runCalibrationDialog;
-}
+void installCalibration(MainWindow&, FamilyServices& services) { services.calibratePrinter = runCalibrationDialog; }
 
 void registerCalibrationGalleryStates()
 {

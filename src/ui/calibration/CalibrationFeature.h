@@ -1,8 +1,9 @@
 #pragma once
 // The printer calibration family: the print dialog's Calibrate button
-// (through Hooks::calibratePrinter) and its gallery state.
+// (FamilyServices::calibratePrinter) and its gallery state.
 
 class MainWindow;
+struct FamilyServices;
 
-void installCalibration(MainWindow& window);
+void installCalibration(MainWindow& window, FamilyServices& services);
 void registerCalibrationGalleryStates();

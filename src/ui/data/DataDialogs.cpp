@@ -16,9 +16,10 @@
 #include "ui/data/LinkWizardDialog.h"
 #include "ui/shell/LoadProgress.h"
 #include "ui/data/PdbDialog.h"
+#include "ui/shell/CommandHost.h"
 #include "ui/shell/DesignWindow.h"
+#include "ui/shell/FamilyServices.h"
 #include "ui/shell/Gallery.h"
-#include "ui/shell/Hooks.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/ProtectionCheck.h"
 
@@ -50,13 +51,20 @@ std::optional<QString> runFieldWizard(QWidget* parent, const QString& linkPath, 
     return FieldWizardDialog::run(parent, linkPath, startSpec);
 }
 
-void installDataDialogs(MainWindow& window)
+void installDataDialogs(MainWindow& window, FamilyServices& services)
 {
-    window.onCommand("LinkedDatabaseMI", [&window] { runLinkedDatabaseCommand(window); });
-    window.onCommand("PersonalDatabasesMI", [&window] { runPersonalDatabasesCommand(window); });
-    Hooks::pickText() = [](QWidget* parent) { return PdbDialog::pickText(parent, Options::current().db); };
+    using R = CommandRule;
+    MainWindow* w = &window;
+    window.commands().add({.name = "LinkedDatabaseMI", .caption = "&Linked Database...", .rule = R::Window,
+                           .menu = {Menu::Edit, 330}, .run = [w] { runLinkedDatabaseCommand(*w); }});
+    window.commands().add({.name = "PersonalDatabasesMI", .caption = "&Personal Databases...", .rule = R::Always,
+                           .menu = {Menu::View, 220},
+                           .button = {Bar::Main, 510, "PersonalDatabaseBtn", "Personal Databases",
+                                      "stickwell-personal-databases"},
+                           .run = [w] { runPersonalDatabasesCommand(*w); }});
+    services.pickText = [](QWidget* parent) { return PdbDialog::pickText(parent, Options::current().db); };
     // The Field Wizard reads the active design's own linked source.
-    Hooks::buildField() = [&window](QWidget* parent, DataReader&, const QString& startSpec) -> std::optional<QString> {
+    services.buildField = [&window](QWidget* parent, DataReader&, const QString& startSpec) -> std::optional<QString> {
         DesignWindow* design = window.activeDesignWindow();
         if (!design || design->document().linkedDatabasePath().isEmpty())
             return std::nullopt;

@@ -6,11 +6,12 @@
 #include <optional>
 
 class MainWindow;
+struct FamilyServices;
 class QWidget;
 
-// Connects "LinkedDatabaseMI", "PersonalDatabasesMI" (and its toolbar
-// button) and sets the Pick Text hook.
-void installDataDialogs(MainWindow& window);
+// Declares Linked Database and Personal Databases (and its toolbar button)
+// and offers Pick Text and the Field Wizard.
+void installDataDialogs(MainWindow& window, FamilyServices& services);
 // Pictures of every page of both wizards, the Personal Databases dialog and the Import dialog.
 void registerDataDialogGalleryStates();
 

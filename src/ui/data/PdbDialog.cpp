@@ -20,7 +20,7 @@
 #include "ui/data/ImportDialog.h"
 #include "ui/data/InputForm.h"
 #include "ui/data/PdbFieldControls.h"
-#include "ui/shell/DialogButtons.h"
+#include "ui/shell/DialogParts.h"
 
 namespace T = DataTexts;
 

@@ -48,14 +48,6 @@ QLabel* wrappedLabel(const QString& text)
     return label;
 }
 
-QPushButton* namedButton(const QString& caption, const char* objectName)
-{
-    auto* button = new QPushButton(caption);
-    button->setObjectName(QLatin1String(objectName));
-    button->setAutoDefault(false);
-    return button;
-}
-
 FileChooserRow fileChooserRow(const char* editName)
 {
     FileChooserRow parts;

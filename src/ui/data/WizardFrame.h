@@ -1,6 +1,8 @@
 #pragma once
 // What the merge-data dialogs share: the wizards' pages without tabs over a
-// "<< &Back", "&Next >>", "&Cancel", Help row, and named buttons and labels.
+// "<< &Back", "&Next >>", "&Cancel", Help row, and wrapped labels.
+
+#include "ui/shell/DialogParts.h"
 
 class QDialog;
 class QHBoxLayout;
@@ -20,8 +22,6 @@ WizardButtons addWizardFrame(QDialog* dialog, QWidget* pages);
 // A page with a column layout, named for tests and pictures.
 QWidget* wizardPage(const char* objectName);
 QLabel* wrappedLabel(const QString& text);
-// A push button that is never the default by accident, named for tests.
-QPushButton* namedButton(const QString& caption, const char* objectName);
 
 // A read-only file box (named editName) with a "..." button (FileBtn) beside it.
 struct FileChooserRow {

@@ -9,7 +9,7 @@
 
 #include "model/Alignment.h"
 #include "ui/editing/EditingTexts.h"
-#include "ui/shell/DialogButtons.h"
+#include "ui/shell/DialogParts.h"
 
 namespace T = EditingTexts;
 

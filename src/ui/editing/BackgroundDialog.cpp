@@ -10,8 +10,8 @@
 #include "render/DrawPicture.h"
 #include "ui/editing/EditingTexts.h"
 #include "ui/editing/PropertyValues.h"
-#include "ui/shell/DialogButtons.h"
-#include "ui/shell/Hooks.h"
+#include "ui/shell/DialogParts.h"
+#include "ui/shell/FamilyServices.h"
 
 namespace T = EditingTexts;
 
@@ -52,7 +52,7 @@ BackgroundDialog::BackgroundDialog(const Picture& current, QWidget* parent) : QD
 
 void BackgroundDialog::choosePicture()
 {
-    if (std::optional<Picture> chosen = Hooks::choosePictureOrFile(this, m_picture)) {
+    if (std::optional<Picture> chosen = FamilyServices::of(this).choosePictureOrFile(this, m_picture)) {
         m_picture = *chosen;
         showPicture();
     }

@@ -12,29 +12,63 @@
 #include "ui/editing/BackgroundDialog.h"
 #include "ui/editing/MarginsDialog.h"
 #include "ui/editing/PropertyEditor.h"
+#include "ui/shell/CommandHost.h"
 #include "ui/shell/DesignWindow.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/ProtectionCheck.h"
 
 namespace {
 
-// The alignment toolbar's actions and the kinds they carry out.
-const std::pair<const char*, int> kAlignActions[] = {
-    {"AlignLeftBtnAction", Alignment::Left},
-    {"AlignHCenterBtnAction", Alignment::HorizontalCenter},
-    {"AlignRightBtnAction", Alignment::Right},
-    {"AlignTopBtnAction", Alignment::Top},
-    {"AlignVCenterBtnAction", Alignment::VerticalCenter},
-    {"AlignBottomBtnAction", Alignment::Bottom},
-    {"AlignGroupLeftBtnAction", Alignment::GroupLeft},
-    {"AlignGroupHCenterBtnAction", Alignment::GroupHorizontalCenter},
-    {"AlignGroupRightBtnAction", Alignment::GroupRight},
-    {"AlignGroupHSpaceBtnAction", Alignment::SpaceHorizontally},
-    {"AlignGroupTopBtnAction", Alignment::GroupTop},
-    {"AlignGroupVCenterBtnAction", Alignment::GroupVerticalCenter},
-    {"AlignGroupBottomBtnAction", Alignment::GroupBottom},
-    {"AlignGroupVSpaceBtnAction", Alignment::SpaceVertically},
+// The alignment toolbar's buttons, the kinds they carry out and their places.
+struct AlignButton {
+    const char* action;
+    int kind;
+    const char* button;
+    const char* hint;
+    const char* icon;
+    int order;
 };
+
+const AlignButton kAlignButtons[] = {
+    {"AlignLeftBtnAction", Alignment::Left, "AlignLeftBtn", "Align Left", "stickwell-align-left", 10},
+    {"AlignHCenterBtnAction", Alignment::HorizontalCenter, "AlignHCenterBtn", "Align Horizontal Center",
+     "stickwell-align-hcenter", 20},
+    {"AlignRightBtnAction", Alignment::Right, "AlignRightBtn", "Align Right", "stickwell-align-right", 30},
+    {"AlignTopBtnAction", Alignment::Top, "AlignTopBtn", "Align Top", "stickwell-align-top", 110},
+    {"AlignVCenterBtnAction", Alignment::VerticalCenter, "AlignVCenterBtn", "Align Vertical Center",
+     "stickwell-align-vcenter", 120},
+    {"AlignBottomBtnAction", Alignment::Bottom, "AlignBottomBtn", "Align Bottom", "stickwell-align-bottom", 130},
+    {"AlignGroupLeftBtnAction", Alignment::GroupLeft, "AlignGroupLeftBtn", "Align Group Left", "stickwell-group-left",
+     210},
+    {"AlignGroupHCenterBtnAction", Alignment::GroupHorizontalCenter, "AlignGroupHCenterBtn",
+     "Align Group Horizontal Center", "stickwell-group-hcenter", 220},
+    {"AlignGroupRightBtnAction", Alignment::GroupRight, "AlignGroupRightBtn", "Align Group Right",
+     "stickwell-group-right", 230},
+    {"AlignGroupHSpaceBtnAction", Alignment::SpaceHorizontally, "AlignGroupHSpaceBtn", "Space Equally Horizontal",
+     "stickwell-group-space-h", 240},
+    {"AlignGroupTopBtnAction", Alignment::GroupTop, "AlignGroupTopBtn", "Align Group Top", "stickwell-group-top", 310},
+    {"AlignGroupVCenterBtnAction", Alignment::GroupVerticalCenter, "AlignGroupVCenterBtn",
+     "Align Group Vertical Center", "stickwell-group-vcenter", 320},
+    {"AlignGroupBottomBtnAction", Alignment::GroupBottom, "AlignGroupBottomBtn", "Align Group Bottom",
+     "stickwell-group-bottom", 330},
+    {"AlignGroupVSpaceBtnAction", Alignment::SpaceVertically, "AlignGroupVSpaceBtn", "Space Equally Vertical",
+     "stickwell-group-space-v", 340},
+};
+
+// The group kinds need at least two objects.
+bool isGroupKind(int kind) { return kind >= Alignment::GroupLeft; }
+
+void restackSelection(MainWindow& window, bool toFront)
+{
+    DesignWindow* design = window.activeDesignWindow();
+    if (!design || !window.passesProtection(ProtectionKind::DesignChange))
+        return;
+    // A locked selection keeps its place in the stack.
+    if (design->surface().selectionLocked())
+        return;
+    DesignEditor& editor = design->document().editor;
+    toFront ? editor.bringToFront(editor.selection()) : editor.sendToBack(editor.selection());
+}
 
 } // namespace
 
@@ -112,18 +146,42 @@ void background(MainWindow& window, bool fromCommand)
 void installEditing(MainWindow& window)
 {
     new PropertyEditor(window);
-    for (const auto& [name, kind] : kAlignActions) {
-        const int alignKind = kind;
+    installEditMenu(window);
+
+    using R = CommandRule;
+    MainWindow* w = &window;
+    CommandHost& commands = window.commands();
+    commands.add({.name = "MarginsMI", .caption = "&Margins...", .rule = R::Window,
+                  .shortcut = QKeySequence(Qt::CTRL | Qt::Key_M), .menu = {Menu::Alignment, 10},
+                  .run = [w] { EditingCommands::margins(*w); }});
+    commands.add({.name = "AlignMI", .caption = "&Align...", .rule = R::Selected, .menu = {Menu::Alignment, 110},
+                  .popup = {Menu::AlignPopup, 10, "Align..."}, .run = [w] { EditingCommands::alignDialog(*w); }});
+    commands.add({.name = "AlignSelectedToGridMI", .caption = "Align Selected to &Grid", .rule = R::Selected,
+                  .shortcut = QKeySequence(Qt::CTRL | Qt::Key_G), .menu = {Menu::Alignment, 120},
+                  .popup = {Menu::AlignPopup, 20, "Align Selected To Grid"},
+                  .run = [w] { EditingCommands::align(*w, Alignment::Grid, true); }});
+    commands.add({.name = "AlignAllToGridMI", .caption = "Align A&ll to Grid", .rule = R::RegionHasObjects,
+                  .menu = {Menu::Alignment, 130}, .popup = {Menu::AlignPopup, 30, "Align All To Grid"},
+                  .run = [w] { EditingCommands::alignAllToGrid(*w); }});
+    commands.add({.name = "BringToFrontMI", .caption = "Bring to &Front", .rule = R::Selected,
+                  .menu = {Menu::Alignment, 210},
+                  .button = {Bar::Alignment, 410, "BringtoFrontBtn", "Bring To Front", "stickwell-bring-to-front"},
+                  .popup = {Menu::AlignPopup, 50, "Bring To Front"}, .run = [w] { restackSelection(*w, true); }});
+    commands.add({.name = "SendToBackMI", .caption = "Send to &Back", .rule = R::Selected,
+                  .menu = {Menu::Alignment, 220},
+                  .button = {Bar::Alignment, 420, "SendtoBackBtn", "Send To Back", "stickwell-send-to-back"},
+                  .popup = {Menu::AlignPopup, 60, "Send To Back"}, .run = [w] { restackSelection(*w, false); }});
+    commands.add({.name = "FitToMarginsMI", .caption = "F&it to Margins", .rule = R::Selected,
+                  .menu = {Menu::Alignment, 310}, .popup = {Menu::AlignPopup, 40, "Fit To Margins"},
+                  .run = [w] { EditingCommands::fitToMargins(*w); }});
+    for (const AlignButton& entry : kAlignButtons) {
+        const int kind = entry.kind;
         // The toolbar buttons skip the protection check.
-        window.onCommand(name, [&window, alignKind] { EditingCommands::align(window, alignKind, false); });
+        commands.add({.name = entry.action, .caption = QString::fromLatin1(entry.hint),
+                      .rule = isGroupKind(kind) ? R::GroupSelected : R::Selected,
+                      .button = {Bar::Alignment, entry.order, entry.button, entry.hint, entry.icon},
+                      .run = [w, kind] { EditingCommands::align(*w, kind, false); }});
     }
-    window.onCommand("AlignMI", [&window] { EditingCommands::alignDialog(window); });
-    window.onCommand("AlignSelectedToGridMI",
-                   [&window] { EditingCommands::align(window, Alignment::Grid, true); });
-    window.onCommand("AlignAllToGridMI", [&window] { EditingCommands::alignAllToGrid(window); });
-    window.onCommand("FitToMarginsMI", [&window] { EditingCommands::fitToMargins(window); });
-    window.onCommand("MarginsMI", [&window] { EditingCommands::margins(window); });
-    window.onCommand("BackgroundMI", [&window] { EditingCommands::background(window, true); });
 
     QObject::connect(&window, &MainWindow::designWindowOpened, &window, [&window](DesignWindow* design) {
         QObject::connect(&design->surface(), &DesignSurface::cardDoubleClicked, &window, [&window, design] {

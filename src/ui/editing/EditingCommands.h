@@ -7,6 +7,8 @@ class MainWindow;
 class DesignWindow;
 
 void installEditing(MainWindow& window);
+// The Edit menu's commands (EditMenuCommands.cpp), declared by installEditing.
+void installEditMenu(MainWindow& window);
 void registerEditingGalleryStates();
 
 // The commands, as the menus carry them out (tests call them directly).

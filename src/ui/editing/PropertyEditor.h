@@ -6,37 +6,22 @@
 
 #include <QFont>
 #include <QObject>
-#include <QPointer>
 #include <QStringList>
 #include <functional>
 #include <optional>
+#include <utility>
 
-#include "ui/editing/PropertyValues.h"
+#include "ui/editing/PropertyForm.h"
+#include "ui/editing/PropertyPages.h"
 
 class MainWindow;
 class DesignWindow;
 class DesignObject;
-class ColorCombo;
-class QAbstractButton;
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
-class QSpinBox;
-class QToolButton;
 class QWidget;
 
 class PropertyEditor : public QObject {
     Q_OBJECT
 public:
-    enum class PageKind { None, Picture, Text, Shape };
-    enum TextChoiceId { SingleTextId, VarTextId, CounterId, DatabaseFieldId };
-
     explicit PropertyEditor(MainWindow& window);
     ~PropertyEditor() override;
 
@@ -58,22 +43,13 @@ private:
     DesignWindow* activeWindow() const;
     DesignObject* selectedObject() const;
     void connectWindow(DesignWindow* window);
-    void setUpPages(PageKind kind, bool force);
+    void connectPages();
+    void setUpPages(PropertyForm::PageKind kind, bool force);
     void clearPages();
+    std::pair<QWidget*, QString> tab(PropertyForm::Tab tab) const;
 
-    QWidget* buildGeneralPage();
-    QWidget* buildTextPage();
-    QWidget* buildTextPropertiesPage();
-    QWidget* buildShapePage();
-    QWidget* buildGraphicPage();
-
-    void showGeneral(const DesignObject& object);
-    void showText(const DesignObject& object);
-    void showShape(const DesignObject& object);
-    void showPicture(const DesignObject& object);
+    PropertyForm::DesignContext designContext() const;
     void fillFieldList();
-    void showStyleLists(const PropertyValues::StyleLists& lists);
-    void showTextChoice(int choice);
     void enableTextChoice();
     void textChoiceClicked(int choice);
     void styleChosen();
@@ -94,71 +70,12 @@ private:
 
     MainWindow& m_window;
     bool m_busy = false;
-    PropertyValues::StyleLists m_styleLists;
-    QStringList m_workingList;
+    // What the pages show; between refreshes also the list being edited.
+    PropertyForm::Values m_form;
 
-    QWidget* m_generalPage = nullptr;
-    QWidget* m_textPage = nullptr;
-    QWidget* m_textPropertiesPage = nullptr;
-    QWidget* m_shapePage = nullptr;
-    QWidget* m_graphicPage = nullptr;
-
-    // General
-    QLineEdit* m_left = nullptr;
-    QLineEdit* m_top = nullptr;
-    QLineEdit* m_width = nullptr;
-    QLineEdit* m_height = nullptr;
-    QCheckBox* m_nonPrinting = nullptr;
-    QCheckBox* m_locked = nullptr;
-
-    // Text
-    QButtonGroup* m_textChoice = nullptr;
-    QPlainTextEdit* m_textLines = nullptr;
-    QPushButton* m_pickText = nullptr;
-    QPushButton* m_symbol = nullptr;
-    QPushButton* m_varTextEdit = nullptr;
-    QLineEdit* m_counterLength = nullptr;
-    QLineEdit* m_counterStart = nullptr;
-    QLineEdit* m_counterInc = nullptr;
-    QPushButton* m_dbFile = nullptr;
-    QComboBox* m_dbField = nullptr;
-    QPushButton* m_buildField = nullptr;
-
-    // Text Properties
-    QLabel* m_fontLabel = nullptr;
-    QComboBox* m_fontList = nullptr;
-    QToolButton* m_fontButton = nullptr;
-    QComboBox* m_fontSize = nullptr;
-    QCheckBox* m_bold = nullptr;
-    QCheckBox* m_italic = nullptr;
-    QCheckBox* m_underline = nullptr;
-    QCheckBox* m_strikeout = nullptr;
-    ColorCombo* m_textColor = nullptr;
-    ColorCombo* m_shadowColor = nullptr;
-    QComboBox* m_textStyle = nullptr;
-    QLabel* m_paramLabels[3] = {};
-    QComboBox* m_params[3] = {};
-    QComboBox* m_shadowX = nullptr;
-    QComboBox* m_shadowY = nullptr;
-    QSpinBox* m_rotation = nullptr;
-    QGroupBox* m_justifyGroup = nullptr;
-    QButtonGroup* m_justify = nullptr;
-
-    // Shape
-    ColorCombo* m_shapeColor = nullptr;
-    ColorCombo* m_shapeBackground = nullptr;
-    QLabel* m_shapeBackgroundLabel = nullptr;
-    QComboBox* m_lineSize = nullptr;
-    QGroupBox* m_lineTypeGroup = nullptr;
-    QButtonGroup* m_lineType = nullptr;
-    QGroupBox* m_shapeStyleGroup = nullptr;
-    QButtonGroup* m_shapeStyle = nullptr;
-
-    // Graphic
-    QLabel* m_picSize = nullptr;
-    QLabel* m_picType = nullptr;
-    QLabel* m_picDepthCaption = nullptr;
-    QLabel* m_picDepth = nullptr;
-    QLabel* m_picStoreCaption = nullptr;
-    QLabel* m_picStore = nullptr;
+    PropertyPages::GeneralPage m_general;
+    PropertyPages::TextPage m_text;
+    PropertyPages::TextPropertiesPage m_font;
+    PropertyPages::ShapePage m_shape;
+    PropertyPages::GraphicPage m_graphic;
 };

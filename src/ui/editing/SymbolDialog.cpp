@@ -11,7 +11,7 @@
 
 #include "base/Cp1252.h"
 #include "ui/editing/EditingTexts.h"
-#include "ui/shell/DialogButtons.h"
+#include "ui/shell/DialogParts.h"
 
 namespace T = EditingTexts;
 

@@ -12,8 +12,8 @@
 
 #include "ui/editing/EditingTexts.h"
 #include "ui/editing/PropertyValues.h"
-#include "ui/shell/DialogButtons.h"
-#include "ui/shell/Hooks.h"
+#include "ui/shell/DialogParts.h"
+#include "ui/shell/FamilyServices.h"
 
 namespace T = EditingTexts;
 
@@ -111,9 +111,10 @@ void VariableTextDialog::removeEntry()
 
 void VariableTextDialog::pickText()
 {
-    if (!Hooks::pickText())
+    const auto& pick = FamilyServices::of(this).pickText;
+    if (!pick)
         return;
-    if (const std::optional<QString> text = Hooks::pickText()(this))
+    if (const std::optional<QString> text = pick(this))
         m_text->setPlainText(PropertyValues::entryToBox(*text));
 }
 
@@ -121,6 +122,7 @@ void VariableTextDialog::updateButtons()
 {
     m_add->setEnabled(!m_text->toPlainText().isEmpty());
     m_remove->setEnabled(m_list->count() > 0 && !m_list->selectedItems().isEmpty());
-    m_pick->setEnabled(bool(Hooks::pickText()));
-    m_pick->setToolTip(Hooks::pickText() ? QString() : T::PickTextMissing);
+    const bool offered = bool(FamilyServices::of(this).pickText);
+    m_pick->setEnabled(offered);
+    m_pick->setToolTip(offered ? QString() : T::PickTextMissing);
 }

@@ -16,8 +16,8 @@
 #include "ui/pictures/PicturePreview.h"
 #include "ui/pictures/PictureTexts.h"
 #include "ui/pictures/ScanDialogs.h"
-#include "ui/shell/DialogButtons.h"
-#include "ui/shell/Hooks.h"
+#include "ui/shell/DialogParts.h"
+#include "ui/shell/FamilyServices.h"
 
 namespace T = PictureTexts;
 
@@ -155,7 +155,7 @@ std::optional<Picture> pickPicture(QWidget* parent, const Picture& current, cons
     PictureEditor::Setup setup;
     setup.clearingAllowed = clearingAllowed;
     setup.reduceColors = Options::current().reduceColor;
-    setup.scannerAvailable = Hooks::scannerAvailable() && Hooks::scannerAvailable()();
+    setup.scannerAvailable = FamilyServices::of(parent).hasScanner();
     setup.startFolder = folder;
     PickPictureDialog dialog(setup, current, parent);
     if (dialog.exec() != QDialog::Accepted)

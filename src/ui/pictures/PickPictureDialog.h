@@ -52,7 +52,7 @@ private:
     PicturePreview* m_preview = nullptr;
 };
 
-// The picture chooser the rest of the program uses (Hooks::choosePicture):
+// The picture chooser the rest of the program uses (FamilyServices::choosePicture):
 // the dialog in the given folder; nothing when cancelled.
 std::optional<Picture> pickPicture(QWidget* parent, const Picture& current, const QString& folder,
                                    bool clearingAllowed);

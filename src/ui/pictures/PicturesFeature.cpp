@@ -9,7 +9,8 @@
 #include "ui/pictures/ScanDialogs.h"
 #include "ui/pictures/ScannerSource.h"
 #include "ui/shell/Gallery.h"
-#include "ui/shell/Hooks.h"
+#include "ui/shell/CommandHost.h"
+#include "ui/shell/FamilyServices.h"
 #include "ui/shell/MainWindow.h"
 
 namespace {
@@ -61,17 +62,18 @@ QImage galleryPicture()
 
 } // namespace
 
-void installPictures(MainWindow& window)
+void installPictures(MainWindow& window, FamilyServices& services)
 {
-    Hooks::choosePicture() = [](QWidget* parent, const Picture& current) {
+    services.choosePicture = [](QWidget* parent, const Picture& current) {
         return pickPicture(parent, current, graphicsFolder(), true);
     };
-    Hooks::scannerAvailable() = [] { return ScannerSource::available(); };
-    if (QAction* source = window.command(QStringLiteral("TwainMI")))
-        QObject::connect(source, &QAction::triggered, &window, [&window] {
-            selectScannerSource(&window);
-            window.enableCommands();
-        });
+    services.scannerAvailable = [] { return ScannerSource::available(); };
+    MainWindow* w = &window;
+    window.commands().add({.name = "TwainMI", .caption = "TWAIN Source Manager...", .rule = CommandRule::Scanner,
+                           .menu = {Menu::View, 210}, .run = [w] {
+                               selectScannerSource(w);
+                               w->enableCommands();
+                           }});
     probeScannersLater(window);
 }
 

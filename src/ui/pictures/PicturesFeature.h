@@ -3,6 +3,7 @@
 // chooser, the scanner probe and View ▸ "TWAIN Source Manager...".
 
 class MainWindow;
+struct FamilyServices;
 
-void installPictures(MainWindow& window);
+void installPictures(MainWindow& window, FamilyServices& services);
 void registerPictureGalleryStates();

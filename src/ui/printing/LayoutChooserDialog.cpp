@@ -17,8 +17,9 @@
 
 #include "system/AppPaths.h"
 #include "ui/printing/LayoutTexts.h"
+#include "ui/printing/PrintingParts.h"
 #include "ui/printing/TemplateFileTools.h"
-#include "ui/printing/DialogParts.h"
+#include "ui/shell/DialogParts.h"
 
 namespace T = LayoutTexts;
 

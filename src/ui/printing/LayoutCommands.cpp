@@ -8,8 +8,9 @@
 #include "ui/printing/LayoutEditorDialog.h"
 #include "ui/printing/LayoutSwitch.h"
 #include "ui/printing/Printing.h"
+#include "ui/shell/CommandHost.h"
 #include "ui/shell/DesignWindow.h"
-#include "ui/shell/Hooks.h"
+#include "ui/shell/FamilyServices.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/ProtectionCheck.h"
 
@@ -63,11 +64,16 @@ void switchLayout(MainWindow& window)
 
 std::optional<LayoutRecord> chooseLayoutFromFiles(QWidget* parent) { return runChooser(parent, true); }
 
-void installLayoutCommands(MainWindow& window)
+void installLayoutCommands(MainWindow& window, FamilyServices& services)
 {
+    using R = CommandRule;
     MainWindow* w = &window;
-    window.onCommand("EditLayoutsMI", [w] { runChooser(w, false); });
-    window.onCommand("EditCurrentLayoutMI", [w] { editCurrentLayout(*w); });
-    window.onCommand("SwitchLayoutMI", [w] { switchLayout(*w); });
-    Hooks::chooseLayout() = [](QWidget* parent, const LayoutRecord*) { return chooseLayoutFromFiles(parent); };
+    CommandHost& commands = window.commands();
+    commands.add({.name = "EditLayoutsMI", .caption = "&Edit Layouts...", .rule = R::Always,
+                  .menu = {Menu::File, 210}, .run = [w] { runChooser(w, false); }});
+    commands.add({.name = "EditCurrentLayoutMI", .caption = "Edit Current La&yout...", .rule = R::Window,
+                  .menu = {Menu::File, 220}, .run = [w] { editCurrentLayout(*w); }});
+    commands.add({.name = "SwitchLayoutMI", .caption = "S&witch to Different Layout...", .rule = R::Window,
+                  .menu = {Menu::File, 230}, .run = [w] { switchLayout(*w); }});
+    services.chooseLayout = [](QWidget* parent, const LayoutRecord*) { return chooseLayoutFromFiles(parent); };
 }

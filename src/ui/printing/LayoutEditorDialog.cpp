@@ -16,7 +16,8 @@
 #include "model/Paper.h"
 #include "system/Messages.h"
 #include "ui/printing/LayoutTexts.h"
-#include "ui/printing/DialogParts.h"
+#include "ui/printing/PrintingParts.h"
+#include "ui/shell/DialogParts.h"
 
 namespace T = LayoutTexts;
 

@@ -19,8 +19,8 @@
 
 #include "system/Messages.h"
 #include "ui/printing/PrintingTexts.h"
-#include "ui/printing/DialogParts.h"
-#include "ui/shell/Hooks.h"
+#include "ui/shell/DialogParts.h"
+#include "ui/shell/FamilyServices.h"
 
 namespace T = PrintingTexts;
 
@@ -67,13 +67,6 @@ private:
     const PrintForm& m_form;
     std::function<void(int32_t)> m_picked;
 };
-
-template <class W>
-W* named(W* widget, const char* name)
-{
-    widget->setObjectName(QLatin1String(name));
-    return widget;
-}
 
 } // namespace
 
@@ -126,7 +119,7 @@ QWidget* PrintDialog::createTargetRow()
     auto* setup = named(new QPushButton(T::PrinterSetup, row), "PrinterSetupBtn");
     h->addWidget(setup);
     auto* calibrate = named(new QPushButton(T::Calibrate, row), "CalibrateBtn");
-    calibrate->setVisible(bool(Hooks::calibratePrinter()));
+    calibrate->setVisible(bool(FamilyServices::of(this).calibratePrinter));
     h->addWidget(calibrate);
 
     connect(m_printers, &QComboBox::currentIndexChanged, this, &PrintDialog::targetChanged);
@@ -142,8 +135,8 @@ QWidget* PrintDialog::createTargetRow()
             setUpPrinter(m_target.printerName);
     });
     connect(calibrate, &QPushButton::clicked, this, [this] {
-        if (Hooks::calibratePrinter())
-            Hooks::calibratePrinter()(this, m_target.printerName);
+        if (const auto& calibrate = FamilyServices::of(this).calibratePrinter)
+            calibrate(this, m_target.printerName);
     });
     targetChanged();
     return row;

@@ -7,8 +7,8 @@
 
 #include "print/PrintSettings.h"
 #include "system/Messages.h"
-#include "ui/printing/DialogParts.h"
 #include "ui/printing/PrintingTexts.h"
+#include "ui/shell/DialogParts.h"
 
 namespace T = PrintingTexts;
 

@@ -17,6 +17,7 @@
 #include "ui/printing/PrintRunner.h"
 #include "ui/printing/SaveAsGraphicDialog.h"
 #include "ui/printing/SaveAsTemplateDialog.h"
+#include "ui/shell/CommandHost.h"
 #include "ui/shell/DesignWindow.h"
 #include "ui/shell/MainWindow.h"
 
@@ -185,13 +186,23 @@ DialogRunner& printingDialogRunner()
     return runner;
 }
 
-void installPrinting(MainWindow& window)
+void installPrinting(MainWindow& window, FamilyServices& services)
 {
+    using R = CommandRule;
     MainWindow* w = &window;
-    window.onCommand("PrinterSetupMI", [w] { setUpPrinter(w, lastTarget().printerName); });
-    window.onCommand("PrintMI", [w] { printCommand(*w, false); });
-    window.onCommand("PrintPreviewMI", [w] { printCommand(*w, true); });
-    window.onCommand("SaveAsGraphicMI", [w] { saveAsGraphicCommand(*w); });
-    window.onCommand("SaveAsTemplateMI", [w] { saveAsTemplateCommand(*w); });
-    installLayoutCommands(window);
+    CommandHost& commands = window.commands();
+    commands.add({.name = "SaveAsTemplateMI", .caption = "Save As &Template...", .rule = R::Window,
+                  .menu = {Menu::File, 50}, .run = [w] { saveAsTemplateCommand(*w); }});
+    commands.add({.name = "SaveAsGraphicMI", .caption = "Save As &Graphic...", .rule = R::Window,
+                  .menu = {Menu::File, 60}, .run = [w] { saveAsGraphicCommand(*w); }});
+    commands.add({.name = "PrinterSetupMI", .caption = "P&rinter Setup...", .rule = R::Always,
+                  .menu = {Menu::File, 110}, .run = [w] { setUpPrinter(w, lastTarget().printerName); }});
+    commands.add({.name = "PrintPreviewMI", .caption = "Print Pre&view", .rule = R::Window, .menu = {Menu::File, 120},
+                  .button = {Bar::Main, 120, "PrintPreviewBtn", "Print Preview", "document-print-preview"},
+                  .run = [w] { printCommand(*w, true); }});
+    commands.add({.name = "PrintMI", .caption = "&Print...", .rule = R::Window,
+                  .shortcut = QKeySequence(Qt::CTRL | Qt::Key_P), .menu = {Menu::File, 130},
+                  .button = {Bar::Main, 110, "PrintBtn", "Print", "document-print"},
+                  .run = [w] { printCommand(*w, false); }});
+    installLayoutCommands(window, services);
 }

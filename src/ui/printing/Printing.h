@@ -6,9 +6,10 @@
 #include <functional>
 
 class MainWindow;
+struct FamilyServices;
 class QPrinter;
 
-void installPrinting(MainWindow& window);
+void installPrinting(MainWindow& window, FamilyServices& services);
 void registerPrintingGalleryStates();
 
 // The one printer the print dialog, the preview and the printer set-up share.

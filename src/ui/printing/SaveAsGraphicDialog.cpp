@@ -11,8 +11,9 @@
 #include <QSpinBox>
 #include <QVBoxLayout>
 
+#include "ui/printing/PrintingParts.h"
 #include "ui/printing/PrintingTexts.h"
-#include "ui/printing/DialogParts.h"
+#include "ui/shell/DialogParts.h"
 
 namespace T = PrintingTexts;
 

@@ -11,8 +11,9 @@
 
 #include "files/FilesTexts.h"
 #include "system/AppPaths.h"
+#include "ui/printing/PrintingParts.h"
 #include "ui/printing/PrintingTexts.h"
-#include "ui/printing/DialogParts.h"
+#include "ui/shell/DialogParts.h"
 
 namespace T = PrintingTexts;
 

@@ -9,7 +9,6 @@
 #include "system/AppPaths.h"
 #include "ui/designwindow/DesignSurface.h"
 #include "ui/shell/DesignWindow.h"
-#include "ui/Features.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/shell/OptionsDialog.h"
 #include "ui/shell/ProtectionDialog.h"
@@ -94,11 +93,13 @@ void registerShellStates()
     });
 }
 
-const std::vector<GalleryState>& registeredStates()
+// The frame's own states come first, whoever registers first.
+std::vector<GalleryState>& registeredStates()
 {
-    if (states().empty()) {
+    static bool shellStates = false;
+    if (!shellStates) {
+        shellStates = true;
         registerShellStates();
-        registerFeatureGalleryStates();
     }
     return states();
 }
@@ -107,6 +108,7 @@ const std::vector<GalleryState>& registeredStates()
 
 void addGalleryState(const QString& name, GalleryPrepare prepare)
 {
+    registeredStates();
     states().push_back({name, std::move(prepare)});
 }
 

@@ -9,7 +9,8 @@
 class MainWindow;
 class QWidget;
 
-// Window families add their states; the prepare function returns the widget
+// Window families add their states (registerFeatureGalleryStates, called by
+// the program and the tests); the prepare function returns the widget
 // to grab, or null when the state cannot be set up.
 using GalleryPrepare = std::function<QWidget*(MainWindow&)>;
 void addGalleryState(const QString& name, GalleryPrepare prepare);

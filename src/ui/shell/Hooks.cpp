@@ -1,59 +1,33 @@
 #include "ui/shell/Hooks.h"
 
-#include <QFileDialog>
+#include <QApplication>
 
-#include "model/Options.h"
-#include "render/PictureFiles.h"
+#include "ui/shell/MainWindow.h"
+
+namespace {
+
+FamilyServices& liveServices()
+{
+    for (QWidget* widget : QApplication::topLevelWidgets())
+        if (auto* window = qobject_cast<MainWindow*>(widget))
+            return window->services();
+    // No frame is up: nothing is offered.
+    static FamilyServices none;
+    none = FamilyServices();
+    return none;
+}
+
+} // namespace
 
 namespace Hooks {
 
-PictureChooser& choosePicture()
-{
-    static PictureChooser chooser;
-    return chooser;
-}
+FamilyServices::TextPicker& pickText() { return liveServices().pickText; }
+
+FamilyServices::FieldBuilder& buildField() { return liveServices().buildField; }
 
 std::optional<Picture> choosePictureOrFile(QWidget* parent, const Picture& current)
 {
-    if (choosePicture())
-        return choosePicture()(parent, current);
-    const QString path = QFileDialog::getOpenFileName(parent, QString(), Options::current().graphics);
-    if (path.isEmpty())
-        return std::nullopt;
-    Picture picture = loadPictureFile(path, Options::current().reduceColor);
-    if (picture.isEmpty())
-        return std::nullopt;
-    return picture;
-}
-
-TextPicker& pickText()
-{
-    static TextPicker picker;
-    return picker;
-}
-
-LayoutChooser& chooseLayout()
-{
-    static LayoutChooser chooser;
-    return chooser;
-}
-
-PrinterCalibration& calibratePrinter()
-{
-    static PrinterCalibration calibration;
-    return calibration;
-}
-
-ScannerProbe& scannerAvailable()
-{
-    static ScannerProbe probe;
-    return probe;
-}
-
-FieldBuilder& buildField()
-{
-    static FieldBuilder builder;
-    return builder;
+    return liveServices().choosePictureOrFile(parent, current);
 }
 
 } // namespace Hooks

@@ -1,66 +1,51 @@
 #include "ui/shell/MainWindow.h"
 
-#include <QAbstractButton>
 #include <QAction>
-#include <QActionGroup>
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QDesktopServices>
 #include <QDockWidget>
 #include <QDragEnterEvent>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
-#include <QMessageBox>
 #include <QMimeData>
-#include <QPlainTextEdit>
-#include <QScreen>
-#include <QStatusBar>
 #include <QTabWidget>
-#include <QTextEdit>
 #include <QTimer>
 #include <QToolBar>
-#include <QToolButton>
 #include <QUrl>
-#include <QVBoxLayout>
+#include <tuple>
+#include <vector>
 
 #include "base/AppInfo.h"
-#include "model/ObjectClipboard.h"
 #include "model/DesignObject.h"
+#include "model/ObjectClipboard.h"
 #include "model/Options.h"
 #include "system/Clipboard.h"
 #include "system/Messages.h"
 #include "system/SettingsStore.h"
 #include "ui/designwindow/DesignSurface.h"
 #include "ui/designwindow/DesignView.h"
-#include "ui/Features.h"
-#include "ui/help/UserGuide.h"
 #include "ui/icons/Icons.h"
 #include "ui/shell/DefaultLayout.h"
 #include "ui/shell/DesignDocument.h"
 #include "ui/shell/DesignWindow.h"
-#include "ui/shell/Hooks.h"
+#include "ui/shell/FrameLayout.h"
 #include "ui/shell/LoadProgress.h"
-#include "ui/shell/OptionsDialog.h"
 #include "ui/shell/ProtectionCheck.h"
 #include "ui/shell/ProtectionDialog.h"
 #include "ui/shell/ShellTexts.h"
-#include "ui/shell/WindowLayout.h"
 
 namespace {
 
 constexpr int kMinimumSize = 400;
-constexpr int kZoomStep = 10;
 constexpr int kEnableDelayMs = 500;
 constexpr int kStartupDelayMs = 250;
 constexpr int kZoomListWidth = 70;
-constexpr int kRegionListWidth = 225;
 
 QList<int> zoomListValues()
 {
@@ -75,76 +60,6 @@ bool isDesignFileName(const QString& path)
     const QString extension = QLatin1Char('.') + QFileInfo(path).suffix().toLower();
     return extension.contains(QStringLiteral(".lpd")) || extension == QStringLiteral(".cct");
 }
-
-// The text box that has the keyboard focus, if any: Undo, Cut, Copy and
-// Paste act on its text instead of the design.
-QWidget* focusedTextBox()
-{
-    QWidget* focus = QApplication::focusWidget();
-    if (qobject_cast<QLineEdit*>(focus) || qobject_cast<QTextEdit*>(focus) || qobject_cast<QPlainTextEdit*>(focus))
-        return focus;
-    return nullptr;
-}
-
-template <typename Call>
-bool onTextBox(QWidget* box, Call call)
-{
-    if (auto* line = qobject_cast<QLineEdit*>(box))
-        return call(line), true;
-    if (auto* text = qobject_cast<QTextEdit*>(box))
-        return call(text), true;
-    if (auto* plain = qobject_cast<QPlainTextEdit*>(box))
-        return call(plain), true;
-    return false;
-}
-
-struct ToolCommand {
-    Tool tool;
-    const char* action;
-    const char* caption;
-    const char* button;
-    const char* hint;
-    const char* icon;
-};
-
-const ToolCommand kToolCommands[] = {
-    {Tool::Select, "SelectMI", "&Select", "SelectBtn", "Selection Tool", "stickwell-tool-select"},
-    {Tool::Text, "TextMI", "&Text", "TextBtn", "Text Tool", "stickwell-tool-text"},
-    {Tool::BarCode, "BarCodeMI", "B&ar Code", "BarCodeBtn", "Bar Code Tool", "stickwell-tool-barcode"},
-    {Tool::ArcText, "ArcTextMI", "Arc Te&xt", "ArcTextBtn", "Arc Text Tool", "stickwell-tool-arctext"},
-    {Tool::Graphic, "GraphicMI", "&Graphic", "GraphicBtn", "Graphic Tool", "stickwell-tool-graphic"},
-    {Tool::Line, "LineMI", "&Line", "LineBtn", "Line Tool", "stickwell-tool-line"},
-    {Tool::Box, "BoxMI", "&Box", "BoxBtn", "Box Tool", "stickwell-tool-box"},
-    {Tool::RoundBox, "RoundBoxMI", "&Round Box", "RoundBoxBtn", "Round Box Tool", "stickwell-tool-roundbox"},
-    {Tool::Ellipse, "EllipseMI", "&Ellipse", "EllipseBtn", "Ellipse Tool", "stickwell-tool-ellipse"},
-};
-
-struct AlignButton {
-    const char* button;
-    const char* hint;
-    const char* icon;
-    bool group;
-};
-
-const AlignButton kAlignButtons[] = {
-    {"AlignLeftBtn", "Align Left", "stickwell-align-left", false},
-    {"AlignHCenterBtn", "Align Horizontal Center", "stickwell-align-hcenter", false},
-    {"AlignRightBtn", "Align Right", "stickwell-align-right", false},
-    {nullptr, nullptr, nullptr, false},
-    {"AlignTopBtn", "Align Top", "stickwell-align-top", false},
-    {"AlignVCenterBtn", "Align Vertical Center", "stickwell-align-vcenter", false},
-    {"AlignBottomBtn", "Align Bottom", "stickwell-align-bottom", false},
-    {nullptr, nullptr, nullptr, false},
-    {"AlignGroupLeftBtn", "Align Group Left", "stickwell-group-left", true},
-    {"AlignGroupHCenterBtn", "Align Group Horizontal Center", "stickwell-group-hcenter", true},
-    {"AlignGroupRightBtn", "Align Group Right", "stickwell-group-right", true},
-    {"AlignGroupHSpaceBtn", "Space Equally Horizontal", "stickwell-group-space-h", true},
-    {nullptr, nullptr, nullptr, false},
-    {"AlignGroupTopBtn", "Align Group Top", "stickwell-group-top", true},
-    {"AlignGroupVCenterBtn", "Align Group Vertical Center", "stickwell-group-vcenter", true},
-    {"AlignGroupBottomBtn", "Align Group Bottom", "stickwell-group-bottom", true},
-    {"AlignGroupVSpaceBtn", "Space Equally Vertical", "stickwell-group-space-v", true},
-};
 
 SystemClipboard& systemClipboard()
 {
@@ -169,26 +84,21 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_clipboard(&syst
     setCentralWidget(m_mdiArea);
     connect(m_mdiArea, &QMdiArea::subWindowActivated, this, &MainWindow::onSubWindowActivated);
 
+    m_commands = new CommandHost(this);
     askPassword = [this] { return askProtectionPassword(this); };
     chooseOpenFile = [this] {
         return QFileDialog::getOpenFileName(this, QString(), Options::current().favorites, ShellTexts::OpenFilter);
     };
 
-    createFileMenu();
-    createEditMenu();
-    createAlignmentMenu();
-    createToolMenu();
-    createViewMenu();
-    createWindowMenu();
-    createHelpMenu();
+    createMenus();
     createToolBars();
     createPropertyDock();
     createStatusBar();
     createObjectPopup();
+    addFrameCommands();
 
     m_recentFiles.load(SettingsStore::instance());
     fillRecentMenu();
-    installFeatures(*this);
     restoreLayout();
     connect(QApplication::clipboard(), &QClipboard::dataChanged, this, &MainWindow::clipboardChanged);
     clipboardChanged();
@@ -203,228 +113,58 @@ MainWindow::~MainWindow()
     delete m_mdiArea;
 }
 
-// ---- commands -------------------------------------------------------------
+// ---- the skeleton: menus, toolbars, separators ----------------------------
+//
+// Commands are placed by order; the separators sit at whole hundreds, so a
+// group is the commands of one hundred (File: 1-99 new, open and save;
+// 101-199 printing; 201-299 layouts; 301 Re-Open; 401-499 close and exit).
 
-QAction* MainWindow::addCommand(QMenu* menu, const QString& name, const QString& caption, CommandRule rule,
-                                const QKeySequence& shortcut)
+void MainWindow::createMenus()
 {
-    auto* action = new QAction(caption, this);
-    action->setObjectName(name);
-    if (!shortcut.isEmpty())
-        action->setShortcut(shortcut);
-    if (menu)
-        menu->addAction(action);
-    m_commands.insert(name, action);
-    m_rules.insert(action, rule);
-    return action;
-}
-
-void MainWindow::addButton(QToolBar* bar, QAction* action, const QString& buttonName, const QString& hint,
-                           const QString& icon)
-{
-    action->setIcon(stickwellIcon(icon));
-    action->setToolTip(hint);
-    bar->addAction(action);
-    if (QWidget* button = bar->widgetForAction(action))
-        button->setObjectName(buttonName);
-}
-
-QAction* MainWindow::command(const QString& objectName) const { return m_commands.value(objectName); }
-
-void MainWindow::onCommand(const char* objectName, std::function<void()> run)
-{
-    if (QAction* action = command(QString::fromLatin1(objectName)))
-        connect(action, &QAction::triggered, this, std::move(run));
-}
-
-void MainWindow::createFileMenu()
-{
-    QMenu* file = menuBar()->addMenu(QStringLiteral("&File"));
-    file->setObjectName(QStringLiteral("FileMenu"));
-    using R = CommandRule;
-    // New, printing and printer set-up are carried out by their window families.
-    addCommand(file, "NewMI", "&New...", R::Always, QKeySequence(Qt::CTRL | Qt::Key_N));
-    connect(addCommand(file, "OpenMI", "&Open...", R::Always, QKeySequence(Qt::CTRL | Qt::Key_O)),
-            &QAction::triggered, this, &MainWindow::openCommand);
-    connect(addCommand(file, "SaveMI", "&Save", R::Modified, QKeySequence(Qt::CTRL | Qt::Key_S)),
-            &QAction::triggered, this, [this] { saveCommand(false); });
-    connect(addCommand(file, "SaveAsMI", "Save &As...", R::Window), &QAction::triggered, this,
-            [this] { saveCommand(true); });
-    addCommand(file, "SaveAsTemplateMI", "Save As &Template...", R::Window);
-    addCommand(file, "SaveAsGraphicMI", "Save As &Graphic...", R::Window);
-    file->addSeparator();
-    addCommand(file, "PrinterSetupMI", "P&rinter Setup...", R::Always);
-    addCommand(file, "PrintPreviewMI", "Print Pre&view", R::Window);
-    addCommand(file, "PrintMI", "&Print...", R::Window, QKeySequence(Qt::CTRL | Qt::Key_P));
-    file->addSeparator();
-    addCommand(file, "EditLayoutsMI", "&Edit Layouts...", R::Always);
-    addCommand(file, "EditCurrentLayoutMI", "Edit Current La&yout...", R::Window);
-    addCommand(file, "SwitchLayoutMI", "S&witch to Different Layout...", R::Window);
-    addCommand(file, "SetProtectionPasswordMI", "Set Protection Pass&word...", R::Window)->setVisible(false);
-    file->addSeparator();
-    m_recentMenu = file->addMenu(QStringLiteral("&Re-Open"));
-    m_recentMenu->setObjectName(QStringLiteral("ReopenMI"));
-    file->addSeparator();
-    connect(addCommand(file, "CloseMI", "&Close", R::Window), &QAction::triggered, this, [this] {
-        if (QMdiSubWindow* sub = m_mdiArea->activeSubWindow())
-            sub->close();
-    });
-    connect(addCommand(file, "ExitMI", "E&xit", R::Always), &QAction::triggered, this, &QWidget::close);
-}
-
-void MainWindow::createEditMenu()
-{
-    QMenu* edit = menuBar()->addMenu(QStringLiteral("&Edit"));
-    using R = CommandRule;
-    connect(addCommand(edit, "UndoMI", "&Undo", R::CanUndo, QKeySequence(Qt::CTRL | Qt::Key_Z)), &QAction::triggered,
-            this, &MainWindow::undoCommand);
-    connect(addCommand(edit, "RedoMI", "&Redo", R::CanRedo, QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_Z)),
-            &QAction::triggered, this, &MainWindow::redoCommand);
-    edit->addSeparator();
-    connect(addCommand(edit, "CutMI", "Cu&t", R::Selected, QKeySequence(Qt::CTRL | Qt::Key_X)), &QAction::triggered,
-            this, &MainWindow::cutCommand);
-    connect(addCommand(edit, "CopyMI", "&Copy", R::Selected, QKeySequence(Qt::CTRL | Qt::Key_C)),
-            &QAction::triggered, this, &MainWindow::copyCommand);
-    connect(addCommand(edit, "PasteMI", "&Paste", R::Paste, QKeySequence(Qt::CTRL | Qt::Key_V)),
-            &QAction::triggered, this, &MainWindow::pasteCommand);
-    connect(addCommand(edit, "DeleteMI", "&Delete", R::Selected, QKeySequence(Qt::CTRL | Qt::Key_Delete)),
-            &QAction::triggered, this, &MainWindow::deleteCommand);
-    edit->addSeparator();
-    connect(addCommand(edit, "SelectAllMI", "Select A&ll", R::RegionHasObjects, QKeySequence(Qt::CTRL | Qt::Key_A)),
-            &QAction::triggered, this, &MainWindow::selectAllCommand);
-    connect(addCommand(edit, "SelectNoneMI", "Select &None", R::Selected, QKeySequence(Qt::Key_Escape)),
-            &QAction::triggered, this, &MainWindow::selectNoneCommand);
-    edit->addSeparator();
-    connect(addCommand(edit, "PropertiesMI", "Pr&operties...", R::SingleSelected,
-                       QKeySequence(Qt::SHIFT | Qt::CTRL | Qt::Key_P)),
-            &QAction::triggered, this, &MainWindow::propertiesCommand);
-    addCommand(edit, "BackgroundMI", "&Background...", R::Window);
-    addCommand(edit, "LinkedDatabaseMI", "&Linked Database...", R::Window);
-}
-
-void MainWindow::createAlignmentMenu()
-{
-    QMenu* alignment = menuBar()->addMenu(QStringLiteral("&Alignment"));
-    using R = CommandRule;
-    addCommand(alignment, "MarginsMI", "&Margins...", R::Window, QKeySequence(Qt::CTRL | Qt::Key_M));
-    alignment->addSeparator();
-    addCommand(alignment, "AlignMI", "&Align...", R::Selected);
-    addCommand(alignment, "AlignSelectedToGridMI", "Align Selected to &Grid", R::Selected,
-               QKeySequence(Qt::CTRL | Qt::Key_G));
-    addCommand(alignment, "AlignAllToGridMI", "Align A&ll to Grid", R::RegionHasObjects);
-    alignment->addSeparator();
-    connect(addCommand(alignment, "BringToFrontMI", "Bring to &Front", R::Selected), &QAction::triggered, this,
-            &MainWindow::bringSelectionToFront);
-    connect(addCommand(alignment, "SendToBackMI", "Send to &Back", R::Selected), &QAction::triggered, this,
-            &MainWindow::sendSelectionToBack);
-    alignment->addSeparator();
-    addCommand(alignment, "FitToMarginsMI", "F&it to Margins", R::Selected);
-}
-
-void MainWindow::createToolMenu()
-{
-    QMenu* tools = menuBar()->addMenu(QStringLiteral("&Tool"));
-    m_tools = new QActionGroup(this);
-    m_tools->setExclusive(true);
-    for (const ToolCommand& entry : kToolCommands) {
-        QAction* action = addCommand(tools, entry.action, entry.caption, CommandRule::Window);
-        action->setCheckable(true);
-        m_tools->addAction(action);
-        m_toolOfAction.insert(action, entry.tool);
-        const Tool tool = entry.tool;
-        connect(action, &QAction::triggered, this, [this, tool] { chooseTool(tool); });
+    const std::tuple<Menu, const char*, std::vector<int>> menus[] = {
+        {Menu::File, "&File", {100, 200, 300, 400}},
+        {Menu::Edit, "&Edit", {100, 200, 300}},
+        {Menu::Alignment, "&Alignment", {100, 200, 300}},
+        {Menu::Tool, "&Tool", {}},
+        {Menu::View, "&View", {100, 200}},
+    };
+    for (const auto& [which, title, separators] : menus) {
+        QMenu* menu = menuBar()->addMenu(QString::fromLatin1(title));
+        m_commands->addMenu(which, menu);
+        for (int order : separators)
+            m_commands->addSeparator(which, order);
+        if (which == Menu::File) {
+            menu->setObjectName(QStringLiteral("FileMenu"));
+            m_recentMenu = new QMenu(QStringLiteral("&Re-Open"), menu);
+            m_recentMenu->setObjectName(QStringLiteral("ReopenMI"));
+            m_commands->addSubmenu(Menu::File, 310, m_recentMenu);
+        }
+        if (which == Menu::View) {
+            m_toolbarsMenu = new QMenu(QStringLiteral("&Toolbars"), menu);
+            m_toolbarsMenu->setObjectName(QStringLiteral("ToolbarsMI"));
+            m_commands->addSubmenu(Menu::View, 10, m_toolbarsMenu);
+        }
     }
-    m_commands.value("SelectMI")->setChecked(true);
-    // A hidden tool that does nothing, kept so stored toolbars find it.
-    QAction* ole = addCommand(tools, "OLEMI", "&OLE", CommandRule::Window);
-    ole->setVisible(false);
-}
-
-void MainWindow::createViewMenu()
-{
-    QMenu* view = menuBar()->addMenu(QStringLiteral("&View"));
-    using R = CommandRule;
-    m_toolbarsMenu = view->addMenu(QStringLiteral("&Toolbars"));
-    m_toolbarsMenu->setObjectName(QStringLiteral("ToolbarsMI"));
-    view->addSeparator();
-    connect(addCommand(view, "ZoomInMI", "Zoom &In", R::Window, QKeySequence(Qt::CTRL | Qt::Key_Equal)),
-            &QAction::triggered, this, [this] { zoomBy(kZoomStep); });
-    connect(addCommand(view, "ZoomOutMI", "Zoom &Out", R::Window, QKeySequence(Qt::CTRL | Qt::Key_Minus)),
-            &QAction::triggered, this, [this] { zoomBy(-kZoomStep); });
-    connect(addCommand(nullptr, "ZoomBtnAction", "Zoom to Selected Level", R::Window), &QAction::triggered, this,
-            &MainWindow::zoomToListed);
-    view->addSeparator();
-    addCommand(view, "TwainMI", "TWAIN Source Manager...", R::Scanner);
-    addCommand(view, "PersonalDatabasesMI", "&Personal Databases...", R::Always);
-    connect(addCommand(view, "OptionsMI", "O&ptions...", R::Always), &QAction::triggered, this,
-            &MainWindow::optionsCommand);
-}
-
-void MainWindow::createWindowMenu()
-{
     m_windowMenu = menuBar()->addMenu(QStringLiteral("&Window"));
     connect(m_windowMenu, &QMenu::aboutToShow, this, &MainWindow::fillWindowMenu);
-    using R = CommandRule;
-    connect(addCommand(nullptr, "TileMI", "&Tile", R::Window), &QAction::triggered, m_mdiArea,
-            &QMdiArea::tileSubWindows);
-    connect(addCommand(nullptr, "CascadeMI", "&Cascade", R::Window), &QAction::triggered, m_mdiArea,
-            &QMdiArea::cascadeSubWindows);
-    connect(addCommand(nullptr, "ArrangeIconsMI", "&Arrange Icons", R::Window), &QAction::triggered, this,
-            &MainWindow::arrangeIcons);
-    connect(addCommand(nullptr, "CloseAllMI", "C&lose All", R::Window), &QAction::triggered, this,
-            &MainWindow::closeAllCommand);
-    fillWindowMenu();
-}
-
-void MainWindow::createHelpMenu()
-{
     QMenu* help = menuBar()->addMenu(QStringLiteral("&Help"));
-    using R = CommandRule;
-    connect(addCommand(help, "HelpTopicsMI", "&Help Topics", R::Always, QKeySequence::HelpContents),
-            &QAction::triggered, this, [] {
-                if (!openUserGuide())
-                    Messages::error(ShellTexts::GuideMissing);
-            });
-    connect(addCommand(help, "HomePageMI", AppInfo::productTitle() + ShellTexts::HomePageSuffix, R::Always),
-            &QAction::triggered, this, [] { QDesktopServices::openUrl(QUrl(AppInfo::homePageUrl())); });
-    connect(addCommand(help, "SupportMI", "&Support...", R::Always), &QAction::triggered, this,
-            [] { QDesktopServices::openUrl(QUrl(AppInfo::supportUrl())); });
-    help->addSeparator();
-    connect(addCommand(help, "AboutMI", "&About", R::Always), &QAction::triggered, this, [this] {
-        QMessageBox::about(this, AppInfo::productTitle(),
-                           AppInfo::productTitle() + QStringLiteral(" ") + AppInfo::version());
-    });
+    m_commands->addMenu(Menu::Help, help);
+    m_commands->addSeparator(Menu::Help, 100);
 }
 
 void MainWindow::createToolBars()
 {
-    m_mainBar = new QToolBar(QStringLiteral("Main"), this);
-    m_mainBar->setObjectName(QStringLiteral("MainBar"));
-    addButton(m_mainBar, command("NewMI"), "NewBtn", "New", "document-new");
-    addButton(m_mainBar, command("OpenMI"), "OpenBtn", "Open", "document-open");
-    addButton(m_mainBar, command("SaveMI"), "SaveBtn", "Save", "document-save");
-    m_mainBar->addSeparator();
-    addButton(m_mainBar, command("PrintMI"), "PrintBtn", "Print", "document-print");
-    addButton(m_mainBar, command("PrintPreviewMI"), "PrintPreviewBtn", "Print Preview", "document-print-preview");
-    m_mainBar->addSeparator();
-    addButton(m_mainBar, command("UndoMI"), "UndoBtn", "Undo", "edit-undo");
-    addButton(m_mainBar, command("RedoMI"), "RedoBtn", "Redo", "edit-redo");
-    m_mainBar->addSeparator();
-    addButton(m_mainBar, command("CutMI"), "CutBtn", "Cut", "edit-cut");
-    addButton(m_mainBar, command("CopyMI"), "CopyBtn", "Copy", "edit-copy");
-    addButton(m_mainBar, command("PasteMI"), "PasteBtn", "Paste", "edit-paste");
-    m_mainBar->addSeparator();
-    addButton(m_mainBar, command("BackgroundMI"), "BackgroundBtn", "Background", "stickwell-background");
-    m_mainBar->addSeparator();
-    addButton(m_mainBar, command("PersonalDatabasesMI"), "PersonalDatabaseBtn", "Personal Databases",
-              "stickwell-personal-databases");
-    addToolBar(Qt::TopToolBarArea, m_mainBar);
-
-    m_zoomBar = new QToolBar(QStringLiteral("Zoom"), this);
-    m_zoomBar->setObjectName(QStringLiteral("ZoomBar"));
-    addButton(m_zoomBar, command("ZoomInMI"), "ZoomInBtn", "Zoom In", "zoom-in");
-    addButton(m_zoomBar, command("ZoomOutMI"), "ZoomOutBtn", "Zoom Out", "zoom-out");
-    m_zoomBar->addSeparator();
+    const auto makeBar = [this](QToolBar*& bar, Bar which, const QString& title, const char* name,
+                                Qt::ToolBarArea area, std::initializer_list<int> separators) {
+        bar = new QToolBar(title, this);
+        bar->setObjectName(QLatin1String(name));
+        m_commands->addBar(which, bar);
+        for (int order : separators)
+            m_commands->addSeparator(which, order);
+        addToolBar(area, bar);
+    };
+    makeBar(m_mainBar, Bar::Main, QStringLiteral("Main"), "MainBar", Qt::TopToolBarArea, {100, 200, 300, 400, 500});
+    makeBar(m_zoomBar, Bar::Zoom, QStringLiteral("Zoom"), "ZoomBar", Qt::TopToolBarArea, {100});
     m_zoomCombo = new QComboBox(m_zoomBar);
     m_zoomCombo->setObjectName(QStringLiteral("ZoomCombo"));
     m_zoomCombo->setEditable(true);
@@ -434,50 +174,11 @@ void MainWindow::createToolBars()
     for (int zoom : zoomListValues())
         m_zoomCombo->addItem(QString::number(zoom));
     m_zoomCombo->setCurrentIndex(-1);
-    m_zoomBar->addWidget(m_zoomCombo);
-    addButton(m_zoomBar, command("ZoomBtnAction"), "ZoomBtn", "Zoom to Selected Level", "zoom-fit-best");
-    addToolBar(Qt::TopToolBarArea, m_zoomBar);
-
-    m_toolsBar = new QToolBar(QStringLiteral("Tools"), this);
-    m_toolsBar->setObjectName(QStringLiteral("ToolsBar"));
-    for (const ToolCommand& entry : kToolCommands)
-        addButton(m_toolsBar, command(entry.action), entry.button, entry.hint, entry.icon);
-    addToolBar(Qt::LeftToolBarArea, m_toolsBar);
-
-    m_alignmentBar = new QToolBar(QStringLiteral("Alignment"), this);
-    m_alignmentBar->setObjectName(QStringLiteral("AlignmentBar"));
-    for (const AlignButton& entry : kAlignButtons) {
-        if (!entry.button) {
-            m_alignmentBar->addSeparator();
-            continue;
-        }
-        QAction* action = addCommand(nullptr, QString::fromLatin1(entry.button) + QStringLiteral("Action"),
-                                     entry.hint, entry.group ? CommandRule::GroupSelected : CommandRule::Selected);
-        addButton(m_alignmentBar, action, entry.button, entry.hint, entry.icon);
-    }
-    m_alignmentBar->addSeparator();
-    addButton(m_alignmentBar, command("BringToFrontMI"), "BringtoFrontBtn", "Bring To Front",
-              "stickwell-bring-to-front");
-    addButton(m_alignmentBar, command("SendToBackMI"), "SendtoBackBtn", "Send To Back", "stickwell-send-to-back");
-    addToolBar(Qt::BottomToolBarArea, m_alignmentBar);
-
-    m_regionsBar = new QToolBar(ShellTexts::RegionBar, this);
-    m_regionsBar->setObjectName(QStringLiteral("RegionsBar"));
-    m_regionCombo = new QComboBox(m_regionsBar);
-    m_regionCombo->setObjectName(QStringLiteral("RegionCombo"));
-    m_regionCombo->setFixedWidth(kRegionListWidth);
-    m_regionsBar->addWidget(m_regionCombo);
-    addToolBar(Qt::BottomToolBarArea, m_regionsBar);
-    connect(m_regionCombo, &QComboBox::currentIndexChanged, this, [this](int index) {
-        DesignWindow* window = activeDesignWindow();
-        if (m_activating || !window || index < 0 || index == window->document().regionIndex())
-            return;
-        // The editor's changed() redraws the card and its lists; a region that
-        // did not come up leaves the list on the one still shown.
-        if (!window->document().showRegion(index))
-            rebuildRegionList();
-        enableCommands();
-    });
+    m_commands->addWidget(Bar::Zoom, 110, m_zoomCombo);
+    makeBar(m_toolsBar, Bar::Tools, QStringLiteral("Tools"), "ToolsBar", Qt::LeftToolBarArea, {});
+    makeBar(m_alignmentBar, Bar::Alignment, QStringLiteral("Alignment"), "AlignmentBar", Qt::BottomToolBarArea,
+            {100, 200, 300, 400});
+    createRegionsBar();
 
     // The View menu's toolbar switches, checked when the menu opens.
     const std::pair<const char*, QToolBar*> switches[] = {
@@ -493,74 +194,14 @@ void MainWindow::createToolBars()
     }
 }
 
-void MainWindow::createPropertyDock()
-{
-    m_propertyEditor = new QDockWidget(ShellTexts::PropertyEditor, this);
-    m_propertyEditor->setObjectName(QStringLiteral("PropertyEditor"));
-    auto* content = new QWidget(m_propertyEditor);
-    auto* layout = new QVBoxLayout(content);
-    m_objectCombo = new QComboBox(content);
-    m_objectCombo->setObjectName(QStringLiteral("ObjectCombo"));
-    layout->addWidget(m_objectCombo);
-    m_pages = new QTabWidget(content);
-    m_pages->setObjectName(QStringLiteral("PropertyEditorPageControl"));
-    layout->addWidget(m_pages, 1);
-    layout->addStretch();
-    m_propertyEditor->setWidget(content);
-    m_propertyEditor->setMinimumWidth(220);
-    addDockWidget(Qt::RightDockWidgetArea, m_propertyEditor);
-    connect(m_objectCombo, &QComboBox::activated, this, [this](int index) {
-        DesignWindow* window = activeDesignWindow();
-        if (!window)
-            return;
-        auto* object = static_cast<DesignObject*>(m_objectCombo->itemData(index).value<void*>());
-        window->surface().selectOnly(window->document().editor.card().contains(object) ? object : nullptr);
-        enableCommands();
-    });
-}
-
-void MainWindow::createStatusBar()
-{
-    const int widths[3] = {75, 75, 50};
-    for (int i = 0; i < 3; ++i) {
-        m_statusPanels[i] = new QLabel(statusBar());
-        m_statusPanels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        m_statusPanels[i]->setMinimumWidth(widths[i]);
-        m_statusPanels[i]->setFrameShape(QFrame::Panel);
-        m_statusPanels[i]->setFrameShadow(QFrame::Sunken);
-        if (i < 2)
-            m_statusPanels[i]->setAlignment(Qt::AlignCenter);
-        // The layout name is longer than its panel's width: it takes the rest of the bar.
-        statusBar()->addWidget(m_statusPanels[i], i == 2 ? 1 : 0);
-    }
-}
-
-QLabel* MainWindow::statusPanel(int index) const { return index >= 0 && index < 3 ? m_statusPanels[index] : nullptr; }
-
 void MainWindow::createObjectPopup()
 {
     m_objectPopup = new QMenu(this);
     m_objectPopup->setObjectName(QStringLiteral("ObjectPopup"));
-    // Pop-up items are their menu namesakes, so they share their state.
-    QMenu* align = m_objectPopup->addMenu(QStringLiteral("Align"));
-    const std::pair<const char*, const char*> alignItems[] = {
-        {"AlignMI", "Align..."},           {"AlignSelectedToGridMI", "Align Selected To Grid"},
-        {"AlignAllToGridMI", "Align All To Grid"}, {"FitToMarginsMI", "Fit To Margins"},
-        {"BringToFrontMI", "Bring To Front"}, {"SendToBackMI", "Send To Back"}};
-    const std::pair<const char*, const char*> items[] = {
-        {"UndoMI", "Undo"},     {"RedoMI", "Redo"},          {"CutMI", "Cut"},
-        {"CopyMI", "Copy"},     {"PasteMI", "Paste"},        {"DeleteMI", "Delete"},
-        {"SelectAllMI", "Select All"}, {"SelectNoneMI", "Select None"}, {"PropertiesMI", "Properties..."}};
-    const auto addItem = [this](QMenu* menu, const char* name, const char* caption) {
-        QAction* source = command(QString::fromLatin1(name));
-        QAction* item = menu->addAction(QString::fromLatin1(caption), source, &QAction::trigger);
-        item->setObjectName(QString::fromLatin1(name).replace(QStringLiteral("MI"), QStringLiteral("PI")));
-        m_rules.insert(item, m_rules.value(source));
-    };
-    for (const auto& [name, caption] : alignItems)
-        addItem(align, name, caption);
-    for (const auto& [name, caption] : items)
-        addItem(m_objectPopup, name, caption);
+    m_commands->addMenu(Menu::ObjectPopup, m_objectPopup);
+    auto* align = new QMenu(QStringLiteral("Align"), m_objectPopup);
+    m_commands->addMenu(Menu::AlignPopup, align);
+    m_commands->addSubmenu(Menu::ObjectPopup, 10, align);
 }
 
 // ---- enabling -------------------------------------------------------------
@@ -593,9 +234,8 @@ void MainWindow::enableCommands()
         context.regionHasObjects = editor.card().objectCount() > 0;
     }
     context.clipboardHasPaste = m_clipboardHasPaste;
-    context.scannerAvailable = Hooks::scannerAvailable() && Hooks::scannerAvailable()();
-    for (auto it = m_rules.cbegin(); it != m_rules.cend(); ++it)
-        it.key()->setEnabled(ruleHolds(it.value(), context));
+    context.scannerAvailable = m_services.hasScanner();
+    m_commands->enable(context);
     m_zoomCombo->setEnabled(context.windowOpen);
     m_objectCombo->setEnabled(context.windowOpen);
     m_regionCombo->setEnabled(context.windowOpen);
@@ -653,7 +293,7 @@ DesignWindow* MainWindow::addDesignWindow(std::unique_ptr<DesignDocument> docume
 void MainWindow::connectDesignWindow(DesignWindow* window)
 {
     DesignSurface& surface = window->surface();
-    surface.pictureSource = [this]() { return Hooks::choosePictureOrFile(this, Picture()); };
+    surface.pictureSource = [this]() { return m_services.choosePictureOrFile(this, Picture()); };
     connect(&surface, &DesignSurface::selectionChanged, this, [this, window] {
         if (window == activeDesignWindow()) {
             rebuildObjectList();
@@ -674,11 +314,6 @@ void MainWindow::connectDesignWindow(DesignWindow* window)
     connect(&surface, &DesignSurface::positionTextChanged, this, [this, window](const QString& text) {
         if (window == activeDesignWindow())
             m_statusPanels[0]->setText(text);
-    });
-    connect(&surface, &DesignSurface::toolChanged, this, [this](Tool tool) {
-        for (auto it = m_toolOfAction.cbegin(); it != m_toolOfAction.cend(); ++it)
-            if (it.value() == tool)
-                it.key()->setChecked(true);
     });
     connect(&surface, &DesignSurface::contextMenuRequested, this, [this, window](QPoint cardPos) {
         enableCommands();
@@ -702,58 +337,6 @@ void MainWindow::onSubWindowActivated(QMdiSubWindow*)
     showActiveWindowState();
     enableCommands();
     emit activeDesignWindowChanged(window);
-}
-
-void MainWindow::showActiveWindowState()
-{
-    DesignWindow* window = activeDesignWindow();
-    if (!window)
-        return;
-    m_activating = true;
-    showZoom(window->surface().zoom());
-    m_statusPanels[2]->setText(layoutShownName(window->document().layout()));
-    rebuildRegionList();
-    rebuildObjectList();
-    m_activating = false;
-}
-
-void MainWindow::rebuildObjectList()
-{
-    DesignWindow* window = activeDesignWindow();
-    m_objectCombo->clear();
-    if (!window)
-        return;
-    const DesignEditor& editor = window->document().editor;
-    QList<DesignObject*> objects;
-    for (const auto& object : editor.card().objects())
-        objects.append(object.get());
-    std::sort(objects.begin(), objects.end(),
-              [](const DesignObject* a, const DesignObject* b) { return a->name < b->name; });
-    for (DesignObject* object : objects)
-        m_objectCombo->addItem(object->name, QVariant::fromValue(static_cast<void*>(object)));
-    const auto& selection = editor.selection();
-    const int selected =
-        selection.size() == 1 ? m_objectCombo->findData(QVariant::fromValue(static_cast<void*>(selection.front()))) : -1;
-    m_objectCombo->setCurrentIndex(selected);
-}
-
-void MainWindow::rebuildRegionList()
-{
-    DesignWindow* window = activeDesignWindow();
-    const bool wasActivating = m_activating;
-    m_activating = true;
-    m_regionCombo->clear();
-    if (window) {
-        m_regionCombo->addItems(window->document().regionCaptions());
-        m_regionCombo->setCurrentIndex(window->document().regionIndex());
-    }
-    m_activating = wasActivating;
-}
-
-void MainWindow::showZoom(int zoom)
-{
-    m_zoomCombo->setEditText(QString::number(zoom));
-    m_statusPanels[1]->setText(QString::number(zoom) + QLatin1Char('%'));
 }
 
 // ---- opening and saving ---------------------------------------------------
@@ -798,82 +381,13 @@ void MainWindow::openDesignPath(const QString& path, bool addToRecent)
         this->addToRecent(path);
 }
 
-void MainWindow::openCommand()
-{
-    const QString path = chooseOpenFile ? chooseOpenFile() : QString();
-    if (!path.isEmpty())
-        openDesignPath(path, true);
-    enableCommands();
-}
-
-void MainWindow::saveCommand(bool saveAs)
-{
-    if (DesignWindow* window = activeDesignWindow())
-        window->save(saveAs);
-    enableCommands();
-}
-
 void MainWindow::addToRecent(const QString& path)
 {
     m_recentFiles.add(path);
     fillRecentMenu();
 }
 
-void MainWindow::fillRecentMenu()
-{
-    m_recentMenu->clear();
-    if (m_recentFiles.isEmpty()) {
-        m_recentMenu->addAction(ShellTexts::NoRecentFiles)->setEnabled(false);
-        return;
-    }
-    for (const RecentFiles::Entry& entry : m_recentFiles.entries()) {
-        const QString path = entry.path;
-        QAction* item = m_recentMenu->addAction(entry.shownName, this, [this, path] {
-            openDesignPath(path, true);
-            enableCommands();
-        });
-        item->setToolTip(path);
-    }
-}
-
-void MainWindow::fillWindowMenu()
-{
-    m_windowMenu->clear();
-    for (const char* name : {"TileMI", "CascadeMI", "ArrangeIconsMI", "CloseAllMI"})
-        m_windowMenu->addAction(command(QString::fromLatin1(name)));
-    const QList<QMdiSubWindow*> windows = m_mdiArea->subWindowList();
-    if (!windows.isEmpty())
-        m_windowMenu->addSeparator();
-    for (int i = 0; i < windows.size(); ++i) {
-        QMdiSubWindow* sub = windows[i];
-        QAction* item = m_windowMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(sub->windowTitle()), this,
-                                                [this, sub] { m_mdiArea->setActiveSubWindow(sub); });
-        item->setCheckable(true);
-        item->setChecked(sub == m_mdiArea->activeSubWindow());
-    }
-}
-
-void MainWindow::closeAllCommand()
-{
-    for (QMdiSubWindow* sub : m_mdiArea->subWindowList())
-        if (!sub->close())
-            break;
-    enableCommands();
-}
-
-void MainWindow::arrangeIcons()
-{
-    // Minimized windows line up along the bottom of the client area.
-    int x = 0;
-    for (QMdiSubWindow* sub : m_mdiArea->subWindowList()) {
-        if (!sub->isMinimized())
-            continue;
-        sub->move(x, m_mdiArea->viewport()->height() - sub->height());
-        x += sub->width();
-    }
-}
-
-// ---- editing commands -----------------------------------------------------
+// ---- protection -----------------------------------------------------------
 
 bool MainWindow::passesProtection(ProtectionKind kind)
 {
@@ -890,142 +404,6 @@ void MainWindow::afterDesignChange()
 {
     if (DesignWindow* window = activeDesignWindow())
         window->updateTitle();
-    enableCommands();
-}
-
-void MainWindow::undoCommand()
-{
-    if (onTextBox(focusedTextBox(), [](auto* box) { box->undo(); }))
-        return;
-    // The editor's changed() brings the card, the lists and the commands up to date.
-    if (DesignWindow* window = activeDesignWindow())
-        window->document().editor.undo();
-}
-
-void MainWindow::redoCommand()
-{
-    if (DesignWindow* window = activeDesignWindow())
-        window->document().editor.redo();
-}
-
-void MainWindow::copyCommand()
-{
-    if (onTextBox(focusedTextBox(), [](auto* box) { box->copy(); }))
-        return;
-    if (DesignWindow* window = activeDesignWindow())
-        copyObjects(window->document().editor, *m_clipboard);
-    clipboardChanged();
-}
-
-void MainWindow::cutCommand()
-{
-    if (onTextBox(focusedTextBox(), [](auto* box) { box->cut(); }))
-        return;
-    if (!activeDesignWindow() || !passesProtection(ProtectionKind::DesignChange))
-        return;
-    cutObjects(activeDesignWindow()->document().editor, *m_clipboard);
-    clipboardChanged();
-}
-
-void MainWindow::pasteCommand()
-{
-    if (onTextBox(focusedTextBox(), [](auto* box) { box->paste(); }))
-        return;
-    if (!activeDesignWindow() || !passesProtection(ProtectionKind::DesignChange))
-        return;
-    DesignWindow* window = activeDesignWindow();
-    pasteObjects(window->document().editor, *m_clipboard);
-    // The pasted objects come selected.
-    window->surface().selectionChangedOutside();
-}
-
-void MainWindow::deleteCommand()
-{
-    if (!activeDesignWindow() || !passesProtection(ProtectionKind::DesignChange))
-        return;
-    deleteObjects(activeDesignWindow()->document().editor, Options::current().promptOnDelete);
-}
-
-void MainWindow::selectAllCommand()
-{
-    if (DesignWindow* window = activeDesignWindow())
-        window->surface().selectAll();
-    enableCommands();
-}
-
-void MainWindow::selectNoneCommand()
-{
-    if (DesignWindow* window = activeDesignWindow())
-        window->surface().selectNone();
-    enableCommands();
-}
-
-void MainWindow::propertiesCommand()
-{
-    m_propertyEditor->show();
-    m_propertyEditor->raise();
-    m_pages->setFocus();
-}
-
-void MainWindow::bringSelectionToFront() { restackSelection(true); }
-
-void MainWindow::sendSelectionToBack() { restackSelection(false); }
-
-void MainWindow::restackSelection(bool toFront)
-{
-    DesignWindow* window = activeDesignWindow();
-    if (!window || !passesProtection(ProtectionKind::DesignChange))
-        return;
-    // A locked selection keeps its place in the stack.
-    if (window->surface().selectionLocked())
-        return;
-    DesignEditor& editor = window->document().editor;
-    toFront ? editor.bringToFront(editor.selection()) : editor.sendToBack(editor.selection());
-}
-
-void MainWindow::chooseTool(Tool tool)
-{
-    DesignWindow* window = activeDesignWindow();
-    if (!window)
-        return;
-    window->surface().selectNone();
-    if (tool != Tool::Select && !passesProtection(ProtectionKind::DesignChange))
-        tool = Tool::Select;
-    window->surface().setActiveTool(tool);
-    for (auto it = m_toolOfAction.cbegin(); it != m_toolOfAction.cend(); ++it)
-        if (it.value() == tool)
-            it.key()->setChecked(true);
-    enableCommands();
-}
-
-// ---- zoom -----------------------------------------------------------------
-
-void MainWindow::zoomBy(int step)
-{
-    if (DesignWindow* window = activeDesignWindow())
-        showZoom(window->surface().setZoom(step, true));
-    enableCommands();
-}
-
-void MainWindow::zoomToListed()
-{
-    DesignWindow* window = activeDesignWindow();
-    if (!window)
-        return;
-    bool isNumber = false;
-    const int zoom = m_zoomCombo->currentText().trimmed().toInt(&isNumber);
-    if (!isNumber || zoom < 25)
-        return;
-    showZoom(window->surface().setZoom(zoom, false));
-    enableCommands();
-}
-
-// ---- options --------------------------------------------------------------
-
-void MainWindow::optionsCommand()
-{
-    if (editOptions(this))
-        applyOptionsToWindows();
     enableCommands();
 }
 
@@ -1048,7 +426,8 @@ void MainWindow::showEvent(QShowEvent* event)
     if (m_startupFiles.isEmpty() && m_newDesignAtStart && Options::current().showDesignWizard)
         QTimer::singleShot(kStartupDelayMs, this, [this] {
             // New is whatever carries the command out (the design wizard, when present).
-            command(QStringLiteral("NewMI"))->trigger();
+            if (QAction* create = command(QStringLiteral("NewMI")))
+                create->trigger();
             enableCommands();
         });
     m_startupFiles.clear();
@@ -1104,87 +483,12 @@ QList<QWidget*> MainWindow::dockables() const
     return {m_mainBar, m_zoomBar, m_toolsBar, m_alignmentBar, m_regionsBar, m_propertyEditor};
 }
 
-namespace {
-const std::pair<Qt::DockWidgetArea, const char*> kDockNames[] = {
-    {Qt::TopDockWidgetArea, "TopDock"},
-    {Qt::LeftDockWidgetArea, "LeftDock"},
-    {Qt::BottomDockWidgetArea, "BottomDock"},
-    {Qt::RightDockWidgetArea, "RightDock"},
-};
-
-QString dockName(Qt::DockWidgetArea area)
-{
-    for (const auto& [dock, name] : kDockNames)
-        if (dock == area)
-            return QString::fromLatin1(name);
-    return QString::fromLatin1(BarPlacement::kFloating);
-}
-
-std::optional<Qt::DockWidgetArea> dockArea(const QString& name)
-{
-    for (const auto& [dock, dockName] : kDockNames)
-        if (name == QLatin1String(dockName))
-            return dock;
-    return std::nullopt;
-}
-} // namespace
-
 void MainWindow::storeLayout()
 {
     SettingsStore& store = SettingsStore::instance();
-    for (QWidget* widget : dockables()) {
-        BarPlacement bar;
-        bar.visible = widget->isVisible() || (!isVisible() && !widget->isHidden());
-        const bool floating = widget->isWindow();
-        Qt::DockWidgetArea area = Qt::NoDockWidgetArea;
-        if (auto* toolBar = qobject_cast<QToolBar*>(widget))
-            area = Qt::DockWidgetArea(int(toolBarArea(toolBar)));
-        else if (auto* dock = qobject_cast<QDockWidget*>(widget))
-            area = dockWidgetArea(dock);
-        bar.lastDock = dockName(area);
-        bar.dockedTo = floating ? QString::fromLatin1(BarPlacement::kFloating) : bar.lastDock;
-        const bool horizontal = area == Qt::TopDockWidgetArea || area == Qt::BottomDockWidgetArea;
-        bar.dockRow = horizontal ? widget->y() : widget->x();
-        bar.dockPos = horizontal ? widget->x() : widget->y();
-        bar.floatLeft = widget->mapToGlobal(QPoint()).x();
-        bar.floatTop = widget->mapToGlobal(QPoint()).y();
-        bar.save(store, widget->objectName());
-    }
+    storeFrameLayout(*this, dockables(), store);
     m_recentFiles.save(store);
-    WindowPlacement placement;
-    placement.normal = isMaximized() ? normalGeometry() : geometry();
-    placement.maximized = isMaximized();
-    placement.save(store);
     store.sync();
 }
 
-void MainWindow::restoreLayout()
-{
-    const SettingsStore& store = SettingsStore::instance();
-    for (QWidget* widget : dockables()) {
-        const auto bar = BarPlacement::load(store, widget->objectName());
-        if (!bar)
-            continue;
-        widget->setVisible(bar->visible);
-        const auto area = dockArea(bar->dockedTo == QLatin1String(BarPlacement::kFloating) ? bar->lastDock
-                                                                                            : bar->dockedTo);
-        if (auto* toolBar = qobject_cast<QToolBar*>(widget); toolBar && area)
-            addToolBar(Qt::ToolBarArea(int(*area)), toolBar);
-        if (auto* dock = qobject_cast<QDockWidget*>(widget)) {
-            if (area)
-                addDockWidget(*area, dock);
-            if (bar->dockedTo == QLatin1String(BarPlacement::kFloating)) {
-                dock->setFloating(true);
-                dock->move(bar->floatLeft, bar->floatTop);
-            }
-        }
-    }
-    const auto placement = WindowPlacement::load(store);
-    QScreen* screen = QApplication::primaryScreen();
-    if (placement && screen) {
-        if (const auto rect = placementWithin(placement->normal, screen->availableGeometry()))
-            setGeometry(*rect);
-        if (placement->maximized)
-            setWindowState(windowState() | Qt::WindowMaximized);
-    }
-}
+void MainWindow::restoreLayout() { restoreFrameLayout(*this, dockables(), SettingsStore::instance()); }

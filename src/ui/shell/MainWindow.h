@@ -1,18 +1,20 @@
 #pragma once
-// The frame window: design windows in the middle, menus, the five toolbars,
-// the property editor dock and the status bar. It owns the command table and
-// applies its enabling rules after every command.
+// The frame window: design windows in the middle, the menus, the five
+// toolbars, the property editor dock and the status bar. It lays out the
+// menus and toolbars and carries out only its own commands (files, windows,
+// options, help); the window families declare theirs in its CommandHost
+// (src/ui/Features.cpp) and reach each other through its FamilyServices.
 
-#include <QHash>
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <optional>
 
-#include "ui/shell/CommandRules.h"
+#include "ui/shell/CommandHost.h"
+#include "ui/shell/FamilyServices.h"
 #include "ui/shell/RecentFiles.h"
 
 class QAction;
-class QActionGroup;
 class QComboBox;
 class QLabel;
 class QMdiArea;
@@ -25,12 +27,12 @@ class ClipboardPort;
 class DesignWindow;
 class DesignDocument;
 struct LayoutRecord;
-enum class Tool;
 enum class ProtectionKind;
 
 class MainWindow : public QMainWindow {
     Q_OBJECT
 public:
+    // The frame alone; installFeatures (src/ui/Features.h) adds the families.
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -53,20 +55,34 @@ public:
     // (if the options say so); pictures of the window turn that off.
     void setNewDesignAtStart(bool on) { m_newDesignAtStart = on; }
 
+    // The command table every family declares its commands in.
+    CommandHost& commands() { return *m_commands; }
     void enableCommands();
-    QAction* command(const QString& objectName) const;
-    // A window family carries out a command (see src/ui/Features.cpp).
-    void onCommand(const char* objectName, std::function<void()> run);
+    QAction* command(const QString& objectName) const { return m_commands->command(objectName); }
+    // A further handler for a declared command (CommandHost::onCommand).
+    void onCommand(const char* objectName, std::function<void()> run)
+    {
+        m_commands->onCommand(objectName, std::move(run));
+    }
+    // What the families offer each other.
+    FamilyServices& services() { return m_services; }
+    const FamilyServices& services() const { return m_services; }
+
     const RecentFiles& recentFiles() const { return m_recentFiles; }
     QMenu* objectPopup() const { return m_objectPopup; }
     QComboBox* zoomCombo() const { return m_zoomCombo; }
     QLabel* statusPanel(int index) const;
+    // The zoom list and its status panel show this zoom.
+    void showZoom(int zoom);
 
-    // Where the password and the Graphic tool's picture come from, and the
+    // Where the password and the Open dialog's file come from, and the
     // clipboard used; tests replace them.
     std::function<std::optional<QString>()> askPassword;
     std::function<QString()> chooseOpenFile;
     void setClipboard(ClipboardPort* clipboard);
+    ClipboardPort& clipboard() const { return *m_clipboard; }
+    // The clipboard changed (or was written): Paste follows what it holds.
+    void clipboardChanged();
 
     // The active window passes the protection check (asking for the password when needed).
     bool passesProtection(ProtectionKind kind);
@@ -77,9 +93,9 @@ public:
     // Pushes the current options to every open design window.
     void applyOptionsToWindows();
 
-    // For the window families that plug into the frame (src/ui/Features.cpp):
-    // a document made elsewhere (the design wizard, a layout switch) gets its
-    // window here; the number of the next "Untitled n" is taken once.
+    // For the window families: a document made elsewhere (the design wizard,
+    // a layout switch) gets its window here; the number of the next
+    // "Untitled n" is taken once.
     DesignWindow* addDesignWindow(std::unique_ptr<DesignDocument> document);
     int takeUntitledNumber() { return m_untitledCounter++; }
     // After a command changed the active document past its editor (a print
@@ -106,49 +122,28 @@ protected:
     void dropEvent(QDropEvent* event) override;
 
 private:
-    QAction* addCommand(QMenu* menu, const QString& name, const QString& caption, CommandRule rule,
-                        const QKeySequence& shortcut = {});
-    void addButton(QToolBar* bar, QAction* action, const QString& buttonName, const QString& hint,
-                   const QString& icon);
-    void createFileMenu();
-    void createEditMenu();
-    void createAlignmentMenu();
-    void createToolMenu();
-    void createViewMenu();
-    void createWindowMenu();
-    void createHelpMenu();
+    void createMenus();
     void createToolBars();
+    // The frame's panels and lists (FramePanels.cpp).
+    void createRegionsBar();
     void createPropertyDock();
     void createStatusBar();
     void createObjectPopup();
+    // The frame's own commands (FrameCommands.cpp).
+    void addFrameCommands();
+    void addWindowCommands();
+    void addHelpCommands();
 
     void connectDesignWindow(DesignWindow* window);
     void onSubWindowActivated(QMdiSubWindow* subWindow);
     void rebuildObjectList();
     void rebuildRegionList();
     void fillRecentMenu();
-    void clipboardChanged();
     void fillWindowMenu();
     void addToRecent(const QString& path);
 
     void openCommand();
     void saveCommand(bool saveAs);
-    void undoCommand();
-    void redoCommand();
-    void cutCommand();
-    void copyCommand();
-    void pasteCommand();
-    void deleteCommand();
-    void selectAllCommand();
-    void selectNoneCommand();
-    void propertiesCommand();
-    void zoomBy(int step);
-    void zoomToListed();
-    void showZoom(int zoom);
-    void chooseTool(Tool tool);
-    void bringSelectionToFront();
-    void sendSelectionToBack();
-    void restackSelection(bool toFront);
     void optionsCommand();
     void closeAllCommand();
     void arrangeIcons();
@@ -158,10 +153,8 @@ private:
     QList<QWidget*> dockables() const;
 
     QMdiArea* m_mdiArea = nullptr;
-    QHash<QString, QAction*> m_commands;
-    QHash<QAction*, CommandRule> m_rules;
-    QHash<QAction*, Tool> m_toolOfAction;
-    QActionGroup* m_tools = nullptr;
+    CommandHost* m_commands = nullptr;
+    FamilyServices m_services;
     QMenu* m_recentMenu = nullptr;
     QMenu* m_windowMenu = nullptr;
     QMenu* m_toolbarsMenu = nullptr;

@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 
 #include "system/SettingsStore.h"
-#include "ui/shell/DialogButtons.h"
+#include "ui/shell/DialogParts.h"
 #include "ui/shell/ShellDialogTexts.h"
 
 namespace T = ShellDialogTexts;

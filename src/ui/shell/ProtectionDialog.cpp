@@ -7,7 +7,7 @@
 #include <QProxyStyle>
 #include <QVBoxLayout>
 
-#include "ui/shell/DialogButtons.h"
+#include "ui/shell/DialogParts.h"
 #include "ui/shell/ShellDialogTexts.h"
 
 namespace T = ShellDialogTexts;

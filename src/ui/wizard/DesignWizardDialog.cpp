@@ -16,7 +16,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include "ui/shell/Hooks.h"
+#include "ui/shell/DialogParts.h"
+#include "ui/shell/FamilyServices.h"
 #include "ui/shell/ShellDialogTexts.h"
 #include "ui/wizard/WizardPreview.h"
 #include "ui/wizard/WizardTexts.h"
@@ -44,14 +45,6 @@ QWidget* page(QLayout* layout)
     return widget;
 }
 
-QPushButton* button(const QString& caption, const char* name)
-{
-    auto* b = new QPushButton(caption);
-    b->setObjectName(QLatin1String(name));
-    b->setAutoDefault(false);
-    return b;
-}
-
 } // namespace
 
 DesignWizardDialog::DesignWizardDialog(const Model::Folders& folders, bool metric, QWidget* parent)
@@ -77,10 +70,10 @@ DesignWizardDialog::DesignWizardDialog(const Model::Folders& folders, bool metri
     m_pages->addWidget(makeFinishPage());
 
     m_preview = new WizardPreview(m_model, this);
-    m_back = button(T::back(), "BackBtn");
-    m_next = button(T::next(), "NextBtn");
+    m_back = namedButton(T::back(), "BackBtn");
+    m_next = namedButton(T::next(), "NextBtn");
     m_next->setDefault(true);
-    QPushButton* cancel = button(ShellDialogTexts::cancel(), "CancelBtn");
+    QPushButton* cancel = namedButton(ShellDialogTexts::cancel(), "CancelBtn");
     connect(m_back, &QPushButton::clicked, this, &DesignWizardDialog::backClicked);
     connect(m_next, &QPushButton::clicked, this, &DesignWizardDialog::nextClicked);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
@@ -103,8 +96,7 @@ DesignWizardDialog::DesignWizardDialog(const Model::Folders& folders, bool metri
     resize(820, 460);
 
     pickBackground = [](QWidget* owner, const Picture& current, const QString& folder) {
-        return Hooks::choosePicture() ? Hooks::choosePicture()(owner, current)
-                                      : Hooks::choosePictureOrFile(owner, current);
+        return FamilyServices::of(owner).choosePictureOrFile(owner, current);
         (void)folder;
     };
     showModel();
@@ -184,8 +176,8 @@ QWidget* DesignWizardDialog::makeBackgroundPage()
     auto* layout = new QVBoxLayout;
     addCategoryLists(layout, m_backgroundCategories, m_backgroundFiles, "BackgroundCategoryCombo", "BackgroundList",
                      &DesignWizardModel::chooseBackgroundCategory, &DesignWizardModel::chooseBackgroundFile);
-    QPushButton* select = button(T::selectBackground(), "SelectBackgroundBtn");
-    QPushButton* clear = button(T::clearBackground(), "ClearBackgroundBtn");
+    QPushButton* select = namedButton(T::selectBackground(), "SelectBackgroundBtn");
+    QPushButton* clear = namedButton(T::clearBackground(), "ClearBackgroundBtn");
     connect(select, &QPushButton::clicked, this, [this] {
         if (!m_model.backgroundControlsWork() || !pickBackground)
             return;
@@ -255,12 +247,13 @@ QWidget* DesignWizardDialog::addBoxRow(const BoxRow& row, QWidget* side)
 
 QWidget* DesignWizardDialog::pickTextButton(Box box)
 {
-    QPushButton* pick = button(T::pick(), box == Box::CoverTextBox ? "PickCoverBtn" : "PickInsideBtn");
-    pick->setEnabled(bool(Hooks::pickText()));
+    QPushButton* pick = namedButton(T::pick(), box == Box::CoverTextBox ? "PickCoverBtn" : "PickInsideBtn");
+    pick->setEnabled(bool(FamilyServices::of(this).pickText));
     connect(pick, &QPushButton::clicked, this, [this, box] {
-        if (!Hooks::pickText())
+        const auto& pickText = FamilyServices::of(this).pickText;
+        if (!pickText)
             return;
-        if (const auto text = Hooks::pickText()(this)) {
+        if (const auto text = pickText(this)) {
             m_model.setBox(box, *text);
             showModel();
         }
@@ -349,7 +342,7 @@ QWidget* DesignWizardDialog::makeMediaPage()
     };
     for (const BoxRow& row : rows)
         layout->addWidget(addBoxRow(row));
-    QPushButton* clear = button(T::clear(), "ClearMediaBtn");
+    QPushButton* clear = namedButton(T::clear(), "ClearMediaBtn");
     connect(clear, &QPushButton::clicked, this, [this] {
         m_model.clearMediaBoxes();
         showModel();

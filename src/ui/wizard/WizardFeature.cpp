@@ -11,7 +11,7 @@
 #include "ui/shell/DefaultLayout.h"
 #include "ui/shell/DesignDocument.h"
 #include "ui/shell/Gallery.h"
-#include "ui/shell/Hooks.h"
+#include "ui/shell/CommandHost.h"
 #include "ui/shell/MainWindow.h"
 #include "ui/wizard/DesignWizardDialog.h"
 
@@ -56,8 +56,8 @@ void runNewCommand(MainWindow& window)
 
 LayoutRecord layoutForBlankDesign(MainWindow& window)
 {
-    if (Hooks::chooseLayout()) {
-        if (const auto chosen = Hooks::chooseLayout()(&window, nullptr))
+    if (const auto& chooseLayout = window.services().chooseLayout) {
+        if (const auto chosen = chooseLayout(&window, nullptr))
             return *chosen;
         return LayoutRecord();
     }
@@ -131,9 +131,13 @@ void carryOutWizardChoice(MainWindow& window, CardExpert& expert)
     }
 }
 
-void installWizard(MainWindow& window)
+void installWizard(MainWindow& window, FamilyServices&)
 {
-    window.onCommand("NewMI", [&window] { runNewCommand(window); });
+    MainWindow* w = &window;
+    window.commands().add({.name = "NewMI", .caption = "&New...", .rule = CommandRule::Always,
+                           .shortcut = QKeySequence(Qt::CTRL | Qt::Key_N), .menu = {Menu::File, 10},
+                           .button = {Bar::Main, 10, "NewBtn", "New", "document-new"},
+                           .run = [w] { runNewCommand(*w); }});
 }
 
 void registerWizardGalleryStates()

@@ -5,10 +5,11 @@
 #include <memory>
 
 class MainWindow;
+struct FamilyServices;
 class DesignDocument;
 struct CardExpert;
 
-void installWizard(MainWindow& window);
+void installWizard(MainWindow& window, FamilyServices& services);
 void registerWizardGalleryStates();
 
 // What New does with a finished wizard: a design from the template, a blank

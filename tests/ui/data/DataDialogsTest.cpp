@@ -30,8 +30,9 @@
 #include "ui/shell/LoadProgress.h"
 #include "ui/data/PdbDialog.h"
 #include "ui/shell/DesignWindow.h"
-#include "ui/shell/Hooks.h"
+#include "ui/shell/FamilyServices.h"
 #include "ui/shell/MainWindow.h"
+#include "shell/ProgramWindow.h"
 
 namespace {
 
@@ -146,8 +147,6 @@ TEST_F(DataDialogsTest, PersonalDatabasesPagesAndPickText)
     QTest::mouseClick(child<QPushButton>(names, "AddCategoryBtn"), Qt::LeftButton);
     EXPECT_EQ(child<QComboBox>(names, "CategoryCombo")->currentText(), "Clients");
 
-    Hooks::TextPicker saved = Hooks::pickText();
-    Hooks::pickText() = [this](QWidget* parent) { return PdbDialog::pickText(parent, dir.path()); };
     whenModalOpens([](QWidget* modal) {
         auto* pdb = qobject_cast<PdbDialog*>(modal);
         ASSERT_NE(pdb, nullptr);
@@ -155,8 +154,7 @@ TEST_F(DataDialogsTest, PersonalDatabasesPagesAndPickText)
         EXPECT_TRUE(pdb->sheet()->isTabVisible(2));
         pdb->accept();
     });
-    EXPECT_EQ(Hooks::pickText()(nullptr), std::optional<QString>("Season's greetings"));
-    Hooks::pickText() = saved;
+    EXPECT_EQ(PdbDialog::pickText(nullptr, dir.path()), std::optional<QString>("Season's greetings"));
 }
 
 TEST_F(DataDialogsTest, ImportDialogPairsAndImports)
@@ -215,8 +213,8 @@ TEST_F(DataDialogsTest, LongOpensShowProgressThatCancels)
 
 TEST_F(DataDialogsTest, MainWindowCommandsOpenTheDialogs)
 {
-    MainWindow window;
-    ASSERT_TRUE(bool(Hooks::pickText()));
+    ProgramWindow window;
+    ASSERT_TRUE(bool(window.services().pickText));
     whenModalOpens([](QWidget* modal) {
         EXPECT_EQ(modal->objectName(), "PDBForm");
         static_cast<QDialog*>(modal)->reject();

@@ -8,6 +8,7 @@
 #include "TestSupport.h"
 #include "ui/shell/Gallery.h"
 #include "ui/shell/MainWindow.h"
+#include "shell/ProgramWindow.h"
 
 namespace {
 
@@ -39,10 +40,12 @@ TEST(DataGallery, EveryStateShowsItsDialogAndPage)
         {"pdb-import", "PDBImportForm", nullptr},
     };
     MessageRecorder messages;
+    // As the program does before it reads --state.
+    registerFeatureGalleryStates();
     for (const Case& c : cases) {
         SCOPED_TRACE(c.state);
         ASSERT_TRUE(galleryStates().contains(QLatin1String(c.state)));
-        MainWindow window;
+        ProgramWindow window;
         QWidget* shown = prepareGalleryState(window, QLatin1String(c.state));
         ASSERT_NE(shown, nullptr);
         EXPECT_EQ(shown->objectName(), QLatin1String(c.dialog));

@@ -19,7 +19,7 @@
 #include "ui/editing/MarginsDialog.h"
 #include "ui/editing/SymbolDialog.h"
 #include "ui/editing/VariableTextDialog.h"
-#include "ui/shell/Hooks.h"
+#include "ui/shell/FamilyServices.h"
 
 namespace {
 
@@ -34,15 +34,10 @@ Picture solidPicture(QColor color, int width = 8, int height = 8)
     return picture;
 }
 
-// Restores an option and a hook a test changes.
+// Restores an option a test changes.
 struct Restore {
     Options options = Options::current();
-    Hooks::PictureChooser chooser = Hooks::choosePicture();
-    ~Restore()
-    {
-        Options::current() = options;
-        Hooks::choosePicture() = chooser;
-    }
+    ~Restore() { Options::current() = options; }
 };
 
 } // namespace
@@ -173,7 +168,9 @@ TEST_F(EditingFixture, BackgroundCommandAndDoubleClick)
 {
     Restore restore;
     newDesign();
-    Hooks::choosePicture() = [](QWidget*, const Picture&) { return std::optional<Picture>(solidPicture(Qt::red)); };
+    window.services().choosePicture = [](QWidget*, const Picture&) {
+        return std::optional<Picture>(solidPicture(Qt::red));
+    };
     onNextDialog<BackgroundDialog>([](BackgroundDialog& dialog) {
         EXPECT_FALSE(dialog.findChild<QPushButton*>("ClearBtn")->isEnabled());
         dialog.findChild<QPushButton*>("PictureBtn")->click();
@@ -198,8 +195,7 @@ TEST_F(EditingFixture, BackgroundCommandAndDoubleClick)
 
 TEST(VariableTextDialog, AddRemoveAndTheButtons)
 {
-    // Without the personal databases (a main window made earlier installs them).
-    const auto picker = std::exchange(Hooks::pickText(), nullptr);
+    // Outside a main window: no personal databases to pick from.
     VariableTextDialog dialog({"a", "b\r\nc"});
     auto* add = dialog.findChild<QPushButton*>("AddBtn");
     auto* remove = dialog.findChild<QPushButton*>("RemoveBtn");
@@ -218,7 +214,6 @@ TEST(VariableTextDialog, AddRemoveAndTheButtons)
     EXPECT_EQ(dialog.entries(), (QStringList{"b\r\nc", "d\r\ne"}));
     EXPECT_EQ(dialog.windowTitle(), "Variable Text");
     EXPECT_FALSE(dialog.findChild<QPushButton*>("PickTextBtn")->isEnabled());
-    Hooks::pickText() = picker;
 }
 
 TEST(SymbolDialog, StartsWithTheCopyrightSignInTheTextsFont)

@@ -19,12 +19,13 @@
 #include "ui/shell/DefaultLayout.h"
 #include "ui/shell/DesignWindow.h"
 #include "ui/shell/MainWindow.h"
+#include "shell/ProgramWindow.h"
 
 struct EditingFixture : testing::Test {
     QTemporaryDir dir;
     MemoryClipboard clipboard;
     MessageRecorder messages;
-    MainWindow window;
+    ProgramWindow window;
 
     EditingFixture() { window.setClipboard(&clipboard); }
 

@@ -19,7 +19,7 @@
 #include "ui/printing/LayoutEditorDialog.h"
 #include "ui/printing/LayoutSwitch.h"
 #include "ui/printing/LayoutTexts.h"
-#include "ui/shell/Hooks.h"
+#include "ui/shell/FamilyServices.h"
 
 namespace {
 
@@ -274,7 +274,7 @@ TEST_F(PrintingFixture, ChooseLayoutHookRunsTheChooser)
         chooser->tryAccept();
         return d.result();
     };
-    const std::optional<LayoutRecord> chosen = Hooks::chooseLayout()(&window, nullptr);
+    const std::optional<LayoutRecord> chosen = window.services().chooseLayout(&window, nullptr);
     AppPaths::setProgramFolder(QString());
     ASSERT_TRUE(chosen.has_value());
     EXPECT_EQ(*chosen, thirtyUpLayout());

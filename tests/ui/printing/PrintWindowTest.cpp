@@ -22,7 +22,7 @@
 #include "model/ObjectManager.h"
 #include "print/PrintTexts.h"
 #include "ui/printing/PrintDialog.h"
-#include "ui/shell/Hooks.h"
+#include "ui/shell/FamilyServices.h"
 
 namespace {
 
@@ -143,11 +143,12 @@ TEST_F(PrintingFixture, PictureClickSetsTheStartCellAndSideTwoResetsIt)
     EXPECT_EQ(dialogsRun.size(), 1u);
 }
 
-TEST_F(PrintingFixture, CalibrateButtonFollowsItsHook)
+TEST_F(PrintingFixture, CalibrateButtonFollowsItsService)
 {
     openExample();
     for (bool set : {false, true}) {
-        Hooks::calibratePrinter() = set ? Hooks::PrinterCalibration([](QWidget*, const QString&) {}) : nullptr;
+        window.services().calibratePrinter =
+            set ? FamilyServices::PrinterCalibration([](QWidget*, const QString&) {}) : nullptr;
         bool hidden = !set;
         answer = [&](QDialog& d) {
             hidden = child<QPushButton>(d, "CalibrateBtn")->isHidden();
@@ -156,7 +157,6 @@ TEST_F(PrintingFixture, CalibrateButtonFollowsItsHook)
         trigger("PrintMI");
         EXPECT_EQ(hidden, !set);
     }
-    Hooks::calibratePrinter() = nullptr;
 }
 
 TEST_F(PrintingFixture, DatabasePanelShowsOnlyWithLinkedRecords)

@@ -14,12 +14,13 @@
 #include "ui/printing/Printing.h"
 #include "ui/shell/DesignWindow.h"
 #include "ui/shell/MainWindow.h"
+#include "shell/ProgramWindow.h"
 
 struct PrintingFixture : testing::Test {
     QTemporaryDir dir;
     MemoryClipboard clipboard;
     MessageRecorder messages;
-    MainWindow window;
+    ProgramWindow window;
     // Each dialog the family runs, in order; answered by the handler.
     std::vector<QString> dialogsRun;
     std::function<int(QDialog&)> answer = [](QDialog&) { return int(QDialog::Rejected); };

@@ -23,6 +23,7 @@
 #include "ui/designwindow/DesignSurface.h"
 #include "ui/shell/DesignWindow.h"
 #include "ui/shell/MainWindow.h"
+#include "shell/ProgramWindow.h"
 
 namespace {
 
@@ -33,7 +34,7 @@ struct ShellFixture : testing::Test {
     QTemporaryDir dir;
     MemoryClipboard clipboard;
     MessageRecorder messages;
-    MainWindow window;
+    ProgramWindow window;
 
     ShellFixture()
     {
@@ -334,13 +335,13 @@ TEST(MainWindowLayout, ToolbarsAndRecentFilesSurviveARestart)
     const QString design = dir.filePath("kept.lpd");
     QFile::copy(exampleDesign("shapes-and-text.lpd"), design);
     {
-        MainWindow window;
+        ProgramWindow window;
         window.show();
         window.openDesignPath(design, true);
         window.findChild<QToolBar*>("ZoomBar")->hide();
         window.close();
     }
-    MainWindow again;
+    ProgramWindow again;
     again.show();
     EXPECT_FALSE(again.findChild<QToolBar*>("ZoomBar")->isVisible());
     EXPECT_TRUE(again.findChild<QToolBar*>("ToolsBar")->isVisible());

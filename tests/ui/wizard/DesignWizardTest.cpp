@@ -19,6 +19,7 @@
 #include "system/SettingsStore.h"
 #include "ui/shell/DesignWindow.h"
 #include "ui/shell/MainWindow.h"
+#include "shell/ProgramWindow.h"
 #include "ui/wizard/DesignWizardDialog.h"
 #include "ui/wizard/DesignWizardModel.h"
 
@@ -248,7 +249,7 @@ TEST(DesignWizardEndToEnd, TheTypedNameIsOnEveryPanelOfAPrintedFoldedCard)
 {
     MessageRecorder messages;
     QTemporaryDir dir;
-    MainWindow window;
+    ProgramWindow window;
     window.command("NewMI")->trigger();
     auto* wizard = window.findChild<DesignWizardDialog*>();
     ASSERT_NE(wizard, nullptr) << "New opens the design wizard";

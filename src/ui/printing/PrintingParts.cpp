@@ -1,7 +1,5 @@
-#include "ui/printing/DialogParts.h"
+#include "ui/printing/PrintingParts.h"
 
-#include <QDialog>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLineEdit>
@@ -9,18 +7,6 @@
 #include <QPushButton>
 
 #include "ui/printing/PrintingTexts.h"
-#include "ui/shell/DialogButtons.h"
-
-QDialogButtonBox* okCancelButtons(QDialog* dialog, std::function<void()> checkedOk)
-{
-    QDialogButtonBox* buttons = okCancelHelpButtons(dialog);
-    buttons->button(QDialogButtonBox::Help)->hide();
-    if (checkedOk) {
-        QObject::disconnect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
-        QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, std::move(checkedOk));
-    }
-    return buttons;
-}
 
 bool isControlShiftClick(const QEvent* event)
 {

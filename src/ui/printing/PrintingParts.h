@@ -1,19 +1,12 @@
 #pragma once
-// Pieces the printing family's dialogs share.
+// Pieces only the printing family's dialogs use (the shared ones:
+// ui/shell/DialogParts.h).
 
-#include <functional>
-
-class QDialog;
 class QEvent;
-class QDialogButtonBox;
 class QGroupBox;
 class QLineEdit;
 class QPushButton;
 class QWidget;
-
-// OK and Cancel; with a check, OK runs it (and the check accepts the dialog
-// when all is well) instead of accepting at once.
-QDialogButtonBox* okCancelButtons(QDialog* dialog, std::function<void()> checkedOk = {});
 
 // A mouse press with Ctrl and Shift held: what unlocks the hidden controls.
 bool isControlShiftClick(const QEvent* event);
