@@ -25,10 +25,10 @@ const CliCommandRegistration buildCommand(
 const QString kOutput = QStringLiteral("o");
 const QString kStandardInput = QStringLiteral("-");
 // Pictures come as base64, a third larger than a design file may be.
-constexpr qint64 kMaxSpecSize = 256ll * 1024 * 1024;
+constexpr qint64 kMaxDescriptionSize = 256ll * 1024 * 1024;
 
 // The description's text; empty (with the reason on stderr) when it cannot be read.
-bool openSpec(QFile& file, const QString& path)
+bool openDescription(QFile& file, const QString& path)
 {
     if (path == kStandardInput)
         return file.open(stdin, QIODevice::ReadOnly);
@@ -44,14 +44,14 @@ bool openSpec(QFile& file, const QString& path)
 }
 
 // The description's text; empty (with the reason on stderr) when it cannot be read.
-std::optional<QByteArray> readSpec(const QString& path)
+std::optional<QByteArray> readDescription(const QString& path)
 {
     QFile file;
-    if (!openSpec(file, path))
+    if (!openDescription(file, path))
         return std::nullopt;
-    std::optional<QByteArray> bytes = readAtMost(file, kMaxSpecSize);
+    std::optional<QByteArray> bytes = readAtMost(file, kMaxDescriptionSize);
     if (!bytes)
-        cliError(CliTexts::specTooLarge(path, kMaxSpecSize));
+        cliError(CliTexts::descriptionTooLarge(path, kMaxDescriptionSize));
     return bytes;
 }
 
@@ -63,20 +63,20 @@ int runBuild(const QStringList& args)
     parser.addPositional(QStringLiteral("DESCRIPTION.json"), QStringLiteral("The design's JSON description, or -."));
     if (const auto exit = parser.parse(args))
         return *exit;
-    const std::optional<QString> spec = parser.onePositional(QStringLiteral("description"));
-    if (!spec)
+    const std::optional<QString> description = parser.onePositional(QStringLiteral("description"));
+    if (!description)
         return CliExit::Usage;
     const QString output = parser.value(kOutput);
     if (output.isEmpty())
         return parser.usageError(CliTexts::OutputNeeded);
-    if (cliWouldReplace(output, *spec))
-        return parser.usageError(CliTexts::outputIsSpec(output));
-    const std::optional<QByteArray> json = readSpec(*spec);
+    if (cliWouldReplace(output, *description))
+        return parser.usageError(CliTexts::outputIsDescription(output));
+    const std::optional<QByteArray> json = readDescription(*description);
     if (!json)
         return CliExit::Refused;
     const DesignBuildResult built = buildDesignFromJson(*json);
     if (!built.ok()) {
-        cliError(CliTexts::badSpec(*spec, built.error));
+        cliError(CliTexts::badDescription(*description, built.error));
         return CliExit::Usage;
     }
     QString error;

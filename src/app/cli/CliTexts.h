@@ -39,7 +39,7 @@ inline QString deviceNeedsFormat(const QString& output, const QString& formats)
 }
 inline QString formatTakes(const QString& formats) { return QStringLiteral("--format takes one of ") + formats; }
 inline const QString OutputNeeded = QStringLiteral("-o OUT is needed");
-inline QString outputIsSpec(const QString& output)
+inline QString outputIsDescription(const QString& output)
 {
     return QStringLiteral("the output %1 is the description itself").arg(output);
 }
@@ -91,11 +91,11 @@ inline QString designRefused(int32_t code, const QString& text)
     return QStringLiteral("error %1: %2").arg(code).arg(text);
 }
 inline QString noSuchRegion(int region) { return QStringLiteral("render: the design has no region %1").arg(region); }
-inline QString specTooLarge(const QString& path, qint64 limit)
+inline QString descriptionTooLarge(const QString& path, qint64 limit)
 {
     return QStringLiteral("%1 is too large for a design description (at most %2 bytes)").arg(path).arg(limit);
 }
-inline QString badSpec(const QString& path, const QString& problem)
+inline QString badDescription(const QString& path, const QString& problem)
 {
     return QStringLiteral("build: %1: %2").arg(path, problem);
 }
